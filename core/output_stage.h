@@ -1,0 +1,23 @@
+#pragma once
+#include <cstdint>
+
+namespace q417 {
+
+// Where the key-press cycle hands its results: the printer, the tape punch and the group
+// counter. Every hook does nothing by default, so a stage implements only what it shows.
+class OutputStage {
+public:
+    virtual ~OutputStage() = default;
+    // Append the character of a pressed contact to the input text.
+    virtual void EchoInput(int32_t /*contact*/, int32_t /*machine*/) {}
+    // Print a contact on the paper tape.
+    virtual void PrintOnTape(int32_t /*contact*/, int32_t /*machine*/) {}
+    // Append the character of a contact to the output text.
+    virtual void PrintOutput(int32_t /*contact*/, int32_t /*machine*/) {}
+    // Punch a contact on the five-track tape.
+    virtual void PunchContact(int32_t /*contact*/) {}
+    // Count one key press in the five-character group counter.
+    virtual void AdvanceGroupCounter() {}
+};
+
+}  // namespace q417

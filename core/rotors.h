@@ -1,0 +1,97 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "core/contact.h"
+#include "core/series_tables.h"
+
+namespace q417 {
+
+// One rotor slot: which body, ring and core sit there, how they are set, and where it stands.
+struct RotorState {
+    int32_t Position = 1;     // angular position 1..30
+    int32_t RotorNumber = 1;  // body 1..10: its pin row, and its parity picks the sensing point
+    int32_t RingSetting = 1;  // alphabet ring on the body, 1..30
+    int32_t CoreNumber = 1;   // wiring core 1..10
+    int32_t CoreSide = 1;     // 1 core in normally, 2 turned over
+    int32_t CoreSetting = 1;  // offset of the core in the body, 1..30
+};
+
+// Told whenever a slot's rotor moves or is rebuilt, so the pictures can follow.
+class RotorObserver {
+public:
+    virtual ~RotorObserver() = default;
+    // The slot's position changed (a step, a hand turn, SetPosition).
+    virtual void RotorMoved(int /*slot*/) {}
+    // The slot got a new body, ring, core or setting (InitRotor).
+    virtual void RotorInitialised(int /*slot*/) {}
+};
+
+// The ten rotor slots between the reflector (next to slot 1) and the entry plate, with the
+// wiring and pins of the loaded series.
+class RotorStack {
+public:
+    static constexpr int kSlots = 10;
+
+    // Starts with the 6K tables loaded, so the path never runs on empty tables even when a
+    // settings file names a series that has none.
+    RotorStack();
+
+    // Loads the tables of series 3 or 6; any other value loads nothing and returns false,
+    // leaving the tables of the earlier load in place.
+    bool LoadSeries(int32_t serie);
+    // The series whose tables are loaded (3 or 6).
+    int32_t LoadedSeries() const { return loaded_series_; }
+
+    const RotorState& Slot(int slot) const { return slots_[slot]; }
+    int RotorsInUse() const { return rotors_in_use_; }
+    void SetRotorsInUse(int n) { rotors_in_use_ = (n == 8) ? 8 : 10; }
+
+    void SetObserver(RotorObserver* observer) { observer_ = observer; }
+
+    // Puts body, ring, core, side and core setting into a slot and turns the rotor to the
+    // position equal to its body number. Values outside their ranges are refused (false).
+    bool InitRotor(int slot, int32_t rotor_number, int32_t ring_setting, int32_t core_number,
+                   int32_t core_side, int32_t core_setting);
+    void SetPosition(int slot, int32_t position);
+    void StepPlus(int slot);
+    void StepMinus(int slot);
+    // Slot i gets body i, ring 1, core i, side 1, core setting 1, at position i.
+    void SetBasicKey();
+
+    bool PinAtSensingPoint(int slot) const;
+    // One rotor, toward the reflector and back from it.
+    Contact MapForward(int slot, Contact a) const;
+    Contact MapBackward(int slot, Contact a) const;
+    // Through the rotors in use: highest slot down to slot 1, and back.
+    Contact RotorStackForward(Contact c) const;
+    Contact RotorStackBackward(Contact c) const;
+
+    // Ten-rotor rule (Q-417M, Q417-3MN): odd chain 9,7,5,3,1 up, even chain 2,4,6,8,10 down.
+    void StepRotors();
+    // Eight-rotor rule (Q417-3MR): chains 7,5,3,1 and 2,4,6,8; slots 9 and 10 stay.
+    void StepRotorsEight();
+
+    // The loaded series' tables, for the pictures.
+    const tables::PinRows& Pins() const { return *pins_; }
+    const tables::CoreRows& Wiring() const { return *wiring_; }
+
+private:
+    void StepChains(const int* odd, const int* even, int length);
+    void Moved(int slot) {
+        if (observer_) observer_->RotorMoved(slot);
+    }
+
+    std::array<RotorState, kSlots + 1> slots_{};  // slots 1..10
+    int rotors_in_use_ = 10;
+    int32_t loaded_series_ = 6;
+    const tables::CoreRows* wiring_ = nullptr;
+    const tables::PinRows* pins_ = nullptr;
+    // Per side and core: the exit contact for each entry contact, toward the reflector and
+    // back. Side 2 is the mirrored wiring of the turned-over core, worked out at load time.
+    std::array<std::array<ContactTable, 11>, 3> forward_{};
+    std::array<std::array<ContactTable, 11>, 3> backward_{};
+    RotorObserver* observer_ = nullptr;
+};
+
+}  // namespace q417
