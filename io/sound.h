@@ -1,0 +1,18 @@
+#pragma once
+
+namespace q417 {
+
+// The machine's two sounds: a click for a key or button, a step for a moving part. The
+// player is silent while the Sound setting is off; tests record what would have played.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // Starts the click and returns at once; a new sound cuts off one still playing.
+    virtual void PlayClick() {}
+    // Starts the step sound and returns at once.
+    virtual void PlayStep() {}
+    // Plays the step sound to its end before returning: the pace of the automatic feed.
+    virtual void PlayStepToEnd() {}
+};
+
+}  // namespace q417
