@@ -1,0 +1,57 @@
+#include "app/qt/sprites.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+
+namespace q417 {
+
+namespace {
+
+const QString kResourceDir = QStringLiteral(":/resources");
+
+// Upper-cased base name -> resource path, built once.
+const QHash<QString, QString>& Index() {
+    static const QHash<QString, QString> index = [] {
+        QHash<QString, QString> h;
+        const QStringList files = QDir(kResourceDir).entryList(QDir::Files);
+        for (const QString& f : files) {
+            h.insert(f.toUpper(), kResourceDir + '/' + f);
+            const int dot = f.lastIndexOf('.');
+            if (dot > 0 && f.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+                h.insert(f.left(dot).toUpper(), kResourceDir + '/' + f);
+        }
+        return h;
+    }();
+    return index;
+}
+
+}  // namespace
+
+bool Sprites::Has(const QString& name) { return Index().contains(name.toUpper()); }
+
+const QImage& Sprites::Get(const QString& name) {
+    static QHash<QString, QImage> cache;
+    static const QImage none;
+    const QString key = name.toUpper();
+    auto it = cache.find(key);
+    if (it != cache.end()) return *it;
+    const QString path = Index().value(key);
+    if (path.isEmpty()) return none;
+    QImage image(path);
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
+        image = image.convertToFormat(QImage::Format_RGB32);
+    return *cache.insert(key, image);
+}
+
+const QImage& Sprites::Numbered(int number) { return Get(QString::number(number)); }
+
+QByteArray Sprites::Bytes(const QString& fileName) {
+    const QString path = Index().value(fileName.toUpper());
+    if (path.isEmpty()) return {};
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+}  // namespace q417
