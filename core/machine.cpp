@@ -60,8 +60,12 @@ void Machine::KeyPressCycle() {
     settings.Tech = settings.Tech >= 9999 ? 0 : settings.Tech + 1;
 }
 
-Contact Machine::SignalPathEncipher(Contact k) const { return SignalPath(k, false); }
-Contact Machine::SignalPathDecipher(Contact k) const { return SignalPath(k, true); }
+Contact Machine::SignalPathEncipher(Contact k) const {
+    return SignalPath(k, false);
+}
+Contact Machine::SignalPathDecipher(Contact k) const {
+    return SignalPath(k, true);
+}
 
 Contact Machine::SignalPath(Contact k, bool decipher) const {
     if (k < 1 || k > 30) return 0;

@@ -11,12 +11,12 @@ namespace q417 {
 
 // Run-time state of the key-press cycle, shared with keyboard, printer and feed.
 struct CycleState {
-    Contact InputContact = 0;    // contact of the key being pressed, 0..31
-    Contact OutputContact = 0;   // contact the last cycle produced, 0..31
-    bool MachineClosed = true;   // rotors in place, machine closed for work
+    Contact InputContact = 0;      // contact of the key being pressed, 0..31
+    Contact OutputContact = 0;     // contact the last cycle produced, 0..31
+    bool MachineClosed = true;     // rotors in place, machine closed for work
     bool InputTextLoaded = false;  // a loaded text is being fed (no echo)
-    bool AutoRun = false;        // the start key holds the machine running
-    int32_t PrintRegister = 1;   // printer register: 1 letters, 2 figures
+    bool AutoRun = false;          // the start key holds the machine running
+    int32_t PrintRegister = 1;     // printer register: 1 letters, 2 figures
 };
 
 // Which wiring the path takes, from the model, the alphabet and the plug.

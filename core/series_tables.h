@@ -8,7 +8,7 @@
 // (1..30) to its exit contact; body n has a pin (1) or none (0) at each of its 30 points.
 namespace q417::tables {
 
-using CoreRows = std::array<ContactTable, 11>;  // cores 1..10, row 0 unused
+using CoreRows = std::array<ContactTable, 11>;            // cores 1..10, row 0 unused
 using PinRows = std::array<std::array<uint8_t, 31>, 11>;  // bodies 1..10, points 1..30
 
 // Reads a pin row written in groups of five, "01001 00001 ...".

@@ -6,10 +6,10 @@ namespace q417 {
 // The settings the machine keeps between runs in its settings file. Field names are the
 // settings file's key names.
 struct MachineSettings {
-    int32_t Machine = 1;   // 0 = Q-417M, 1 = Q417-3MN, 2 = Q417-3MR (eight rotors)
-    int32_t Module = 30;   // 30 = thirty-contact alphabet, 10 = ten-key figures alphabet
-    int32_t Plug = 1;      // 1 = Russian, 2 = Latin alphabet plug
-    int32_t Rod = 0;       // 0 plain typing, 1 encipher, 2 decipher
+    int32_t Machine = 1;  // 0 = Q-417M, 1 = Q417-3MN, 2 = Q417-3MR (eight rotors)
+    int32_t Module = 30;  // 30 = thirty-contact alphabet, 10 = ten-key figures alphabet
+    int32_t Plug = 1;     // 1 = Russian, 2 = Latin alphabet plug
+    int32_t Rod = 0;      // 0 plain typing, 1 encipher, 2 decipher
     bool Sound = true;
     int32_t Layot = 4;     // keyboard layout: 1 German, 2 Polish, 3 Czech, 4 Russian
     int32_t Sposob = 1;    // 1 paper tape only, 2 also the punched tape
@@ -30,6 +30,8 @@ inline constexpr const char* kMachineNames[3] = {"Q-417M", "Q417-3MN", "Q417-3MR
 void SanitizeSettings(MachineSettings& s);
 
 // 10 rotors in use, or 8 for the Q417-3MR.
-constexpr int RotorsInUseFor(int32_t machine) { return machine == 2 ? 8 : 10; }
+constexpr int RotorsInUseFor(int32_t machine) {
+    return machine == 2 ? 8 : 10;
+}
 
 }  // namespace q417

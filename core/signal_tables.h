@@ -46,7 +46,8 @@ inline constexpr ContactTable EntryWiringInverse = Inverse(EntryWiring);
 // Each forward loop is wired exactly where its reflector has no contact, and each backward
 // loop exactly at the card-side contacts its keyboard map does not reach.
 constexpr bool LoopsFitTheGaps(const ContactTable& map, const ContactTable& reflector,
-                               const ContactTable& loop_forward, const ContactTable& loop_backward) {
+                               const ContactTable& loop_forward,
+                               const ContactTable& loop_backward) {
     const ContactTable reached = Inverse(map);
     for (int i = 1; i <= 30; ++i) {
         if ((loop_forward[i] != 0) != (reflector[i] == 0)) return false;

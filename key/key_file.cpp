@@ -1,0 +1,147 @@
+#include "key/key_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace q417 {
+
+namespace {
+
+// The file's rows in their order, and whether the stored byte is the value minus 1.
+struct FileRow {
+    KeyTable::Row row;
+    bool minus_one;
+};
+constexpr FileRow kFileRows[5] = {{KeyTable::kRotorNumber, false},
+                                  {KeyTable::kCoreNumber, false},
+                                  {KeyTable::kCoreSide, false},
+                                  {KeyTable::kRingSetting, true},
+                                  {KeyTable::kCoreSetting, true}};
+
+std::string SystemMessage(int err) {
+    switch (err) {
+        case ENOENT:
+            return "File not found";
+        case EACCES:
+        case EPERM:
+            return "File access denied";
+        case ENOSPC:
+            return "Disk full";
+        default:
+            return std::strerror(err);
+    }
+}
+
+}  // namespace
+
+KeyFileBytes EncodeKeyFile(const std::array<int32_t, 31>& card, const KeyTable& table) {
+    KeyFileBytes bytes{};
+    for (int r = 1; r <= 30; ++r) bytes[r - 1] = static_cast<uint8_t>(card[r]);
+    std::size_t at = 30;
+    for (const FileRow& fr : kFileRows)
+        for (int slot = 1; slot <= 10; ++slot)
+            bytes[at++] = static_cast<uint8_t>(table.at(fr.row, slot) - (fr.minus_one ? 1 : 0));
+    return bytes;
+}
+
+bool DecodeKeyFile(std::string_view bytes, int rotors_in_use, KeyFileContents& out,
+                   std::string& error) {
+    if (bytes.size() < kKeyFileSize) {
+        error = "Read beyond end of file";
+        return false;
+    }
+    KeyFileContents k;
+    std::array<int, 31> row_of_column{};
+    for (int r = 1; r <= 30; ++r) {
+        const int c = static_cast<uint8_t>(bytes[r - 1]);
+        if (c > 30) {
+            error = "Invalid punch card: row " + std::to_string(r) + " has column " +
+                    std::to_string(c) + " (columns are 1 to 30)";
+            return false;
+        }
+        if (c > 0 && row_of_column[c] != 0) {
+            error = "Invalid punch card: rows " + std::to_string(row_of_column[c]) + " and " +
+                    std::to_string(r) + " are both punched in column " + std::to_string(c);
+            return false;
+        }
+        if (c > 0) row_of_column[c] = r;
+        k.card[r] = c;
+    }
+    std::size_t at = 30;
+    for (const FileRow& fr : kFileRows)
+        for (int slot = 1; slot <= 10; ++slot) {
+            int32_t v = static_cast<uint8_t>(bytes[at++]);
+            if (fr.minus_one && slot <= rotors_in_use) v += 1;
+            k.table.at(fr.row, slot) = v;
+        }
+    out = k;
+    return true;
+}
+
+int32_t KeyNumberFromFileName(std::string_view path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    auto digit = [](char ch) { return ch >= '0' && ch <= '9'; };
+    if (name.size() < 2 || !digit(name[0]) || !digit(name[1])) return 0;
+    return (name[0] - '0') * 10 + (name[1] - '0');
+}
+
+std::string ProposedKeyFileName(int day, int month, int year) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d%02d%02d.key", day % 100, month % 100, year % 100);
+    return buf;
+}
+
+bool ReadKeyFileBytes(const std::string& path, std::string& bytes, std::string& error) {
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = SystemMessage(errno ? errno : ENOENT);
+        return false;
+    }
+    bytes.assign(kKeyFileSize, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(kKeyFileSize));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) {
+        error = SystemMessage(errno ? errno : EIO);
+        return false;
+    }
+    return true;
+}
+
+bool WriteKeyFileBytes(const std::string& path, const KeyFileBytes& bytes, std::string& error) {
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    fs::path temp = target;
+    temp += ".tmp~";
+    {
+        errno = 0;
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            error = SystemMessage(errno ? errno : EACCES);
+            return false;
+        }
+        out.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        out.flush();
+        if (!out) {
+            error = SystemMessage(errno ? errno : ENOSPC);
+            out.close();
+            std::error_code ignored;
+            fs::remove(temp, ignored);
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::rename(temp, target, ec);
+    if (ec) {
+        error = SystemMessage(ec.value());
+        fs::remove(temp, ec);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace q417

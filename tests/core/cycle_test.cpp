@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/machine.h"
+#include "key/key_table.h"
+#include "key/random_key.h"
+
+namespace q417 {
+namespace {
+
+// Records every call the cycle makes on its output stage, in order.
+struct Trace : OutputStage {
+    std::vector<std::string> calls;
+    void EchoInput(int32_t c, int32_t) override { calls.push_back("echo " + std::to_string(c)); }
+    void PrintOnTape(int32_t c, int32_t) override { calls.push_back("tape " + std::to_string(c)); }
+    void PrintOutput(int32_t c, int32_t) override { calls.push_back("out " + std::to_string(c)); }
+    void PunchContact(int32_t c) override { calls.push_back("punch " + std::to_string(c)); }
+    void AdvanceGroupCounter() override { calls.push_back("count"); }
+};
+
+struct CycleFixture : ::testing::Test {
+    Machine m;
+    Trace trace;
+    void SetUp() override { m.SetOutputStage(&trace); }
+    void Press(int contact) {
+        trace.calls.clear();
+        m.state.InputContact = contact;
+        m.KeyPressCycle();
+    }
+    std::vector<int> Positions() const {
+        std::vector<int> p;
+        for (int s = 1; s <= 10; ++s) p.push_back(m.rotors.Slot(s).Position);
+        return p;
+    }
+};
+
+using Calls = std::vector<std::string>;
+
+TEST_F(CycleFixture, PlainTypingPassesEveryContactAndNeverSteps) {
+    m.settings.Rod = 0;
+    const auto before = Positions();
+    Press(31);
+    EXPECT_EQ(trace.calls, (Calls{"echo 31", "tape 31", "out 31", "count"}));
+    Press(5);
+    EXPECT_EQ(m.state.OutputContact, 5);
+    EXPECT_EQ(Positions(), before);
+}
+
+TEST_F(CycleFixture, SpaceIsEchoedAsSpaceAndEncipheredOnThirty) {
+    m.settings.Rod = 1;
+    Press(31);
+    EXPECT_EQ(trace.calls.front(), "echo 31");
+    EXPECT_EQ(m.state.InputContact, 30);
+    Machine fresh;
+    EXPECT_EQ(m.state.OutputContact, fresh.SignalPathEncipher(30));
+}
+
+TEST_F(CycleFixture, DecipheredThirtyPrintsAsSpace) {
+    m.settings.Rod = 1;
+    Press(30);
+    const int cipher = m.state.OutputContact;
+    m.rotors.SetBasicKey();
+    m.settings.Rod = 2;
+    Press(cipher);
+    EXPECT_EQ(m.state.OutputContact, 31);
+}
+
+TEST_F(CycleFixture, MixedRegisterShiftsPrintNothingButArePunchedAndCounted) {
+    m.settings.Rod = 0;
+    m.settings.Mode = 2;
+    m.settings.Sposob = 2;
+    Press(20);
+    EXPECT_EQ(trace.calls, (Calls{"echo 20", "punch 20", "count"}));
+    EXPECT_EQ(m.state.PrintRegister, 2);
+    Press(7);
+    EXPECT_EQ(trace.calls, (Calls{"echo 7", "punch 7", "count"}));
+    EXPECT_EQ(m.state.PrintRegister, 1);
+    m.settings.Machine = 0;  // the Q-417M has no register: both print
+    Press(20);
+    EXPECT_EQ(trace.calls, (Calls{"echo 20", "tape 20", "out 20", "punch 20", "count"}));
+}
+
+TEST_F(CycleFixture, OpenedMachineOutputsNothingAndDoesNotStep) {
+    m.settings.Rod = 1;
+    m.state.MachineClosed = false;
+    const auto before = Positions();
+    Press(4);
+    EXPECT_EQ(m.state.OutputContact, 0);
+    EXPECT_EQ(Positions(), before);
+    EXPECT_EQ(trace.calls.back(), "count");
+}
+
+TEST_F(CycleFixture, FedTextIsNotEchoed) {
+    m.settings.Rod = 1;
+    m.state.InputTextLoaded = true;
+    m.state.AutoRun = true;
+    Press(4);
+    EXPECT_EQ(trace.calls.front().rfind("tape", 0), 0u);
+}
+
+TEST_F(CycleFixture, TenKeyRunWithoutTextOutputsNothingButSteps) {
+    m.settings.Rod = 1;
+    m.settings.Module = 10;
+    m.state.AutoRun = true;
+    const auto before = Positions();
+    Press(0);
+    EXPECT_EQ(m.state.OutputContact, 0);
+    EXPECT_NE(Positions(), before);
+}
+
+TEST_F(CycleFixture, TenKeyAlphabetWithLatinPlugPassesThroughAndSteps) {
+    m.settings.Rod = 1;
+    m.settings.Module = 10;
+    m.settings.Plug = 2;
+    const auto before = Positions();
+    for (int k : {1, 2, 4, 13}) {
+        Press(k);
+        EXPECT_EQ(m.state.OutputContact, k);
+    }
+    EXPECT_NE(Positions(), before);
+}
+
+TEST_F(CycleFixture, LatinPlugDisconnectsFourKeys) {
+    m.settings.Rod = 1;
+    m.settings.Plug = 2;
+    for (int k : {17, 23, 28, 29}) {
+        const auto before = Positions();
+        Press(k);
+        EXPECT_EQ(m.state.OutputContact, 0) << k;
+        EXPECT_NE(Positions(), before);
+    }
+}
+
+TEST_F(CycleFixture, TenKeyAlphabetLosesContactsOutsideItsKeys) {
+    // A fed space or asterisk reaches the ten-key path as contact 30: no signal, no loops.
+    m.settings.Rod = 1;
+    m.settings.Module = 10;
+    m.state.InputTextLoaded = true;
+    Press(30);
+    EXPECT_EQ(m.state.OutputContact, 0);
+    Press(31);
+    EXPECT_EQ(m.state.OutputContact, 0);
+}
+
+TEST_F(CycleFixture, CounterWrapsAfterNineThousandNineHundredNinetyNine) {
+    m.settings.Tech = 9999;
+    Press(1);
+    EXPECT_EQ(m.settings.Tech, 0);
+    Press(1);
+    EXPECT_EQ(m.settings.Tech, 1);
+}
+
+TEST_F(CycleFixture, UnknownKindOfWorkKeepsTheLastOutput) {
+    m.settings.Rod = 0;
+    Press(9);
+    m.settings.Rod = 5;
+    Press(3);
+    EXPECT_EQ(m.state.OutputContact, 9);
+}
+
+TEST_F(CycleFixture, IncompleteCardLosesTheSignalInsteadOfIndexingWithZero) {
+    for (int plug : {1, 2}) {
+        m.settings.Plug = plug;
+        m.card.DiagonalCard();
+        m.card.SetRow(5, 0);
+        m.card.SetRow(17, 0);
+        for (int k = 1; k <= 30; ++k) {
+            const int out = m.SignalPathEncipher(k);
+            EXPECT_GE(out, 0);
+            EXPECT_LE(out, 30);
+        }
+    }
+}
+
+// For every case, key, card and start position, deciphering what was enciphered gives the
+// plain contacts back (keys that give 0 excepted).
+TEST(RoundTrip, DecipherUndoesEncipherForRandomKeys) {
+    struct Case {
+        int machine, module, plug;
+        std::vector<int> keys;
+    };
+    std::vector<int> all, ten = {1, 2, 4, 13, 15, 16, 18, 19, 21, 24};
+    for (int k = 1; k <= 30; ++k) all.push_back(k);
+    const Case cases[] = {{0, 30, 1, all}, {1, 30, 1, all}, {2, 30, 1, all}, {1, 30, 2, all},
+                          {2, 30, 2, all}, {1, 10, 1, ten}, {2, 10, 1, ten}, {1, 10, 2, ten}};
+    std::mt19937 rng(2024);
+    for (const Case& c : cases)
+        for (int serie : {3, 6})
+            for (int trial = 0; trial < 20; ++trial) {
+                Machine m;
+                m.settings.Machine = c.machine;
+                m.settings.Module = c.module;
+                m.settings.Plug = c.plug;
+                m.ApplySettings();
+                m.rotors.LoadSeries(serie);
+                KeyTable table;
+                GenerateRandomKey(rng(), table, m.card);
+                ASSERT_TRUE(ApplyKeyTable(table, m.rotors));
+                for (int s = 1; s <= 10; ++s) m.rotors.SetPosition(s, rng() % 30 + 1);
+                const RotorStack start = m.rotors;
+                std::vector<int> plain, cipher, back;
+                for (int i = 0; i < 60; ++i) plain.push_back(c.keys[rng() % c.keys.size()]);
+                m.settings.Rod = 1;
+                for (int k : plain) {
+                    m.state.InputContact = k;
+                    m.KeyPressCycle();
+                    cipher.push_back(m.state.OutputContact);
+                }
+                m.rotors = start;
+                m.settings.Rod = 2;
+                for (int x : cipher) {
+                    m.state.InputContact = x;
+                    m.KeyPressCycle();
+                    back.push_back(m.state.OutputContact == 31 ? 30 : m.state.OutputContact);
+                }
+                for (size_t i = 0; i < plain.size(); ++i) {
+                    if (cipher[i] == 0) continue;
+                    ASSERT_EQ(back[i], plain[i]) << "machine " << c.machine << " module "
+                                                 << c.module << " plug " << c.plug << " at " << i;
+                }
+            }
+}
+
+TEST(Settings, OutOfRangeValuesTakeTheirDefaults) {
+    MachineSettings s;
+    s.Machine = 7;
+    s.Layot = 9;
+    s.Module = 20;
+    s.Serie = 5;
+    s.Wheel = 0;
+    s.Tech = 12000;
+    SanitizeSettings(s);
+    EXPECT_EQ(s.Machine, 1);
+    EXPECT_EQ(s.Layot, 4);
+    EXPECT_EQ(s.Module, 30);
+    EXPECT_EQ(s.Serie, 6);
+    EXPECT_EQ(s.Wheel, 4);
+    EXPECT_EQ(s.Tech, 0);
+    s.Machine = 0;
+    s.Module = 10;
+    s.Plug = 2;
+    s.Mode = 3;
+    SanitizeSettings(s);
+    EXPECT_EQ(s.Module, 30);
+    EXPECT_EQ(s.Plug, 1);
+    EXPECT_EQ(s.Mode, 1);
+}
+
+}  // namespace
+}  // namespace q417
