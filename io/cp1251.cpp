@@ -1,0 +1,111 @@
+#include "io/cp1251.h"
+
+#include <cstdio>
+
+namespace q417 {
+
+namespace {
+
+void AppendUtf8(std::string& out, char32_t u) {
+    if (u < 0x80) {
+        out.push_back(static_cast<char>(u));
+    } else if (u < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (u >> 6)));
+        out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (u >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+    }
+}
+
+// Decodes one UTF-8 sequence at s[i]. Returns its length (1..4) and the character, or 0 when
+// the bytes there do not form a well-formed sequence.
+std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& u) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char b0 = byte(i);
+    if (b0 < 0x80) {
+        u = b0;
+        return 1;
+    }
+    std::size_t len = 0;
+    char32_t min = 0;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        len = 2, min = 0x80, u = b0 & 0x1F;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        len = 3, min = 0x800, u = b0 & 0x0F;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        len = 4, min = 0x10000, u = b0 & 0x07;
+    } else {
+        return 0;  // a continuation byte, or a lead byte that only overlong forms use
+    }
+    if (s.size() - i < len) return 0;
+    for (std::size_t k = 1; k < len; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) return 0;
+        u = (u << 6) | (byte(i + k) & 0x3F);
+    }
+    if (u < min || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)) return 0;
+    return len;
+}
+
+std::string CodePoint(char32_t u) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "U+%04lX", static_cast<unsigned long>(u));
+    return buffer;
+}
+
+}  // namespace
+
+std::string Cp1251ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        const char32_t u = Cp1251ToUnicode(b);
+        AppendUtf8(out, (u == 0 && b != 0) ? char32_t{0xFFFD} : u);
+    }
+    return out;
+}
+
+bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string& error) {
+    out.clear();
+    error.clear();
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t u = 0;
+        const std::size_t len = DecodeUtf8(utf8, i, u);
+        if (len == 0) {
+            error = "invalid UTF-8 at byte " + std::to_string(i);
+            out.clear();
+            return false;
+        }
+        const int b = UnicodeToCp1251(u);
+        if (b < 0) {
+            error = "character " + CodePoint(u) + " at byte " + std::to_string(i) +
+                    " has no Windows-1251 form";
+            out.clear();
+            return false;
+        }
+        out.push_back(static_cast<char>(b));
+        i += len;
+    }
+    return true;
+}
+
+bool IsValidUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        char32_t u = 0;
+        const std::size_t len = DecodeUtf8(s, i, u);
+        if (len == 0) return false;
+        i += len;
+    }
+    return true;
+}
+
+bool IsPlainAscii(std::string_view s) {
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+}  // namespace q417
