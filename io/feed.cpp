@@ -1,0 +1,118 @@
+#include "io/feed.h"
+
+#include <utility>
+
+#include "io/keyboard.h"
+
+namespace q417 {
+
+std::string JoinLines(std::string_view file_bytes) {
+    std::string joined;
+    joined.reserve(file_bytes.size() + file_bytes.size() / 32);
+    const std::size_t n = file_bytes.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = file_bytes[i];
+        if (c != '\r' && c != '\n') {
+            joined.push_back(c);
+            continue;
+        }
+        if (c == '\r' && i + 1 < n && file_bytes[i + 1] == '\n') ++i;
+        if (i + 1 < n) joined += "\r\n";  // a break at the very end closes the last line only
+    }
+    return joined;
+}
+
+int32_t FeedLengthOf(std::string_view text) {
+    return text.empty() ? 0 : static_cast<int32_t>(text.size()) + 2;
+}
+
+void TextFeed::Load(std::string text) {
+    text_ = std::move(text);
+    FeedLength = FeedLengthOf(text_);
+    FeedPosition = 0;
+}
+
+void TextFeed::Clear() {
+    text_.clear();
+    FeedLength = 0;
+    FeedPosition = 0;
+}
+
+bool TextFeed::StepForward() {
+    if (FeedPosition >= FeedLength) return false;
+    ++FeedPosition;
+    return true;
+}
+
+bool TextFeed::StepBack() {
+    if (FeedPosition <= 1) return false;
+    --FeedPosition;
+    return true;
+}
+
+// Position 0 and the two places of the final line break stand before or beyond the text.
+unsigned char TextFeed::CharAt(int32_t position) const {
+    if (position < 1 || static_cast<std::size_t>(position) > text_.size()) return 0;
+    return static_cast<unsigned char>(text_[position - 1]);
+}
+
+void TextFeed::FeedText(Machine& machine, FeedHooks& hooks) {
+    if (machine.state.InputTextLoaded)
+        FeedLoadedText(machine, hooks);
+    else
+        RunWithoutText(machine, hooks);
+}
+
+// The stop key is noticed only at the head of the loop: a character whose step had begun is
+// still fed. An asterisk ends the part of the text to be fed; with the ten-key alphabet the
+// asterisk is also the filler on contact 30 and is fed before the run stops.
+void TextFeed::FeedLoadedText(Machine& machine, FeedHooks& hooks) {
+    CycleState& st = machine.state;
+    const MachineSettings& s = machine.settings;
+    while (st.AutoRun && FeedPosition <= FeedLength) {
+        hooks.ProcessEvents();
+        const unsigned char ch = CharAt(FeedPosition);
+        if (ch == '*') st.AutoRun = false;
+        int32_t contact = ch == 0 ? 0 : ContactOfChar(ch, s.Module, s.Layot);
+        if (s.Rod == 2 && contact == kSpaceBar) contact = 0;  // spaces skipped when deciphering
+        if (contact > 0) {
+            st.InputContact = contact;
+            machine.KeyPressCycle();
+            if (s.Sound) hooks.PlayStepToEnd();
+        }
+        ++FeedPosition;
+        hooks.Highlight(FeedPosition);
+    }
+    st.AutoRun = false;
+    hooks.RunEnded();
+    // Used up: from now on key presses are echoed into the input text again, after it.
+    if (FeedPosition >= FeedLength) st.InputTextLoaded = false;
+}
+
+// Without a text the start key keeps pressing contact 28; the ten-key alphabet has no such
+// key, so it gets no signal and prints the asterisk of contact 0.
+void TextFeed::RunWithoutText(Machine& machine, FeedHooks& hooks) {
+    CycleState& st = machine.state;
+    const MachineSettings& s = machine.settings;
+    while (st.AutoRun) {
+        hooks.ProcessEvents();
+        st.InputContact = s.Module == 30 ? 28 : 0;
+        if (st.AutoRun) machine.KeyPressCycle();
+        if (s.Sound) hooks.PlayStepToEnd();
+    }
+}
+
+void LoadText(Machine& machine, Printer& printer, TextFeed& feed, std::string_view file_bytes) {
+    std::string text = JoinLines(file_bytes);
+    printer.SetInputText(text);
+    feed.Load(std::move(text));
+    machine.state.InputTextLoaded = true;
+}
+
+void ClearText(Machine& machine, Printer& printer, TextFeed& feed) {
+    printer.ClearTexts();
+    feed.Clear();
+    machine.state.InputTextLoaded = false;
+}
+
+}  // namespace q417
