@@ -27,12 +27,13 @@ const QRgb* SourceRow(const QImage& src, int row) {
     return reinterpret_cast<const QRgb*>(src.constScanLine(row));
 }
 
-QRgb* TargetRow(QImage& dst, int row) { return reinterpret_cast<QRgb*>(dst.scanLine(row)); }
+QRgb* TargetRow(QImage& dst, int row) {
+    return reinterpret_cast<QRgb*>(dst.scanLine(row));
+}
 
 // Sheets are 32-bit (with or without alpha); the colour bits are what count.
 QImage As32(const QImage& src) {
-    if (src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32)
-        return src;
+    if (src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32) return src;
     return src.convertToFormat(QImage::Format_RGB32);
 }
 

@@ -1,0 +1,65 @@
+#include "app/qt/control_box.h"
+
+#include <cmath>
+
+#include "app/qt/picture_element.h"
+#include "app/qt/sprites.h"
+#include "core/qt/blit.h"
+
+namespace q417 {
+
+int ControlBox::ZoneAt(int x, int y) {
+    if (x < 16 || x > 29) return 0;
+    if (y >= 11 && y <= 24) return 1;
+    if (y >= 31 && y <= 44) return 2;
+    if (y >= 56 && y <= 74) return 3;
+    return 0;
+}
+
+void ControlBox::Draw(int zone) {
+    const QImage& sheet = Sprites::Get("pict6");
+    QImage& image = element_.image();
+    CopyRect(image, 0, 0, sheet, QRect(0, 0, 59, 81));
+    // Row 81 on holds the three buttons lit, side by side.
+    if (zone == 1) CopyRect(image, 12, 9, sheet, QRect(0, 81, 19, 19));
+    if (zone == 2) CopyRect(image, 11, 30, sheet, QRect(20, 81, 23, 19));
+    if (zone == 3) CopyRect(image, 15, 55, sheet, QRect(43, 81, 16, 19));
+    zone_ = zone;
+    element_.update();
+}
+
+ModuleSwitch::ModuleSwitch(PictureElement& element) : element_(element) {}
+
+QImage ModuleSwitch::Frame(int k) const {
+    QImage frame = MakePicture(37, 191);
+    CopyRect(frame, 0, 0, Sprites::Get("pict11"), QRect(37 * k, 0, 37, 191));
+    return frame;
+}
+
+void ModuleSwitch::DrawPlain(int machine) {
+    CopyAll(element_.image(), 0, 0, Frame(machine == 0 ? 0 : 1));
+    element_.update();
+}
+
+void ModuleSwitch::DrawHover(int module) {
+    if (module != 10 && module != 30) return;
+    QImage side = Frame(1);
+    Blend(side, Frame(module == 10 ? 2 : 3));
+    CopyAll(element_.image(), 0, 0, side);
+    element_.update();
+}
+
+void ModuleSwitch::Blend(QImage& target, const QImage& source) {
+    const double alpha = 145.0 / 255.0;
+    const double beta = 1.0 - alpha;
+    auto mix = [&](int s, int d) { return static_cast<int>(std::nearbyint(alpha * s + beta * d)); };
+    for (int y = 0; y < target.height() && y < source.height(); ++y) {
+        auto* d = reinterpret_cast<QRgb*>(target.scanLine(y));
+        const auto* s = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        for (int x = 0; x < target.width() && x < source.width(); ++x)
+            d[x] = qRgb(mix(qRed(s[x]), qRed(d[x])), mix(qGreen(s[x]), qGreen(d[x])),
+                        mix(qBlue(s[x]), qBlue(d[x])));
+    }
+}
+
+}  // namespace q417

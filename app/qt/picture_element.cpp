@@ -1,0 +1,70 @@
+#include "app/qt/picture_element.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/qt/blit.h"
+
+namespace q417 {
+
+PictureElement::PictureElement(const QString& name, const QRect& place, bool enabled,
+                               QWidget* parent)
+    : QWidget(parent), image_(MakePicture(place.width(), place.height())) {
+    setObjectName(name);
+    setGeometry(place);
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseEnabled(enabled);
+}
+
+void PictureElement::resizePicture(int width, int height) {
+    image_ = MakePicture(width, height);
+    resize(width, height);
+    update();
+}
+
+void PictureElement::setMouseEnabled(bool enabled) {
+    mouse_enabled_ = enabled;
+    setAttribute(Qt::WA_TransparentForMouseEvents, !enabled);
+}
+
+void PictureElement::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // Whole-number scale factors only, nearest pixel: the sprites stay sharp.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(0, 0, width(), height()), image_);
+}
+
+void PictureElement::mousePressEvent(QMouseEvent* event) {
+    press_taken_ = static_cast<bool>(onMouseDown) || static_cast<bool>(onMouseUp);
+    if (!press_taken_) {
+        event->ignore();  // nothing here reacts to a press: the window may drag itself
+        return;
+    }
+    if (onMouseDown) {
+        const QPoint p = event->position().toPoint();
+        onMouseDown(p.x(), p.y(), event->button());
+    }
+}
+
+void PictureElement::mouseReleaseEvent(QMouseEvent* event) {
+    if (!press_taken_) {
+        event->ignore();
+        return;
+    }
+    if (event->buttons() == Qt::NoButton) press_taken_ = false;
+    if (onMouseUp) {
+        const QPoint p = event->position().toPoint();
+        onMouseUp(p.x(), p.y(), event->button());
+    }
+}
+
+// Movements stay with the element: the window's own handler must not undo what the
+// element's handler decided (a rotor window choosing the slot the mouse wheel turns).
+void PictureElement::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (onMouseMove) onMouseMove(p.x(), p.y());
+}
+
+}  // namespace q417

@@ -1,0 +1,48 @@
+#pragma once
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+namespace q417 {
+
+// One picture element of the machine: a fixed place on the window, its own drawing surface
+// of its size, and the mouse handlers bound to it. The surface is blitted in paintEvent; on
+// a high-density screen Qt scales it by the whole device-pixel ratio without smoothing.
+//
+// A disabled element takes no mouse input: events over it reach whatever lies below. An
+// enabled element without a handler for a button press lets the press through to the window,
+// so the cabinet can be dragged there.
+class PictureElement : public QWidget {
+    Q_OBJECT
+public:
+    using PointHandler = std::function<void(int x, int y)>;
+    using ButtonHandler = std::function<void(int x, int y, Qt::MouseButton button)>;
+
+    PictureElement(const QString& name, const QRect& place, bool enabled, QWidget* parent);
+
+    // The drawing surface; call update() after drawing on it.
+    QImage& image() { return image_; }
+    const QImage& image() const { return image_; }
+    // Gives the element a new size and a fresh surface (filled white).
+    void resizePicture(int width, int height);
+    // Whether the element reacts to the mouse (the machine's enabled flag).
+    void setMouseEnabled(bool enabled);
+    bool mouseEnabled() const { return mouse_enabled_; }
+
+    ButtonHandler onMouseDown;
+    ButtonHandler onMouseUp;
+    PointHandler onMouseMove;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QImage image_;
+    bool mouse_enabled_ = true;
+    bool press_taken_ = false;  // this element handles the press now under way
+};
+
+}  // namespace q417

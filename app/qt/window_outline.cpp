@@ -1,0 +1,43 @@
+#include "app/qt/window_outline.h"
+
+#include <QPainterPath>
+#include <QWidget>
+
+namespace q417 {
+
+namespace {
+
+// A rectangle with rounded corners given as left, top, right, bottom (right and bottom
+// exclusive) and the size of the corner ellipse, the way the window system cuts them.
+QRegion RoundRect(int left, int top, int right, int bottom, int ellipse) {
+    QPainterPath path;
+    path.addRoundedRect(QRectF(left, top, right - left, bottom - top), ellipse / 2.0,
+                        ellipse / 2.0);
+    return QRegion(path.toFillPolygon().toPolygon());
+}
+
+QRegion Rect(int left, int top, int right, int bottom) {
+    return QRegion(left, top, right - left, bottom - top);
+}
+
+}  // namespace
+
+QRegion WindowOutline(bool leverReleased, int w, int h) {
+    QRegion outline = RoundRect(0, 0, w, h - 50, 35);
+    outline += leverReleased ? RoundRect(149, h - 60, 181, h, 10)
+                             : RoundRect(149, h - 60, 181, h - 45, 10);
+    outline += Rect(32, h - 51, 71, h - 35);
+    outline += Rect(579, h - 51, 618, h - 35);
+    outline += Rect(213, h - 51, 241, h - 29);
+    // The two holes of the tab.
+    outline ^= RoundRect(216, 532, 226, 542, 10);
+    outline ^= RoundRect(229, 532, 239, 542, 10);
+    return outline;
+}
+
+void SetWindowOutline(QWidget& window, bool leverReleased) {
+    window.setMask(WindowOutline(leverReleased, window.width(), window.height()));
+    window.update();
+}
+
+}  // namespace q417

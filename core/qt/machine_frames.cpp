@@ -1,0 +1,60 @@
+#include "core/qt/machine_frames.h"
+
+#include "app/qt/picture_element.h"
+#include "app/qt/sprites.h"
+#include "core/qt/blit.h"
+
+namespace q417 {
+
+namespace {
+
+constexpr int kPlateWidth = 78;
+constexpr int kPlateHeight = 191;
+
+void ShowPlateFrame(PictureElement& element, const char* sheet, int frame) {
+    CopyRect(element.image(), 0, 0, Sprites::Get(sheet),
+             QRect(kPlateWidth * (frame - 1), 0, kPlateWidth, kPlateHeight));
+    element.update();
+}
+
+}  // namespace
+
+void ShowEntryFrame(PictureElement& entry, int frame) {
+    ShowPlateFrame(entry, "entry", frame);
+}
+
+void ShowReflectorFrame(PictureElement& reflector, int frame) {
+    ShowPlateFrame(reflector, "reflector", frame);
+}
+
+void ShowStepper(PictureElement& stepper, StepperState state) {
+    if (state != StepperState::Open) {
+        stepper.setVisible(false);
+        return;
+    }
+    QImage& image = stepper.image();
+    const QImage& body = Sprites::Get("steper");
+    StretchRect(image, image.rect(), body, body.rect());
+    CopyAll(image, 0, 0, Sprites::Get("lineup"));
+    CopyAll(image, 0, 89, Sprites::Get("shaft"));
+    stepper.setVisible(true);
+    stepper.update();
+}
+
+void ShowCover(PictureElement& cover, bool lowered) {
+    QImage& image = cover.image();
+    CopyAll(image, 0, 0, Sprites::Get("filler"));
+    if (lowered)
+        CopyAll(image, -10, 65, Sprites::Get("linedn"));
+    else
+        CopyAll(image, -10, 0, Sprites::Get("lineup"));
+    cover.update();
+}
+
+void DrawPlug(PictureElement& plug, int plugPosition) {
+    CopyRect(plug.image(), 0, 0, Sprites::Get("ruslat"),
+             QRect(0, plugPosition == 1 ? 0 : 38, 134, 38));
+    plug.update();
+}
+
+}  // namespace q417

@@ -1,0 +1,113 @@
+#include "core/qt/rotor_view.h"
+
+#include <cmath>
+
+#include "app/qt/picture_element.h"
+#include "app/qt/sprites.h"
+#include "core/machine.h"
+#include "core/qt/blit.h"
+
+namespace q417 {
+
+namespace {
+
+constexpr int kLetterCell = 20;
+constexpr int kLetterWidth = 14;
+constexpr int kWindowFrameTop = 65;
+
+// Columns of the ring sheet: marked letters and plain letters of each series.
+int LetterColumn(int32_t serie) {
+    return serie == 3 ? 42 : 14;
+}
+int MarkedColumn(int32_t serie) {
+    return serie == 3 ? 28 : 0;
+}
+
+const std::array<int, kCylinderRows>& CylinderTable() {
+    static const std::array<int, kCylinderRows> rows = [] {
+        std::array<int, kCylinderRows> r{};
+        for (int i = 0; i < kCylinderRows; ++i)
+            r[i] = static_cast<int>(std::nearbyint(95.5 * (1.0 - std::cos(2.0 * i / 191.0))));
+        return r;
+    }();
+    return rows;
+}
+
+}  // namespace
+
+int CylinderRow(int i) {
+    return CylinderTable()[i];
+}
+
+QImage BuildRotorStrip(const RotorState& rotor, const tables::PinRows& pins, int32_t serie) {
+    QImage strip = MakePicture(kStripWidth, kStripHeight);
+    const QImage& letters = Sprites::Get("dsk_lit");
+    CopyRect(strip, 0, 0, letters, QRect(LetterColumn(serie), 0, kLetterWidth, kStripHeight));
+    // The body's own number shows as the marked form of its letter.
+    const int n = rotor.RotorNumber;
+    const int top = kStripHeight - kLetterCell * n;
+    CopyRect(strip, 0, top, letters, QRect(MarkedColumn(serie), top, kLetterWidth, kLetterCell));
+    const QImage& pin = Sprites::Get("pin");
+    for (int i = 1; i <= 30; ++i) {
+        int j = rotor.RingSetting + i - 1;
+        if (j > 30) j -= 30;
+        if (pins[n][j] == 1) CopyAll(strip, 16, 605 - kLetterCell * i, pin);
+    }
+    return strip;
+}
+
+QImage RenderRotorView(const QImage& strip, int32_t position, bool machine_closed) {
+    QImage view = MakePicture(kViewWidth, kViewHeight);
+    int base = 480 - 20 * (position - 1);
+    if (base < 0) base += kStripHeight;
+    CopyAll(view, 0, 0, Sprites::Get("dsk"));
+    for (int i = 0; i < kCylinderRows; ++i) {
+        int n = base + i;
+        if (n > kStripHeight) n -= kStripHeight;
+        // Row 600 lies just past the end of the ring: that line of the arc stays bare.
+        AndRect(view, 0, CylinderRow(i), strip, QRect(0, n, kStripWidth, 1));
+    }
+    const QImage& band = Sprites::Get("izo");
+    CopyRect(view, 25, 15, band, QRect(position % 2 == 1 ? 0 : 8, 0, 8, 165));
+    if (machine_closed) CopyAll(view, 0, kWindowFrameTop, Sprites::Get("dsk_lin"));
+    return view;
+}
+
+RotorPictures::RotorPictures(const Machine& machine) : machine_(machine) {
+    for (int slot = 1; slot <= RotorStack::kSlots; ++slot) BuildRotorStrip(slot);
+}
+
+void RotorPictures::BuildRotorStrip(int slot) {
+    const RotorStack& rotors = machine_.rotors;
+    strips_[slot] = q417::BuildRotorStrip(rotors.Slot(slot), rotors.Pins(), rotors.LoadedSeries());
+    views_[slot] = MakePicture(kViewWidth, kViewHeight);
+}
+
+void RotorPictures::RedrawRotor(int slot) {
+    const bool closed = machine_.state.MachineClosed;
+    views_[slot] = RenderRotorView(strips_[slot], machine_.rotors.Slot(slot).Position, closed);
+    PictureElement* control = controls_[slot];
+    if (!control) return;
+    CopyAll(control->image(), 0, 0, views_[slot]);
+    if (!closed) CopyAll(control->image(), 0, 0, Sprites::Get("dsk_linU"));
+    control->update();
+}
+
+void RotorPictures::ShowRotor(int slot) {
+    RedrawRotor(slot);
+    if (controls_[slot]) controls_[slot]->setVisible(true);
+}
+
+void RotorPictures::HideRotor(int slot) {
+    if (controls_[slot]) controls_[slot]->setVisible(false);
+}
+
+void RotorPictures::DrawRotorOn(int slot, PictureElement* control, bool closed) {
+    views_[slot] = RenderRotorView(strips_[slot], machine_.rotors.Slot(slot).Position, closed);
+    if (!control) return;
+    control->setVisible(true);
+    CopyAll(control->image(), 0, 0, views_[slot]);
+    control->update();
+}
+
+}  // namespace q417

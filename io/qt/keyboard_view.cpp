@@ -1,0 +1,77 @@
+#include "io/qt/keyboard_view.h"
+
+#include "app/qt/picture_element.h"
+#include "app/qt/sprites.h"
+#include "core/qt/blit.h"
+#include "core/settings.h"
+#include "io/keyboard_tables.h"
+
+namespace q417 {
+
+namespace {
+
+constexpr int kCap = 46;
+constexpr QRgb kCabinet = qRgb(176, 180, 176);
+
+// The band of the caps sheet: rounded grey caps of the Q-417M, square white caps of the
+// other models, light-blue caps for their ten digit keys.
+int CapBand(int32_t machine, int32_t contact) {
+    if (machine == 0) return 0;
+    return tables::IsDigitKey(contact) ? 92 : 46;
+}
+
+}  // namespace
+
+KeyboardView::KeyboardView(const MachineSettings& settings, PictureElement& keys,
+                           PictureElement& spaceBar)
+    : settings_(settings), keys_(keys), space_(spaceBar) {}
+
+QRect KeyboardView::CapRect(int row, int col) {
+    return QRect((row - 1) * 23 + (col - 1) * kCap, (row - 1) * kCap, kCap, kCap);
+}
+
+void KeyboardView::Prepare() {
+    keys_.resizePicture(506, 138);
+    keys_.image().fill(kCabinet);
+    keys_.update();
+}
+
+void KeyboardView::DrawKey(int row, int col, bool pressed) {
+    const int32_t contact = tables::KeyContactTable[row][col];
+    const QRect cap = CapRect(row, col);
+    QImage& image = keys_.image();
+    CopyRect(image, cap.left(), cap.top(), Sprites::Get("button"),
+             QRect(pressed ? kCap : 0, CapBand(settings_.Machine, contact), kCap, kCap));
+    // A layout outside 1..4 has no legends.
+    const int layot = settings_.Layot;
+    if (layot < 1 || layot > 4) return;
+    if (settings_.Machine == 0) {
+        const QRect cell((col - 1) * 30, (layot - 1) * 60 + (row - 1) * 20, 30, 20);
+        AndRect(image, cap.left() + 8, cap.top() + (pressed ? 16 : 7), Sprites::Get("KBD_LIT_M"),
+                cell);
+    } else {
+        const QRect cell((col - 1) * 35 + 1, (layot - 1) * 90 + (row - 1) * 30 + 1, 34, 29);
+        AndRect(image, cap.left() + 7, cap.top() + (pressed ? 12 : 2), Sprites::Get("KBD_LIT_3M"),
+                cell);
+    }
+}
+
+void KeyboardView::KeyboardReleased() {
+    for (int row = 1; row <= 3; ++row)
+        for (int col = 1; col <= 11; ++col)
+            if (tables::KeyCodeTable[row][col] != 0) DrawKey(row, col, false);
+    keys_.update();
+}
+
+void KeyboardView::KeyPressed(int row, int col) {
+    if (row < 1 || row > 3 || col < 1 || col > 11 || tables::KeyCodeTable[row][col] == 0) return;
+    DrawKey(row, col, true);
+    keys_.update();
+}
+
+void KeyboardView::SpaceBarDrawn(bool pressed) {
+    CopyRect(space_.image(), 0, 0, Sprites::Get("space"), QRect(pressed ? 240 : 0, 0, 240, 86));
+    space_.update();
+}
+
+}  // namespace q417

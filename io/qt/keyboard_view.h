@@ -1,0 +1,36 @@
+#pragma once
+#include <QRect>
+
+#include "io/keyboard.h"
+
+namespace q417 {
+
+class PictureElement;
+struct MachineSettings;
+
+// The pictures of the machine's keyboard (506 x 138, thirty caps in three staggered rows)
+// and of its space bar, drawn as the keyboard tells: every key released with the legends of
+// the current layout, one key pressed, the bar up or down.
+class KeyboardView : public KeyboardListener {
+public:
+    KeyboardView(const MachineSettings& settings, PictureElement& keys, PictureElement& spaceBar);
+
+    // Sizes the keyboard picture and fills it with the cabinet colour.
+    void Prepare();
+
+    void KeyboardReleased() override;
+    void KeyPressed(int row, int col) override;
+    void SpaceBarDrawn(bool pressed) override;
+
+    // Where the cap of a key sits on the keyboard picture.
+    static QRect CapRect(int row, int col);
+
+private:
+    void DrawKey(int row, int col, bool pressed);
+
+    const MachineSettings& settings_;
+    PictureElement& keys_;
+    PictureElement& space_;
+};
+
+}  // namespace q417

@@ -1,0 +1,43 @@
+#include "io/qt/mode_wheel_view.h"
+
+#include "app/qt/picture_element.h"
+#include "app/qt/sprites.h"
+#include "core/qt/blit.h"
+#include "core/settings.h"
+
+namespace q417 {
+
+namespace {
+
+// Frames of the printing-method lever sheet.
+constexpr int kLeverUp = 0;     // print and punch
+constexpr int kLeverDown = 22;  // print only
+constexpr int kEmptySlot = 44;
+
+}  // namespace
+
+void ModeWheelView::DrawLevers(const MachineSettings& s) {
+    QImage& image = wheel_.image();
+    CopyAll(image, 0, 0, Sprites::Get("modewheel"));
+    const QImage& method = Sprites::Get("SPSLever");
+    CopyRect(image, 69, 94, method, QRect(kEmptySlot, 0, 22, 38));
+    if (s.Sposob == 1 || s.Sposob == 2)
+        CopyRect(image, 69, 94, method, QRect(s.Sposob == 2 ? kLeverUp : kLeverDown, 0, 22, 38));
+    if (s.Rod >= 0 && s.Rod <= 2)
+        CopyRect(image, 28, 85, Sprites::Get("RODLever"), QRect(21 * s.Rod, 0, 21, 117));
+    wheel_.update();
+}
+
+void ModeWheelView::DrawModeSwitches(const MachineSettings& s) {
+    const bool m0 = s.Machine == 0;
+    const int band = m0 ? 0 : s.Mode;
+    const int frame = m0 ? s.Language : 0;
+    if (band >= 0 && band <= 3)
+        CopyRect(register_.image(), 0, 0, Sprites::Get("bcs"), QRect(0, 23 * band, 84, 23));
+    if (frame >= 0 && frame <= 2)
+        CopyRect(language_.image(), 0, 0, Sprites::Get("lang"), QRect(22 * frame, 0, 22, 97));
+    register_.update();
+    language_.update();
+}
+
+}  // namespace q417
