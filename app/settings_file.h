@@ -1,0 +1,39 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "app/config_store.h"
+#include "app/font_record.h"
+#include "core/settings.h"
+
+namespace q417 {
+
+// The settings file's name; it lives next to the program.
+inline constexpr const char* kSettingsFileName = "Q417.INI";
+
+// Start-up's reading of the settings: every field of MachineSettings with its default when
+// absent, in start-up order. Module, Plug and Mode are read only for the models with a module
+// switch and register (Machine > 0); the Q-417M gets module 30 and mode 1. Wheel defaults to
+// the keyboard layout just read. Then every value outside its range takes its default.
+// The text font is read into *font when given (unchanged when the file has none).
+// A damaged file does not stop the reading: each setting that cannot be reached keeps its
+// default, and the first ConfigError is thrown once the settings are complete and sane.
+void ReadSettings(ConfigStore& store, MachineSettings& settings, FontRecord* font);
+
+// Closing's writing of the settings: fourteen records in a fixed order, each deleted and
+// re-appended, so that the file keeps that order from the first close on.
+void SaveSettings(ConfigStore& store, const MachineSettings& settings, const FontRecord& font);
+
+// For the command-line tool. Reads a settings file the way start-up does, without ever
+// creating or changing it, starting from the defaults. False with the message when the file is
+// missing or damaged (settings then holds what could be read, with defaults for the rest).
+bool LoadSettingsFile(const std::string& path, MachineSettings& settings, std::string& error);
+
+// One line per record, "SECTION KEY TYPE VALUE", in file order, names as stored. TYPE is
+// integer, boolean, font or stream; integers in decimal, booleans true/false, fonts as their
+// fields, anything else as hex bytes. False with the message when the file cannot be opened or
+// holds a damaged record (lines then has the records before it).
+bool DescribeSettingsFile(const std::string& path, std::vector<std::string>& lines,
+                          std::string& error);
+
+}  // namespace q417
