@@ -2,35 +2,67 @@
 
 namespace q417 {
 
+namespace {
+
 using tables::MirrorTable;
+using DoubledRow = std::array<int32_t, 61>;
 
-RotorStack::RotorStack() {
-    LoadSeries(6);
-    SetBasicKey();
-}
+// A series' cores written out for the path: per side (1 normal, 2 turned over: the mirrored
+// wiring) and core, the exit contact toward the reflector and back, for entry contacts 1..60.
+struct SeriesPaths {
+    std::array<std::array<DoubledRow, 11>, 3> forward{};
+    std::array<std::array<DoubledRow, 11>, 3> backward{};
+};
 
-bool RotorStack::LoadSeries(int32_t serie) {
-    if (serie == 3) {
-        wiring_ = &tables::Wiring3K;
-        pins_ = &tables::Pins3K;
-    } else if (serie == 6) {
-        wiring_ = &tables::Wiring6K;
-        pins_ = &tables::Pins6K;
-    } else {
-        return false;
-    }
-    loaded_series_ = serie;
+constexpr SeriesPaths MakePaths(const tables::CoreRows& cores) {
+    SeriesPaths p;
     for (int w = 1; w <= 10; ++w) {
-        const ContactTable& wiring = (*wiring_)[w];
+        const ContactTable& wiring = cores[w];
         const ContactTable inverse = Inverse(wiring);
-        forward_[1][w] = wiring;
-        backward_[1][w] = inverse;
-        for (int i = 1; i <= 30; ++i) {
-            forward_[2][w][i] = MirrorTable[inverse[MirrorTable[i]]];
-            backward_[2][w][i] = MirrorTable[wiring[MirrorTable[i]]];
+        for (int i = 1; i <= 60; ++i) {
+            const int j = Wrap(i);
+            p.forward[1][w][i] = wiring[j];
+            p.backward[1][w][i] = inverse[j];
+            p.forward[2][w][i] = MirrorTable[inverse[MirrorTable[j]]];
+            p.backward[2][w][i] = MirrorTable[wiring[MirrorTable[j]]];
         }
     }
+    return p;
+}
+
+constexpr SeriesPaths kPaths3K = MakePaths(tables::Wiring3K);
+constexpr SeriesPaths kPaths6K = MakePaths(tables::Wiring6K);
+
+// Even and odd bodies are sensed at different points of their pin row.
+constexpr int32_t SensingOffset(int32_t rotor_number) { return rotor_number % 2 == 0 ? 16 : 19; }
+
+}  // namespace
+
+RotorStack::RotorStack() { SetBasicKey(); }
+
+bool RotorStack::LoadSeries(int32_t serie) {
+    if (serie != 3 && serie != 6) return false;
+    loaded_series_ = serie;
+    for (int slot = 1; slot <= kSlots; ++slot) Rewire(slot);
     return true;
+}
+
+const tables::CoreRows& RotorStack::Wiring() const {
+    return loaded_series_ == 3 ? tables::Wiring3K : tables::Wiring6K;
+}
+
+const tables::PinRows& RotorStack::Pins() const {
+    return loaded_series_ == 3 ? tables::Pins3K : tables::Pins6K;
+}
+
+void RotorStack::Rewire(int slot) {
+    const RotorState& r = slots_[slot];
+    const SeriesPaths& paths = loaded_series_ == 3 ? kPaths3K : kPaths6K;
+    Wired& w = wired_[slot];
+    w.forward = paths.forward[r.CoreSide][r.CoreNumber].data();
+    w.backward = paths.backward[r.CoreSide][r.CoreNumber].data();
+    w.offset = Wrap(r.Position + r.RingSetting - r.CoreSetting + 32) % 30;
+    w.sense = Wrap(r.Position + r.RingSetting + SensingOffset(r.RotorNumber));
 }
 
 bool RotorStack::InitRotor(int slot, int32_t rotor_number, int32_t ring_setting,
@@ -46,25 +78,33 @@ bool RotorStack::InitRotor(int slot, int32_t rotor_number, int32_t ring_setting,
     r.CoreSide = core_side;
     r.CoreSetting = core_setting;
     r.Position = rotor_number;
+    Rewire(slot);
     if (observer_) observer_->RotorInitialised(slot);
     return true;
 }
 
 void RotorStack::SetPosition(int slot, int32_t position) {
     slots_[slot].Position = Wrap(position);
-    Moved(slot);
+    Rewire(slot);
+    if (observer_) observer_->RotorMoved(slot);
 }
 
 void RotorStack::StepPlus(int slot) {
     int32_t& p = slots_[slot].Position;
     p = (p >= 30) ? 1 : p + 1;
-    Moved(slot);
+    Wired& w = wired_[slot];
+    w.offset = w.offset == 29 ? 0 : w.offset + 1;
+    w.sense = w.sense == 30 ? 1 : w.sense + 1;
+    if (observer_) observer_->RotorMoved(slot);
 }
 
 void RotorStack::StepMinus(int slot) {
     int32_t& p = slots_[slot].Position;
     p = (p <= 1) ? 30 : p - 1;
-    Moved(slot);
+    Wired& w = wired_[slot];
+    w.offset = w.offset == 0 ? 29 : w.offset - 1;
+    w.sense = w.sense == 1 ? 30 : w.sense - 1;
+    if (observer_) observer_->RotorMoved(slot);
 }
 
 void RotorStack::SetBasicKey() {
@@ -75,26 +115,22 @@ void RotorStack::SetBasicKey() {
 }
 
 bool RotorStack::PinAtSensingPoint(int slot) const {
-    const RotorState& r = slots_[slot];
-    // Even and odd bodies are sensed at different points of their pin row.
-    const int32_t k = Wrap(r.Position + r.RingSetting + (r.RotorNumber % 2 == 0 ? 16 : 19));
-    return (*pins_)[r.RotorNumber][k] == 1;
+    return Pins()[slots_[slot].RotorNumber][wired_[slot].sense] == 1;
 }
 
 // The 32 belongs to the offset: with position, ring and core setting all 1 the shift is
-// 33, which is 3 modulo 30, not 0.
+// 33, which is 3 modulo 30, not 0. The entry contact is shifted by the offset, passes the
+// core, and the exit is shifted back.
 Contact RotorStack::MapForward(int slot, Contact a) const {
-    const RotorState& r = slots_[slot];
-    const int32_t s = r.Position + r.RingSetting - r.CoreSetting + 32;
-    const int32_t e = forward_[r.CoreSide][r.CoreNumber][Wrap(a + s)];
-    return Wrap(e - s);
+    const Wired& w = wired_[slot];
+    const int32_t r = w.forward[a + w.offset] - w.offset;
+    return r <= 0 ? r + 30 : r;
 }
 
 Contact RotorStack::MapBackward(int slot, Contact a) const {
-    const RotorState& r = slots_[slot];
-    const int32_t s = r.Position + r.RingSetting - r.CoreSetting + 32;
-    const int32_t e = backward_[r.CoreSide][r.CoreNumber][Wrap(a + s)];
-    return Wrap(e - s);
+    const Wired& w = wired_[slot];
+    const int32_t r = w.backward[a + w.offset] - w.offset;
+    return r <= 0 ? r + 30 : r;
 }
 
 Contact RotorStack::RotorStackForward(Contact c) const {

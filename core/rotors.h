@@ -33,8 +33,8 @@ class RotorStack {
 public:
     static constexpr int kSlots = 10;
 
-    // Starts with the 6K tables loaded, so the path never runs on empty tables even when a
-    // settings file names a series that has none.
+    // Starts with the 6K tables loaded and the basic key, so the path never runs on empty
+    // tables even when a settings file names a series that has none.
     RotorStack();
 
     // Loads the tables of series 3 or 6; any other value loads nothing and returns false,
@@ -73,24 +73,28 @@ public:
     void StepRotorsEight();
 
     // The loaded series' tables, for the pictures.
-    const tables::PinRows& Pins() const { return *pins_; }
-    const tables::CoreRows& Wiring() const { return *wiring_; }
+    const tables::PinRows& Pins() const;
+    const tables::CoreRows& Wiring() const;
 
 private:
+    // What every key press needs of a slot, kept up to date as the slot changes: its wiring in
+    // both directions (written out twice, entries 1..60, so that an entry contact plus the
+    // offset needs no wrapping), its offset (position + ring - core setting + 32) mod 30, and
+    // the point of its pin row that is at the sensing point.
+    struct Wired {
+        const int32_t* forward = nullptr;
+        const int32_t* backward = nullptr;
+        int32_t offset = 0;  // 0..29
+        int32_t sense = 1;   // 1..30
+    };
+
     void StepChains(const int* odd, const int* even, int length);
-    void Moved(int slot) {
-        if (observer_) observer_->RotorMoved(slot);
-    }
+    void Rewire(int slot);
 
     std::array<RotorState, kSlots + 1> slots_{};  // slots 1..10
+    std::array<Wired, kSlots + 1> wired_{};
     int rotors_in_use_ = 10;
     int32_t loaded_series_ = 6;
-    const tables::CoreRows* wiring_ = nullptr;
-    const tables::PinRows* pins_ = nullptr;
-    // Per side and core: the exit contact for each entry contact, toward the reflector and
-    // back. Side 2 is the mirrored wiring of the turned-over core, worked out at load time.
-    std::array<std::array<ContactTable, 11>, 3> forward_{};
-    std::array<std::array<ContactTable, 11>, 3> backward_{};
     RotorObserver* observer_ = nullptr;
 };
 
