@@ -1,0 +1,209 @@
+#include "app/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/app/record_bytes.h"
+#include "tests/app/temp_dir.h"
+
+namespace q417 {
+namespace {
+
+using testing::FileBytes;
+using testing::Join;
+using testing::Le32;
+using testing::Record;
+using testing::TempDir;
+using testing::WriteFileBytes;
+
+const std::vector<uint8_t> kDefaultFontData = {1,   0x08, 0,   0,   0x80, 0,   8,   0,
+                                               0,   'M',  'S', ' ', 'S',  'a', 'n', 's',
+                                               ' ', 'S',  'e', 'r', 'i',  'f', 0};
+
+// The file a first close on an empty file leaves, record by record.
+std::vector<uint8_t> FirstCloseFile() {
+    return Join({Record("MAIN", "MACHINE", Le32(1)), Record("MAIN", "MODULE", Le32(30)),
+                 Record("MAIN", "Plug", Le32(1)), Record("MAIN", "ROD", Le32(0)),
+                 Record("MAIN", "Sound", {1}), Record("Keyboard", "Layot", Le32(4)),
+                 Record("Printer", "Sposob", Le32(1)), Record("Printer", "Language", Le32(1)),
+                 Record("Printer", "Mode", Le32(1)), Record("Printer", "Wheel", Le32(4)),
+                 Record("Printer", "Divider", {0}), Record("Rotors", "Serie", Le32(6)),
+                 Record("Counter", "Tech", Le32(0)), Record("Font", "ALL", kDefaultFontData)});
+}
+
+// All thirteen fields, in declaration order, for comparing whole settings.
+std::array<int32_t, 13> Fields(const MachineSettings& s) {
+    return {s.Machine,  s.Module, s.Plug,  s.Rod,     s.Sound, s.Layot, s.Sposob,
+            s.Language, s.Mode,   s.Wheel, s.Divider, s.Serie, s.Tech};
+}
+
+MachineSettings ReadFile(const std::vector<uint8_t>& file, FontRecord* font = nullptr) {
+    TempDir dir;
+    const std::string path = dir.File("Q417.INI");
+    WriteFileBytes(path, file);
+    ConfigStore store(path);
+    MachineSettings s;
+    s.Tech = 1234;  // every field is replaced, whatever it held
+    ReadSettings(store, s, font);
+    return s;
+}
+
+TEST(SettingsFile, FirstCloseWritesTheFourteenRecords) {
+    TempDir dir;
+    const std::string path = dir.File("Q417.INI");
+    MachineSettings s;
+    FontRecord font;
+    {
+        ConfigStore store(path);
+        ReadSettings(store, s, &font);
+        EXPECT_EQ(FileBytes(path).size(), 0u);  // reading leaves the new file empty
+    }
+    ConfigStore store(path);
+    SaveSettings(store, s, font);
+    const auto bytes = FileBytes(path);
+    ASSERT_EQ(bytes, FirstCloseFile());
+    EXPECT_EQ(bytes.size(), 11u * 84 + 2u * 81 + 103);
+    // A second close deletes and re-appends every record in the same order.
+    SaveSettings(store, s, font);
+    EXPECT_EQ(FileBytes(path), bytes);
+}
+
+TEST(SettingsFile, ReadsBackWhatWasSaved) {
+    TempDir dir;
+    const std::string path = dir.File("Q417.INI");
+    const MachineSettings saved{2, 10, 2, 1, false, 3, 2, 2, 3, 1, true, 3, 9999};
+    FontRecord font{204, 0x00FF0000u, 2, 12, kFontBold | kFontItalic, "Courier New"};
+    {
+        ConfigStore store(path);
+        SaveSettings(store, saved, font);
+    }
+    ConfigStore store(path);
+    MachineSettings read;
+    FontRecord read_font;
+    ReadSettings(store, read, &read_font);
+    EXPECT_EQ(read_font, font);
+    EXPECT_EQ(Fields(read), Fields(saved));
+}
+
+struct StartUpCase {
+    const char* name;
+    std::vector<uint8_t> file;
+    MachineSettings expected;
+};
+
+TEST(SettingsFile, StartUpConditionsAndRanges) {
+    const std::vector<StartUpCase> cases = {
+        {"empty file", {}, MachineSettings{}},
+        {"the Q-417M reads no module, plug or mode",
+         Join({Record("MAIN", "MACHINE", Le32(0)), Record("MAIN", "MODULE", Le32(10)),
+               Record("MAIN", "Plug", Le32(2)), Record("Printer", "Mode", Le32(3))}),
+         {0, 30, 1, 0, true, 4, 1, 1, 1, 4, false, 6, 0}},
+        {"the later models read them",
+         Join({Record("MAIN", "MACHINE", Le32(2)), Record("MAIN", "MODULE", Le32(10)),
+               Record("MAIN", "Plug", Le32(2)), Record("Printer", "Mode", Le32(3))}),
+         {2, 10, 2, 0, true, 4, 1, 1, 3, 4, false, 6, 0}},
+        {"the wheel follows the layout read",
+         Record("Keyboard", "Layot", Le32(2)),
+         {1, 30, 1, 0, true, 2, 1, 1, 1, 2, false, 6, 0}},
+        {"a stored wheel wins",
+         Join({Record("Keyboard", "Layot", Le32(2)), Record("Printer", "Wheel", Le32(4))}),
+         {1, 30, 1, 0, true, 2, 1, 1, 1, 4, false, 6, 0}},
+        {"out of range values take their defaults",
+         Join({Record("MAIN", "MACHINE", Le32(7)), Record("MAIN", "MODULE", Le32(20)),
+               Record("MAIN", "ROD", Le32(-1)), Record("Keyboard", "Layot", Le32(9)),
+               Record("Printer", "Sposob", Le32(3)), Record("Rotors", "Serie", Le32(5)),
+               Record("Counter", "Tech", Le32(10000))}),
+         MachineSettings{}},
+        {"booleans and the counter",
+         Join({Record("MAIN", "SOUND", {0}), Record("PRINTER", "DIVIDER", {2}),
+               Record("COUNTER", "TECH", Le32(9999))}),
+         {1, 30, 1, 0, false, 4, 1, 1, 1, 4, true, 6, 9999}},
+    };
+    for (const StartUpCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const MachineSettings s = ReadFile(c.file);
+        EXPECT_EQ(Fields(s), Fields(c.expected));
+    }
+}
+
+TEST(SettingsFile, DamagedFileKeepsWhatLiesBeforeTheDamage) {
+    TempDir dir;
+    const std::string path = dir.File("Q417.INI");
+    WriteFileBytes(path, Join({Record("MAIN", "MACHINE", Le32(2)), Record("MAIN", "ROD", Le32(2)),
+                               Record("X", "X", {}, 0), Record("Counter", "Tech", Le32(5))}));
+    ConfigStore store(path);
+    MachineSettings s;
+    try {
+        ReadSettings(store, s, nullptr);
+        ADD_FAILURE() << "no error";
+    } catch (const ConfigError& e) {
+        EXPECT_STREQ(e.what(), kInvalidFileFormat);
+    }
+    EXPECT_EQ(s.Machine, 2);
+    EXPECT_EQ(s.Rod, 2);
+    EXPECT_EQ(s.Tech, 0);
+    EXPECT_EQ(s.Layot, 4);
+}
+
+TEST(SettingsFile, LoadForTheCommandLine) {
+    TempDir dir;
+    const std::string path = dir.File("Q417.INI");
+    MachineSettings s;
+    std::string error;
+    EXPECT_FALSE(LoadSettingsFile(path, s, error));
+    EXPECT_EQ(error, "Cannot open file \"" + path + "\". No such file or directory");
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    WriteFileBytes(path, Record("MAIN", "MACHINE", Le32(0)));
+    EXPECT_TRUE(LoadSettingsFile(path, s, error));
+    EXPECT_EQ(s.Machine, 0);
+
+    const auto damaged = Join({Record("MAIN", "ROD", Le32(1)), Record("X", "X", {}, 0)});
+    WriteFileBytes(path, damaged);
+    EXPECT_FALSE(LoadSettingsFile(path, s, error));
+    EXPECT_EQ(error, kInvalidFileFormat);
+    EXPECT_EQ(s.Rod, 1);
+    EXPECT_EQ(FileBytes(path), damaged);
+}
+
+TEST(SettingsFile, DescribesEveryRecord) {
+    TempDir dir;
+    const std::string path = dir.File("Q417.INI");
+    WriteFileBytes(path, FirstCloseFile());
+    std::vector<std::string> lines;
+    std::string error;
+    ASSERT_TRUE(DescribeSettingsFile(path, lines, error));
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "MAIN MACHINE integer 1", "MAIN MODULE integer 30", "MAIN Plug integer 1",
+                         "MAIN ROD integer 0", "MAIN Sound boolean true",
+                         "Keyboard Layot integer 4", "Printer Sposob integer 1",
+                         "Printer Language integer 1", "Printer Mode integer 1",
+                         "Printer Wheel integer 4", "Printer Divider boolean false",
+                         "Rotors Serie integer 6", "Counter Tech integer 0",
+                         "Font ALL font name=\"MS Sans Serif\" size=8 style=0 color=0x80000008 "
+                         "charset=1 pitch=0"}));
+}
+
+TEST(SettingsFile, DescribesOddAndDamagedRecords) {
+    TempDir dir;
+    const std::string path = dir.File("Q417.INI");
+    WriteFileBytes(path, Join({Record("main", "machine", {1, 2}), Record("My Sec", "k", Le32(-5)),
+                               Record("A", "B", {}), Record("A", "C", {0xAB, 0xCD, 0xEF, 0, 1}),
+                               Record("A", "D", {1, 2}, 274, 7)}));
+    std::vector<std::string> lines;
+    std::string error;
+    EXPECT_TRUE(DescribeSettingsFile(path, lines, error));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"main machine stream 0102", "\"My Sec\" k integer -5",
+                                        "A B stream (empty)", "A C stream abcdef0001",
+                                        "A D stream 0102 (truncated: 2 of 7 bytes)"}));
+
+    WriteFileBytes(path, Join({Record("A", "B", {1}), Record("Z", "Z", {}, 1)}));
+    EXPECT_FALSE(DescribeSettingsFile(path, lines, error));
+    EXPECT_EQ(error, kInvalidFileFormat);
+    EXPECT_EQ(lines, std::vector<std::string>{"A B boolean true"});
+}
+
+}  // namespace
+}  // namespace q417
