@@ -17,6 +17,17 @@ void Machine::ApplySettings() {
     rotors.SetRotorsInUse(RotorsInUseFor(settings.Machine));
 }
 
+void Machine::StartUp() {
+    ApplySettings();
+    rotors.LoadSeries(6);
+    rotors.LoadSeries(settings.Serie);
+    rotors.SetBasicKey();
+    card.DiagonalCard();
+    card.KeyNumber = 0;
+    state = CycleState{};
+    state.PrintRegister = settings.Mode == 3 ? 2 : 1;
+}
+
 void Machine::KeyPressCycle() {
     const MachineSettings& s = settings;
     CycleState& st = state;

@@ -42,6 +42,12 @@ public:
     // module, plug and mode) and sets the rotors in use of the model.
     void ApplySettings();
 
+    // The state a start brings the machine to for the current settings: the settings made
+    // consistent, the 6K tables and then those of the configured series (a series without
+    // tables keeps the 6K ones), the basic key, the diagonal card, the machine closed and the
+    // printer in the register of its mode.
+    void StartUp();
+
     // One key press of InputContact: echo, signal path, print, punch, step, count.
     void KeyPressCycle();
 

@@ -1,0 +1,118 @@
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <initializer_list>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#include "app/cli/cli.h"
+
+namespace q417::cli {
+
+namespace {
+
+int32_t ParseInt(const std::string& option, const std::string& text) {
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        throw UsageError("bad value '" + text + "' for " + option);
+    return static_cast<int32_t>(std::stol(text));
+}
+
+int32_t ParseChoice(const std::string& option, const std::string& text,
+                    std::initializer_list<int32_t> allowed) {
+    const int32_t v = ParseInt(option, text);
+    for (int32_t a : allowed)
+        if (a == v) return v;
+    throw UsageError("bad value '" + text + "' for " + option);
+}
+
+std::vector<int32_t> ParsePositions(const std::string& text) {
+    std::vector<int32_t> p;
+    std::stringstream in(text);
+    std::string item;
+    while (std::getline(in, item, ',')) {
+        const int32_t v = ParseInt("--positions", item);
+        if (v < 1 || v > 30) throw UsageError("positions are 1 to 30, not " + item);
+        p.push_back(v);
+    }
+    if (p.size() != 10 || text.back() == ',')
+        throw UsageError("--positions takes ten positions P1,...,P10");
+    return p;
+}
+
+}  // namespace
+
+FeedOptions ParseFeedOptions(const std::vector<std::string>& args) {
+    FeedOptions o;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size()) throw UsageError(a + " needs a value");
+            return args[++i];
+        };
+        if (a == "--key")
+            o.key_file = value();
+        else if (a == "--config")
+            o.config_file = value();
+        else if (a == "--positions")
+            o.positions = ParsePositions(value());
+        else if (a == "--machine")
+            o.machine = ParseChoice(a, value(), {0, 1, 2});
+        else if (a == "--module")
+            o.module = ParseChoice(a, value(), {10, 30});
+        else if (a == "--plug")
+            o.plug = ParseChoice(a, value(), {1, 2});
+        else if (a == "--rod")
+            o.rod = ParseChoice(a, value(), {0, 1, 2});
+        else if (a == "--serie")
+            o.serie = ParseChoice(a, value(), {3, 6});
+        else if (a == "--layout")
+            o.layout = ParseChoice(a, value(), {1, 2, 3, 4});
+        else if (a == "--wheel")
+            o.wheel = ParseChoice(a, value(), {1, 2, 3, 4});
+        else if (a == "--language")
+            o.language = ParseChoice(a, value(), {1, 2});
+        else if (a == "--mode")
+            o.mode = ParseChoice(a, value(), {1, 2, 3});
+        else if (a == "--divider")
+            o.divider = true;
+        else if (a == "--show-state")
+            o.show_state = true;
+        else if (a == "--encoding") {
+            const std::string& e = value();
+            if (e == "utf-8" || e == "utf8" || e == "UTF-8")
+                o.encoding = Encoding::Utf8;
+            else if (e == "cp1251" || e == "windows-1251")
+                o.encoding = Encoding::Cp1251;
+            else
+                throw UsageError("bad value '" + e + "' for --encoding");
+        } else if (a.size() > 1 && a[0] == '-') {
+            throw UsageError("unknown option '" + a + "'");
+        } else if (o.text_file) {
+            throw UsageError("more than one text file given");
+        } else {
+            o.text_file = a;
+        }
+    }
+    return o;
+}
+
+std::string ReadAll(const std::optional<std::string>& path) {
+    if (!path || *path == "-") {
+        std::ios::sync_with_stdio(false);
+        std::cin >> std::noskipws;
+        return std::string(std::istreambuf_iterator<char>(std::cin), {});
+    }
+    errno = 0;
+    std::ifstream in(*path, std::ios::binary);
+    if (!in)
+        throw FailedError("cannot read \"" + *path +
+                          "\": " + std::strerror(errno ? errno : ENOENT));
+    std::string data(std::istreambuf_iterator<char>(in), {});
+    if (in.bad()) throw FailedError("cannot read \"" + *path + "\": " + std::strerror(errno));
+    return data;
+}
+
+}  // namespace q417::cli

@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+// Runs q417-cli through the shell with the given arguments and standard input.
+Result Cli(const std::string& args, const std::string& input = "") {
+    const fs::path dir = fs::temp_directory_path() / "q417_cli_test";
+    fs::create_directories(dir);
+    const fs::path in = dir / "stdin", out = dir / "stdout", err = dir / "stderr";
+    std::ofstream(in, std::ios::binary) << input;
+    const std::string cmd = std::string(Q417_CLI) + " " + args + " <" + in.string() + " >" +
+                            out.string() + " 2>" + err.string();
+    const int raw = std::system(cmd.c_str());
+    auto slurp = [](const fs::path& p) {
+        std::ifstream f(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    };
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
+}
+
+std::string Temp(const std::string& name, const std::string& bytes) {
+    const fs::path p = fs::temp_directory_path() / "q417_cli_test" / name;
+    fs::create_directories(p.parent_path());
+    std::ofstream(p, std::ios::binary) << bytes;
+    return p.string();
+}
+
+TEST(CliFeed, EnciphersAndDeciphersBackWithTheSameKey) {
+    const std::string plain = "ПРИВЕТ МИР";
+    const Result enc = Cli("feed --rod 1", plain);
+    ASSERT_EQ(enc.status, 0) << enc.err;
+    EXPECT_NE(enc.out, plain);
+    const Result dec = Cli("feed --rod 2", enc.out);
+    ASSERT_EQ(dec.status, 0) << dec.err;
+    // Spaces are not fed when deciphering; the enciphered space comes back as a space.
+    EXPECT_EQ(dec.out, plain);
+}
+
+TEST(CliFeed, WorkedExampleThroughTheTextLayer) {
+    // Contact 1 is the letter А on the Russian keyboard; twelve of them, plain start state.
+    // Outputs 3 11 18 6 29 27 21 21 11 8 14 5 print as В Л Т Е Я Ь Х Х Л З О Д.
+    const Result r = Cli("feed --show-state", "АААААААААААА");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "ВЛТЕЯЬХХЛЗОД");
+    EXPECT_NE(r.err.find("positions: 5 20 7 26 10 3 16 7 21 9"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("tech: 12"), std::string::npos);
+}
+
+TEST(CliFeed, AsteriskStopsAndRestartsLikeTheStartKey) {
+    const Result a = Cli("feed --rod 0", "АБ*ВГ");
+    ASSERT_EQ(a.status, 0) << a.err;
+    EXPECT_EQ(a.out, "АБВГ");
+    const Result lines = Cli("feed --rod 0", "АБ\nВГ\n");
+    EXPECT_EQ(lines.out, "АБ  ВГ");  // the line break is fed as two spaces
+}
+
+TEST(CliFeed, EncodingsAndBadInput) {
+    const Result cp = Cli("feed --rod 0 --encoding cp1251", "\xC0\xC1");
+    EXPECT_EQ(cp.out, "\xC0\xC1");
+    const Result bad = Cli("feed", "\xC0\xC1");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("UTF-8"), std::string::npos);
+    EXPECT_TRUE(bad.out.empty());
+    const Result smiley = Cli("feed", "\xE2\x98\xBA");
+    EXPECT_EQ(smiley.status, 1);
+}
+
+TEST(CliFeed, KeyFilesAreCheckedBeforeUse) {
+    const std::string key = Temp("k.key", "");
+    const Result gen = Cli("keygen --seed 5 --output " + key);
+    ASSERT_EQ(gen.status, 0) << gen.err;
+    EXPECT_EQ(fs::file_size(key), 80u);
+    EXPECT_EQ(Cli("feed --key " + key, "АБВ").status, 0);
+
+    std::string bytes(80, '\0');
+    for (int i = 0; i < 30; ++i) bytes[i] = static_cast<char>(i + 1);
+    for (int i = 0; i < 10; ++i) {
+        bytes[30 + i] = bytes[40 + i] = static_cast<char>(i + 1);
+        bytes[50 + i] = 1;
+    }
+    EXPECT_EQ(Cli("feed --key " + Temp("basic.key", bytes), "АБВ").out, Cli("feed", "АБВ").out);
+
+    struct Bad {
+        const char* name;
+        std::string bytes;
+    } bad[] = {{"short.key", bytes.substr(0, 50)},
+               {"high.key",
+                [&] {
+                    auto b = bytes;
+                    b[0] = 31;
+                    return b;
+                }()},
+               {"twice.key",
+                [&] {
+                    auto b = bytes;
+                    b[1] = 1;
+                    return b;
+                }()},
+               {"body.key", [&] {
+                    auto b = bytes;
+                    b[31] = 1;
+                    return b;
+                }()}};
+    for (const Bad& b : bad) {
+        const Result r = Cli("feed --key " + Temp(b.name, b.bytes), "АБВ");
+        EXPECT_EQ(r.status, 1) << b.name;
+        EXPECT_NE(r.err.find(b.name), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+    EXPECT_EQ(Cli("feed --key /nonexistent/x.key", "А").status, 1);
+}
+
+TEST(CliFeed, PositionsOverrideTheStart) {
+    const Result a = Cli("feed --positions 1,2,3,4,5,6,7,8,9,10", "ААА");
+    const Result b = Cli("feed", "ААА");
+    EXPECT_EQ(a.out, b.out);
+    const Result c = Cli("feed --positions 2,2,3,4,5,6,7,8,9,10", "ААА");
+    EXPECT_NE(a.out, c.out);
+}
+
+TEST(CliUsage, BadOptionsAndValuesExitTwoWithOneLine) {
+    const char* cases[] = {"",
+                           "frobnicate",
+                           "feed --machine 3",
+                           "feed --module 20",
+                           "feed --rod",
+                           "feed --positions 1,2,3",
+                           "feed --positions 1,2,3,4,5,6,7,8,9,31",
+                           "feed --encoding latin1",
+                           "feed --bogus",
+                           "feed a.txt b.txt",
+                           "keygen",
+                           "keygen --seed x --output /tmp/x.key"};
+    for (const char* c : cases) {
+        const Result r = Cli(c);
+        EXPECT_EQ(r.status, 2) << c;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << c << ": " << r.err;
+    }
+    const Result help = Cli("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("q417-cli feed"), std::string::npos);
+}
+
+TEST(CliKeygen, SeedGivesTheSameKeyEveryTime) {
+    const std::string a = Temp("a.key", ""), b = Temp("b.key", "");
+    ASSERT_EQ(Cli("keygen --seed 0 --output " + a).status, 0);
+    ASSERT_EQ(Cli("keygen --seed 0 --output " + b).status, 0);
+    std::ifstream fa(a, std::ios::binary), fb(b, std::ios::binary);
+    const std::string ba(std::istreambuf_iterator<char>(fa), {}),
+        bb(std::istreambuf_iterator<char>(fb), {});
+    EXPECT_EQ(ba, bb);
+    ASSERT_EQ(ba.size(), 80u);
+    EXPECT_EQ(ba[30], 1);  // seed 0: the first body drawn is 1
+    EXPECT_EQ(Cli("keygen --seed 1 --output /nonexistent/dir/x.key").status, 1);
+}
+
+}  // namespace
