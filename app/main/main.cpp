@@ -1,0 +1,68 @@
+#include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <exception>
+
+#include "app/qt/main_window.h"
+#include "app/qt/sprites.h"
+
+namespace {
+
+// The simulator's application object. An error that escapes any event handler is shown in
+// a message box with the program's title, and the program goes on with the next event.
+class Q417Application : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            ShowError(QString::fromLocal8Bit(e.what()));
+        } catch (...) {
+            ShowError(QStringLiteral("Unknown error."));
+        }
+        return false;
+    }
+
+    static void ShowError(const QString& message) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Q-417"), message, QMessageBox::Ok);
+        box.exec();
+    }
+};
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const char* name : {"icon32", "icon64", "icon128", "icon256"}) {
+        const QImage& image = q417::Sprites::Get(name);
+        if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+}  // namespace
+
+// The program takes no arguments: everything it needs is in its settings file.
+int main(int argc, char** argv) {
+    // Whole scale factors keep the sprites sharp on a high-density screen.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    Q417Application app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Q-417"));
+    QApplication::setOrganizationName(QStringLiteral("Q417"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Q-417"));
+    QApplication::setWindowIcon(ProgramIcon());
+
+    std::unique_ptr<q417::MainWindow> window;
+    try {
+        window = std::make_unique<q417::MainWindow>();
+    } catch (const std::exception& e) {
+        Q417Application::ShowError(QString::fromLocal8Bit(e.what()));
+        return 1;
+    }
+    window->show();
+    window->activateWindow();
+    window->setFocus();
+    for (const QString& message : window->startupErrors()) Q417Application::ShowError(message);
+    return app.exec();
+}

@@ -1,0 +1,43 @@
+#include "app/qt/machine_layout.h"
+
+#include "app/qt/picture_element.h"
+#include "app/qt/sprites.h"
+#include "core/qt/blit.h"
+
+namespace q417 {
+
+bool ClearsWheelSlot(const QString& element) {
+    // Rotor windows choose their own slot; the control box leaves the choice alone.
+    return !(element.size() >= 2 && element[0] == 'R' && element[1].isDigit()) &&
+           element != QLatin1String("Image6");
+}
+
+namespace {
+
+PictureElement* Create(const ElementSpec& spec, const QString& name, int x, QWidget* window) {
+    auto* element =
+        new PictureElement(name, QRect(x, spec.y, spec.width, spec.height), spec.enabled, window);
+    // Fixed pieces cut from a larger strip show its top-left part.
+    if (spec.artwork) CopyAll(element->image(), 0, 0, Sprites::Get(name));
+    element->setVisible(spec.visible);
+    return element;
+}
+
+}  // namespace
+
+QHash<QString, PictureElement*> CreateMachineElements(QWidget* window) {
+    QHash<QString, PictureElement*> elements;
+    for (const ElementSpec& spec : kMachineElements) {
+        if (QLatin1String(spec.name) == QLatin1String("R1")) {
+            for (int i = 1; i <= 10; ++i) {
+                const QString name = QStringLiteral("R%1").arg(i);
+                elements.insert(name, Create(spec, name, spec.x + 33 * (i - 1), window));
+            }
+        } else {
+            elements.insert(spec.name, Create(spec, spec.name, spec.x, window));
+        }
+    }
+    return elements;
+}
+
+}  // namespace q417

@@ -1,0 +1,185 @@
+#include "app/qt/main_window.h"
+
+#include <QMessageBox>
+#include <QPainter>
+#include <exception>
+
+#include "app/config_store.h"
+#include "app/qt/control_box.h"
+#include "app/qt/machine_layout.h"
+#include "app/qt/picture_element.h"
+#include "app/qt/sprites.h"
+#include "app/qt/window_outline.h"
+#include "app/settings_file.h"
+#include "core/qt/blit.h"
+#include "core/qt/machine_frames.h"
+#include "core/qt/rotor_view.h"
+#include "io/qt/keyboard_view.h"
+#include "io/qt/mode_wheel_view.h"
+#include "io/qt/tape_view.h"
+
+#if __has_include("app/qt/settings_location.h")
+#include "app/qt/settings_location.h"
+#else
+#include <QCoreApplication>
+namespace q417 {
+inline QString SettingsFilePath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Q417.INI");
+}
+}  // namespace q417
+#endif
+
+namespace q417 {
+
+namespace {
+constexpr QRgb kBackground = 0xFFB0B4B0;
+}
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint) {
+    setWindowTitle(QStringLiteral("Q-417"));
+    setFixedSize(kWidth, kHeight);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    report_error_ = [this](const QString& message) {
+        QMessageBox::critical(this, QStringLiteral("Q-417"), message);
+    };
+    elements_ = CreateMachineElements(this);
+    cabinet_ = Sprites::Get("cabinet");
+    BindHandlers();
+    FormCreate();
+}
+
+MainWindow::~MainWindow() {
+    machine_.rotors.SetObserver(nullptr);
+    printer_.SetListener(nullptr);
+    keyboard_.SetListener(nullptr);
+}
+
+void MainWindow::setErrorReporter(std::function<void(const QString&)> reporter) {
+    report_error_ = std::move(reporter);
+}
+
+// Any error escaping a handler is shown and the rest of that action is skipped; the
+// program goes on.
+void MainWindow::Guard(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception& e) {
+        report_error_(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+// Start-up, in the machine's order: store and settings, sounds, outline, keyboard, printer,
+// levers, counter, the plates round the stack, card and rotors. A failing step is reported
+// and start-up carries on with defaults, so the machine always comes up working.
+void MainWindow::FormCreate() {
+    MachineSettings& s = machine_.settings;
+    CycleState& st = machine_.state;
+    control_box_ = std::make_unique<ControlBox>(*element("Image6"));
+    module_switch_ = std::make_unique<ModuleSwitch>(*element("Image11"));
+    ReadSettingsFromStore();
+    applied_machine_ = s.Machine;
+    applyMachineModel();
+    try {
+        sound_.LoadSounds();
+    } catch (const std::exception& e) {
+        startup_errors_ << QString::fromLocal8Bit(e.what());
+    }
+    counter_lever_pressed_ = false;
+    SetWindowOutline(true);
+    control_box_->Draw(0);
+
+    keyboard_view_ = std::make_unique<KeyboardView>(s, *element("Image21"), *element("Image23"));
+    keyboard_.SetListener(keyboard_view_.get());
+    keyboard_view_->Prepare();
+    keyboard_.DrawKeyboard();
+    keyboard_.DrawSpaceBar(false);
+    st.AutoRun = false;
+    DrawStartStopKeys();
+    st.InputContact = 0;
+
+    tape_view_ =
+        std::make_unique<TapeView>(*element("Image8"), *element("Image7"), *element("Image22"));
+    printer_.SetListener(tape_view_.get());
+    machine_.SetOutputStage(&printer_);
+    tape_view_->Prepare();
+    st.PrintRegister = s.Mode == 3 ? 2 : 1;
+    element("Image7")->setVisible(s.Sposob == 2);
+    mode_wheel_view_ =
+        std::make_unique<ModeWheelView>(*element("W"), *element("Image3"), *element("Image5"));
+    mode_wheel_view_->DrawModeSwitches(s);
+    printer_.ResetCounter();
+    mode_wheel_view_->DrawLevers(s);
+
+    ShowEntryFrame(*element("E"), 1);
+    ShowReflectorFrame(*element("R"), 1);
+    ShowStepper(*element("ST"), StepperState::Hidden);
+    ShowCover(*element("F"), true);
+    machine_.card.DiagonalCard();
+    machine_.card.KeyNumber = 0;
+
+    machine_.rotors.LoadSeries(s.Serie);  // a series without tables keeps the 6K tables
+    applied_serie_ = s.Serie;
+    rotor_pictures_ = std::make_unique<RotorPictures>(machine_);
+    st.MachineClosed = true;
+    for (int slot = 1; slot <= RotorStack::kSlots; ++slot)
+        rotor_pictures_->BindControl(slot, element(QStringLiteral("R%1").arg(slot)));
+    machine_.rotors.SetObserver(rotor_pictures_.get());
+    machine_.rotors.SetBasicKey();
+}
+
+void MainWindow::ReadSettingsFromStore() {
+    try {
+        store_ = std::make_unique<ConfigStore>(SettingsFilePath().toStdString());
+        ReadSettings(*store_, machine_.settings, &text_font_);
+    } catch (const std::exception& e) {
+        // ReadSettings leaves every setting it could not reach at its default.
+        startup_errors_ << QString::fromLocal8Bit(e.what());
+    }
+    machine_.ApplySettings();
+}
+
+void MainWindow::applyMachineModel() {
+    MachineSettings& s = machine_.settings;
+    machine_.ApplySettings();
+    element("R9")->setVisible(s.Machine != 2);
+    element("R10")->setVisible(s.Machine != 2);
+    element("F")->setVisible(s.Machine == 2);
+    if (s.Machine == 0) s.Wheel = s.Layot;
+    module_switch_->DrawPlain(s.Machine);
+}
+
+void MainWindow::saveSettings() {
+    const std::string path = SettingsFilePath().toStdString();
+    store_.reset();
+    store_ = std::make_unique<ConfigStore>(path);
+    SaveSettings(*store_, machine_.settings, text_font_);
+}
+
+void MainWindow::closeProgram() {
+    saveSettings();
+    close();
+}
+
+void MainWindow::SetWindowOutline(bool leverReleased) {
+    q417::SetWindowOutline(*this, leverReleased);
+}
+
+void MainWindow::DrawStartStopKeys() {
+    const QImage& keys = Sprites::Get("puskstop");
+    CopyRect(element("Image24")->image(), 0, 0, keys, QRect(0, 0, 47, 52));
+    CopyRect(element("Image25")->image(), 0, 0, keys, QRect(0, 52, 47, 52));
+    element("Image24")->update();
+    element("Image25")->update();
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (cabinet_.isNull())
+        painter.fillRect(rect(), QColor::fromRgb(kBackground));
+    else
+        painter.drawImage(QRect(0, 0, kWidth, kHeight), cabinet_);
+}
+
+}  // namespace q417

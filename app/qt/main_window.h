@@ -1,0 +1,140 @@
+#pragma once
+#include <QHash>
+#include <QImage>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "app/font_record.h"
+#include "app/qt/qt_sound_player.h"
+#include "core/machine.h"
+#include "io/feed.h"
+#include "io/keyboard.h"
+#include "io/printer.h"
+
+namespace q417 {
+
+class ConfigStore;
+class ControlBox;
+class KeyboardView;
+class ModeWheelView;
+class ModuleSwitch;
+class PictureElement;
+class RotorPictures;
+class TapeView;
+
+// The simulator's one window: a frameless picture of the machine, cut to its outline. It
+// owns the machine and everything round it for the whole run (printer, keyboard, feed,
+// sounds, pictures) and turns mouse and key events into calls on them.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 649;
+    static constexpr int kHeight = 575;
+
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Machine& machine() { return machine_; }
+    Printer& printer() { return printer_; }
+    Keyboard& keyboard() { return keyboard_; }
+    TextFeed& feed() { return feed_; }
+    QtSoundPlayer& sound() { return sound_; }
+    RotorPictures& rotorPictures() { return *rotor_pictures_; }
+    PictureElement* element(const QString& name) const { return elements_.value(name); }
+    FontRecord& textFont() { return text_font_; }
+
+    // The rotor window under the mouse (1..10), 0 for none: what the mouse wheel turns.
+    int wheelSlot() const { return wheel_slot_; }
+    bool counterLeverPressed() const { return counter_lever_pressed_; }
+    int appliedMachine() const { return applied_machine_; }
+    int appliedSerie() const { return applied_serie_; }
+    // The errors met while starting (a damaged settings file, a missing sound); the window
+    // starts anyway, on defaults where it had to.
+    const QStringList& startupErrors() const { return startup_errors_; }
+    // Where errors escaping a handler are shown; a message box unless replaced (tests).
+    void setErrorReporter(std::function<void(const QString&)> reporter);
+
+    // Writes every setting to the settings file.
+    void saveSettings();
+    // Saves the settings and closes the window, which ends the program.
+    void closeProgram();
+
+    // The model-dependent set-up shared by start-up and the model switch.
+    void applyMachineModel();
+    // One hand turn of a rotor: the step sound, then a step up or down.
+    void turnRotor(int slot, bool plus);
+
+    // Hooks for the panels and the open machine, built elsewhere.
+    virtual void openSettingsPanel() {}
+    virtual void openTextPanel() {}
+    virtual void openMachine() {}
+    virtual void closeMachine() {}
+    virtual void takeOutRotor(int /*slot*/) {}
+
+    // The machine keyboard's entry points for key events from any widget (the text boxes
+    // send theirs here too). Codes are US virtual-key codes of the key's position.
+    void machineKeyDown(uint16_t vk);
+    void machineKeyUp(uint16_t vk);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void FormCreate();
+    void ReadSettingsFromStore();
+    void BindHandlers();
+    void BindRotorWindow(int slot);
+    void SetWindowOutline(bool leverReleased);
+    void DrawStartStopKeys();
+    void Guard(const std::function<void()>& action);
+
+    // Handlers of the machine picture, named after the elements they are bound to.
+    void Image6MouseMove(int x, int y);
+    void Image6MouseUp(int x, int y);
+    void Image19MouseDown();
+    void Image19MouseUp();
+    void Image8MouseUp();
+    void WMouseUp(int x, int y);
+    void Image3MouseUp(int x);
+    void Image5MouseUp(int x, int y);
+    void Image11MouseMove(int x, int y);
+    void Image11MouseUp(int y);
+    void EMouseUp(int y);
+    void FMouseUp(int y);
+    void RotorMouseUp(int slot, int y);
+
+    Machine machine_;
+    Printer printer_{machine_};
+    QtSoundPlayer sound_{machine_.settings};
+    Keyboard keyboard_{machine_, sound_};
+    TextFeed feed_;
+    std::unique_ptr<ConfigStore> store_;
+    FontRecord text_font_;
+
+    QHash<QString, PictureElement*> elements_;
+    std::unique_ptr<RotorPictures> rotor_pictures_;
+    std::unique_ptr<KeyboardView> keyboard_view_;
+    std::unique_ptr<TapeView> tape_view_;
+    std::unique_ptr<ModeWheelView> mode_wheel_view_;
+    std::unique_ptr<ControlBox> control_box_;
+    std::unique_ptr<ModuleSwitch> module_switch_;
+    QImage cabinet_;
+
+    int wheel_slot_ = 0;
+    int wheel_delta_ = 0;  // wheel turn not yet a whole notch
+    bool counter_lever_pressed_ = false;
+    int applied_machine_ = 1;
+    int applied_serie_ = 6;
+    QStringList startup_errors_;
+    std::function<void(const QString&)> report_error_;
+};
+
+}  // namespace q417
