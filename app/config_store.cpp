@@ -217,14 +217,24 @@ bool ConfigStore::ReadFont(std::string_view section, std::string_view key, FontR
 
 void ConfigStore::DeleteRecord(std::string_view section, std::string_view key) {
     RequireWritable();
+    // The machine never stores a name twice, but a file from elsewhere may; a duplicate left
+    // behind would come back in place of the value written next.
+    while (DeleteFirst(section, key)) {
+    }
+}
+
+bool ConfigStore::DeleteFirst(std::string_view section, std::string_view key) {
     RecordHeader header;
-    if (!FindRecord(section, key, &header)) return;
+    if (!FindRecord(section, key, &header)) return false;
     const int64_t start = position_ - int64_t(kRecordHeaderSize);
     const int64_t end = position_ + header.DataSize;
     const int64_t size = FileSize();
     // A record cut short by the end of the file is simply dropped; cutting the file by its
     // claimed size would also take away records before it.
-    if (end >= size) return Truncate(start);
+    if (end >= size) {
+        Truncate(start);
+        return true;
+    }
     std::vector<uint8_t> chunk(64 * 1024);
     for (int64_t from = end, to = start; from < size;) {
         const size_t n = ReadAt(
@@ -236,6 +246,7 @@ void ConfigStore::DeleteRecord(std::string_view section, std::string_view key) {
         to += int64_t(n);
     }
     Truncate(size - (end - start));
+    return true;
 }
 
 int64_t ConfigStore::EndOfRecords() {

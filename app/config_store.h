@@ -79,7 +79,8 @@ public:
     // Replaces the font with the stored one; false (font unchanged) without a usable record.
     bool ReadFont(std::string_view section, std::string_view key, FontRecord& font);
 
-    // Removes the record; the later records move down and the file is cut.
+    // Removes the record (every copy, should a foreign file hold several); the later records
+    // move down and the file is cut.
     void DeleteRecord(std::string_view section, std::string_view key);
     // Deletes any record of that name, then appends a new one after the last whole record.
     // Returns the number of bytes of its last write (the data's).
@@ -103,6 +104,7 @@ private:
     void Truncate(int64_t size);
     bool NextHeader(RecordHeader& header);
     int64_t EndOfRecords();
+    bool DeleteFirst(std::string_view section, std::string_view key);
     void RequireWritable() const;
 
     std::string path_;
