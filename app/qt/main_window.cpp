@@ -35,7 +35,8 @@ namespace {
 constexpr QRgb kBackground = 0xFFB0B4B0;
 }
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint) {
+MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint), settings_path_(settingsPath) {
     setWindowTitle(QStringLiteral("Q-417"));
     setFixedSize(kWidth, kHeight);
     setFocusPolicy(Qt::StrongFocus);
@@ -131,7 +132,8 @@ void MainWindow::FormCreate() {
 
 void MainWindow::ReadSettingsFromStore() {
     try {
-        store_ = std::make_unique<ConfigStore>(SettingsFilePath().toStdString());
+        if (settings_path_.isEmpty()) settings_path_ = SettingsFilePath();
+        store_ = std::make_unique<ConfigStore>(settings_path_.toStdString());
         ReadSettings(*store_, machine_.settings, &text_font_);
     } catch (const std::exception& e) {
         // ReadSettings leaves every setting it could not reach at its default.
@@ -142,7 +144,12 @@ void MainWindow::ReadSettingsFromStore() {
 
 void MainWindow::applyMachineModel() {
     MachineSettings& s = machine_.settings;
-    machine_.ApplySettings();
+    // A change of model keeps the register mode and the language lever as they are.
+    machine_.rotors.SetRotorsInUse(RotorsInUseFor(s.Machine));
+    if (s.Machine == 0) {
+        s.Module = 30;
+        s.Plug = 1;
+    }
     element("R9")->setVisible(s.Machine != 2);
     element("R10")->setVisible(s.Machine != 2);
     element("F")->setVisible(s.Machine == 2);
@@ -151,7 +158,7 @@ void MainWindow::applyMachineModel() {
 }
 
 void MainWindow::saveSettings() {
-    const std::string path = SettingsFilePath().toStdString();
+    const std::string path = settings_path_.toStdString();
     store_.reset();
     store_ = std::make_unique<ConfigStore>(path);
     SaveSettings(*store_, machine_.settings, text_font_);

@@ -33,7 +33,8 @@ public:
     static constexpr int kWidth = 649;
     static constexpr int kHeight = 575;
 
-    explicit MainWindow(QWidget* parent = nullptr);
+    // The settings file is the program's own unless another path is given.
+    explicit MainWindow(const QString& settingsPath = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Machine& machine() { return machine_; }
@@ -116,6 +117,7 @@ private:
     QtSoundPlayer sound_{machine_.settings};
     Keyboard keyboard_{machine_, sound_};
     TextFeed feed_;
+    QString settings_path_;
     std::unique_ptr<ConfigStore> store_;
     FontRecord text_font_;
 

@@ -1,0 +1,227 @@
+// The levers, the counter, the control box, the rotor windows and the mouse wheel of the
+// machine window, driven with real mouse and wheel events.
+#include <QFile>
+#include <QWheelEvent>
+
+#include "app/config_store.h"
+#include "app/qt/window_outline.h"
+#include "core/qt/rotor_view.h"
+#include "window_fixture.h"
+
+namespace q417::testing {
+namespace {
+
+TEST_F(WindowTest, StartsOnDefaultsWithoutASettingsFile) {
+    const MachineSettings d;
+    EXPECT_EQ(S().Machine, d.Machine);
+    EXPECT_EQ(S().Layot, 4);
+    EXPECT_EQ(S().Wheel, 4);
+    EXPECT_FALSE(E("Image7")->isVisible());
+    EXPECT_FALSE(E("F")->isVisible());
+    EXPECT_TRUE(E("R10")->isVisible());
+    EXPECT_TRUE(window->machine().state.MachineClosed);
+    for (int slot = 1; slot <= 10; ++slot)
+        EXPECT_EQ(window->machine().rotors.Slot(slot).Position, slot);
+    EXPECT_EQ(window->size(), QSize(649, 575));
+}
+
+struct LeverCase {
+    int x, y;
+    int rod, sposob;  // after one click from Rod 0, Sposob 1
+    bool step;
+};
+
+class WheelLevers : public WindowTest, public ::testing::WithParamInterface<LeverCase> {};
+
+TEST_P(WheelLevers, MoveInTheirZonesOnly) {
+    const LeverCase c = GetParam();
+    const int steps = window->sound().steps();
+    Click("W", c.x, c.y);
+    EXPECT_EQ(S().Rod, c.rod);
+    EXPECT_EQ(S().Sposob, c.sposob);
+    EXPECT_EQ(E("Image7")->isVisible(), c.sposob == 2);
+    EXPECT_EQ(window->sound().steps() - steps, c.step ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Zones, WheelLevers,
+    ::testing::Values(LeverCase{35, 100, 1, 1, true}, LeverCase{30, 100, 0, 1, false},
+                      LeverCase{35, 75, 0, 1, false}, LeverCase{75, 110, 0, 2, true},
+                      LeverCase{75, 130, 0, 1, false}, LeverCase{82, 110, 0, 1, false},
+                      LeverCase{10, 10, 0, 1, false}));
+
+TEST_F(WindowTest, WorkLeverGoesRoundInThreeClicks) {
+    for (int expected : {1, 2, 0}) {
+        Click("W", 40, 150);
+        EXPECT_EQ(S().Rod, expected);
+    }
+}
+
+TEST_F(WindowTest, RegisterSwitchAndLanguageLeverFollowTheModel) {
+    struct Row {
+        int x, mode, reg;
+    };
+    for (const Row r :
+         {Row{10, 1, 1}, Row{70, 3, 2}, Row{30, 2, 2}, Row{55, 2, 2}, Row{25, 2, 2}}) {
+        Click("Image3", r.x, 10);
+        EXPECT_EQ(S().Mode, r.mode) << r.x;
+        EXPECT_EQ(window->machine().state.PrintRegister, r.reg) << r.x;
+    }
+    Click("Image5", 10, 30);  // inert on this model
+    EXPECT_EQ(S().Language, 1);
+
+    S().Machine = 0;
+    window->applyMachineModel();
+    Click("Image3", 10, 10);  // inert on the Q-417M
+    EXPECT_EQ(S().Mode, 2);
+    for (const auto& [y, language] : {std::pair{30, 2}, std::pair{55, 2}, std::pair{60, 1}}) {
+        Click("Image5", 10, y);
+        EXPECT_EQ(S().Language, language) << y;
+    }
+}
+
+TEST_F(WindowTest, CounterCountsGroupsAndTheDividerSpacesThem) {
+    S().Divider = true;
+    for (int i = 0; i < 10; ++i) Type(Qt::Key_F);
+    EXPECT_EQ(Output().size(), 12u);
+    EXPECT_EQ(Output()[5], ' ');
+    EXPECT_EQ(Output()[11], ' ');
+    EXPECT_EQ(window->printer().GroupCount(), 2);
+    EXPECT_EQ(window->printer().GroupPosition(), 0);
+    Type(Qt::Key_F);
+    EXPECT_EQ(window->printer().GroupPosition(), 1);
+
+    // The reset lever: one reset per press, and the knob pushed in shortens the tab.
+    QTest::mousePress(E("Image19"), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(window->counterLeverPressed());
+    EXPECT_FALSE(window->mask().contains(QPoint(165, 570)));
+    EXPECT_EQ(window->printer().GroupCount(), 0);
+    EXPECT_EQ(window->printer().GroupPosition(), 0);
+    QTest::mouseRelease(E("Image19"), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_FALSE(window->counterLeverPressed());
+    EXPECT_TRUE(window->mask().contains(QPoint(165, 570)));
+}
+
+TEST_F(WindowTest, PaperTapeClickAddsABlankCellOnly) {
+    Type(Qt::Key_F);
+    const QImage before = E("Image8")->image();
+    Click("Image8", 100, 5);
+    EXPECT_EQ(Output().size(), 1u);
+    EXPECT_EQ(window->printer().GroupPosition(), 1);
+    // The tape moved one cell of 14 pixels to the left.
+    const QImage after = E("Image8")->image();
+    EXPECT_EQ(after.copy(0, 0, 537 - 14, 18), before.copy(14, 0, 537 - 14, 18));
+}
+
+TEST_F(WindowTest, ControlBoxHighlightsAndClosesWritingFourteenRecords) {
+    const QImage plain = E("Image6")->image();
+    Move(E("Image6"), 20, 15);
+    Move(E("Image6"), 50, 70);
+    EXPECT_EQ(E("Image6")->image(), plain);
+
+    S().Rod = 2;
+    S().Tech = 77;
+    Click("Image6", 20, 15);
+    EXPECT_FALSE(window->isVisible());
+    ConfigStore store(SettingsPath().toStdString(), ConfigStore::Access::ReadOnly);
+    int records = 0;
+    store.ForEachRecord([&](const RecordHeader&, std::span<const uint8_t>) { ++records; });
+    EXPECT_EQ(records, 14);
+    EXPECT_EQ(store.ReadInteger("MAIN", "ROD", -1), 2);
+    EXPECT_EQ(store.ReadInteger("Counter", "Tech", -1), 77);
+
+    Open();  // the next start reads them back
+    EXPECT_EQ(S().Rod, 2);
+    EXPECT_EQ(S().Tech, 77);
+}
+
+TEST_F(WindowTest, ADamagedSettingsFileStartsOnDefaults) {
+    QFile file(SettingsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(200, '\x55'));
+    file.close();
+    Open();
+    EXPECT_TRUE(window->startupErrors().contains("Invalid file format."));
+    EXPECT_EQ(S().Machine, 1);
+    EXPECT_TRUE(window->machine().state.MachineClosed);
+}
+
+TEST_F(WindowTest, StoredEightRotorModelHidesTheLastSlots) {
+    {
+        ConfigStore store(SettingsPath().toStdString());
+        store.WriteInteger("MAIN", "MACHINE", 2);
+        store.WriteInteger("Printer", "Mode", 3);
+    }
+    Open();
+    EXPECT_FALSE(E("R9")->isVisible());
+    EXPECT_FALSE(E("R10")->isVisible());
+    EXPECT_TRUE(E("F")->isVisible());
+    EXPECT_EQ(window->machine().rotors.RotorsInUse(), 8);
+    EXPECT_EQ(window->machine().state.PrintRegister, 2);
+}
+
+TEST_F(WindowTest, RotorClicksAndTheWheelTurnTheRotorUnderTheMouse) {
+    auto position = [&](int slot) { return window->machine().rotors.Slot(slot).Position; };
+    Click("R3", 15, 30);  // above the window: back
+    EXPECT_EQ(position(3), 2);
+    Click("R3", 15, 150);  // below it: on
+    EXPECT_EQ(position(3), 3);
+    Click("R3", 15, 80);  // the window itself opens the machine: the rotor stays
+    EXPECT_EQ(position(3), 3);
+
+    auto wheel = [&](int delta) {
+        const QPointF at(10, 10);
+        QWheelEvent event(at, E("R5")->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window.get(), &event);
+    };
+    wheel(120);  // nothing under the mouse yet
+    EXPECT_EQ(position(5), 5);
+    Move(E("R5"), 10, 10);
+    EXPECT_EQ(window->wheelSlot(), 5);
+    wheel(120);
+    EXPECT_EQ(position(5), 4);
+    wheel(-240);
+    EXPECT_EQ(position(5), 6);
+    Move(E("Image14"), 10, 10);
+    EXPECT_EQ(window->wheelSlot(), 0);
+    wheel(120);
+    EXPECT_EQ(position(5), 6);
+
+    // The window shows the rotor as the rendering rule draws it, frame included.
+    const QImage expected = RenderRotorView(window->rotorPictures().Strip(5), 6, true);
+    EXPECT_EQ(E("R5")->image(), expected.copy(0, 0, 33, 191));
+}
+
+TEST_F(WindowTest, EveryStepShowsAtOnce) {
+    S().Rod = 1;
+    const QImage before = E("R9")->image();
+    Type(Qt::Key_F);  // slot 9 drives the odd chain: it moves on every key press
+    EXPECT_EQ(window->machine().rotors.Slot(9).Position, 10);
+    EXPECT_EQ(E("R9")->image(),
+              RenderRotorView(window->rotorPictures().Strip(9), 10, true).copy(0, 0, 33, 191));
+}
+
+TEST(WindowOutlineTest, ContainsTheBodyFeetAndTabsButNotTheHoles) {
+    struct Row {
+        QPoint p;
+        bool released, pressed;
+    };
+    const Row rows[] = {
+        {{324, 300}, true, true},   {{1, 1}, false, false},     {{20, 20}, true, true},
+        {{648, 524}, false, false}, {{324, 524}, true, true},   {{324, 530}, false, false},
+        {{40, 530}, true, true},    {{40, 540}, false, false},  {{600, 530}, true, true},
+        {{214, 544}, true, true},   {{221, 537}, false, false}, {{234, 537}, false, false},
+        {{227, 537}, true, true},   {{165, 570}, true, false},  {{165, 528}, true, true},
+        {{165, 535}, true, false},  {{149, 574}, false, false},
+    };
+    const QRegion released = WindowOutline(true);
+    const QRegion pressed = WindowOutline(false);
+    for (const Row& r : rows) {
+        EXPECT_EQ(released.contains(r.p), r.released) << r.p.x() << "," << r.p.y();
+        EXPECT_EQ(pressed.contains(r.p), r.pressed) << r.p.x() << "," << r.p.y();
+    }
+}
+
+}  // namespace
+}  // namespace q417::testing

@@ -1,0 +1,50 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/qt/main_window.h"
+#include "app/qt/picture_element.h"
+
+namespace q417::testing {
+
+// A fresh machine window on a settings file of its own, errors collected instead of shown.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { Open(); }
+
+    void Open() {
+        window.reset();
+        window = std::make_unique<MainWindow>(SettingsPath());
+        window->setErrorReporter([this](const QString& m) { errors << m; });
+        window->show();
+    }
+    QString SettingsPath() const { return dir.filePath("Q417.INI"); }
+    PictureElement* E(const char* name) const { return window->element(name); }
+    MachineSettings& S() { return window->machine().settings; }
+
+    void Click(const char* name, int x, int y) {
+        QTest::mouseClick(E(name), Qt::LeftButton, {}, QPoint(x, y));
+    }
+    void Move(QWidget* w, int x, int y) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), w->mapToGlobal(QPointF(x, y)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+    }
+    void Type(Qt::Key key) {
+        QTest::keyPress(window.get(), key);
+        QTest::keyRelease(window.get(), key);
+    }
+    std::string Output() const { return window->printer().OutputText(); }
+    std::string Input() const { return window->printer().InputText(); }
+
+    QTemporaryDir dir;
+    std::unique_ptr<MainWindow> window;
+    QStringList errors;
+};
+
+}  // namespace q417::testing
