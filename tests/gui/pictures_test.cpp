@@ -1,0 +1,152 @@
+// The rotor rendering rule, the module switch's blend, the control box's zones and the
+// physical key mapping.
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <cmath>
+
+#include "app/qt/control_box.h"
+#include "app/qt/key_mapping.h"
+#include "app/qt/sprites.h"
+#include "core/qt/blit.h"
+#include "core/qt/rotor_view.h"
+#include "io/keyboard_tables.h"
+
+namespace q417 {
+namespace {
+
+TEST(CylinderRowTest, FollowsTheCosineCurve) {
+    for (int i = 0; i < kCylinderRows; ++i) {
+        const double exact = 95.5 * (1.0 - std::cos(2.0 * i / 191.0));
+        EXPECT_LE(std::abs(CylinderRow(i) - exact), 0.5) << i;
+        if (i > 0) {
+            EXPECT_GE(CylinderRow(i), CylinderRow(i - 1)) << i;
+        }
+    }
+    EXPECT_EQ(CylinderRow(0), 0);
+    EXPECT_EQ(CylinderRow(150), 95);
+    EXPECT_EQ(CylinderRow(300), 191);  // just below the picture
+}
+
+// A strip whose every row has its own colour, so each view row shows which rows made it.
+QImage NumberedStrip() {
+    QImage strip = MakePicture(kStripWidth, kStripHeight);
+    for (int y = 0; y < kStripHeight; ++y)
+        for (int x = 0; x < kStripWidth; ++x)
+            strip.setPixel(x, y, qRgb(255 - (y & 0x7F), 255 - ((y >> 7) << 5), 255 - x));
+    return strip;
+}
+
+struct ViewCase {
+    int position;
+    bool closed;
+};
+
+class RotorViewRule : public ::testing::TestWithParam<ViewCase> {};
+
+TEST_P(RotorViewRule, WrapsTheStripOntoTheCylinder) {
+    const ViewCase c = GetParam();
+    const QImage strip = NumberedStrip();
+    const QImage view = RenderRotorView(strip, c.position, c.closed);
+    ASSERT_EQ(view.size(), QSize(kViewWidth, kViewHeight));
+
+    QImage expected = MakePicture(kViewWidth, kViewHeight);
+    CopyAll(expected, 0, 0, Sprites::Get("dsk"));
+    int base = 480 - 20 * (c.position - 1);
+    if (base < 0) base += 600;
+    for (int i = 0; i < kCylinderRows; ++i) {
+        const int n = base + i > 600 ? base + i - 600 : base + i;
+        const int y = CylinderRow(i);
+        if (y >= kViewHeight || n >= kStripHeight) continue;
+        for (int x = 0; x < kStripWidth; ++x)
+            expected.setPixel(x, y, expected.pixel(x, y) & strip.pixel(x, n));
+    }
+    for (int y = 0; y < kViewHeight; ++y) {
+        if (c.closed && y >= 65 && y < 94 && Sprites::Has("dsk_lin")) continue;
+        for (int x = 0; x < kStripWidth; ++x)
+            ASSERT_EQ(view.pixel(x, y), expected.pixel(x, y)) << x << "," << y;
+    }
+    // The side band: the left column of the band sheet for odd positions, the right for even.
+    const QImage& band = Sprites::Get("izo");
+    if (!band.isNull()) {
+        EXPECT_EQ(view.pixel(28, 100) | 0xFF000000u,
+                  band.pixel((c.position % 2 ? 0 : 8) + 3, 85) | 0xFF000000u);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, RotorViewRule,
+                         ::testing::Values(ViewCase{1, true}, ViewCase{30, true},
+                                           ViewCase{2, false}, ViewCase{29, false},
+                                           ViewCase{15, true}));
+
+TEST(RotorViewRule, TopRowStartsAtRow480ForPositionOneAndRow500ForThirty) {
+    const QImage strip = NumberedStrip();
+    const QRgb dsk = Sprites::Has("dsk") ? Sprites::Get("dsk").pixel(3, 0) : 0xFFFFFFFFu;
+    for (const auto& [position, first] : {std::pair{1, 480}, std::pair{30, 500}}) {
+        // The first ten rows of the arc all land on the top row of the view.
+        QRgb expected = dsk;
+        for (int n = first; n < first + 10; ++n) expected &= strip.pixel(3, n);
+        EXPECT_EQ(RenderRotorView(strip, position, false).pixel(3, 0) | 0xFF000000u,
+                  expected | 0xFF000000u)
+            << position;
+    }
+}
+
+TEST(ModuleSwitchBlend, MixesAt145Of255RoundingHalvesToEven) {
+    struct Row {
+        int s, d, out;
+    };
+    for (const Row r : {Row{255, 0, 145}, Row{0, 255, 110}, Row{0, 0, 0}, Row{255, 255, 255},
+                        Row{100, 100, 100}, Row{200, 50, 135}}) {
+        QImage target = MakePicture(1, 1, qRgb(r.d, r.d, r.d));
+        ModuleSwitch::Blend(target, MakePicture(1, 1, qRgb(r.s, 0, r.d)));
+        EXPECT_EQ(qRed(target.pixel(0, 0)), r.out) << r.s << " over " << r.d;
+        EXPECT_EQ(qGreen(target.pixel(0, 0)), static_cast<int>(std::nearbyint(110.0 / 255 * r.d)));
+        EXPECT_EQ(qBlue(target.pixel(0, 0)), r.d);
+    }
+}
+
+TEST(ControlBoxZones, ThreeButtonsStacked) {
+    struct Row {
+        int x, y, zone;
+    };
+    for (const Row r : {Row{16, 11, 1}, Row{29, 24, 1}, Row{15, 15, 0}, Row{30, 15, 0},
+                        Row{20, 25, 0}, Row{20, 31, 2}, Row{20, 44, 2}, Row{20, 50, 0},
+                        Row{20, 56, 3}, Row{20, 74, 3}, Row{20, 75, 0}})
+        EXPECT_EQ(ControlBox::ZoneAt(r.x, r.y), r.zone) << r.x << "," << r.y;
+}
+
+TEST(KeyMapping, ScanCodesGiveTheUsKeyAtThatPlace) {
+    // X11 scan codes of the letter block, row by row, against the machine's key codes.
+    const int firstScan[4] = {0, 24, 38, 52};
+    for (int row = 1; row <= 3; ++row)
+        for (int col = 1; col <= 11; ++col) {
+            const uint16_t vk = tables::KeyCodeTable[row][col];
+            if (vk != 0) {
+                EXPECT_EQ(VirtualKeyFromScanCode(firstScan[row] + col - 1), vk) << row << col;
+            }
+        }
+    EXPECT_EQ(VirtualKeyFromScanCode(65), 0x20);
+    // Keys the machine lacks get distinct non-zero codes outside the machine's.
+    const uint16_t shift = VirtualKeyFromScanCode(50), enter = VirtualKeyFromScanCode(36);
+    EXPECT_NE(shift, 0);
+    EXPECT_NE(shift, enter);
+    for (int row = 1; row <= 3; ++row)
+        for (int col = 1; col <= 11; ++col) EXPECT_NE(tables::KeyCodeTable[row][col], shift);
+}
+
+TEST(KeyMapping, KeySymbolsStandInWithoutAScanCode) {
+    EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_Q), 0x51);
+    EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_BracketLeft), 0xDB);
+    EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_Semicolon), 0xBA);
+    EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_Comma), 0xBC);
+    EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_Period), 0xBE);
+    EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_Space), 0x20);
+    EXPECT_NE(VirtualKeyFromQtKey(Qt::Key_Shift), 0);
+    EXPECT_NE(VirtualKeyFromQtKey(Qt::Key_Shift), VirtualKeyFromQtKey(Qt::Key_Control));
+    QKeyEvent noScan(QEvent::KeyPress, Qt::Key_W, Qt::NoModifier);
+    EXPECT_EQ(VirtualKeyOf(noScan), 0x57);
+}
+
+}  // namespace
+}  // namespace q417
