@@ -23,7 +23,8 @@ struct FeedHooks {
     virtual void ProcessEvents() {}
     // The step sound, played to its end: the pace of the run. Called only with Sound on.
     virtual void PlayStepToEnd() {}
-    // The character at 1-based position p of the input text is the next to feed.
+    // The character at 1-based position p of the input text is the next to feed. At the end
+    // of a text p lies beyond it (the closing line break): then there is nothing to select.
     virtual void Highlight(int32_t /*position*/) {}
     // A run over a loaded text ended: draw the start and stop keys released.
     virtual void RunEnded() {}
