@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -25,8 +26,9 @@ inline std::vector<uint8_t> Record(const std::string& section, const std::string
                                    std::optional<int32_t> size = std::nullopt) {
     std::vector<uint8_t> header(80, 0);
     std::memcpy(&header[0], &marker, 4);
-    std::memcpy(&header[4], section.data(), section.size());
-    std::memcpy(&header[40], key.data(), key.size());
+    // A name of 36 characters fills its field with no terminator; longer ones are cut.
+    std::memcpy(&header[4], section.data(), std::min<size_t>(section.size(), 36));
+    std::memcpy(&header[40], key.data(), std::min<size_t>(key.size(), 36));
     const int32_t n = size.value_or(int32_t(data.size()));
     std::memcpy(&header[76], &n, 4);
     Scrambled(header);
