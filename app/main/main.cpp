@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QScreen>
 #include <exception>
 
 #include "app/qt/main_window.h"
@@ -60,6 +61,8 @@ int main(int argc, char** argv) {
         Q417Application::ShowError(QString::fromLocal8Bit(e.what()));
         return 1;
     }
+    if (const QScreen* screen = window->screen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
     window->show();
     window->activateWindow();
     window->setFocus();

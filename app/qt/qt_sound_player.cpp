@@ -22,6 +22,19 @@ uint32_t Le32(const QByteArray& b, int at) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24);
 }
 
+// Asks for a sound device without letting the audio system print its complaints about a
+// missing sound server: a machine without sound simply stays silent.
+bool HasAudioOutput() {
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (type == QtDebugMsg || type == QtFatalMsg) previous(type, context, message);
+        });
+    const bool any = !QMediaDevices::audioOutputs().isEmpty();
+    qInstallMessageHandler(previous);
+    return any;
+}
+
 }  // namespace
 
 int WavDurationMs(const QByteArray& wav) {
@@ -56,7 +69,7 @@ bool QtSoundPlayer::Prepare() {
     if (prepared_) return usable_;
     prepared_ = true;
     if (step_.isEmpty() || click_.isEmpty()) return false;
-    if (QMediaDevices::audioOutputs().isEmpty()) return false;  // no device: stay silent
+    if (!HasAudioOutput()) return false;  // no device: stay silent
     dir_ = std::make_unique<QTemporaryDir>();
     if (!dir_->isValid()) return false;
     const QByteArray* data[3] = {nullptr, &step_, &click_};
