@@ -55,18 +55,6 @@ TEST(ConfigStore, WritesTheKnownRecordBytes) {
                       "666275014d5a5a"));
 }
 
-TEST(ConfigStore, ScramblingIsItsOwnInverseAndLeavesByteZero) {
-    std::vector<uint8_t> buffer(100);
-    for (size_t i = 0; i < buffer.size(); ++i) buffer[i] = uint8_t(i * 7);
-    const auto plain = buffer;
-    ConfigStore::Encode(buffer);
-    EXPECT_EQ(buffer[0], plain[0]);
-    EXPECT_EQ(buffer[1], plain[1] ^ 'M');
-    EXPECT_EQ(buffer[30], plain[30] ^ 'M');  // the key starts again after 29 bytes
-    ConfigStore::Decode(buffer);
-    EXPECT_EQ(buffer, plain);
-}
-
 TEST(ConfigStore, MissingFileIsCreatedEmptyAndReadsDefaults) {
     TempDir dir;
     const std::string path = dir.File("Q417.INI");
