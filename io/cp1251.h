@@ -42,9 +42,9 @@ constexpr int UnicodeToCp1251(char32_t u) {
     return -1;
 }
 
-// Windows-1251 bytes of a text written legibly in the source as a UTF-8 literal, made at
-// compile time: Cp1251Literal(u8"АБВ").View() holds "\xC0\xC1\xC2". A character the code page
-// lacks, or malformed UTF-8, stops the compilation.
+// Windows-1251 bytes of a text written legibly in the source as a UTF-8 literal, meant for
+// constexpr tables: Cp1251Literal(u8"АБВ").View() holds "\xC0\xC1\xC2". In a constexpr
+// initializer a character the code page lacks stops the compilation.
 template <std::size_t N>
 struct Cp1251Text {
     std::array<char, N> bytes{};
@@ -53,7 +53,7 @@ struct Cp1251Text {
 };
 
 template <std::size_t N>
-consteval Cp1251Text<N> Cp1251Literal(const char8_t (&utf8)[N]) {
+constexpr Cp1251Text<N> Cp1251Literal(const char8_t (&utf8)[N]) {
     Cp1251Text<N> text;
     for (std::size_t i = 0; i + 1 < N;) {  // the last element is the terminating NUL
         const unsigned char b0 = utf8[i];

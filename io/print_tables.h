@@ -14,7 +14,7 @@ using PrintWheel = std::array<WheelRowBytes, 9>;
 // One row of a type wheel, written as it prints for contacts 0..31: the Windows-1251 bytes
 // of exactly 32 characters.
 template <std::size_t N>
-consteval WheelRowBytes Wheel(const char8_t (&utf8)[N]) {
+constexpr WheelRowBytes Wheel(const char8_t (&utf8)[N]) {
     const auto text = Cp1251Literal(utf8);
     if (text.size != 32) throw "a type-wheel row holds 32 characters";
     WheelRowBytes row{};
@@ -55,7 +55,7 @@ inline constexpr PrintWheel PrintWheelM = {{
 // The five code tracks of one punched-tape column, from the top track to the bottom one.
 using PunchColumn = std::array<uint8_t, 5>;
 
-consteval PunchColumn Holes(const char (&tracks)[6]) {
+constexpr PunchColumn Holes(const char (&tracks)[6]) {
     PunchColumn column{};
     for (int i = 0; i < 5; ++i) {
         if (tracks[i] != '0' && tracks[i] != '1') throw "a track is 0 or 1";
