@@ -57,19 +57,29 @@ QImage BuildRotorStrip(const RotorState& rotor, const tables::PinRows& pins, int
 }
 
 QImage RenderRotorView(const QImage& strip, int32_t position, bool machine_closed) {
+    // Copies, not references: the sheets are shared, and the cache may move its entries.
+    static const QImage body = Sprites::Get("dsk");
+    static const QImage band = Sprites::Get("izo");
+    static const QImage frame = Sprites::Get("dsk_lin");
     QImage view = MakePicture(kViewWidth, kViewHeight);
     int base = 480 - 20 * (position - 1);
     if (base < 0) base += kStripHeight;
-    CopyAll(view, 0, 0, Sprites::Get("dsk"));
-    for (int i = 0; i < kCylinderRows; ++i) {
+    CopyAll(view, 0, 0, body);
+    const bool usable = strip.format() == QImage::Format_RGB32 && strip.width() >= kStripWidth &&
+                        strip.height() >= kStripHeight;
+    for (int i = 0; usable && i < kCylinderRows; ++i) {
         int n = base + i;
         if (n > kStripHeight) n -= kStripHeight;
-        // Row 600 lies just past the end of the ring: that line of the arc stays bare.
-        AndRect(view, 0, CylinderRow(i), strip, QRect(0, n, kStripWidth, 1));
+        const int y = CylinderRow(i);
+        // Row 600 lies just past the end of the ring, and the arc's last rows fall below the
+        // picture: those lines stay bare.
+        if (n >= kStripHeight || y >= kViewHeight) continue;
+        const auto* s = reinterpret_cast<const QRgb*>(strip.constScanLine(n));
+        auto* d = reinterpret_cast<QRgb*>(view.scanLine(y));
+        for (int x = 0; x < kStripWidth; ++x) d[x] &= s[x];
     }
-    const QImage& band = Sprites::Get("izo");
     CopyRect(view, 25, 15, band, QRect(position % 2 == 1 ? 0 : 8, 0, 8, 165));
-    if (machine_closed) CopyAll(view, 0, kWindowFrameTop, Sprites::Get("dsk_lin"));
+    if (machine_closed) CopyAll(view, 0, kWindowFrameTop, frame);
     return view;
 }
 

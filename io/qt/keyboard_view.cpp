@@ -57,9 +57,18 @@ void KeyboardView::DrawKey(int row, int col, bool pressed) {
 }
 
 void KeyboardView::KeyboardReleased() {
+    if (released_machine_ == settings_.Machine && released_layot_ == settings_.Layot &&
+        keys_.image().size() == released_.size()) {
+        keys_.image() = released_;
+        keys_.update();
+        return;
+    }
     for (int row = 1; row <= 3; ++row)
         for (int col = 1; col <= 11; ++col)
             if (tables::KeyCodeTable[row][col] != 0) DrawKey(row, col, false);
+    released_ = keys_.image().copy();
+    released_machine_ = settings_.Machine;
+    released_layot_ = settings_.Layot;
     keys_.update();
 }
 

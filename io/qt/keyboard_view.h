@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 #include <QRect>
 
 #include "io/keyboard.h"
@@ -29,6 +30,11 @@ private:
     void DrawKey(int row, int col, bool pressed);
 
     const MachineSettings& settings_;
+    // The keyboard with every key up, kept for the model and layout it was drawn for: a
+    // release puts it back in one copy.
+    QImage released_;
+    int released_machine_ = -1;
+    int released_layot_ = -1;
     PictureElement& keys_;
     PictureElement& space_;
 };
