@@ -8,6 +8,7 @@
 #include "app/qt/control_box.h"
 #include "app/qt/machine_layout.h"
 #include "app/qt/picture_element.h"
+#include "app/qt/settings_location.h"
 #include "app/qt/sprites.h"
 #include "app/qt/window_outline.h"
 #include "app/settings_file.h"
@@ -17,17 +18,6 @@
 #include "io/qt/keyboard_view.h"
 #include "io/qt/mode_wheel_view.h"
 #include "io/qt/tape_view.h"
-
-#if __has_include("app/qt/settings_location.h")
-#include "app/qt/settings_location.h"
-#else
-#include <QCoreApplication>
-namespace q417 {
-inline QString SettingsFilePath() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Q417.INI");
-}
-}  // namespace q417
-#endif
 
 namespace q417 {
 
