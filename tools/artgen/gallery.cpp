@@ -85,7 +85,6 @@ void Tapes(QImage& m, const Sheets& s, bool punched) {
         const QString letters = QStringLiteral("АБВГДЕЖЗИКЛМНОПРСТУФХЦЧШЩЫЬЮЯЙ");
         int contact = letters.indexOf(text[i]) + 1;
         if (text[i] == ' ') contact = 31;
-        if (contact == 0) contact = 0;
         const int x = 537 - 14 * (text.size() - i);
         AndBlit(paper, QPoint(x, 0), s.Get("OUT_LIT_3M"), QRect(14 * contact, 19 * 6, 14, 18));
     }
@@ -144,7 +143,6 @@ QImage ComposeMachine(const Sheets& s, bool open) {
     QImage wheel = s.Get("MODEWHEEL").copy();
     Copy(wheel, {69, 94}, s.Get("SPSLEVER"), {open ? 0 : 22, 0, 22, 38});
     Copy(wheel, {28, 85}, s.Get("RODLEVER"), {open ? 42 : 21, 0, 21, 117});
-    put("MODEWHEEL", {548, 97}, {0, 0, 0, 0});
     Copy(m, {548, 97}, wheel, wheel.rect());
     Keyboard(m, s, open ? 1 : 4, open ? 0 : 19);
     put("SPACE", {185, 461}, {0, 0, 240, 86});
