@@ -1,0 +1,50 @@
+#include "key/card_editor.h"
+
+namespace q417 {
+
+CardCell CardCellAt(int x, int y) {
+    return CardCell{x / kCellSize, y / kCellSize - 5};
+}
+
+bool CellFree(const PunchCard& card, const CardCell& cell) {
+    return cell.OnGrid() && card.CardForward(cell.row) == 0 && card.CardInverse(cell.column) == 0;
+}
+
+PunchResult PunchAt(PunchCard& card, int x, int y) {
+    const CardCell cell = CardCellAt(x, y);
+    if (!cell.OnGrid()) return PunchResult::None;
+    if (card.CardForward(cell.row) == cell.column) {
+        card.SetRow(cell.row, 0);
+        return PunchResult::Removed;
+    }
+    if (!CellFree(card, cell)) return PunchResult::None;
+    card.SetRow(cell.row, cell.column);
+    return PunchResult::Punched;
+}
+
+int32_t KeyNumberAfterPunch(const PunchCard& card, int day_of_month) {
+    return card.CardComplete() ? day_of_month : 0;
+}
+
+PointerLabel PointerLabelAt(int x, int y) {
+    const CardCell cell = CardCellAt(x, y);
+    const std::string r = std::to_string(cell.row);
+    const std::string c = std::to_string(cell.column);
+    if (cell.column < 25) return {r + " / " + c, x + 10, y - 20};
+    return {r + "/" + c, x - 35, y - 20};
+}
+
+CellMarks InaccessibleCells(const PunchCard& card) {
+    CellMarks marks{};
+    for (int r = 1; r <= 30; ++r) {
+        const int c = card.CardForward(r);
+        if (c < 1 || c > 30) continue;
+        for (int i = 1; i <= 30; ++i) {
+            if (i != c) marks[r][i] = true;
+            if (i != r) marks[i][c] = true;
+        }
+    }
+    return marks;
+}
+
+}  // namespace q417

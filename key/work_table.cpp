@@ -1,0 +1,225 @@
+#include "key/work_table.h"
+
+#include <cmath>
+
+#include "core/machine.h"
+#include "key/random_key.h"
+
+namespace q417 {
+
+namespace {
+
+constexpr int kFaceCentre = 95;
+
+bool InRange(int32_t v, int32_t lo, int32_t hi) {
+    return v >= lo && v <= hi;
+}
+
+// One click on a dial: the left half turns it up, the right half down, round through 30.
+int32_t TurnDial(int32_t value, int x) {
+    return x > kFaceCentre ? Wrap(value - 1) : Wrap(value + 1);
+}
+
+}  // namespace
+
+int FaceDistance(int x, int y) {
+    const double dx = x - kFaceCentre;
+    const double dy = y - kFaceCentre;
+    return static_cast<int>(std::nearbyint(std::sqrt(dx * dx + dy * dy)));
+}
+
+int WorkTable::RotorsInUse() const {
+    return machine_.rotors.RotorsInUse();
+}
+
+bool WorkTable::SlotFilled(int slot) const {
+    const int last = Assembling() ? Column() - 1 : Column();
+    return slot >= 1 && slot <= last && slot <= RotorsInUse();
+}
+
+bool WorkTable::BodyShown(int body) const {
+    if (!InRange(body, 1, 10) || BodyInMachine[body]) return false;
+    return !Assembling() || (body != SelectedBody && body > 5);
+}
+
+bool WorkTable::CoreShown(int core) const {
+    if (!InRange(core, 1, 10) || CoreInMachine[core]) return false;
+    return !(CoreInserted && core == SelectedCore);
+}
+
+bool WorkTable::SaveEnabled() const {
+    return KeyTableValid(table, RotorsInUse()) && machine_.card.CardComplete();
+}
+
+void WorkTable::OpenMachine() {
+    KeyTableFromRotors(machine_.rotors, table);
+    machine_.state.MachineClosed = false;
+    Refresh();
+}
+
+bool WorkTable::CloseMachine() {
+    if (machine_.settings.Machine != 2 && !KeyTableValid(table, RotorsInUse())) return false;
+    // The eight-rotor machine closes unchecked; a rotor half assembled goes back to the box.
+    if (Assembling()) GiveUpAssembly();
+    machine_.state.MachineClosed = true;
+    return true;
+}
+
+bool WorkTable::TakeOutRotor(int slot) {
+    if (!SlotFilled(slot)) return false;
+    // The rotor being assembled would otherwise lose its column under it.
+    if (Assembling()) GiveUpAssembly();
+    const int c = Column();
+    if (c < 1) return false;
+    // The bodies and cores in the box follow the rotors themselves, whose numbers are always
+    // 1..10; a table loaded from a file may hold anything in the column.
+    const RotorState& rotor = machine_.rotors.Slot(c);
+    BodyInMachine[rotor.RotorNumber] = false;
+    CoreInMachine[rotor.CoreNumber] = false;
+    ClearColumn(c);
+    ++RemovedRotors;
+    return true;
+}
+
+bool WorkTable::TakeBody(int body) {
+    if (!InRange(body, 1, 10) || Assembling() || BodyInMachine[body]) return false;
+    if (Column() >= RotorsInUse()) return false;
+    SelectedBody = body;
+    EditRingSetting = 1;
+    CoreInserted = false;
+    --RemovedRotors;
+    const int c = Column();
+    ClearColumn(c);
+    table.at(KeyTable::kRotorNumber, c) = body;
+    table.at(KeyTable::kRingSetting, c) = 1;
+    return true;
+}
+
+bool WorkTable::TakeCore(int core) {
+    if (!InRange(core, 1, 10) || !Assembling() || CoreInserted || CoreInMachine[core]) return false;
+    SelectedCore = core;
+    EditCoreSide = 1;
+    EditCoreSetting = 1;
+    CoreInserted = true;
+    const int c = Column();
+    table.at(KeyTable::kCoreNumber, c) = core;
+    table.at(KeyTable::kCoreSide, c) = 1;
+    table.at(KeyTable::kCoreSetting, c) = 1;
+    return true;
+}
+
+WorkTable::FaceZone WorkTable::FaceClick(int x, int y) {
+    if (!Assembling()) return FaceZone::None;
+    const int d = FaceDistance(x, y);
+    const int c = Column();
+    if (d <= 25) {
+        GiveUpAssembly();
+        return FaceZone::Centre;
+    }
+    if (d >= 71 && d <= 95) {
+        EditRingSetting = TurnDial(EditRingSetting, x);
+        table.at(KeyTable::kRingSetting, c) = EditRingSetting;
+        return FaceZone::Ring;
+    }
+    if (!CoreInserted) return FaceZone::None;
+    if (d >= 55 && d <= 68) {
+        EditCoreSetting = TurnDial(EditCoreSetting, x);
+        table.at(KeyTable::kCoreSetting, c) = EditCoreSetting;
+        return FaceZone::CoreSetting;
+    }
+    if (d >= 26 && d <= 54) {
+        EditCoreSide = EditCoreSide == 1 ? 2 : 1;
+        table.at(KeyTable::kCoreSide, c) = EditCoreSide;
+        return FaceZone::TurnOver;
+    }
+    return FaceZone::None;
+}
+
+void WorkTable::GiveUpAssembly() {
+    if (!Assembling()) return;
+    ClearColumn(Column());
+    ++RemovedRotors;
+    ClearSelection();
+}
+
+bool WorkTable::InsertRotor() {
+    if (!Assembling() || !CoreInserted) return false;
+    const int c = Column();
+    if (c < 1 || c > RotorsInUse()) return false;
+    BodyInMachine[SelectedBody] = true;
+    CoreInMachine[SelectedCore] = true;
+    machine_.rotors.InitRotor(c, SelectedBody, EditRingSetting, SelectedCore, EditCoreSide,
+                              EditCoreSetting);
+    ClearSelection();
+    return true;
+}
+
+void WorkTable::SetBasePosition() {
+    for (int k = 1; k <= RotorsInUse(); ++k) {
+        table.at(KeyTable::kRotorNumber, k) = k;
+        table.at(KeyTable::kRingSetting, k) = 1;
+        table.at(KeyTable::kCoreNumber, k) = k;
+        table.at(KeyTable::kCoreSide, k) = 1;
+        table.at(KeyTable::kCoreSetting, k) = 1;
+    }
+    ApplyKeyTable(table, machine_.rotors);
+    for (int k = 1; k <= RotorsInUse(); ++k) machine_.rotors.SetPosition(k, 1);
+    Refresh();
+}
+
+void WorkTable::ClearTable() {
+    GiveUpAssembly();
+    ClearKeyTable(table);
+    // All ten go back, also the two the eight-rotor machine never holds.
+    BodyInMachine.fill(false);
+    CoreInMachine.fill(false);
+    RemovedRotors = 10;
+}
+
+void WorkTable::Refresh() {
+    ClearSelection();
+    BodyInMachine.fill(false);
+    CoreInMachine.fill(false);
+    for (int k = 1; k <= RotorsInUse(); ++k) {
+        const RotorState& rotor = machine_.rotors.Slot(k);
+        BodyInMachine[rotor.RotorNumber] = true;
+        CoreInMachine[rotor.CoreNumber] = true;
+    }
+    RemovedRotors = 10 - RotorsInUse();
+}
+
+void WorkTable::LoadKey(const KeyFileContents& key, int32_t key_number) {
+    // The card was checked when the file was read; a refusal here would leave the old one.
+    machine_.card.SetRows(key.card);
+    machine_.card.KeyNumber = key_number;
+    table = key.table;
+    ApplyKeyTable(table, machine_.rotors);
+    Refresh();
+}
+
+void WorkTable::RandomKey(uint32_t seed) {
+    GenerateRandomKey(seed, table, machine_.card);
+    ApplyKeyTable(table, machine_.rotors);
+    Refresh();
+}
+
+KeyFileBytes WorkTable::SaveBytes() const {
+    return EncodeKeyFile(machine_.card.Rows(), table);
+}
+
+void WorkTable::ClearSelection() {
+    SelectedBody = 0;
+    SelectedCore = 0;
+    CoreInserted = false;
+    EditRingSetting = 1;
+    EditCoreSide = 1;
+    EditCoreSetting = 1;
+}
+
+void WorkTable::ClearColumn(int column) {
+    if (column < 1 || column > 10) return;
+    for (int row = KeyTable::kRotorNumber; row <= KeyTable::kCoreSetting; ++row)
+        table.at(row, column) = 0;
+}
+
+}  // namespace q417

@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include "core/machine.h"
+#include "key/key_file.h"
+#include "key/work_table.h"
+
+namespace q417 {
+namespace {
+
+using Zone = WorkTable::FaceZone;
+
+class WorkTableTest : public ::testing::Test {
+protected:
+    void Open(int model = 1) {
+        machine.settings.Machine = model;
+        machine.ApplySettings();
+        work.OpenMachine();
+    }
+    int Entry(int row, int column) const { return work.table.at(row, column); }
+    // A rotor from the box into the next free slot: body, core, ring and core setting clicks.
+    void Assemble(int body, int core, int ring_clicks_up, int core_clicks_up, bool turn) {
+        ASSERT_TRUE(work.TakeBody(body));
+        for (int i = 0; i < ring_clicks_up; ++i) work.FaceClick(10, 95);  // left of the ring
+        ASSERT_TRUE(work.TakeCore(core));
+        for (int i = 0; i < core_clicks_up; ++i) work.FaceClick(95 - 60, 95);
+        if (turn) work.FaceClick(95 - 40, 95);
+        ASSERT_TRUE(work.InsertRotor());
+    }
+
+    Machine machine;
+    WorkTable work{machine};
+};
+
+TEST_F(WorkTableTest, OpeningCopiesRotorsAndHidesWhatIsInTheMachine) {
+    Open();
+    EXPECT_FALSE(machine.state.MachineClosed);
+    EXPECT_EQ(work.RemovedRotors, 0);
+    for (int k = 1; k <= 10; ++k) {
+        EXPECT_EQ(Entry(KeyTable::kRotorNumber, k), k);
+        EXPECT_FALSE(work.BodyShown(k));
+        EXPECT_FALSE(work.CoreShown(k));
+        EXPECT_TRUE(work.SlotFilled(k));
+    }
+    EXPECT_TRUE(work.CloseMachine());
+    EXPECT_TRUE(machine.state.MachineClosed);
+}
+
+TEST_F(WorkTableTest, EightRotorModelKeepsTwoBodiesAndCoresInTheBox) {
+    Open(2);
+    EXPECT_EQ(work.RemovedRotors, 2);
+    EXPECT_TRUE(work.BodyShown(9) && work.BodyShown(10) && work.CoreShown(10));
+    EXPECT_FALSE(work.SlotFilled(9));
+    EXPECT_FALSE(work.TakeBody(9));  // every slot in use is filled
+    ASSERT_TRUE(work.TakeOutRotor(1));
+    EXPECT_TRUE(work.CloseMachine());  // no check on this model
+}
+
+TEST_F(WorkTableTest, ClickOnAnyFilledSlotTakesOutTheRightmost) {
+    Open();
+    EXPECT_TRUE(work.TakeOutRotor(3));
+    EXPECT_EQ(work.RemovedRotors, 1);
+    for (int row = 1; row <= 5; ++row) EXPECT_EQ(Entry(row, 10), 0);
+    EXPECT_EQ(Entry(KeyTable::kRotorNumber, 9), 9);
+    EXPECT_TRUE(work.BodyShown(10) && work.CoreShown(10));
+    EXPECT_FALSE(work.SlotFilled(10));
+    EXPECT_FALSE(work.TakeOutRotor(10));  // empty now
+    EXPECT_FALSE(work.CloseMachine());    // the table has an empty column
+    EXPECT_FALSE(machine.state.MachineClosed);
+}
+
+TEST_F(WorkTableTest, AssembledRotorGoesInAtItsBodyNumber) {
+    Open();
+    work.TakeOutRotor(1);
+    work.TakeOutRotor(1);
+    // Body 10 into slot 9 with core 9 turned over, ring 3, core setting 30.
+    ASSERT_TRUE(work.TakeBody(10));
+    EXPECT_EQ(work.Column(), 9);
+    EXPECT_FALSE(KeyTableValid(work.table, 10));
+    EXPECT_EQ(Entry(KeyTable::kRingSetting, 9), 1);
+    EXPECT_EQ(Entry(KeyTable::kCoreNumber, 9), 0);
+    EXPECT_TRUE(work.TrayShown());
+    for (int k = 1; k <= 5; ++k) EXPECT_FALSE(work.BodyShown(k));  // under the face view
+    EXPECT_FALSE(work.InsertRotor());                              // no core yet
+    EXPECT_EQ(work.FaceClick(10, 95), Zone::Ring);
+    EXPECT_EQ(work.FaceClick(20, 95), Zone::Ring);
+    EXPECT_EQ(work.FaceClick(95, 40), Zone::None);  // core rings need a core
+    ASSERT_TRUE(work.TakeCore(9));
+    EXPECT_FALSE(work.TrayShown());
+    EXPECT_FALSE(work.CoreShown(9));
+    EXPECT_EQ(work.FaceClick(150, 95), Zone::CoreSetting);  // right half: down, 1 -> 30
+    EXPECT_EQ(work.FaceClick(95, 140), Zone::TurnOver);
+    ASSERT_TRUE(work.InsertRotor());
+    const RotorState& r = machine.rotors.Slot(9);
+    EXPECT_EQ(r.RotorNumber, 10);
+    EXPECT_EQ(r.RingSetting, 3);
+    EXPECT_EQ(r.CoreNumber, 9);
+    EXPECT_EQ(r.CoreSide, 2);
+    EXPECT_EQ(r.CoreSetting, 30);
+    EXPECT_EQ(r.Position, 10);
+    EXPECT_TRUE(work.SlotFilled(9));
+    EXPECT_FALSE(work.BodyShown(10));
+    EXPECT_TRUE(work.BodyShown(9));
+    EXPECT_FALSE(work.CoreShown(9));
+}
+
+struct FaceCase {
+    int x, y;
+    bool core;
+    Zone zone;
+};
+
+class FaceZones : public WorkTableTest, public ::testing::WithParamInterface<FaceCase> {};
+
+TEST_P(FaceZones, DistanceFromTheCentrePicksTheDial) {
+    const FaceCase c = GetParam();
+    Open();
+    work.TakeOutRotor(1);
+    work.TakeBody(10);
+    if (c.core) work.TakeCore(10);
+    const KeyTable before = work.table;
+    EXPECT_EQ(work.FaceClick(c.x, c.y), c.zone);
+    if (c.zone == Zone::None) {
+        EXPECT_EQ(work.table, before);
+    }
+    if (c.zone == Zone::Centre) {
+        EXPECT_FALSE(work.Assembling());
+        EXPECT_EQ(work.RemovedRotors, 1);
+        EXPECT_TRUE(work.BodyShown(10) && work.CoreShown(10));
+        for (int row = 1; row <= 5; ++row) EXPECT_EQ(Entry(row, 10), 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rings, FaceZones,
+    ::testing::Values(
+        FaceCase{95, 95 - 25, false, Zone::Centre},  // exactly 25
+        FaceCase{95 + 15, 95 + 20, true, Zone::Centre}, FaceCase{95, 95 - 26, true, Zone::TurnOver},
+        FaceCase{95 - 54, 95, true, Zone::TurnOver}, FaceCase{95, 95 - 40, false, Zone::None},
+        FaceCase{95 + 55, 95, true, Zone::CoreSetting},
+        FaceCase{95, 95 + 68, true, Zone::CoreSetting}, FaceCase{95 + 69, 95, true, Zone::None},
+        FaceCase{95, 95 + 70, true, Zone::None}, FaceCase{95 + 71, 95, false, Zone::Ring},
+        FaceCase{95 - 95, 95, true, Zone::Ring},
+        FaceCase{0, 0, true, Zone::None},  // 134: outside the face
+        FaceCase{95 + 68, 95 + 68, false, Zone::None}));
+
+TEST_F(WorkTableTest, DialsWrapRoundBothWays) {
+    Open();
+    work.TakeOutRotor(1);
+    work.TakeBody(10);
+    work.TakeCore(10);
+    work.FaceClick(190, 95);  // ring down from 1
+    EXPECT_EQ(work.EditRingSetting, 30);
+    work.FaceClick(5, 95);
+    EXPECT_EQ(work.EditRingSetting, 1);
+    work.FaceClick(95, 95 + 60);  // x = 95 is the left half: up
+    EXPECT_EQ(work.EditCoreSetting, 2);
+    for (int i = 0; i < 29; ++i) work.FaceClick(95 - 60, 95);
+    EXPECT_EQ(work.EditCoreSetting, 1);
+    EXPECT_EQ(Entry(KeyTable::kCoreSetting, 10), 1);
+}
+
+TEST_F(WorkTableTest, TakingOutOrClearingGivesTheAssemblyUpFirst) {
+    Open();
+    work.TakeOutRotor(1);
+    work.TakeBody(10);
+    work.TakeCore(10);
+    ASSERT_TRUE(work.TakeOutRotor(2));  // slot 9 comes out, the assembly goes back
+    EXPECT_FALSE(work.Assembling());
+    EXPECT_EQ(work.RemovedRotors, 2);
+    EXPECT_TRUE(work.BodyShown(10) && work.CoreShown(10) && work.BodyShown(9));
+    Assemble(10, 10, 0, 0, false);
+    EXPECT_EQ(work.Column(), 9);
+    EXPECT_EQ(machine.rotors.Slot(9).RotorNumber, 10);
+
+    work.TakeBody(9);
+    work.ClearTable();
+    EXPECT_FALSE(work.Assembling());
+    EXPECT_EQ(work.RemovedRotors, 10);
+    for (int k = 1; k <= 10; ++k) EXPECT_TRUE(work.BodyShown(k) && work.CoreShown(k));
+    EXPECT_FALSE(work.InsertRotor());
+    Assemble(3, 7, 0, 0, false);
+    EXPECT_EQ(work.Column(), 1);
+    EXPECT_EQ(machine.rotors.Slot(1).CoreNumber, 7);
+}
+
+TEST_F(WorkTableTest, BuildingAWholeStackByHandCloses) {
+    Open();
+    work.ClearTable();
+    for (int k = 1; k <= 10; ++k) Assemble(11 - k, k, k, 2 * k, k % 2 == 0);
+    EXPECT_TRUE(KeyTableValid(work.table, 10));
+    EXPECT_EQ(machine.rotors.Slot(4).RingSetting, 5);
+    EXPECT_EQ(machine.rotors.Slot(4).CoreSetting, 9);
+    EXPECT_EQ(machine.rotors.Slot(4).CoreSide, 2);
+    EXPECT_FALSE(work.TakeBody(1));
+    EXPECT_TRUE(work.CloseMachine());
+    KeyTable again;
+    KeyTableFromRotors(machine.rotors, again);
+    EXPECT_EQ(again, work.table);
+}
+
+TEST_F(WorkTableTest, BasePositionAndRandomKeyRefillTheStack) {
+    Open();
+    work.ClearTable();
+    work.TakeBody(4);
+    work.SetBasePosition();
+    EXPECT_FALSE(work.Assembling());
+    EXPECT_EQ(work.RemovedRotors, 0);
+    for (int k = 1; k <= 10; ++k) {
+        EXPECT_EQ(machine.rotors.Slot(k).Position, 1);
+        EXPECT_EQ(Entry(KeyTable::kCoreNumber, k), k);
+        EXPECT_FALSE(work.BodyShown(k));
+    }
+    machine.card.ClearCard();
+    EXPECT_FALSE(work.SaveEnabled());
+    work.RandomKey(12345);
+    EXPECT_TRUE(work.SaveEnabled());
+    EXPECT_EQ(machine.card.KeyNumber, 0);
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_EQ(machine.rotors.Slot(k).Position, Entry(KeyTable::kRotorNumber, k));
+}
+
+TEST_F(WorkTableTest, LoadedTableOutOfRangeIsShownButNeverApplied) {
+    Open();
+    work.TakeOutRotor(1);
+    KeyFileBytes bytes = work.SaveBytes();
+    bytes[30 + 9] = 200;  // body of slot 10
+    bytes[40 + 9] = 0;    // core of slot 10
+    KeyFileContents key;
+    std::string error;
+    ASSERT_TRUE(DecodeKeyFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), 80), 10,
+                              key, error));
+    work.LoadKey(key, 13);
+    EXPECT_EQ(Entry(KeyTable::kRotorNumber, 10), 200);
+    EXPECT_EQ(machine.card.KeyNumber, 13);
+    EXPECT_EQ(machine.rotors.Slot(10).RotorNumber, 10);  // the rotors keep theirs
+    EXPECT_EQ(work.RemovedRotors, 0);
+    EXPECT_FALSE(work.SaveEnabled());
+    EXPECT_FALSE(work.CloseMachine());
+    ASSERT_TRUE(work.TakeOutRotor(10));  // frees the body and core actually in slot 10
+    EXPECT_TRUE(work.BodyShown(10) && work.CoreShown(10));
+    EXPECT_FALSE(work.BodyShown(9));
+}
+
+}  // namespace
+}  // namespace q417
