@@ -5,13 +5,13 @@ namespace q417 {
 namespace {
 
 using tables::MirrorTable;
-using DoubledRow = std::array<int32_t, 61>;
-
-// A series' cores written out for the path: per side (1 normal, 2 turned over: the mirrored
-// wiring) and core, the exit contact toward the reflector and back, for entry contacts 1..60.
+// A series' cores as the path meets them: per side (1 normal, 2 turned over: the mirrored
+// wiring), core, direction (toward the reflector, back) and offset 0..29 of the core against
+// the contacts, the exit contact for each entry contact 1..30. One lookup then carries a
+// contact through a rotor; a step only moves the slot to the next offset's row.
+using Row = std::array<uint8_t, 32>;
 struct SeriesPaths {
-    std::array<std::array<DoubledRow, 11>, 3> forward{};
-    std::array<std::array<DoubledRow, 11>, 3> backward{};
+    std::array<std::array<std::array<std::array<Row, 30>, 2>, 11>, 3> rows{};
 };
 
 constexpr SeriesPaths MakePaths(const tables::CoreRows& cores) {
@@ -19,13 +19,15 @@ constexpr SeriesPaths MakePaths(const tables::CoreRows& cores) {
     for (int w = 1; w <= 10; ++w) {
         const ContactTable& wiring = cores[w];
         const ContactTable inverse = Inverse(wiring);
-        for (int i = 1; i <= 60; ++i) {
-            const int j = Wrap(i);
-            p.forward[1][w][i] = wiring[j];
-            p.backward[1][w][i] = inverse[j];
-            p.forward[2][w][i] = MirrorTable[inverse[MirrorTable[j]]];
-            p.backward[2][w][i] = MirrorTable[wiring[MirrorTable[j]]];
-        }
+        for (int s = 0; s < 30; ++s)
+            for (int a = 1; a <= 30; ++a) {
+                const int i = Wrap(a + s);
+                const int mi = MirrorTable[i];
+                p.rows[1][w][0][s][a] = static_cast<uint8_t>(Wrap(wiring[i] - s));
+                p.rows[1][w][1][s][a] = static_cast<uint8_t>(Wrap(inverse[i] - s));
+                p.rows[2][w][0][s][a] = static_cast<uint8_t>(Wrap(MirrorTable[inverse[mi]] - s));
+                p.rows[2][w][1][s][a] = static_cast<uint8_t>(Wrap(MirrorTable[wiring[mi]] - s));
+            }
     }
     return p;
 }
@@ -59,10 +61,25 @@ void RotorStack::Rewire(int slot) {
     const RotorState& r = slots_[slot];
     const SeriesPaths& paths = loaded_series_ == 3 ? kPaths3K : kPaths6K;
     Wired& w = wired_[slot];
-    w.forward = paths.forward[r.CoreSide][r.CoreNumber].data();
-    w.backward = paths.backward[r.CoreSide][r.CoreNumber].data();
-    w.offset = Wrap(r.Position + r.RingSetting - r.CoreSetting + 32) % 30;
+    const int32_t offset = Wrap(r.Position + r.RingSetting - r.CoreSetting + 32) % 30;
+    w.forward = paths.rows[r.CoreSide][r.CoreNumber][0][offset].data();
+    w.backward = paths.rows[r.CoreSide][r.CoreNumber][1][offset].data();
+    w.offset = offset;
     w.sense = Wrap(r.Position + r.RingSetting + SensingOffset(r.RotorNumber));
+    w.pins = Pins()[r.RotorNumber].data();
+}
+
+// One position on: the next offset's row (rows of one core and direction lie in order).
+void RotorStack::Turn(int slot, int by) {
+    Wired& w = wired_[slot];
+    int32_t next = w.offset + by;
+    int32_t rows = by;
+    if (next == 30) next = 0, rows = -29;
+    if (next == -1) next = 29, rows = 29;
+    w.offset = next;
+    w.forward += rows * static_cast<int32_t>(sizeof(Row));
+    w.backward += rows * static_cast<int32_t>(sizeof(Row));
+    w.sense = Wrap(w.sense + by);
 }
 
 bool RotorStack::InitRotor(int slot, int32_t rotor_number, int32_t ring_setting,
@@ -92,18 +109,14 @@ void RotorStack::SetPosition(int slot, int32_t position) {
 void RotorStack::StepPlus(int slot) {
     int32_t& p = slots_[slot].Position;
     p = (p >= 30) ? 1 : p + 1;
-    Wired& w = wired_[slot];
-    w.offset = w.offset == 29 ? 0 : w.offset + 1;
-    w.sense = w.sense == 30 ? 1 : w.sense + 1;
+    Turn(slot, +1);
     if (observer_) observer_->RotorMoved(slot);
 }
 
 void RotorStack::StepMinus(int slot) {
     int32_t& p = slots_[slot].Position;
     p = (p <= 1) ? 30 : p - 1;
-    Wired& w = wired_[slot];
-    w.offset = w.offset == 0 ? 29 : w.offset - 1;
-    w.sense = w.sense == 1 ? 30 : w.sense - 1;
+    Turn(slot, -1);
     if (observer_) observer_->RotorMoved(slot);
 }
 
@@ -115,23 +128,15 @@ void RotorStack::SetBasicKey() {
 }
 
 bool RotorStack::PinAtSensingPoint(int slot) const {
-    return Pins()[slots_[slot].RotorNumber][wired_[slot].sense] == 1;
+    return wired_[slot].pins[wired_[slot].sense] == 1;
 }
 
 // The 32 belongs to the offset: with position, ring and core setting all 1 the shift is
 // 33, which is 3 modulo 30, not 0. The entry contact is shifted by the offset, passes the
-// core, and the exit is shifted back.
-Contact RotorStack::MapForward(int slot, Contact a) const {
-    const Wired& w = wired_[slot];
-    const int32_t r = w.forward[a + w.offset] - w.offset;
-    return r <= 0 ? r + 30 : r;
-}
+// core, and the exit is shifted back; the slot's row has all of that worked out.
+Contact RotorStack::MapForward(int slot, Contact a) const { return wired_[slot].forward[a]; }
 
-Contact RotorStack::MapBackward(int slot, Contact a) const {
-    const Wired& w = wired_[slot];
-    const int32_t r = w.backward[a + w.offset] - w.offset;
-    return r <= 0 ? r + 30 : r;
-}
+Contact RotorStack::MapBackward(int slot, Contact a) const { return wired_[slot].backward[a]; }
 
 Contact RotorStack::RotorStackForward(Contact c) const {
     for (int slot = rotors_in_use_; slot >= 1; --slot) c = MapForward(slot, c);

@@ -78,18 +78,19 @@ public:
 
 private:
     // What every key press needs of a slot, kept up to date as the slot changes: its wiring in
-    // both directions (written out twice, entries 1..60, so that an entry contact plus the
-    // offset needs no wrapping), its offset (position + ring - core setting + 32) mod 30, and
-    // the point of its pin row that is at the sensing point.
+    // both directions at its offset (position + ring - core setting + 32) mod 30, and the
+    // point of its pin row that is at the sensing point.
     struct Wired {
-        const int32_t* forward = nullptr;
-        const int32_t* backward = nullptr;
-        int32_t offset = 0;  // 0..29
-        int32_t sense = 1;   // 1..30
+        const uint8_t* forward = nullptr;
+        const uint8_t* backward = nullptr;
+        const uint8_t* pins = nullptr;  // the body's pin row, points 1..30
+        int32_t offset = 0;             // 0..29
+        int32_t sense = 1;              // 1..30
     };
 
     void StepChains(const int* odd, const int* even, int length);
     void Rewire(int slot);
+    void Turn(int slot, int by);
 
     std::array<RotorState, kSlots + 1> slots_{};  // slots 1..10
     std::array<Wired, kSlots + 1> wired_{};

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <memory>
+#include <unordered_map>
 
 namespace q417 {
 
@@ -30,18 +32,19 @@ const QHash<QString, QString>& Index() {
 
 bool Sprites::Has(const QString& name) { return Index().contains(name.toUpper()); }
 
+// The cache's nodes never move, so the references handed out stay valid for the whole run.
 const QImage& Sprites::Get(const QString& name) {
-    static QHash<QString, QImage> cache;
+    static std::unordered_map<QString, std::unique_ptr<QImage>> cache;
     static const QImage none;
     const QString key = name.toUpper();
     auto it = cache.find(key);
-    if (it != cache.end()) return *it;
+    if (it != cache.end()) return *it->second;
     const QString path = Index().value(key);
     if (path.isEmpty()) return none;
-    QImage image(path);
-    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
-        image = image.convertToFormat(QImage::Format_RGB32);
-    return *cache.insert(key, image);
+    auto image = std::make_unique<QImage>(path);
+    if (image->format() != QImage::Format_RGB32 && image->format() != QImage::Format_ARGB32)
+        *image = image->convertToFormat(QImage::Format_RGB32);
+    return *cache.emplace(key, std::move(image)).first->second;
 }
 
 const QImage& Sprites::Numbered(int number) { return Get(QString::number(number)); }
