@@ -1,0 +1,48 @@
+#pragma once
+#include <cstdint>
+
+#include "core/settings.h"
+
+namespace q417 {
+
+// What the settings panel shows when it is opened: which choice of each control is checked
+// and which controls can be used.
+struct SettingsPanelState {
+    int model = 1;     // the checked model button: 0, 1 or 2
+    int serie = 6;     // the checked series button: 3, 4, 6, or 0 for none
+    int keyboard = 3;  // item of the keyboard choice: layout - 1
+    int wheel = 1;     // item of the print-wheel choice: 0 Latin, 1 Russian
+    int module = 30;   // the checked module button: 10, 30, or 0 for none
+    bool sound = true;
+    bool divider = false;
+    bool plug_visible = true;  // the plug exists on the Q417-3MN and Q417-3MR only
+    bool model_row_enabled = true;
+    bool series_enabled = true;
+    bool machine_controls_enabled = true;  // print wheel, module and plug: not on the Q-417M
+};
+
+// The panel's state for the settings. The model can be changed only while the machine is
+// closed; the series also while every rotor is out of the open machine.
+SettingsPanelState SettingsPanelStateFor(const MachineSettings& s, bool machineClosed,
+                                         int removedRotors);
+
+// The keyboard choice (item 0..3): the layout, and the Latin print wheel follows it.
+void ChooseKeyboard(MachineSettings& s, int item);
+// The print-wheel choice: item 1 the Russian wheel, anything else the Latin wheel of the layout.
+void ChooseWheel(MachineSettings& s, int item);
+// The alphabet plug turned round: Russian to Latin and back.
+void TogglePlug(MachineSettings& s);
+// The module switch's lever: the thirty-contact and the ten-key alphabet.
+void ToggleModule(MachineSettings& s);
+
+// A series click loads new wiring (and sets every rotor to the basic key) only while no
+// rotor is in an open machine, and only when the series differs from the one loaded.
+bool SeriesSwitchReloads(bool machineClosed, int removedRotors, int32_t serie,
+                         int32_t appliedSerie);
+
+// The module switch on the machine picture: the zone where its lever shows, and the band
+// of the lever where a release turns it.
+bool InModuleSwitchZone(int x, int y);
+bool OnModuleSwitchLever(int y);
+
+}  // namespace q417

@@ -1,0 +1,44 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The texts of the text panel on disk. The machine's texts are Windows-1251 bytes; files are
+// written that way, with CR LF line ends. Text files made on Linux are mostly UTF-8, so a file
+// that is well-formed UTF-8 and holds more than plain ASCII is read as UTF-8 instead (a
+// Windows-1251 text with Cyrillic letters is practically never well-formed UTF-8).
+namespace q417 {
+
+enum class TextEncoding { Cp1251, Utf8 };
+
+// Files larger than this are refused rather than fed: the machine types them one key at a time.
+inline constexpr std::size_t kLargestTextFile = 64u << 20;
+
+// UTF-8 when the bytes are well-formed UTF-8 and not plain ASCII, otherwise Windows-1251.
+TextEncoding DetectTextEncoding(std::string_view bytes);
+
+// The file's bytes as Windows-1251 in the encoding DetectTextEncoding finds. A UTF-8
+// byte-order mark is dropped; a character Windows-1251 has no byte for becomes 0x98, the one
+// byte without a character, which no key of the machine types. Line ends are left as they are.
+std::string DecodeTextFile(std::string_view bytes);
+
+// A text as a file: every line followed by CR LF (an empty text gives an empty file). Lines
+// of the text may end in CR LF, LF or CR.
+std::string TextFileBytes(std::string_view cp1251);
+
+// Unicode text (UTF-8) as the Windows-1251 bytes of a file, lines ended by CR LF. Characters
+// the code page cannot hold are not dropped: the result is false and `error` names the first
+// few of them with their line and column (1-based).
+bool EncodeTextFile(std::string_view utf8, std::string& bytes, std::string& error);
+
+// Reads a whole text file (a regular file of at most kLargestTextFile bytes). On failure
+// returns false with the system's reason in `error`, in the form
+// Cannot open file "NAME". REASON
+bool ReadTextFile(const std::string& path, std::string& bytes, std::string& error);
+
+// Writes a file so that it is either wholly written or not changed at all: the bytes go to a
+// new file in the same folder, which then replaces the target. An existing file keeps its
+// permissions. On failure the target is untouched and `error` says why.
+bool WriteTextFile(const std::string& path, std::string_view bytes, std::string& error);
+
+}  // namespace q417
