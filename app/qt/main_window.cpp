@@ -18,6 +18,7 @@
 #include "io/qt/keyboard_view.h"
 #include "io/qt/mode_wheel_view.h"
 #include "io/qt/tape_view.h"
+#include "key/qt/key_box.h"
 
 namespace q417 {
 
@@ -118,6 +119,19 @@ void MainWindow::FormCreate() {
         rotor_pictures_->BindControl(slot, element(QStringLiteral("R%1").arg(slot)));
     machine_.rotors.SetObserver(rotor_pictures_.get());
     machine_.rotors.SetBasicKey();
+    key_box_ = std::make_unique<KeyBox>(*this);
+}
+
+void MainWindow::openMachine() {
+    key_box_->openMachine();
+}
+
+void MainWindow::closeMachine() {
+    key_box_->closeMachine();
+}
+
+void MainWindow::takeOutRotor(int slot) {
+    key_box_->takeOutRotor(slot);
 }
 
 void MainWindow::ReadSettingsFromStore() {

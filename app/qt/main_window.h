@@ -17,6 +17,7 @@ namespace q417 {
 
 class ConfigStore;
 class ControlBox;
+class KeyBox;
 class KeyboardView;
 class ModeWheelView;
 class ModuleSwitch;
@@ -43,6 +44,8 @@ public:
     TextFeed& feed() { return feed_; }
     QtSoundPlayer& sound() { return sound_; }
     RotorPictures& rotorPictures() { return *rotor_pictures_; }
+    // The key-setting box, the core tray and the card editor of the opened machine.
+    KeyBox& keyBox() { return *key_box_; }
     PictureElement* element(const QString& name) const { return elements_.value(name); }
     FontRecord& textFont() { return text_font_; }
 
@@ -56,6 +59,7 @@ public:
     const QStringList& startupErrors() const { return startup_errors_; }
     // Where errors escaping a handler are shown; a message box unless replaced (tests).
     void setErrorReporter(std::function<void(const QString&)> reporter);
+    void reportError(const QString& message) { report_error_(message); }
 
     // Writes every setting to the settings file.
     void saveSettings();
@@ -70,9 +74,9 @@ public:
     // Hooks for the panels and the open machine, built elsewhere.
     virtual void openSettingsPanel() {}
     virtual void openTextPanel() {}
-    virtual void openMachine() {}
-    virtual void closeMachine() {}
-    virtual void takeOutRotor(int /*slot*/) {}
+    virtual void openMachine();
+    virtual void closeMachine();
+    virtual void takeOutRotor(int slot);
 
     // The machine keyboard's entry points for key events from any widget (the text boxes
     // send theirs here too). Codes are US virtual-key codes of the key's position.
@@ -123,6 +127,7 @@ private:
 
     QHash<QString, PictureElement*> elements_;
     std::unique_ptr<RotorPictures> rotor_pictures_;
+    std::unique_ptr<KeyBox> key_box_;
     std::unique_ptr<KeyboardView> keyboard_view_;
     std::unique_ptr<TapeView> tape_view_;
     std::unique_ptr<ModeWheelView> mode_wheel_view_;

@@ -168,6 +168,9 @@ TEST_F(WindowTest, RotorClicksAndTheWheelTurnTheRotorUnderTheMouse) {
     EXPECT_EQ(position(3), 3);
     Click("R3", 15, 80);  // the window itself opens the machine: the rotor stays
     EXPECT_EQ(position(3), 3);
+    EXPECT_FALSE(window->machine().state.MachineClosed);
+    Click("R3", 15, 10);  // the top of the open machine closes it again
+    EXPECT_TRUE(window->machine().state.MachineClosed);
 
     auto wheel = [&](int delta) {
         const QPointF at(10, 10);

@@ -1,0 +1,248 @@
+#include "key/qt/card_panel.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPainter>
+#include <QToolButton>
+
+#include "app/qt/picture_element.h"
+#include "app/qt/sprites.h"
+#include "core/qt/blit.h"
+#include "io/sound.h"
+#include "key/card.h"
+#include "key/card_editor.h"
+#include "key/qt/key_pictures.h"
+
+namespace q417 {
+
+namespace {
+
+enum Sprite { kHole = 9, kPointer = 10, kBlocked = 11, kBlank = 12, kCard = 13, kMark = 14 };
+constexpr QRgb kLineGreen = 0xFF008000;
+constexpr QRgb kLineRed = 0xFFFF0000;
+
+struct ButtonSpec {
+    const char* name;
+    const char* hint;
+    const char* text;
+    int x, width;
+};
+constexpr ButtonSpec kButtons[4] = {
+    {"SpeedButton1", "clear punch card", "Clear", 64, 44},
+    {"SpeedButton2", "insert triangle", "Triangle", 110, 50},
+    {"SpeedButton18", "Show unaccessible points", "   Marks", 162, 48},
+    {"SpeedButton3", "apply punch card", "Apply", 212, 42},
+};
+
+QWidget* MakePanel(QWidget& window) {
+    auto* panel = new QWidget(&window);
+    panel->setObjectName(QStringLiteral("KSPanel"));
+    panel->setGeometry(6, 4, 258, 337);
+    panel->setAutoFillBackground(true);
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    p.setColor(QPalette::WindowText, Qt::white);
+    panel->setPalette(p);
+    panel->hide();
+    return panel;
+}
+
+}  // namespace
+
+CardPanel::CardPanel(QWidget& window, PunchCard& card, SoundPlayer& sound)
+    : card_(card), sound_(sound), panel_(MakePanel(window)) {
+    title_ = new QLabel(QStringLiteral("KC 30x30"), panel_);
+    title_->setObjectName(QStringLiteral("KSLabel"));
+    title_->setGeometry(6, 8, 56, 18);
+    ks_ = new PictureElement(QStringLiteral("KS"), QRect(1, 35, kCardWidth, kCardHeight), true,
+                             panel_);
+    ks_->onMouseMove = [this](int x, int y) { TrackPointer(x, y); };
+    ks_->onMouseUp = [this](int x, int y, Qt::MouseButton) { Release(x, y); };
+    BuildButtons();
+    // Until the panel is first opened both pictures are the plain card.
+    working_ = MakePicture(kCardWidth, kCardHeight);
+    CopyAll(working_, 0, 0, Sprites::Numbered(kCard));
+    Show(working_);
+    UpdateButtons();
+}
+
+void CardPanel::BuildButtons() {
+    QFont small = panel_->font();
+    small.setPointSize(7);
+    for (int i = 0; i < 4; ++i) {
+        const ButtonSpec& b = kButtons[i];
+        auto* button = new QToolButton(panel_);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setToolTip(QString::fromLatin1(b.hint));
+        button->setAccessibleName(QString::fromLatin1(b.hint));
+        button->setText(QString::fromLatin1(b.text));
+        button->setFont(small);
+        button->setGeometry(b.x, 6, b.width, 22);
+        button->setFocusPolicy(Qt::NoFocus);
+        buttons_[i] = button;
+    }
+    QObject::connect(buttons_[0], &QToolButton::clicked, panel_, [this] { ClearPunchCard(); });
+    QObject::connect(buttons_[1], &QToolButton::clicked, panel_, [this] { InsertTriangle(); });
+    QObject::connect(buttons_[2], &QToolButton::clicked, panel_, [this] { ToggleInaccessible(); });
+    QObject::connect(buttons_[3], &QToolButton::clicked, panel_, [this] { panel_->hide(); });
+    // Only shows whether the marks are on; the button beneath it switches them.
+    check_box3_ = new QCheckBox(panel_);
+    check_box3_->setObjectName(QStringLiteral("CheckBox3"));
+    check_box3_->setGeometry(165, 12, 10, 10);
+    check_box3_->setEnabled(false);
+    check_box3_->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+QToolButton* CardPanel::button(const QString& name) const {
+    for (QToolButton* b : buttons_)
+        if (b->objectName() == name) return b;
+    return nullptr;
+}
+
+void CardPanel::open() {
+    DrawTopHoles();
+    DrawCard();
+    DrawKeyNumber(card_.KeyNumber);
+    check_box3_->setChecked(show_inaccessible_);
+    UpdateButtons();
+    panel_->show();
+    panel_->raise();
+}
+
+void CardPanel::cardReplaced() {
+    DrawTopHoles();
+    DrawCard();
+    if (show_inaccessible_) DrawInaccessible();
+    Show(working_);
+    DrawKeyNumber(card_.KeyNumber);
+    UpdateButtons();
+}
+
+void CardPanel::TrackPointer(int x, int y) {
+    QImage screen = working_;
+    {
+        QPainter painter(&screen);
+        painter.setPen(QColor::fromRgb(kLineGreen));
+        painter.drawLine(x, 0, x, kCardHeight);
+        painter.setPen(QColor::fromRgb(kLineRed));
+        painter.drawLine(0, y, kCardWidth, y);
+    }
+    const CardCell cell = CardCellAt(x, y);
+    const int sprite = !cell.OnGrid() || !CellFree(card_, cell) ? kBlocked : kPointer;
+    // The pointer sprite of a punched cell is the cross too: its row is taken.
+    CopyAll(screen, CellLeft(cell.column), CellTop(cell.row), Sprites::Numbered(sprite));
+    if (cell.OnGrid()) {
+        const PointerLabel label = PointerLabelAt(x, y);
+        QPainter painter(&screen);
+        painter.setFont(QFont(QStringLiteral("Arial"), 10));
+        painter.setPen(Qt::black);
+        painter.setBackgroundMode(Qt::OpaqueMode);
+        painter.setBackground(QColor::fromRgb(brush_));
+        const QString text = QString::fromStdString(label.text);
+        const QRect box = painter.fontMetrics().boundingRect(text);
+        painter.drawText(QRect(label.x, label.y, box.width() + 2, box.height()),
+                         Qt::AlignLeft | Qt::AlignTop, text);
+    }
+    Show(screen);
+    DrawKeyNumber(card_.KeyNumber);
+}
+
+void CardPanel::Release(int x, int y) {
+    const CardCell cell = CardCellAt(x, y);
+    const PunchResult result = PunchAt(card_, x, y);
+    if (result == PunchResult::Removed) {
+        DrawCell(cell.row, cell.column, kBlank);
+        if (show_inaccessible_) {
+            for (int i = 1; i <= 30; ++i) {
+                DrawCell(i, cell.column, kBlank);
+                DrawCell(cell.row, i, kBlank);
+            }
+            DrawInaccessible();
+        }
+    } else if (result == PunchResult::Punched) {
+        DrawCell(cell.row, cell.column, kHole);
+        if (show_inaccessible_) DrawInaccessible();
+    }
+    if (result != PunchResult::None) sound_.PlayStep();
+    UpdateButtons();
+    card_.KeyNumber = KeyNumberAfterPunch(card_, dayOfMonth ? dayOfMonth() : 0);
+    // The hole shows at once; the pointer's marks come back with its next movement.
+    Show(working_);
+    DrawKeyNumber(card_.KeyNumber);
+}
+
+void CardPanel::DrawTopHoles() {
+    for (int i = 0; i <= 31; ++i) CopyAll(working_, 8 * i, 32, Sprites::Numbered(kHole));
+    Show(working_);
+}
+
+void CardPanel::DrawCard() {
+    const QImage& plain = Sprites::Numbered(kCard);
+    CopyRect(working_, 0, 40, plain, QRect(0, 0, kCardWidth, kCardHeight - 40));
+    for (int r = 1; r <= 30; ++r)
+        if (card_.CardForward(r) > 0) DrawCell(r, card_.CardForward(r), kHole);
+    brush_ = kPaperYellow;
+    Show(working_);
+}
+
+void CardPanel::DrawInaccessible() {
+    const CellMarks marks = InaccessibleCells(card_);
+    for (int r = 1; r <= 30; ++r)
+        for (int c = 1; c <= 30; ++c)
+            if (marks[r][c]) DrawCell(r, c, kMark);
+}
+
+void CardPanel::DrawKeyNumber(int n) {
+    const QImage& digits = Sprites::Numbered(15);
+    n = ((n % 100) + 100) % 100;
+    CopyRect(ks_->image(), 30, 7, digits, QRect(13 * (n / 10), 0, 13, 16));
+    CopyRect(ks_->image(), 43, 7, digits, QRect(13 * (n % 10), 0, 13, 16));
+    ks_->update();
+}
+
+void CardPanel::ClearPunchCard() {
+    card_.ClearCard();
+    card_.KeyNumber = 0;
+    DrawTopHoles();
+    DrawCard();
+    DrawKeyNumber(0);
+    UpdateButtons();
+}
+
+void CardPanel::InsertTriangle() {
+    card_.DiagonalCard();
+    card_.KeyNumber = 0;
+    DrawTopHoles();
+    DrawCard();
+    DrawKeyNumber(0);
+    UpdateButtons();
+}
+
+void CardPanel::ToggleInaccessible() {
+    show_inaccessible_ = !show_inaccessible_;
+    check_box3_->setChecked(show_inaccessible_);
+    if (show_inaccessible_) {
+        DrawInaccessible();
+        Show(working_);
+    } else {
+        DrawCard();
+    }
+    DrawKeyNumber(card_.KeyNumber);
+}
+
+// "apply punch card" leaves the panel only with a complete card.
+void CardPanel::UpdateButtons() {
+    buttons_[3]->setEnabled(card_.CardComplete());
+    if (cardChanged) cardChanged();
+}
+
+void CardPanel::DrawCell(int row, int column, int sprite) {
+    CopyAll(working_, CellLeft(column), CellTop(row), Sprites::Numbered(sprite));
+}
+
+void CardPanel::Show(const QImage& screen) {
+    CopyAll(ks_->image(), 0, 0, screen);
+    ks_->update();
+}
+
+}  // namespace q417

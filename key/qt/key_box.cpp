@@ -1,0 +1,216 @@
+#include "key/qt/key_box.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QToolButton>
+
+#include "app/qt/main_window.h"
+#include "app/qt/picture_element.h"
+#include "core/qt/blit.h"
+#include "core/qt/machine_frames.h"
+#include "core/qt/rotor_view.h"
+#include "key/qt/card_panel.h"
+#include "key/qt/key_pictures.h"
+
+namespace q417 {
+
+namespace {
+
+constexpr int kBodyWidth = 36;
+constexpr int kBodyHeight = 191;
+
+QWidget* MakeBlackPanel(QWidget& parent, const char* name, const QRect& place) {
+    auto* panel = new QWidget(&parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(place);
+    panel->setAutoFillBackground(true);
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    p.setColor(QPalette::WindowText, QColor::fromRgb(kPaperYellow));
+    panel->setPalette(p);
+    panel->hide();
+    return panel;
+}
+
+}  // namespace
+
+KeyBox::KeyBox(MainWindow& window) : window_(window), work_(window.machine()) {
+    BuildBox();
+    BuildTray();
+    card_panel_ = std::make_unique<CardPanel>(window, window.machine().card, window.sound());
+    card_panel_->cardChanged = [this] { UpdateSaveButton(); };
+    card_panel_->dayOfMonth = [] { return QDate::currentDate().day(); };
+    window.element("ST")->onMouseUp = [this](int, int, Qt::MouseButton) { STMouseUp(); };
+    drawBodies();
+    DrawKeyTable(kt_image_->image(), work_.table, work_.RotorsInUse());
+    UpdateSaveButton();
+}
+
+KeyBox::~KeyBox() {
+    if (PictureElement* st = window_.element("ST")) st->onMouseUp = nullptr;
+}
+
+void KeyBox::BuildBox() {
+    box_ = MakeBlackPanel(window_, "BOX", QRect(6, 316, 639, 198));
+    for (int n = 1; n <= 10; ++n) {
+        bodies_[n] =
+            new PictureElement(QStringLiteral("B%1").arg(n),
+                               QRect(8 + 40 * (n - 1), 3, kBodyWidth, kBodyHeight), true, box_);
+        bodies_[n]->onMouseUp = [this, n](int, int, Qt::MouseButton) { BodyMouseUp(n); };
+    }
+    dot_ = new PictureElement(QStringLiteral("DOT"), QRect(8, 3, kFaceSize, kFaceSize), true, box_);
+    dot_->onMouseUp = [this](int x, int y, Qt::MouseButton) { DotMouseUp(x, y); };
+    dot_->hide();
+    kt_image_ = new PictureElement(QStringLiteral("KTImage"), QRect(408, 32, 225, 130), true, box_);
+    label2_ = new QLabel(QStringLiteral("Key table "), box_);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    label2_->setGeometry(410, 8, 221, 20);
+    BuildButtons();
+}
+
+void KeyBox::BuildTray() {
+    tray_ = MakeBlackPanel(window_, "MPanel", QRect(6, 4, 455, 185));
+    for (int n = 1; n <= 10; ++n) {
+        const QRect place(2 + 90 * ((n - 1) % 5), n <= 5 ? 2 : 92, kCoreSize, kCoreSize);
+        cores_[n] = new PictureElement(QStringLiteral("M%1").arg(n), place, true, tray_);
+        cores_[n]->onMouseUp = [this, n](int, int, Qt::MouseButton) { CoreMouseUp(n); };
+    }
+}
+
+PictureElement* KeyBox::element(const QString& name) const {
+    if (name == QLatin1String("DOT")) return dot_;
+    if (name == QLatin1String("KTImage")) return kt_image_;
+    const int n = name.mid(1).toInt();
+    if (n < 1 || n > 10) return nullptr;
+    if (name.startsWith('B')) return bodies_[n];
+    if (name.startsWith('M')) return cores_[n];
+    return nullptr;
+}
+
+void KeyBox::drawCorePictures() {
+    const int32_t serie = window_.machine().settings.Serie;
+    for (int n = 1; n <= 10; ++n) {
+        DrawCorePicture(cores_[n]->image(), n, serie);
+        cores_[n]->update();
+    }
+}
+
+// Body n is drawn as it comes out of the box: ring at 1, standing at its own number.
+void KeyBox::drawBodies() {
+    const RotorStack& rotors = window_.machine().rotors;
+    for (int n = 1; n <= 10; ++n) {
+        RotorState basic{n, n, 1, n, 1, 1};
+        const QImage strip = BuildRotorStrip(basic, rotors.Pins(), rotors.LoadedSeries());
+        CopyAll(bodies_[n]->image(), 0, 0, RenderRotorView(strip, n, false));
+        bodies_[n]->update();
+    }
+}
+
+void KeyBox::openMachine() {
+    Machine& m = window_.machine();
+    if (!m.state.MachineClosed) return;
+    work_.OpenMachine();
+    window_.sound().PlayClick();
+    ShowReflectorFrame(*window_.element("R"), 3);
+    ShowEntryFrame(*window_.element("E"), 3);
+    ShowStepper(*window_.element("ST"), StepperState::Open);
+    drawCorePictures();
+    sync();
+    ShowCover(*window_.element("F"), false);
+    box_->show();
+    box_->raise();
+}
+
+void KeyBox::closeMachine() {
+    Machine& m = window_.machine();
+    if (m.state.MachineClosed || !work_.CloseMachine()) return;
+    window_.sound().PlayClick();
+    box_->hide();
+    tray_->hide();
+    ShowReflectorFrame(*window_.element("R"), 1);
+    ShowEntryFrame(*window_.element("E"), 1);
+    ShowStepper(*window_.element("ST"), StepperState::Hidden);
+    if (m.settings.Machine == 2) ShowCover(*window_.element("F"), true);
+    SyncRotors();
+}
+
+void KeyBox::takeOutRotor(int slot) {
+    if (window_.machine().state.MachineClosed || !work_.TakeOutRotor(slot)) return;
+    window_.sound().PlayStep();
+    sync();
+}
+
+void KeyBox::BodyMouseUp(int body) {
+    if (!work_.TakeBody(body)) return;
+    window_.sound().PlayStep();
+    sync();
+}
+
+void KeyBox::CoreMouseUp(int core) {
+    if (!work_.TakeCore(core)) return;
+    window_.sound().PlayStep();
+    sync();
+}
+
+void KeyBox::DotMouseUp(int x, int y) {
+    if (work_.FaceClick(x, y) != WorkTable::FaceZone::None) window_.sound().PlayStep();
+    sync();
+}
+
+// The stack's empty slots: an assembled rotor goes in at the next one.
+void KeyBox::STMouseUp() {
+    if (work_.InsertRotor()) window_.sound().PlayStep();
+    sync();
+}
+
+void KeyBox::sync() {
+    for (int n = 1; n <= 10; ++n) {
+        bodies_[n]->setVisible(work_.BodyShown(n));
+        cores_[n]->setVisible(work_.CoreShown(n));
+    }
+    dot_->setVisible(work_.Assembling());
+    if (work_.Assembling()) DrawFace();
+    tray_->setVisible(work_.TrayShown() && !window_.machine().state.MachineClosed);
+    if (tray_->isVisible()) tray_->raise();
+    const int columns = window_.machine().settings.Machine == 2 ? 8 : 10;
+    DrawKeyTable(kt_image_->image(), work_.table, columns);
+    kt_image_->update();
+    SyncRotors();
+    UpdateSaveButton();
+}
+
+void KeyBox::DrawFace() {
+    if (work_.CoreInserted) {
+        const FaceCore core{work_.SelectedCore, work_.EditCoreSide, work_.EditCoreSetting,
+                            window_.machine().rotors.LoadedSeries()};
+        DrawFaceWithCore(dot_->image(), work_.EditRingSetting, core);
+    } else {
+        DrawFaceEmpty(dot_->image(), work_.EditRingSetting);
+    }
+    dot_->update();
+}
+
+// The rotors in use are shown when the machine is closed; in the open machine only the
+// filled slots. The Q417-3MR never shows slots 9 and 10.
+void KeyBox::SyncRotors() {
+    const Machine& m = window_.machine();
+    RotorPictures& pictures = window_.rotorPictures();
+    for (int slot = 1; slot <= RotorStack::kSlots; ++slot) {
+        const bool in_use = slot <= m.rotors.RotorsInUse();
+        const bool shown = in_use && (m.state.MachineClosed || work_.SlotFilled(slot));
+        if (shown)
+            pictures.ShowRotor(slot);
+        else
+            pictures.HideRotor(slot);
+    }
+}
+
+void KeyBox::UpdateSaveButton() {
+    if (buttons_[1]) buttons_[1]->setEnabled(work_.SaveEnabled());
+}
+
+void KeyBox::Report(const QString& message) {
+    window_.reportError(message);
+}
+
+}  // namespace q417

@@ -1,0 +1,93 @@
+#pragma once
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "key/work_table.h"
+
+class QLabel;
+class QToolButton;
+class QWidget;
+
+namespace q417 {
+
+class CardPanel;
+class MainWindow;
+class PictureElement;
+
+// The key-setting box of the opened machine: the box panel BOX with the rotor bodies B1..B10,
+// the face view DOT, the key table KTImage, its title and buttons; the core tray MPanel with
+// M1..M10; and the card editor. It also opens and closes the machine, since that is when the
+// box comes and goes. What is shown always follows the work table (WorkTable); the handlers
+// here only call it and draw.
+class KeyBox {
+public:
+    explicit KeyBox(MainWindow& window);
+    ~KeyBox();
+
+    WorkTable& workTable() { return work_; }
+    CardPanel& cardPanel() { return *card_panel_; }
+    QWidget* box() const { return box_; }
+    QWidget* tray() const { return tray_; }
+    QLabel* title() const { return label2_; }
+    // B1..B10, M1..M10, DOT, KTImage.
+    PictureElement* element(const QString& name) const;
+    QToolButton* button(const QString& name) const;
+
+    // The opened machine shows the box and the stepping mechanism; closing a ten-rotor
+    // machine needs a valid key table.
+    void openMachine();
+    void closeMachine();
+    void takeOutRotor(int slot);
+    // The tray's cores and the box's bodies for the loaded series.
+    void drawCorePictures();
+    void drawBodies();
+
+    // The buttons of the box.
+    void loadKey();
+    void saveKey();
+    void setBasePosition();
+    void clearKeyTable();
+    void generateRandomKey();
+    // A key file read or written without a dialog; errors are reported and change nothing.
+    void loadKeyFrom(const QString& path);
+    void saveKeyTo(const QString& path);
+
+    // How a file is chosen: (title, proposed name) to a path, empty when cancelled. A file
+    // dialog unless replaced (tests).
+    using FileChooser = std::function<QString(const QString& title, const QString& proposed)>;
+    void setFileChooser(FileChooser open, FileChooser save);
+
+    // Makes every picture of the box, the tray and the stack match the work table.
+    void sync();
+
+private:
+    void BuildBox();
+    void BuildButtons();
+    void BuildTray();
+    void BodyMouseUp(int body);
+    void CoreMouseUp(int core);
+    void DotMouseUp(int x, int y);
+    void STMouseUp();
+    void DrawFace();
+    void UpdateSaveButton();
+    void SyncRotors();
+    void Report(const QString& message);
+
+    MainWindow& window_;
+    WorkTable work_;
+    QWidget* box_ = nullptr;
+    QWidget* tray_ = nullptr;
+    QLabel* label2_ = nullptr;
+    PictureElement* dot_ = nullptr;
+    PictureElement* kt_image_ = nullptr;
+    std::array<PictureElement*, 11> bodies_{};
+    std::array<PictureElement*, 11> cores_{};
+    std::array<QToolButton*, 6> buttons_{};
+    std::unique_ptr<CardPanel> card_panel_;
+    FileChooser choose_open_;
+    FileChooser choose_save_;
+};
+
+}  // namespace q417

@@ -1,0 +1,160 @@
+// The buttons of the key-setting box: key files, the basic key, an empty table, a random key
+// and the card editor.
+#include <QDate>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QToolButton>
+
+#include "app/qt/main_window.h"
+#include "key/key_file.h"
+#include "key/qt/card_panel.h"
+#include "key/qt/key_box.h"
+#include "key/random_key.h"
+
+namespace q417 {
+
+namespace {
+
+const QString kKeyFilter = QStringLiteral("Q417-M key table and punch card (*.key)");
+
+struct ButtonSpec {
+    const char* name;
+    const char* hint;
+    const char* text;
+    int x, y;
+};
+// Two rows under the key table: the files and the card above, the whole-table actions below.
+constexpr ButtonSpec kButtons[6] = {
+    {"LoadKeyButton", "load key", "load key", 408, 166},
+    {"SaveKeyButton", "save key", "save key", 484, 166},
+    {"SpeedButton4", "punch card", "punch card", 560, 166},
+    {"BasePositionButton", "set Base position", "Base position", 408, 182},
+    {"ClearKeyTableButton", "clear key table", "clear table", 484, 182},
+    {"RandomKeyButton", "generate random key", "random key", 560, 182},
+};
+
+QString ChooseWithDialog(QWidget* parent, const QString& title, const QString& proposed,
+                         bool save) {
+    QFileDialog dialog(parent, title, QString(), kKeyFilter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save) {
+        dialog.setDefaultSuffix(QStringLiteral("key"));
+        dialog.selectFile(proposed);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+void KeyBox::BuildButtons() {
+    QFont small = box_->font();
+    small.setPointSize(7);
+    for (int i = 0; i < 6; ++i) {
+        const ButtonSpec& b = kButtons[i];
+        auto* button = new QToolButton(box_);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setToolTip(QString::fromLatin1(b.hint));
+        button->setAccessibleName(QString::fromLatin1(b.hint));
+        button->setText(QString::fromLatin1(b.text));
+        button->setFont(small);
+        button->setGeometry(b.x, b.y, 73, 15);
+        button->setFocusPolicy(Qt::NoFocus);
+        buttons_[i] = button;
+    }
+    auto on = [this](int i, void (KeyBox::*action)()) {
+        QObject::connect(buttons_[i], &QToolButton::clicked, box_, [this, action] {
+            try {
+                (this->*action)();
+            } catch (const std::exception& e) {
+                Report(QString::fromLocal8Bit(e.what()));
+            }
+        });
+    };
+    on(0, &KeyBox::loadKey);
+    on(1, &KeyBox::saveKey);
+    on(3, &KeyBox::setBasePosition);
+    on(4, &KeyBox::clearKeyTable);
+    on(5, &KeyBox::generateRandomKey);
+    QObject::connect(buttons_[2], &QToolButton::clicked, box_, [this] { card_panel_->open(); });
+    choose_open_ = [this](const QString& title, const QString& proposed) {
+        return ChooseWithDialog(&window_, title, proposed, false);
+    };
+    choose_save_ = [this](const QString& title, const QString& proposed) {
+        return ChooseWithDialog(&window_, title, proposed, true);
+    };
+}
+
+QToolButton* KeyBox::button(const QString& name) const {
+    for (QToolButton* b : buttons_)
+        if (b && (b->objectName() == name || b->toolTip() == name)) return b;
+    return nullptr;
+}
+
+void KeyBox::setFileChooser(FileChooser open, FileChooser save) {
+    choose_open_ = std::move(open);
+    choose_save_ = std::move(save);
+}
+
+// A cancelled dialog changes nothing: the rotors keep their positions and an assembly
+// under way stays on the table.
+void KeyBox::loadKey() {
+    const QString path = choose_open_(QStringLiteral("load key"), QString());
+    if (!path.isEmpty()) loadKeyFrom(path);
+}
+
+// Everything is read and checked before anything changes, so a short or damaged file
+// leaves card, table and rotors as they were.
+void KeyBox::loadKeyFrom(const QString& path) {
+    std::string bytes, error;
+    KeyFileContents key;
+    const std::string name = QFile::encodeName(path).toStdString();
+    if (!ReadKeyFileBytes(name, bytes, error) ||
+        !DecodeKeyFile(bytes, work_.RotorsInUse(), key, error)) {
+        Report(QString::fromLocal8Bit(error.c_str()));
+        return;
+    }
+    const int32_t number = KeyNumberFromFileName(QFileInfo(path).fileName().toStdString());
+    work_.LoadKey(key, number);
+    QString title = QStringLiteral("Ключевая таблица ");
+    if (number > 0) title += QString::number(number);
+    label2_->setText(title);
+    card_panel_->cardReplaced();
+    sync();
+}
+
+void KeyBox::saveKey() {
+    if (!work_.SaveEnabled()) return;
+    const QDate today = QDate::currentDate();
+    const QString proposed =
+        QString::fromStdString(ProposedKeyFileName(today.day(), today.month(), today.year()));
+    const QString path = choose_save_(QStringLiteral("save key"), proposed);
+    if (!path.isEmpty()) saveKeyTo(path);
+}
+
+// All 80 bytes reach the file or the old file stays as it was; a failure is always shown.
+void KeyBox::saveKeyTo(const QString& path) {
+    std::string error;
+    if (!WriteKeyFileBytes(QFile::encodeName(path).toStdString(), work_.SaveBytes(), error))
+        Report(QString::fromLocal8Bit(error.c_str()));
+}
+
+void KeyBox::setBasePosition() {
+    work_.SetBasePosition();
+    sync();
+}
+
+void KeyBox::clearKeyTable() {
+    work_.ClearTable();
+    sync();
+}
+
+void KeyBox::generateRandomKey() {
+    work_.RandomKey(ClockSeed());
+    card_panel_->cardReplaced();
+    sync();
+}
+
+}  // namespace q417

@@ -1,0 +1,129 @@
+#include "key/qt/key_pictures.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "app/qt/sprites.h"
+#include "core/qt/blit.h"
+
+namespace q417 {
+
+namespace {
+
+constexpr int kGlyphWidth = 14;
+constexpr int kGlyphHeight = 19;
+constexpr int kSideGlyphs = 420;  // the digits 1 and 2 follow the thirty letters
+constexpr int kCentre = 95;
+
+// [t]: to the nearest integer, halves to even.
+int Round(double t) {
+    return static_cast<int>(std::nearbyint(t));
+}
+
+double Radians(double degrees) {
+    return degrees * std::numbers::pi / 180.0;
+}
+
+double AtanDegrees(double y, double x) {
+    return std::atan2(y, x) * 180.0 / std::numbers::pi;
+}
+
+bool Dark(const QImage& sheet, int x, int y) {
+    return sheet.valid(x, y) && qGray(sheet.pixel(x, y)) < 128;
+}
+
+int SerieBand(int32_t serie, int band3, int band6, int band4) {
+    return serie == 3 ? band3 : serie == 4 ? band4 : band6;
+}
+
+// The glyph of one table entry, or -1 for a blank cell.
+int GlyphLeft(int row, int32_t v) {
+    if (row == KeyTable::kCoreSide)
+        return v >= 1 && v <= 2 ? kGlyphWidth * (v - 1) + kSideGlyphs : -1;
+    const int32_t top = (row == KeyTable::kRotorNumber || row == KeyTable::kCoreNumber) ? 10 : 30;
+    return v >= 1 && v <= top ? kGlyphWidth * (v - 1) : -1;
+}
+
+// The top-left corner of a 4 x 4 mark centred at distance `radius` on the dial at `value`.
+QPoint MarkCorner(int value, double radius) {
+    const double a = Radians(FaceAngle(value));
+    return {kCentre + Round(radius * std::cos(a)) - 2, kCentre + Round(radius * std::sin(a)) - 2};
+}
+
+// Turns the dark pixels of a label (columns 1..width-1, rows 1..height-1 of the piece at
+// (left, top) of the sheet) round the face with the core, as white pixels from `anchor`.
+void TurnLabel(QImage& face, const QImage& sheet, QRect piece, QPoint anchor, int setting) {
+    const double turn = 12.0 * (31 - setting);
+    for (int i = 1; i < piece.width(); ++i)
+        for (int j = 1; j < piece.height(); ++j) {
+            if (!Dark(sheet, piece.left() + i, piece.top() + j)) continue;
+            const double r = std::sqrt(double(i * i + j * j));
+            const double phi = Radians(turn + AtanDegrees(j, i));
+            const int x = anchor.x() + Round(r * std::cos(phi));
+            const int y = anchor.y() + Round(r * std::sin(phi));
+            if (face.valid(x, y)) face.setPixel(x, y, 0xFFFFFFFF);
+        }
+}
+
+QPoint Anchor(double distance, double degrees) {
+    const double a = Radians(degrees);
+    return {kCentre + Round(distance * std::cos(a)), kCentre + Round(distance * std::sin(a))};
+}
+
+}  // namespace
+
+void DrawKeyTable(QImage& picture, const KeyTable& table, int columns) {
+    picture.fill(kPaperYellow);
+    const QImage& edge = Sprites::Get("otryv");
+    AndRect(picture, 222, 0, edge, edge.rect());
+    const QImage& glyphs = Sprites::Get("table_lit");
+    for (int i = 1; i <= columns && i <= 10; ++i)
+        for (int j = KeyTable::kRotorNumber; j <= KeyTable::kCoreSetting; ++j) {
+            const int left = GlyphLeft(j, table.at(j, i));
+            if (left < 0) continue;
+            const int x = 18 * (i - 1) + (i <= 5 ? 10 : 40);
+            const int y = 25 * (j - 1) + 5;
+            AndRect(picture, x, y, glyphs, QRect(left, 0, kGlyphWidth, kGlyphHeight));
+        }
+}
+
+void DrawCorePicture(QImage& picture, int core, int32_t serie) {
+    const QImage& cores = Sprites::Get("vstavka");
+    CopyRect(picture, 0, 0, cores, QRect(SerieBand(serie, 0, 90, 180), 0, kCoreSize, kCoreSize));
+    const QImage& labels = Sprites::Get("maze_lit");
+    for (int i = 0; i < 22; ++i)
+        for (int j = 0; j < 14; ++j)
+            if (Dark(labels, 22 * (core - 1) + i, j) && picture.valid(35 + i, 14 + j))
+                picture.setPixel(35 + i, 14 + j, 0xFFFFFFFF);
+}
+
+double FaceAngle(int value) {
+    return 642.0 - 12.0 * value;
+}
+
+void DrawFaceEmpty(QImage& face, int ring_setting) {
+    CopyRect(face, 0, 0, Sprites::Get("ontable"), QRect(0, 0, kFaceSize, kFaceSize));
+    const QImage& mark = Sprites::Get("outmark");
+    const QPoint at = MarkCorner(ring_setting, 93);
+    AndRect(face, at.x(), at.y(), mark, mark.rect());
+}
+
+void DrawFaceWithCore(QImage& face, int ring_setting, const FaceCore& core) {
+    CopyRect(face, 0, 0, Sprites::Get("ontable"), QRect(kFaceSize, 0, kFaceSize, kFaceSize));
+    const int v = core.setting;
+    const QRect label(26 * (core.core - 1), core.side == 1 ? 13 : 28, 26, 15);
+    TurnLabel(face, Sprites::Get("maze_lit"), label,
+              Anchor(std::sqrt(2474.0), FaceAngle(v) - AtanDegrees(5, 19)), v);
+    if (core.side == 1) {
+        const QRect serial(SerieBand(core.serie, 0, 65, 131), 0, 67, 19);
+        TurnLabel(face, Sprites::Get("serial"), serial,
+                  Anchor(std::sqrt(2000.0), 12.0 * (31 - v) + 180.0 - AtanDegrees(7, 8)), v);
+    }
+    const QPoint in = MarkCorner(v, v >= 10 && v <= 17 ? 69 : 67);
+    CopyAll(face, in.x(), in.y(), Sprites::Get("inmark"));
+    const QImage& mark = Sprites::Get("outmark");
+    const QPoint out = MarkCorner(ring_setting, 93);
+    AndRect(face, out.x(), out.y(), mark, mark.rect());
+}
+
+}  // namespace q417
