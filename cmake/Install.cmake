@@ -1,0 +1,80 @@
+# Installing like a desktop program: the two programs in bin/, a desktop entry, the icon in
+# the hicolor theme, AppStream metadata and man pages; and a Debian package built by CPack.
+include(GNUInstallDirs)
+
+set(Q417_SHARE ${CMAKE_CURRENT_LIST_DIR}/../app/share)
+cmake_path(NORMAL_PATH Q417_SHARE)
+
+install(TARGETS q417-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# Debian keeps man pages compressed; -n leaves the time out so that builds are repeatable.
+find_program(GZIP_EXECUTABLE gzip)
+set(Q417_MAN_PAGES q417-cli.1)
+if(TARGET q417)
+    list(APPEND Q417_MAN_PAGES q417.1)
+endif()
+set(Q417_MAN_OUTPUTS)
+foreach(page IN LISTS Q417_MAN_PAGES)
+    if(GZIP_EXECUTABLE)
+        set(out ${CMAKE_CURRENT_BINARY_DIR}/man/${page}.gz)
+        add_custom_command(OUTPUT ${out}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
+            COMMAND ${GZIP_EXECUTABLE} -9 -n -c ${Q417_SHARE}/${page} > ${out}
+            DEPENDS ${Q417_SHARE}/${page} VERBATIM)
+    else()
+        set(out ${Q417_SHARE}/${page})
+    endif()
+    list(APPEND Q417_MAN_OUTPUTS ${out})
+endforeach()
+add_custom_target(q417_man_pages ALL DEPENDS ${Q417_MAN_OUTPUTS})
+install(FILES ${Q417_MAN_OUTPUTS} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+if(TARGET q417)
+    install(TARGETS q417 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${Q417_SHARE}/q417.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${Q417_SHARE}/io.github.q417.Q417.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    set(icons ${CMAKE_CURRENT_LIST_DIR}/../resources)
+    foreach(size 32 64 128 256 512)
+        if(EXISTS ${icons}/icon${size}.png)
+            install(FILES ${icons}/icon${size}.png RENAME q417.png
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+        endif()
+    endforeach()
+    install(FILES ${Q417_SHARE}/q417.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+    # The installed tree: settings go to the user's folder when bin/ cannot be written.
+    if(Q417_TESTS)
+        add_test(NAME InstalledTree.SettingsLeaveReadOnlyBin
+            COMMAND ${CMAKE_CURRENT_LIST_DIR}/../tests/install/installed_tree_test.sh
+                ${CMAKE_BINARY_DIR})
+        set_tests_properties(InstalledTree.SettingsLeaveReadOnlyBin PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77)
+    endif()
+endif()
+
+# cpack -G DEB: q417_<version>_<arch>.deb. The libraries come from dpkg-shlibdeps (the X11
+# platform plugin and the sound back ends ship in the Qt libraries' own packages); the packages
+# below hold what the program needs at run time that no linker can see.
+set(CPACK_PACKAGE_NAME q417)
+set(CPACK_PACKAGE_VENDOR "The Q417 developers")
+set(CPACK_PACKAGE_CONTACT "The Q417 developers <q417@users.noreply.github.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "simulator of the Q417 rotor cipher machine")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Q-417 shows an electromechanical rotor cipher machine as a picture on the desktop: type\n\
+on its keyboard, set its rotors and key card, and read the enciphered text on the printed\n\
+tape. q417-cli runs the same machine from the command line.")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_GENERATOR DEB)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/q417/q417")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(TARGET q417)
+    # The text boxes need at least one font on a bare system; Wayland sessions run it natively
+    # with the Wayland platform plugin, others through X11.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, hicolor-icon-theme")
+endif()
+include(CPack)
