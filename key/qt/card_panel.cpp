@@ -106,7 +106,6 @@ void CardPanel::open() {
     check_box3_->setChecked(show_inaccessible_);
     UpdateButtons();
     panel_->show();
-    panel_->raise();
 }
 
 void CardPanel::cardReplaced() {

@@ -118,7 +118,6 @@ void KeyBox::openMachine() {
     sync();
     ShowCover(*window_.element("F"), false);
     box_->show();
-    box_->raise();
 }
 
 void KeyBox::closeMachine() {
@@ -171,7 +170,6 @@ void KeyBox::sync() {
     dot_->setVisible(work_.Assembling());
     if (work_.Assembling()) DrawFace();
     tray_->setVisible(work_.TrayShown() && !window_.machine().state.MachineClosed);
-    if (tray_->isVisible()) tray_->raise();
     const int columns = window_.machine().settings.Machine == 2 ? 8 : 10;
     DrawKeyTable(kt_image_->image(), work_.table, columns);
     kt_image_->update();

@@ -1,0 +1,292 @@
+// Setting a key in the window with real mouse events: opening the machine, the work table,
+// the card editor, key files and random keys.
+#include <QCheckBox>
+#include <QDate>
+#include <QFile>
+#include <QLabel>
+#include <QToolButton>
+
+#include "key/card_editor.h"
+#include "key/key_file.h"
+#include "key/qt/card_panel.h"
+#include "key/qt/key_box.h"
+#include "window_fixture.h"
+
+namespace q417::testing {
+namespace {
+
+class KeyBoxTest : public WindowTest {
+protected:
+    KeyBox& Box() { return window->keyBox(); }
+    WorkTable& Work() { return Box().workTable(); }
+    Machine& M() { return window->machine(); }
+    int Entry(int row, int column) { return Work().table.at(row, column); }
+
+    // A click where a user would click: on whatever widget is at that point of the window.
+    void ClickAt(int x, int y) {
+        QWidget* target = window->childAt(x, y);
+        ASSERT_NE(target, nullptr);
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window.get(), QPoint(x, y)));
+    }
+    // Places in window coordinates.
+    void ClickRotor(int slot, int y) { ClickAt(115 + 33 * (slot - 1) + 15, 108 + y); }
+    void ClickBody(int n) { ClickAt(6 + 8 + 40 * (n - 1) + 18, 316 + 100); }
+    void ClickCore(int n) { ClickAt(6 + 2 + 90 * ((n - 1) % 5) + 45, 4 + (n <= 5 ? 2 : 92) + 45); }
+    void ClickFace(int x, int y) { ClickAt(6 + 8 + x, 316 + 3 + y); }
+    void Press(const char* button) { QTest::mouseClick(Box().button(button), Qt::LeftButton); }
+
+    // Takes out every rotor from slot `from` on and builds body `body`, core `core` into
+    // the next slot with the ring raised `ring_up` times and the core turned over.
+    void BuildRotor(int body, int core, int ring_up, bool turn) {
+        ClickBody(body);
+        for (int i = 0; i < ring_up; ++i) ClickFace(10, 95);
+        ClickCore(core);
+        if (turn) ClickFace(95 - 40, 95);
+        const int slot = Work().Column();
+        ClickRotor(slot, 120);  // the empty slot: the stack beneath takes the click
+    }
+    KeyBox::FileChooser Returning(QString path) {
+        return [path](const QString&, const QString&) { return path; };
+    }
+};
+
+TEST_F(KeyBoxTest, OpenTakeOutAssembleInsertAndClose) {
+    ClickRotor(3, 80);
+    ASSERT_FALSE(M().state.MachineClosed);
+    EXPECT_TRUE(Box().box()->isVisible());
+    EXPECT_TRUE(E("ST")->isVisible());
+    EXPECT_EQ(window->sound().clicks(), 1);
+    for (int n = 1; n <= 10; ++n)
+        EXPECT_FALSE(Box().element(QStringLiteral("B%1").arg(n))->isVisible());
+
+    ClickRotor(3, 100);  // any filled slot: the rightmost comes out
+    ClickRotor(3, 100);
+    EXPECT_FALSE(E("R10")->isVisible());
+    EXPECT_FALSE(E("R9")->isVisible());
+    EXPECT_TRUE(E("R8")->isVisible());
+    EXPECT_EQ(Entry(KeyTable::kRotorNumber, 9), 0);
+    ClickRotor(1, 10);  // the table has empty columns: the machine stays open
+    EXPECT_FALSE(M().state.MachineClosed);
+
+    ClickBody(10);
+    EXPECT_TRUE(Box().element("DOT")->isVisible());
+    EXPECT_TRUE(Box().tray()->isVisible());
+    ClickFace(10, 95);  // ring up
+    ClickCore(9);
+    EXPECT_FALSE(Box().tray()->isVisible());
+    ClickFace(95 + 60, 95);  // core setting down: 30
+    ClickFace(95, 95 - 40);  // turned over
+    ClickRotor(9, 120);
+    EXPECT_FALSE(Box().element("DOT")->isVisible());
+    EXPECT_TRUE(E("R9")->isVisible());
+    BuildRotor(9, 10, 0, false);
+    EXPECT_TRUE(E("R10")->isVisible());
+
+    const RotorState& r9 = M().rotors.Slot(9);
+    EXPECT_EQ(r9.RotorNumber, 10);
+    EXPECT_EQ(r9.RingSetting, 2);
+    EXPECT_EQ(r9.CoreNumber, 9);
+    EXPECT_EQ(r9.CoreSide, 2);
+    EXPECT_EQ(r9.CoreSetting, 30);
+    EXPECT_EQ(r9.Position, 10);
+    EXPECT_EQ(M().rotors.Slot(10).RotorNumber, 9);
+    ClickRotor(5, 10);
+    EXPECT_TRUE(M().state.MachineClosed);
+    EXPECT_FALSE(Box().box()->isVisible());
+    EXPECT_FALSE(E("ST")->isVisible());
+    KeyTable closed;
+    KeyTableFromRotors(M().rotors, closed);
+    EXPECT_EQ(closed, Work().table);
+}
+
+TEST_F(KeyBoxTest, FaceViewShowsTheDialsAndGivesUpAtTheCentre) {
+    ClickRotor(1, 80);
+    ClickRotor(1, 100);
+    ClickBody(10);
+    PictureElement* dot = Box().element("DOT");
+    const QImage empty = dot->image();
+    ClickFace(95 + 80, 95);  // ring down: 30
+    EXPECT_EQ(Work().EditRingSetting, 30);
+    EXPECT_NE(dot->image(), empty);
+    ClickCore(10);
+    const QImage side1 = dot->image();
+    ClickFace(95, 95 + 30);
+    EXPECT_EQ(Work().EditCoreSide, 2);
+    EXPECT_NE(dot->image(), side1);
+    const int steps = window->sound().steps();
+    ClickFace(95, 95 + 25);  // exactly 25: the centre
+    EXPECT_EQ(window->sound().steps(), steps + 1);
+    EXPECT_FALSE(dot->isVisible());
+    EXPECT_TRUE(Box().element("B10")->isVisible());
+    EXPECT_FALSE(Box().tray()->isVisible());
+    EXPECT_FALSE(Box().element("M10")->isHidden());  // back in the tray
+    EXPECT_EQ(Work().RemovedRotors, 1);
+}
+
+TEST_F(KeyBoxTest, BaseClearAndRandomKeyButtons) {
+    ClickRotor(2, 80);
+    Press("clear key table");
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_FALSE(window->element(QStringLiteral("R%1").arg(k))->isVisible());
+    EXPECT_FALSE(Box().button("save key")->isEnabled());
+    Press("set Base position");
+    EXPECT_TRUE(Box().button("save key")->isEnabled());
+    for (int k = 1; k <= 10; ++k) EXPECT_EQ(M().rotors.Slot(k).Position, 1);
+    Press("generate random key");
+    EXPECT_TRUE(KeyTableValid(Work().table, 10));
+    EXPECT_TRUE(M().card.CardComplete());
+    EXPECT_EQ(M().card.KeyNumber, 0);
+    EXPECT_TRUE(Box().button("save key")->isEnabled());
+    EXPECT_TRUE(Box().cardPanel().button("SpeedButton3")->isEnabled());
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_EQ(M().rotors.Slot(k).Position, Entry(KeyTable::kRotorNumber, k));
+}
+
+TEST_F(KeyBoxTest, BasicKeyFileBytesAndSaveThenLoad) {
+    ClickRotor(2, 80);
+    const QString path = dir.filePath("13key.key");
+    Box().setFileChooser(Returning({}), Returning(path));
+    Press("save key");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    ASSERT_EQ(bytes.size(), 80);
+    for (int i = 0; i < 30; ++i) EXPECT_EQ(bytes[i], i + 1);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(bytes[30 + i], i + 1);
+        EXPECT_EQ(bytes[40 + i], i + 1);
+        EXPECT_EQ(bytes[50 + i], 1);
+        EXPECT_EQ(bytes[60 + i], 0);
+        EXPECT_EQ(bytes[70 + i], 0);
+    }
+
+    Press("generate random key");
+    const KeyTable random = Work().table;
+    const ContactTable card = M().card.Rows();
+    const QString random_path = dir.filePath("random.key");
+    Box().setFileChooser(Returning(path), Returning(random_path));
+    Press("save key");
+    Press("load key");  // back to the basic key, number 13 from the name
+    EXPECT_EQ(Work().table.at(KeyTable::kCoreNumber, 4), 4);
+    EXPECT_EQ(Box().title()->text(), QStringLiteral("Ключевая таблица 13"));
+    EXPECT_EQ(M().card.KeyNumber, 13);
+    Box().setFileChooser(Returning(random_path), Returning({}));
+    Press("load key");
+    EXPECT_EQ(Work().table, random);
+    EXPECT_EQ(M().card.Rows(), card);
+    EXPECT_EQ(Box().title()->text(), QStringLiteral("Ключевая таблица "));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(KeyBoxTest, DamagedFilesAndCancelledLoadChangeNothing) {
+    ClickRotor(2, 80);
+    ClickRotor(2, 100);
+    ClickBody(10);  // an assembly under way
+    const KeyTable table = Work().table;
+    const QString short_path = dir.filePath("05short.key");
+    QFile f(short_path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(50, 3));
+    f.close();
+    Box().setFileChooser(Returning(short_path), Returning({}));
+    Press("load key");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_EQ(errors[0], QStringLiteral("Read beyond end of file"));
+    EXPECT_EQ(Work().table, table);
+    EXPECT_TRUE(M().card.CardComplete());
+    EXPECT_TRUE(Work().Assembling());
+
+    QByteArray bad(80, 1);  // every row punched in column 1
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bad);
+    f.close();
+    Press("load key");
+    EXPECT_EQ(errors.size(), 2);
+    EXPECT_EQ(M().card.CardForward(2), 2);
+    EXPECT_EQ(Box().title()->text(), QStringLiteral("Key table "));
+
+    Box().setFileChooser(Returning({}), Returning({}));
+    Press("load key");
+    EXPECT_EQ(Work().table, table);
+    EXPECT_TRUE(Work().Assembling());
+    EXPECT_TRUE(Box().element("DOT")->isVisible());
+}
+
+class CardPanelTest : public KeyBoxTest {
+protected:
+    void SetUp() override {
+        KeyBoxTest::SetUp();
+        ClickRotor(2, 80);
+        Press("punch card");
+        ASSERT_TRUE(Panel().panel()->isVisible());
+    }
+    CardPanel& Panel() { return Box().cardPanel(); }
+    void ClickCell(int r, int c) {
+        QTest::mouseClick(Panel().picture(), Qt::LeftButton, {},
+                          QPoint(CellLeft(c) + 4, CellTop(r) + 4));
+    }
+    QRgb Working(int r, int c) { return Panel().working().pixel(CellLeft(c) + 4, CellTop(r) + 4); }
+};
+
+TEST_F(CardPanelTest, PunchingActsOnTheCardAtOnce) {
+    ClickCell(5, 5);  // take out the diagonal's hole
+    EXPECT_EQ(M().card.CardForward(5), 0);
+    EXPECT_EQ(M().card.KeyNumber, 0);
+    EXPECT_FALSE(Panel().button("SpeedButton3")->isEnabled());
+    EXPECT_FALSE(Box().button("save key")->isEnabled());
+    ClickCell(5, 6);  // column 6 is row 6's: nothing
+    EXPECT_EQ(M().card.CardForward(5), 0);
+    const int steps = window->sound().steps();
+    ClickCell(5, 5);
+    EXPECT_EQ(window->sound().steps(), steps + 1);
+    EXPECT_EQ(M().card.CardForward(5), 5);
+    EXPECT_EQ(M().card.KeyNumber, QDate::currentDate().day());
+    EXPECT_TRUE(Panel().button("SpeedButton3")->isEnabled());
+    QTest::mouseClick(Panel().button("SpeedButton1"), Qt::LeftButton);
+    EXPECT_EQ(M().card.HoleCount(), 0);
+    QTest::mouseClick(Panel().button("SpeedButton2"), Qt::LeftButton);
+    EXPECT_TRUE(M().card.CardComplete());
+    QTest::mouseClick(Panel().button("SpeedButton3"), Qt::LeftButton);
+    EXPECT_FALSE(Panel().panel()->isVisible());
+}
+
+TEST_F(CardPanelTest, TwentyNineHolesWithMarksLeaveOneCellClear) {
+    ClickCell(12, 12);
+    QTest::mouseClick(Panel().button("SpeedButton18"), Qt::LeftButton);
+    EXPECT_TRUE(Panel().marksBox()->isChecked());
+    const QRgb blank = Working(12, 12);
+    const QRgb hole = Working(3, 3);
+    int clear = 0;
+    for (int r = 1; r <= 30; ++r)
+        for (int c = 1; c <= 30; ++c) {
+            if (r == c && r != 12) {
+                EXPECT_EQ(Working(r, c), hole);
+                continue;
+            }
+            const QImage cell = Panel().working().copy(CellLeft(c), CellTop(r), 8, 8);
+            clear += cell == Panel().working().copy(CellLeft(12), CellTop(12), 8, 8);
+        }
+    EXPECT_EQ(clear, 1);
+    EXPECT_NE(Working(12, 13), blank);
+}
+
+TEST_F(CardPanelTest, PointerLabelChangesSideAtColumnTwentyFive) {
+    PictureElement* ks = Panel().picture();
+    auto labelInk = [&](int column, int from_dx, int to_dx) {
+        const int x = CellLeft(column) + 4, y = CellTop(12) + 4;
+        Move(ks, x, y);
+        int ink = 0;
+        for (int px = x + from_dx; px < x + to_dx; ++px)
+            for (int py = y - 18; py < y - 8; ++py)
+                ink += ks->image().valid(px, py) &&
+                       ks->image().pixel(px, py) != Panel().working().pixel(px, py);
+        return ink;
+    };
+    EXPECT_GT(labelInk(24, 10, 40), 0);
+    EXPECT_EQ(labelInk(24, -35, -5), 0);
+    EXPECT_GT(labelInk(25, -35, -5), 0);
+    EXPECT_EQ(labelInk(25, 10, 40), 0);
+}
+
+}  // namespace
+}  // namespace q417::testing
