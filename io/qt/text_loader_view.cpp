@@ -1,0 +1,135 @@
+#include "io/qt/text_loader_view.h"
+
+#include "app/qt/main_window.h"
+#include "app/qt/picture_element.h"
+#include "app/qt/sprites.h"
+#include "core/qt/blit.h"
+#include "io/qt/feed_runner.h"
+#include "io/qt/text_panel.h"
+
+namespace q417 {
+
+namespace {
+
+constexpr int kKeyWidth = 47;
+constexpr int kKeyHeight = 52;
+constexpr int kStripBandY[4] = {21, 37, 53, 69};  // normal, left lit, right lit, pressed
+
+// Errors in a handler are shown; the rest of the action is skipped.
+template <typename F>
+void Guarded(MainWindow& window, F&& action) {
+    try {
+        action();
+    } catch (const std::exception& e) {
+        window.reportError(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+}  // namespace
+
+TextLoaderView::TextLoaderView(MainWindow& window, TextPanel& panel)
+    : window_(window),
+      panel_(panel),
+      loader_(*window.element("Image17")),
+      start_(*window.element("Image25")),
+      stop_(*window.element("Image24")),
+      runner_(std::make_unique<FeedRunner>(window, panel)) {
+    runner_->onRunEnded = [this] {
+        DrawStartKey(false);
+        DrawStopKey(false);
+    };
+    DrawLoader(loader::ButtonLook::Normal, loader::StripLook::Normal);
+    DrawStartKey(false);
+    DrawStopKey(false);
+    Bind();
+}
+
+TextLoaderView::~TextLoaderView() = default;
+
+void TextLoaderView::Bind() {
+    loader_.onMouseDown = [this](int x, int y, Qt::MouseButton) { Image17MouseDown(x, y); };
+    loader_.onMouseMove = [this](int x, int y) { Image17MouseMove(x, y); };
+    loader_.onMouseUp = [this](int x, int y, Qt::MouseButton) {
+        Guarded(window_, [&] { Image17MouseUp(x, y); });
+    };
+    start_.onMouseDown = [this](int, int, Qt::MouseButton) {
+        Guarded(window_, [&] { StartKeyDown(); });
+    };
+    start_.onMouseUp = [this](int, int, Qt::MouseButton) { StartKeyUp(); };
+    stop_.onMouseDown = [this](int, int, Qt::MouseButton) { StopKeyDown(); };
+    stop_.onMouseUp = [this](int, int, Qt::MouseButton) { StopKeyUp(); };
+}
+
+void TextLoaderView::DrawLoader(loader::ButtonLook button, loader::StripLook strip) {
+    const QImage& sheet = Sprites::Get("LOADER");
+    button_look_ = button;
+    strip_look_ = strip;
+    CopyRect(loader_.image(), 142, 16, sheet, QRect(30 * static_cast<int>(button), 0, 30, 21));
+    CopyRect(loader_.image(), 0, 50, sheet, QRect(0, kStripBandY[static_cast<int>(strip)], 90, 15));
+    loader_.update();
+}
+
+// The stop key is the upper half of the sheet, the start key the lower; released at the
+// left, pressed at the right.
+void TextLoaderView::DrawStartKey(bool pressed) {
+    CopyRect(start_.image(), 0, 0, Sprites::Get("PUSKSTOP"),
+             QRect(pressed ? kKeyWidth : 0, kKeyHeight, kKeyWidth, kKeyHeight));
+    start_.update();
+}
+
+void TextLoaderView::DrawStopKey(bool pressed) {
+    CopyRect(stop_.image(), 0, 0, Sprites::Get("PUSKSTOP"),
+             QRect(pressed ? kKeyWidth : 0, 0, kKeyWidth, kKeyHeight));
+    stop_.update();
+}
+
+void TextLoaderView::Image17MouseMove(int x, int y) {
+    const loader::ButtonLook button = loader::ButtonLookAt(x, y);
+    const loader::StripLook strip = loader::StripLookAt(x, y);
+    if (button != button_look_ || strip != strip_look_) DrawLoader(button, strip);
+}
+
+void TextLoaderView::Image17MouseDown(int x, int y) {
+    if (loader::InLoadButton(x, y)) {
+        window_.sound().PlayClick();
+        DrawLoader(loader::ButtonLook::Pressed, strip_look_);
+    } else if (loader::InStrip(x, y)) {
+        DrawLoader(button_look_, loader::StripLook::Pressed);
+    }
+}
+
+void TextLoaderView::Image17MouseUp(int x, int y) {
+    if (loader::InLoadButton(x, y)) panel_.loadText();
+    DrawLoader(loader::ButtonLook::Normal, loader::StripLookAt(x, y));
+    if (loader::ReleaseOnStrip(window_.machine().state, window_.feed(), x, y)) {
+        panel_.highlight(window_.feed().FeedPosition);
+        window_.sound().PlayStep();
+    }
+}
+
+// The run goes on inside this handler; the key's own release, the stop key and the
+// keyboard are handled between the characters.
+void TextLoaderView::StartKeyDown() {
+    if (!keys_.PressStart(window_.machine().state)) return;
+    DrawStartKey(true);
+    window_.sound().PlayClick();
+    runner_->run();
+}
+
+void TextLoaderView::StartKeyUp() {
+    keys_.ReleaseStart();
+}
+
+void TextLoaderView::StopKeyDown() {
+    if (!keys_.PressStop(window_.machine().state)) return;
+    DrawStopKey(true);
+    DrawStartKey(false);
+    window_.sound().PlayClick();
+}
+
+void TextLoaderView::StopKeyUp() {
+    DrawStopKey(false);
+    keys_.ReleaseStop();
+}
+
+}  // namespace q417

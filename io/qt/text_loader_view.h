@@ -1,0 +1,51 @@
+#pragma once
+#include <memory>
+
+#include "io/feed_controls.h"
+
+namespace q417 {
+
+class FeedRunner;
+class MainWindow;
+class PictureElement;
+class TextPanel;
+
+// The feeding controls on the machine picture: the text loader (load button and step strip,
+// drawn over its fixed picture from the LOADER sheet) and the start and stop keys (PUSKSTOP).
+// The start key runs the automatic typing; the stop key ends it.
+class TextLoaderView {
+public:
+    TextLoaderView(MainWindow& window, TextPanel& panel);
+    ~TextLoaderView();
+
+    StartStopKeys& keys() { return keys_; }
+    FeedRunner& runner() { return *runner_; }
+
+    void DrawLoader(loader::ButtonLook button, loader::StripLook strip);
+    void DrawStartKey(bool pressed);
+    void DrawStopKey(bool pressed);
+
+    // The handlers of the loader (Image17), the start key (Image25) and the stop key (Image24).
+    void Image17MouseDown(int x, int y);
+    void Image17MouseMove(int x, int y);
+    void Image17MouseUp(int x, int y);
+    void StartKeyDown();
+    void StartKeyUp();
+    void StopKeyDown();
+    void StopKeyUp();
+
+private:
+    void Bind();
+
+    MainWindow& window_;
+    TextPanel& panel_;
+    PictureElement& loader_;
+    PictureElement& start_;
+    PictureElement& stop_;
+    StartStopKeys keys_;
+    std::unique_ptr<FeedRunner> runner_;
+    loader::ButtonLook button_look_ = loader::ButtonLook::Normal;
+    loader::StripLook strip_look_ = loader::StripLook::Normal;
+};
+
+}  // namespace q417

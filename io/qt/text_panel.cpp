@@ -1,0 +1,323 @@
+#include "io/qt/text_panel.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QToolButton>
+
+#include "app/qt/font_record_qt.h"
+#include "app/qt/key_mapping.h"
+#include "app/qt/main_window.h"
+#include "io/feed.h"
+#include "io/qt/panel_glyphs.h"
+#include "io/qt/text_box.h"
+#include "io/text_file.h"
+
+namespace q417 {
+
+namespace {
+
+constexpr int kBoxWidth = 633;
+constexpr int kBoxHeight = 122;
+constexpr int kEnlargedHeight = 267;
+constexpr int kInputTop = 25;
+constexpr int kOutputTop = 170;
+const char* const kButtonNames[5] = {"load", "save", "font", "clear", "close"};
+
+QString AskFile(QWidget* parent, bool save, const QString& title, const QString& filter,
+                const QString& name) {
+    QFileDialog dialog(parent, title, QDir::currentPath(), filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save) {
+        dialog.setDefaultSuffix(QStringLiteral("txt"));
+        dialog.selectFile(name);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+TextPanel::TextPanel(MainWindow& window, PrinterListener& tapes)
+    : QWidget(&window), window_(window), tapes_(tapes) {
+    setObjectName(QStringLiteral("TXTPanel"));
+    setGeometry(7, 6, 637, 295);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(pal);
+    BuildBoxes();
+    BuildButtons();
+    setChoosers([this](const QString& t, const QString& f,
+                       const QString& n) { return AskFile(this, false, t, f, n); },
+                [this](const QString& t, const QString& f, const QString& n) {
+                    return AskFile(this, true, t, f, n);
+                },
+                [this](const QFont& current) -> std::optional<QFont> {
+                    bool ok = false;
+                    const QFont font = QFontDialog::getFont(&ok, current, this);
+                    return ok ? std::optional<QFont>(font) : std::nullopt;
+                });
+    applyStoredFont();
+    ShowTexts();
+    window_.printer().SetListener(this);
+    setEnabled(false);
+    hide();
+}
+
+TextPanel::~TextPanel() = default;
+
+void TextPanel::BuildBoxes() {
+    QFont heading_font = font();
+    heading_font.setBold(true);
+    heading_font.setPixelSize(16);
+    const auto heading = [&](const QString& text, int y) {
+        auto* label = new QLabel(text, this);
+        label->setFont(heading_font);
+        label->move(8, y);
+        label->adjustSize();
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
+        return label;
+    };
+    input_heading_ = heading(QStringLiteral("Input text"), 4);
+    output_heading_ = heading(QStringLiteral("Output text"), 148);
+    // The boxes lie above the headings: the enlarged box covers the output heading.
+    const auto box = [&](const char* name) {
+        auto* b = new TextBox(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->keySink = [this](QKeyEvent* e, bool down) {
+            if (e->isAutoRepeat()) return;
+            if (down)
+                window_.machineKeyDown(VirtualKeyOf(*e));
+            else
+                window_.machineKeyUp(VirtualKeyOf(*e));
+        };
+        return b;
+    };
+    input_box_ = box("Memo1");
+    output_box_ = box("Memo2");
+    PlaceBoxes();
+}
+
+void TextPanel::BuildButtons() {
+    const QString hints[5] = {QStringLiteral("load text"), QStringLiteral("save text"),
+                              QStringLiteral("select font"), QStringLiteral("clear text"),
+                              QString()};
+    const std::function<void()> actions[5] = {[this] { loadText(); }, [this] { saveText(); },
+                                              [this] { selectFont(); }, [this] { clearText(); },
+                                              [this] { closePanel(); }};
+    for (int i = 0; i < 5; ++i) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString::fromLatin1(kButtonNames[i]));
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setToolTip(hints[i]);
+        const bool close = i == 4;
+        b->setGeometry(close ? 617 : 100 + 20 * i, close ? 5 : 4, close ? 16 : 20, close ? 16 : 20);
+        b->setIcon(PanelGlyph(static_cast<Glyph>(i)));
+        b->setIconSize(close ? QSize(12, 12) : QSize(16, 16));
+        connect(b, &QToolButton::clicked, this, [this, i, actions] {
+            try {
+                actions[i]();
+            } catch (const std::exception& e) {
+                window_.reportError(QString::fromLocal8Bit(e.what()));
+            }
+        });
+        buttons_[i] = b;
+    }
+}
+
+QToolButton* TextPanel::button(const QString& name) const {
+    for (int i = 0; i < 5; ++i)
+        if (name == QLatin1String(kButtonNames[i])) return buttons_[i];
+    return nullptr;
+}
+
+void TextPanel::PlaceBoxes() {
+    input_box_->setGeometry(2, kInputTop, kBoxWidth, kBoxHeight);
+    output_box_->setGeometry(2, kOutputTop, kBoxWidth, kBoxHeight);
+    input_box_->show();
+    output_box_->show();
+}
+
+void TextPanel::open() {
+    setEnabled(true);
+    show();
+    raise();
+    if (input_box_->isVisible()) input_box_->setFocus();
+}
+
+void TextPanel::closePanel() {
+    setEnabled(false);
+    hide();
+    window_.setFocus();
+}
+
+void TextPanel::headingClicked(bool outputHeading) {
+    QPalette pal = input_heading_->palette();
+    if (!enlarged_) {
+        TextBox* shown = outputHeading ? output_box_ : input_box_;
+        (outputHeading ? input_box_ : output_box_)->hide();
+        shown->setGeometry(2, kInputTop, kBoxWidth, kEnlargedHeight);
+        input_heading_->setText(outputHeading ? QStringLiteral("Output text")
+                                              : QStringLiteral("Input text"));
+        pal.setColor(QPalette::WindowText, Qt::red);
+        enlarged_ = true;
+    } else {
+        PlaceBoxes();
+        input_box_->setFocus();
+        input_heading_->setText(QStringLiteral("Input text"));
+        output_heading_->setText(QStringLiteral("Output text"));
+        pal.setColor(QPalette::WindowText, Qt::black);
+        enlarged_ = false;
+    }
+    input_heading_->setPalette(pal);
+    input_heading_->adjustSize();
+}
+
+bool TextPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        (watched == input_heading_ || watched == output_heading_)) {
+        headingClicked(watched == output_heading_);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The input text is emptied before the file is asked for: a cancelled load leaves no text.
+// A file that cannot be read puts back what was there.
+void TextPanel::loadText() {
+    Machine& m = window_.machine();
+    const std::string input_before = window_.printer().InputText();
+    const TextFeed feed_before = window_.feed();
+    const bool loaded_before = m.state.InputTextLoaded;
+    m.state.InputTextLoaded = false;
+    window_.printer().SetInputText({});
+    const QString path =
+        choose_open_(QStringLiteral("load text"), QStringLiteral("text file (*.txt)"), QString());
+    if (path.isEmpty() || loadTextFrom(path)) return;
+    window_.feed() = feed_before;
+    m.state.InputTextLoaded = loaded_before;
+    window_.printer().SetInputText(input_before);
+    highlight(window_.feed().FeedPosition);
+}
+
+bool TextPanel::loadTextFrom(const QString& path) {
+    std::string bytes, error;
+    if (!ReadTextFile(path.toStdString(), bytes, error)) {
+        window_.reportError(QString::fromStdString(error));
+        return false;
+    }
+    LoadText(window_.machine(), window_.printer(), window_.feed(), DecodeTextFile(bytes));
+    highlight(0);
+    return true;
+}
+
+void TextPanel::saveText() {
+    const QString path =
+        choose_save_(QStringLiteral("save text"), QStringLiteral("Текстовый файл (*.txt)"),
+                     QStringLiteral("encrypt.txt"));
+    if (!path.isEmpty()) saveTextTo(path);
+}
+
+bool TextPanel::saveTextTo(const QString& path) {
+    std::string error;
+    if (!WriteTextFile(path.toStdString(), TextFileBytes(window_.printer().OutputText()), error)) {
+        window_.reportError(QString::fromStdString(error));
+        return false;
+    }
+    return true;
+}
+
+void TextPanel::selectFont() {
+    const std::optional<QFont> chosen = choose_font_(input_box_->font());
+    if (!chosen) return;
+    const QtTextFont stored = textFontFromRecord(window_.textFont(), palette());
+    window_.textFont() = recordFromTextFont(*chosen, stored.color, window_.textFont(), palette());
+    applyStoredFont();
+}
+
+void TextPanel::applyStoredFont() {
+    const QtTextFont stored = textFontFromRecord(window_.textFont(), palette());
+    QFont font = stored.font;
+    font.setKerning(false);  // every character as wide as the layout measures it
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    for (TextBox* box : {input_box_, output_box_}) {
+        box->setFont(font);
+        box->setTextColor(stored.color);
+    }
+}
+
+void TextPanel::clearText() {
+    ClearText(window_.machine(), window_.printer(), window_.feed());
+}
+
+void TextPanel::highlight(int32_t position) {
+    const std::size_t size = input_box_->text().size();
+    if (position >= 1 && static_cast<std::size_t>(position) <= size)
+        input_box_->select(static_cast<std::size_t>(position - 1), 1);
+    else
+        input_box_->select(position <= 0 ? 0 : size, 0);
+}
+
+void TextPanel::setCollecting(bool collecting) {
+    if (!collecting) flush();
+    collecting_ = collecting;
+}
+
+void TextPanel::flush() {
+    input_box_->append(pending_input_);
+    output_box_->append(pending_output_);
+    pending_input_.clear();
+    pending_output_.clear();
+}
+
+void TextPanel::setChoosers(FileChooser open, FileChooser save, FontChooser font) {
+    choose_open_ = std::move(open);
+    choose_save_ = std::move(save);
+    choose_font_ = std::move(font);
+}
+
+void TextPanel::ShowTexts() {
+    pending_input_.clear();
+    pending_output_.clear();
+    input_box_->setText(window_.printer().InputText());
+    output_box_->setText(window_.printer().OutputText());
+}
+
+void TextPanel::InputAppended(std::string_view cp1251) {
+    if (collecting_)
+        pending_input_.append(cp1251);
+    else
+        input_box_->append(cp1251);
+}
+
+void TextPanel::OutputAppended(std::string_view cp1251) {
+    if (collecting_)
+        pending_output_.append(cp1251);
+    else
+        output_box_->append(cp1251);
+}
+
+void TextPanel::TextsCleared() {
+    ShowTexts();
+}
+
+void TextPanel::TapeAdvanced() {
+    tapes_.TapeAdvanced();
+}
+void TextPanel::GlyphPrinted(int band, int32_t contact, int32_t machine) {
+    tapes_.GlyphPrinted(band, contact, machine);
+}
+void TextPanel::Punched(int32_t contact) {
+    tapes_.Punched(contact);
+}
+void TextPanel::CounterChanged(int groupCount, int groupPosition) {
+    tapes_.CounterChanged(groupCount, groupPosition);
+}
+
+}  // namespace q417
