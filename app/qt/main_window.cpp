@@ -18,6 +18,8 @@
 #include "io/qt/keyboard_view.h"
 #include "io/qt/mode_wheel_view.h"
 #include "io/qt/tape_view.h"
+#include "io/qt/text_loader_view.h"
+#include "io/qt/text_panel.h"
 #include "key/qt/key_box.h"
 
 namespace q417 {
@@ -120,6 +122,12 @@ void MainWindow::FormCreate() {
     machine_.rotors.SetObserver(rotor_pictures_.get());
     machine_.rotors.SetBasicKey();
     key_box_ = std::make_unique<KeyBox>(*this);
+    text_panel_ = std::make_unique<TextPanel>(*this, *tape_view_);
+    text_loader_ = std::make_unique<TextLoaderView>(*this, *text_panel_);
+}
+
+void MainWindow::openTextPanel() {
+    text_panel_->open();
 }
 
 void MainWindow::openMachine() {

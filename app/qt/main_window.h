@@ -24,6 +24,8 @@ class ModuleSwitch;
 class PictureElement;
 class RotorPictures;
 class TapeView;
+class TextLoaderView;
+class TextPanel;
 
 // The simulator's one window: a frameless picture of the machine, cut to its outline. It
 // owns the machine and everything round it for the whole run (printer, keyboard, feed,
@@ -46,6 +48,9 @@ public:
     RotorPictures& rotorPictures() { return *rotor_pictures_; }
     // The key-setting box, the core tray and the card editor of the opened machine.
     KeyBox& keyBox() { return *key_box_; }
+    // The text panel, and the loader with the start and stop keys that feed its text.
+    TextPanel& textPanel() { return *text_panel_; }
+    TextLoaderView& textLoader() { return *text_loader_; }
     PictureElement* element(const QString& name) const { return elements_.value(name); }
     FontRecord& textFont() { return text_font_; }
 
@@ -73,7 +78,7 @@ public:
 
     // Hooks for the panels and the open machine, built elsewhere.
     virtual void openSettingsPanel() {}
-    virtual void openTextPanel() {}
+    virtual void openTextPanel();
     virtual void openMachine();
     virtual void closeMachine();
     virtual void takeOutRotor(int slot);
@@ -128,6 +133,8 @@ private:
     QHash<QString, PictureElement*> elements_;
     std::unique_ptr<RotorPictures> rotor_pictures_;
     std::unique_ptr<KeyBox> key_box_;
+    std::unique_ptr<TextPanel> text_panel_;
+    std::unique_ptr<TextLoaderView> text_loader_;
     std::unique_ptr<KeyboardView> keyboard_view_;
     std::unique_ptr<TapeView> tape_view_;
     std::unique_ptr<ModeWheelView> mode_wheel_view_;
