@@ -29,6 +29,13 @@ for f in bin/q417 bin/q417-cli share/applications/q417.desktop \
 done
 grep -qx 'Exec=q417' "$prefix/share/applications/q417.desktop" || fail "desktop entry Exec"
 grep -qx 'Icon=q417' "$prefix/share/applications/q417.desktop" || fail "desktop entry Icon"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$prefix/share/applications/q417.desktop" || fail "desktop entry"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$prefix/share/metainfo/io.github.q417.Q417.metainfo.xml" \
+        >"$tmp/appstream.txt" 2>&1 || { cat "$tmp/appstream.txt" >&2; fail "AppStream metadata"; }
+fi
 
 # Root writes into any folder whatever its permissions say, so the program runs as nobody.
 home=$tmp/home

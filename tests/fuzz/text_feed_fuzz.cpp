@@ -1,0 +1,92 @@
+// Text files as the text loader and the start key meet them, and the code page conversions.
+#include <string>
+#include <string_view>
+
+#include "core/machine.h"
+#include "io/cp1251.h"
+#include "io/feed.h"
+#include "io/printer.h"
+#include "tests/fuzz/fuzz_check.h"
+
+namespace {
+
+using q417::fuzz::Require;
+
+// The window around the run loop: counts its turns, presses the stop key at one chosen turn
+// and checks every highlighted position.
+struct Hooks : q417::FeedHooks {
+    q417::Machine* machine = nullptr;
+    const q417::TextFeed* feed = nullptr;
+    long turns = 0;
+    long stop_at = -1;
+    long limit = 0;
+
+    void ProcessEvents() override {
+        ++turns;
+        Require(turns <= limit, "the run ends");
+        if (turns == stop_at) machine->state.AutoRun = false;
+    }
+    void Highlight(int32_t position) override {
+        Require(position >= 1 && position <= feed->FeedLength + 1, "a highlight in the text");
+    }
+};
+
+void CheckConversions(std::string_view bytes) {
+    const std::string utf8 = q417::Cp1251ToUtf8(bytes);
+    Require(q417::IsValidUtf8(utf8), "the code page gives well-formed UTF-8");
+    std::string back, error;
+    const bool convertible = q417::Utf8ToCp1251(utf8, back, error);
+    if (bytes.find('\x98') == std::string_view::npos)
+        Require(convertible && back == bytes, "every character but 0x98 comes back");
+
+    std::string from_utf8;
+    if (q417::Utf8ToCp1251(bytes, from_utf8, error))
+        Require(q417::IsValidUtf8(bytes) && q417::Cp1251ToUtf8(from_utf8) == bytes,
+                "a UTF-8 text converts both ways");
+    else
+        Require(from_utf8.empty() && !error.empty(), "a refused text says where");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::string_view input(reinterpret_cast<const char*>(data), size);
+    q417::Machine m;
+    m.settings = q417::fuzz::TakeSettings(input);
+    // The turn of the run loop at which the stop key is pressed (0: never).
+    long stop_at = 0;
+    if (!input.empty()) {
+        stop_at = static_cast<unsigned char>(input.front());
+        input.remove_prefix(1);
+    }
+    m.StartUp();
+    q417::Printer printer(m);
+    m.SetOutputStage(&printer);
+    q417::TextFeed feed;
+    q417::LoadText(m, printer, feed, input);
+    Require(printer.InputText() == feed.Text(), "the input text is the loaded text");
+    Require(feed.FeedLength == q417::FeedLengthOf(feed.Text()), "the feed runs over the text");
+
+    Hooks hooks;
+    hooks.machine = &m;
+    hooks.feed = &feed;
+    hooks.stop_at = stop_at;
+    hooks.limit = 2L * feed.FeedLength + 64;
+    // The start key again after every stop, until the text is used up.
+    for (int starts = 0; m.state.InputTextLoaded; ++starts) {
+        Require(starts <= feed.FeedLength + 1, "every start feeds");
+        m.state.AutoRun = true;
+        feed.FeedText(m, hooks);
+        Require(!m.state.AutoRun, "a run ends with the machine stopped");
+    }
+    // Without a text the start key presses one key until stopped.
+    hooks.stop_at = hooks.turns + 3;
+    m.state.AutoRun = true;
+    feed.FeedText(m, hooks);
+
+    Require(m.settings.Tech >= 0 && m.settings.Tech <= 9999, "the count wraps");
+    Require(printer.GroupPosition() >= 0 && printer.GroupPosition() <= 4, "groups of five");
+    CheckConversions(input);
+    CheckConversions(printer.OutputText());
+    return 0;
+}
