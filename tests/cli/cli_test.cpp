@@ -8,6 +8,9 @@
 #include <fstream>
 #include <string>
 
+#include "app/config_store.h"
+#include "app/settings_file.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -170,3 +173,53 @@ TEST(CliKeygen, SeedGivesTheSameKeyEveryTime) {
 }
 
 }  // namespace
+
+namespace q417 {
+namespace {
+
+// A settings file as the window's close writes it.
+std::string SettingsFile(const std::string& name, const MachineSettings& s) {
+    const std::string path = Temp(name, "");
+    std::filesystem::remove(path);
+    ConfigStore store(path);
+    SaveSettings(store, s, FontRecord{});
+    return path;
+}
+
+TEST(CliConfig, ListsEveryRecordAndFeedsWithItsSettings) {
+    MachineSettings s;
+    s.Rod = 0;
+    s.Layot = 1;
+    s.Wheel = 1;
+    s.Tech = 77;
+    const std::string ini = SettingsFile("Q417.INI", s);
+    const Result list = Cli("config " + ini);
+    ASSERT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(std::count(list.out.begin(), list.out.end(), '\n'), 14);
+    EXPECT_NE(list.out.find("Counter"), std::string::npos);
+    EXPECT_NE(list.out.find("77"), std::string::npos);
+
+    // Rod 0 from the file: plain typing with the German layout and wheel.
+    const Result plain = Cli("feed --config " + ini + " --show-state", "FADU");
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_EQ(plain.out, "FADU");
+    EXPECT_NE(plain.err.find("tech: 81"), std::string::npos) << plain.err;
+    // An explicit option wins over the file.
+    EXPECT_NE(Cli("feed --config " + ini + " --rod 1", "FADU").out, "FADU");
+}
+
+TEST(CliConfig, DamagedOrMissingSettingsFilesFailWithTheirName) {
+    // A whole record header whose marker is wrong; a fragment shorter than a header would
+    // merely end the records.
+    const std::string damaged = Temp("damaged.ini", std::string(100, 'x'));
+    const Result a = Cli("config " + damaged);
+    EXPECT_EQ(a.status, 1);
+    EXPECT_NE(a.err.find("damaged.ini"), std::string::npos);
+    EXPECT_EQ(Cli("feed --config " + damaged, "А").status, 1);
+    EXPECT_EQ(Cli("feed --config /nonexistent/Q417.INI", "А").status, 1);
+    EXPECT_FALSE(std::filesystem::exists("/nonexistent/Q417.INI"));
+    EXPECT_EQ(Cli("config").status, 2);
+}
+
+}  // namespace
+}  // namespace q417
