@@ -36,12 +36,12 @@ int SerieBand(int32_t serie, int band3, int band6, int band4) {
     return serie == 3 ? band3 : serie == 4 ? band4 : band6;
 }
 
-// The glyph of one table entry, or -1 for a blank cell.
+// The glyph of one table entry, or -1 for a blank cell: the sides are the digits 1 and 2,
+// every other row a letter 1..30 (a table read from a file may hold any letter there).
 int GlyphLeft(int row, int32_t v) {
     if (row == KeyTable::kCoreSide)
         return v >= 1 && v <= 2 ? kGlyphWidth * (v - 1) + kSideGlyphs : -1;
-    const int32_t top = (row == KeyTable::kRotorNumber || row == KeyTable::kCoreNumber) ? 10 : 30;
-    return v >= 1 && v <= top ? kGlyphWidth * (v - 1) : -1;
+    return v >= 1 && v <= 30 ? kGlyphWidth * (v - 1) : -1;
 }
 
 // The top-left corner of a 4 x 4 mark centred at distance `radius` on the dial at `value`.

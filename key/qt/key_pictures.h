@@ -13,8 +13,8 @@ inline constexpr int kFaceSize = 191;
 inline constexpr int kCoreSize = 90;
 
 // The key table as a paper strip (225 x 130): one glyph per entry, five rows, the columns
-// in two groups of five, the torn edge on the right. Entries outside their rows' ranges, and
-// 0, leave the cell blank.
+// in two groups of five, the torn edge on the right. An entry without a glyph (0, a side
+// other than 1 or 2, a value above 30) leaves its cell blank.
 void DrawKeyTable(QImage& picture, const KeyTable& table, int columns);
 
 // One core of the tray (90 x 90): the core of the loaded series with its letter in white.
