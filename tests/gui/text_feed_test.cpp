@@ -1,0 +1,228 @@
+// The automatic typing through the real loader, start and stop keys, checked against the
+// feed the command-line tool runs on a bare machine.
+#include <QFile>
+#include <QTimer>
+
+#include "io/cp1251.h"
+#include "io/feed.h"
+#include "io/qt/text_box.h"
+#include "io/qt/text_loader_view.h"
+#include "io/qt/text_panel.h"
+#include "io/text_file.h"
+#include "window_fixture.h"
+
+namespace q417::testing {
+namespace {
+
+class TextFeedTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        S().Sound = false;
+    }
+    // Writes a file and loads it as the loader's load button would.
+    void LoadFile(const std::string& bytes) {
+        const QString path = dir.filePath(QStringLiteral("text.txt"));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        f.close();
+        Panel().setChoosers([path](auto&&...) { return path; }, {}, {});
+        Click("Image17", 150, 20);
+    }
+    void PressStart() { QTest::mousePress(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20)); }
+    void ReleaseStart() { QTest::mouseRelease(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20)); }
+    void Start() {
+        PressStart();
+        ReleaseStart();
+    }
+    void Stop() { Click("Image24", 20, 20); }
+    // The stop key pressed from inside the run, once the output has `n` characters.
+    void StopAfter(std::size_t n) {
+        auto* timer = new QTimer(window.get());
+        QObject::connect(timer, &QTimer::timeout, [this, n, timer] {
+            if (Output().size() < n) return;
+            timer->stop();
+            ReleaseStart();
+            Stop();
+        });
+        timer->start(0);
+    }
+    TextPanel& Panel() { return window->textPanel(); }
+    int32_t Position() { return window->feed().FeedPosition; }
+    bool Loaded() { return window->machine().state.InputTextLoaded; }
+    std::size_t Selected() { return Panel().inputBox().selectionStart(); }
+};
+
+// What q417-cli feed does: a fresh machine, the text loaded, the start key again after every
+// asterisk until the text is used up.
+std::string CliFeed(const MachineSettings& settings, const std::string& file) {
+    Machine m;
+    m.settings = settings;
+    m.StartUp();
+    Printer printer(m);
+    m.SetOutputStage(&printer);
+    TextFeed feed;
+    LoadText(m, printer, feed, DecodeTextFile(file));
+    FeedHooks none;
+    while (m.state.InputTextLoaded) {
+        m.state.AutoRun = true;
+        feed.FeedText(m, none);
+    }
+    return printer.OutputText();
+}
+
+struct SameAsCli {
+    int machine, rod, layot, module, plug;
+    const char* text;  // UTF-8
+};
+
+class WindowFeed : public TextFeedTest, public ::testing::WithParamInterface<SameAsCli> {};
+
+TEST_P(WindowFeed, GivesWhatTheCommandLineGives) {
+    const SameAsCli c = GetParam();
+    S().Machine = c.machine;
+    S().Rod = c.rod;
+    S().Layot = S().Wheel = c.layot;
+    S().Module = c.module;
+    S().Plug = c.plug;
+    window->applyMachineModel();
+    std::string file(c.text);
+    for (int i = 0; i < 200; ++i) file += c.text;  // long enough to span several frames
+    LoadFile(file);
+    while (Loaded()) Start();
+    EXPECT_EQ(Output(), CliFeed(S(), file));
+    EXPECT_EQ(Panel().outputBox().text(), Output());
+    EXPECT_FALSE(window->machine().state.AutoRun);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, WindowFeed,
+                         ::testing::Values(SameAsCli{1, 1, 4, 30, 1,
+                                                     "ПРИВЕТ МИР\nвторая строка, 123\n"},
+                                           SameAsCli{1, 2, 4, 30, 1, "ЖЩЫЁ ЭЮЯ АБВ\r\n"},
+                                           SameAsCli{0, 1, 1, 30, 1, "Hello World *again\n"},
+                                           SameAsCli{2, 1, 2, 30, 2, "Zażółć gęślą jaźń QWERTY\n"},
+                                           SameAsCli{1, 1, 3, 10, 1, "12 345 6*789 0\n"},
+                                           SameAsCli{1, 0, 4, 30, 1, "plain ТЕКСТ"}));
+
+TEST_F(TextFeedTest, AnAsteriskStopsTheRunAndTheNextStartGoesOn) {
+    S().Layot = S().Wheel = 1;
+    S().Rod = 1;
+    LoadFile("AB*CD");
+    Start();
+    EXPECT_EQ(Output().size(), 2u);
+    EXPECT_EQ(Position(), 4);  // C highlighted
+    EXPECT_EQ(Selected(), 3u);
+    EXPECT_TRUE(Loaded());
+    Start();
+    EXPECT_EQ(Output().size(), 4u);
+    EXPECT_FALSE(Loaded());
+    EXPECT_FALSE(window->textLoader().keys().StartStopBusy);
+}
+
+TEST_F(TextFeedTest, WhatTheLayoutAndKindOfWorkFeed) {
+    struct Row {
+        int layot, rod, module;
+        const char* text;
+        std::size_t printed;
+    };
+    const Row rows[] = {
+        {4, 1, 30, "AБCД", 2},    // Latin letters have no key on the Russian keyboard
+        {4, 2, 30, "А Б В", 3},   // spaces skipped when deciphering
+        {4, 1, 30, "А Б В", 5},   // and fed when enciphering
+        {4, 1, 30, "А\nБ\n", 4},  // a line break is two spaces
+        {4, 1, 10, "1a 2Б*", 4},  // ten keys: digits, space and the asterisk
+    };
+    for (const Row& r : rows) {
+        S().Layot = S().Wheel = r.layot;
+        S().Rod = r.rod;
+        S().Module = r.module;
+        Panel().clearText();
+        LoadFile(r.text);
+        while (Loaded()) Start();
+        EXPECT_EQ(Output().size(), r.printed) << r.text;
+    }
+}
+
+TEST_F(TextFeedTest, TheStepStripMovesTheHighlightWithoutFeeding) {
+    LoadFile("АБВ");
+    EXPECT_EQ(Position(), 0);
+    Click("Image17", 40, 57);  // back at position 0: stays
+    EXPECT_EQ(Position(), 0);
+    Click("Image17", 10, 57);  // on: the first character
+    EXPECT_EQ(Position(), 1);
+    EXPECT_EQ(Selected(), 0u);
+    EXPECT_EQ(Panel().inputBox().selectionLength(), 1u);
+    Click("Image17", 40, 57);  // back at position 1: stays
+    EXPECT_EQ(Position(), 1);
+    Click("Image17", 10, 57);
+    Click("Image17", 32, 57);  // the gap between the halves
+    EXPECT_EQ(Position(), 2);
+    EXPECT_EQ(Output(), "");
+    Start();
+    EXPECT_EQ(Output().size(), 2u);  // Б and В; the closing line break is not fed
+    EXPECT_FALSE(Loaded());
+}
+
+TEST_F(TextFeedTest, TheStopKeyEndsARunWithoutText) {
+    S().Rod = 0;
+    StopAfter(5);
+    PressStart();
+    EXPECT_FALSE(window->machine().state.AutoRun);
+    EXPECT_FALSE(window->textLoader().keys().StartStopBusy);
+    ASSERT_GE(Output().size(), 5u);
+    EXPECT_EQ(Output(), std::string(Output().size(), Output()[0]));  // contact 28 each time
+    EXPECT_EQ(Panel().outputBox().text(), Output());
+    EXPECT_EQ(Panel().inputBox().text(), Input());
+}
+
+TEST_F(TextFeedTest, ClearingDuringAPauseRunsWithoutText) {
+    S().Layot = S().Wheel = 1;
+    LoadFile("AB*CD");
+    Start();
+    Panel().clearText();
+    EXPECT_FALSE(Loaded());
+    StopAfter(3);
+    PressStart();
+    EXPECT_GE(Output().size(), 3u);
+    EXPECT_EQ(Panel().outputBox().text(), Output());
+}
+
+TEST_F(TextFeedTest, KeysTypedDuringARunAreEnciphered) {
+    S().Rod = 0;
+    auto* timer = new QTimer(window.get());
+    QObject::connect(timer, &QTimer::timeout, [this, timer] {
+        if (Output().size() < 3) return;
+        timer->stop();
+        Type(Qt::Key_F);  // А on the Russian keyboard
+        ReleaseStart();
+        Stop();
+    });
+    timer->start(0);
+    PressStart();
+    EXPECT_NE(Input().find('\xC0'), std::string::npos);
+    EXPECT_FALSE(window->machine().state.AutoRun);
+}
+
+TEST_F(TextFeedTest, StartIsRefusedWhileHeldAndStopWhileHeld) {
+    auto& keys = window->textLoader().keys();
+    keys.StartStopBusy = true;
+    PressStart();
+    EXPECT_EQ(Output(), "");
+    keys.StartStopBusy = false;
+    window->machine().state.AutoRun = false;
+}
+
+TEST_F(TextFeedTest, AWindowClosedDuringARunEndsIt) {
+    auto* timer = new QTimer(window.get());
+    QObject::connect(timer, &QTimer::timeout, [this, timer] {
+        timer->stop();
+        window->hide();
+    });
+    timer->start(0);
+    PressStart();
+    EXPECT_FALSE(window->machine().state.AutoRun);
+}
+
+}  // namespace
+}  // namespace q417::testing
