@@ -1,5 +1,8 @@
 #include "app/qt/main_window.h"
 
+#include <filesystem>
+#include <string_view>
+
 #include <QMessageBox>
 #include <QPainter>
 #include <exception>
@@ -173,7 +176,18 @@ void MainWindow::saveSettings() {
     const std::string path = settings_path_.toStdString();
     store_.reset();
     store_ = std::make_unique<ConfigStore>(path);
-    SaveSettings(*store_, machine_.settings, text_font_);
+    try {
+        SaveSettings(*store_, machine_.settings, text_font_);
+    } catch (const ConfigError& e) {
+        if (std::string_view(e.what()) != kInvalidFileFormat) throw;
+        // A damaged file can take no record, and the machine would never close. It was
+        // reported at start-up; it is kept beside a fresh file that takes the settings.
+        store_.reset();
+        std::error_code ignored;
+        std::filesystem::rename(path, path + ".damaged", ignored);
+        store_ = std::make_unique<ConfigStore>(path);
+        SaveSettings(*store_, machine_.settings, text_font_);
+    }
 }
 
 void MainWindow::closeProgram() {
