@@ -4,6 +4,7 @@
 #include <QWheelEvent>
 
 #include "app/config_store.h"
+#include "app/settings_file.h"
 #include "app/qt/window_outline.h"
 #include "core/qt/rotor_view.h"
 #include "window_fixture.h"
@@ -144,6 +145,14 @@ TEST_F(WindowTest, ADamagedSettingsFileStartsOnDefaults) {
     EXPECT_TRUE(window->startupErrors().contains("Invalid file format."));
     EXPECT_EQ(S().Machine, 1);
     EXPECT_TRUE(window->machine().state.MachineClosed);
+    // Closing still saves: the damaged file is kept aside and a fresh one takes the settings.
+    S().Tech = 5;
+    window->saveSettings();
+    EXPECT_TRUE(QFile::exists(SettingsPath() + ".damaged"));
+    MachineSettings back;
+    std::string error;
+    ASSERT_TRUE(LoadSettingsFile(SettingsPath().toStdString(), back, error)) << error;
+    EXPECT_EQ(back.Tech, 5);
 }
 
 TEST_F(WindowTest, StoredEightRotorModelHidesTheLastSlots) {
