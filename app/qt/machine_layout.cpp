@@ -14,12 +14,12 @@ bool ClearsWheelSlot(const QString& element) {
 
 namespace {
 
-PictureElement* Create(const ElementSpec& spec, const QString& name, int x, QWidget* window) {
+PictureElement* Create(const ElementPlace& place, const QString& name, int x, QWidget* window) {
     auto* element =
-        new PictureElement(name, QRect(x, spec.y, spec.width, spec.height), spec.enabled, window);
+        new PictureElement(name, QRect(x, place.y, place.width, place.height), place.enabled, window);
     // Fixed pieces cut from a larger strip show its top-left part.
-    if (spec.artwork) CopyAll(element->image(), 0, 0, Sprites::Get(name));
-    element->setVisible(spec.visible);
+    if (place.artwork) CopyAll(element->image(), 0, 0, Sprites::Get(name));
+    element->setVisible(place.visible);
     return element;
 }
 
@@ -27,14 +27,14 @@ PictureElement* Create(const ElementSpec& spec, const QString& name, int x, QWid
 
 QHash<QString, PictureElement*> CreateMachineElements(QWidget* window) {
     QHash<QString, PictureElement*> elements;
-    for (const ElementSpec& spec : kMachineElements) {
-        if (QLatin1String(spec.name) == QLatin1String("R1")) {
+    for (const ElementPlace& place : kMachineElements) {
+        if (QLatin1String(place.name) == QLatin1String("R1")) {
             for (int i = 1; i <= 10; ++i) {
                 const QString name = QStringLiteral("R%1").arg(i);
-                elements.insert(name, Create(spec, name, spec.x + 33 * (i - 1), window));
+                elements.insert(name, Create(place, name, place.x + 33 * (i - 1), window));
             }
         } else {
-            elements.insert(spec.name, Create(spec, spec.name, spec.x, window));
+            elements.insert(place.name, Create(place, place.name, place.x, window));
         }
     }
     return elements;

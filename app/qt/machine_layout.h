@@ -10,7 +10,7 @@ namespace q417 {
 class PictureElement;
 
 // One picture element of the machine picture as the layout places it.
-struct ElementSpec {
+struct ElementPlace {
     const char* name;
     int x, y, width, height;
     bool enabled;  // takes mouse input
@@ -21,7 +21,7 @@ struct ElementSpec {
 // The elements of the main window in stacking order: each lies above those before it.
 // The ten rotor windows R1..R10 come last.
 // clang-format off
-inline constexpr std::array<ElementSpec, 31> kMachineElements = {{
+inline constexpr std::array<ElementPlace, 31> kMachineElements = {{
     {"ST",      115, 108, 330, 191, true,  false, false},  // stepping mechanism (open machine)
     {"Image10",   0,  98, 548,  10, false, true,  true},
     {"Image4",  449,   0, 120,  23, false, true,  true},

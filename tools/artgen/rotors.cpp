@@ -283,8 +283,8 @@ QString LetterOf(int v) {
 double CylinderLight(double y, double h) {
     const double s = std::sin(M_PI * (y + 0.5) / h);
     // The light comes from above the front: the brightest band a little above the middle.
-    const double spec = std::exp(-std::pow((y / h - 0.36) / 0.12, 2));
-    return std::clamp(0.8 * std::pow(std::max(s, 0.0), 0.7) + 0.3 * spec, 0.0, 1.1);
+    const double highlight = std::exp(-std::pow((y / h - 0.36) / 0.12, 2));
+    return std::clamp(0.8 * std::pow(std::max(s, 0.0), 0.7) + 0.3 * highlight, 0.0, 1.1);
 }
 
 void AddRotors(Sheets& s) {
