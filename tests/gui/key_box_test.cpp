@@ -212,6 +212,25 @@ TEST_F(KeyBoxTest, DamagedFilesAndCancelledLoadChangeNothing) {
     EXPECT_TRUE(Box().element("DOT")->isVisible());
 }
 
+TEST_F(KeyBoxTest, FailedSaveIsShownAndASaveReplacesTheWholeFile) {
+    ClickRotor(2, 80);
+    Box().setFileChooser(Returning({}), Returning(dir.filePath("no/such/folder/01.key")));
+    Press("save key");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_EQ(errors[0], QStringLiteral("File not found"));
+
+    const QString path = dir.filePath("old.key");
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(200, 'x'));
+    old.close();
+    Box().setFileChooser(Returning({}), Returning(path));
+    Press("save key");
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll().size(), 80);
+    EXPECT_EQ(errors.size(), 1);
+}
+
 class CardPanelTest : public KeyBoxTest {
 protected:
     void SetUp() override {
