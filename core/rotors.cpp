@@ -69,17 +69,24 @@ void RotorStack::Rewire(int slot) {
     w.pins = Pins()[r.RotorNumber].data();
 }
 
-// One position on: the next offset's row (rows of one core and direction lie in order).
-void RotorStack::Turn(int slot, int by) {
-    Wired& w = wired_[slot];
-    int32_t next = w.offset + by;
-    int32_t rows = by;
-    if (next == 30) next = 0, rows = -29;
-    if (next == -1) next = 29, rows = 29;
-    w.offset = next;
-    w.forward += rows * static_cast<int32_t>(sizeof(Row));
-    w.backward += rows * static_cast<int32_t>(sizeof(Row));
-    w.sense = Wrap(w.sense + by);
+// One position on or back: the next or previous offset's row (the rows of one core and
+// direction lie in order), and the next or previous point of the pin row.
+void RotorStack::TurnUp(Wired& w) {
+    constexpr int32_t kRow = sizeof(Row);
+    const int32_t rows = w.offset == 29 ? -29 : 1;
+    w.offset += rows;
+    w.forward += rows * kRow;
+    w.backward += rows * kRow;
+    w.sense = w.sense == 30 ? 1 : w.sense + 1;
+}
+
+void RotorStack::TurnDown(Wired& w) {
+    constexpr int32_t kRow = sizeof(Row);
+    const int32_t rows = w.offset == 0 ? 29 : -1;
+    w.offset += rows;
+    w.forward += rows * kRow;
+    w.backward += rows * kRow;
+    w.sense = w.sense == 1 ? 30 : w.sense - 1;
 }
 
 bool RotorStack::InitRotor(int slot, int32_t rotor_number, int32_t ring_setting,
@@ -109,14 +116,14 @@ void RotorStack::SetPosition(int slot, int32_t position) {
 void RotorStack::StepPlus(int slot) {
     int32_t& p = slots_[slot].Position;
     p = (p >= 30) ? 1 : p + 1;
-    Turn(slot, +1);
+    TurnUp(wired_[slot]);
     if (observer_) observer_->RotorMoved(slot);
 }
 
 void RotorStack::StepMinus(int slot) {
     int32_t& p = slots_[slot].Position;
     p = (p <= 1) ? 30 : p - 1;
-    Turn(slot, -1);
+    TurnDown(wired_[slot]);
     if (observer_) observer_->RotorMoved(slot);
 }
 
@@ -151,15 +158,15 @@ Contact RotorStack::RotorStackBackward(Contact c) const {
 // Every pin is sensed before anything moves: the pin a moving rotor brings to its sensing
 // point counts only at the next key press. A pin holds back every later rotor of its chain.
 void RotorStack::StepChains(const int* odd, const int* even, int length) {
-    bool hold_odd[5] = {}, hold_even[5] = {};
-    for (int i = 0; i + 1 < length; ++i) {
-        hold_odd[i + 1] = hold_odd[i] || PinAtSensingPoint(odd[i]);
-        hold_even[i + 1] = hold_even[i] || PinAtSensingPoint(even[i]);
+    // How far each chain moves: up to and including its first pinned rotor (the driver
+    // always moves; the last rotor of a chain is never sensed).
+    int odd_moving = length, even_moving = length;
+    for (int i = length - 2; i >= 0; --i) {
+        if (PinAtSensingPoint(odd[i])) odd_moving = i + 1;
+        if (PinAtSensingPoint(even[i])) even_moving = i + 1;
     }
-    for (int i = 0; i < length; ++i)
-        if (!hold_odd[i]) StepPlus(odd[i]);
-    for (int i = 0; i < length; ++i)
-        if (!hold_even[i]) StepMinus(even[i]);
+    for (int i = 0; i < odd_moving; ++i) StepPlus(odd[i]);
+    for (int i = 0; i < even_moving; ++i) StepMinus(even[i]);
 }
 
 void RotorStack::StepRotors() {

@@ -90,7 +90,8 @@ private:
 
     void StepChains(const int* odd, const int* even, int length);
     void Rewire(int slot);
-    void Turn(int slot, int by);
+    static void TurnUp(Wired& w);
+    static void TurnDown(Wired& w);
 
     std::array<RotorState, kSlots + 1> slots_{};  // slots 1..10
     std::array<Wired, kSlots + 1> wired_{};
