@@ -1,0 +1,324 @@
+#include "app/qt/settings_panel.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/machine_switches.h"
+#include "app/qt/about_panel.h"
+#include "app/qt/main_window.h"
+#include "app/qt/picture_element.h"
+#include "core/qt/machine_frames.h"
+#include "core/qt/rotor_view.h"
+#include "io/qt/mode_wheel_view.h"
+#include "io/qt/panel_glyphs.h"
+#include "key/qt/key_box.h"
+
+namespace q417 {
+
+namespace {
+
+QRadioButton* Radio(const QString& text, const QString& name, QButtonGroup* group, int id,
+                    QWidget* parent) {
+    auto* b = new QRadioButton(text, parent);
+    b->setObjectName(name);
+    b->setFocusPolicy(Qt::NoFocus);
+    group->addButton(b, id);
+    return b;
+}
+
+// A framed group with its choices one below the other.
+QGroupBox* Group(const QString& caption, const QRect& place, QWidget* parent) {
+    auto* g = new QGroupBox(caption, parent);
+    g->setGeometry(place);
+    auto* layout = new QVBoxLayout(g);
+    layout->setContentsMargins(3, 2, 1, 2);
+    layout->setSpacing(0);
+    return g;
+}
+
+QToolButton* SmallButton(const QString& name, Glyph glyph, int x, int y, QWidget* parent) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setGeometry(x, y, 16, 16);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setIcon(PanelGlyph(glyph));
+    b->setIconSize(QSize(12, 12));
+    return b;
+}
+
+}  // namespace
+
+SettingsPanel::SettingsPanel(MainWindow& window) : QWidget(&window), window_(window) {
+    setObjectName(QStringLiteral("SPanel0"));
+    setGeometry(6, 4, 320, 157);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(192, 192, 192));
+    // Disabled captions stay legible on the silver panel.
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
+    pal.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
+    setPalette(pal);
+    BuildModelRow();
+    body_ = new QWidget(this);
+    body_->setObjectName(QStringLiteral("SPanel2"));
+    body_->setGeometry(2, 23, 316, 132);
+    BuildSeries(body_);
+    BuildKeyboardAndWheel(body_);
+    BuildChecksAndModule(body_);
+    close_ = SmallButton(QStringLiteral("SpeedButton5"), Glyph::Close, 297, 5, this);
+    about_button_ = SmallButton(QStringLiteral("SpeedButton6"), Glyph::About, 274, 5, this);
+    about_button_->setToolTip(QStringLiteral("about"));
+    connect(close_, &QToolButton::clicked, this, [this] { closePanel(); });
+    about_ = std::make_unique<AboutPanel>(this);
+    connect(about_button_, &QToolButton::clicked, this, [this] {
+        about_->show();
+        about_->raise();
+    });
+    setEnabled(false);
+    hide();
+}
+
+SettingsPanel::~SettingsPanel() = default;
+
+void SettingsPanel::Guard(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception& e) {
+        window_.reportError(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void SettingsPanel::BuildModelRow() {
+    model_row_ = new QWidget(this);
+    model_row_->setObjectName(QStringLiteral("SPanel1"));
+    model_row_->setGeometry(2, 2, 271, 20);
+    QFont bold = font();
+    bold.setBold(true);
+    bold.setPixelSize(13);
+    model_row_->setFont(bold);
+    model_group_ = new QButtonGroup(this);
+    // Three captions in bold share 271 pixels: each button as wide as it needs.
+    model_row_->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
+    int x = 2;
+    for (int t = 0; t < 3; ++t) {
+        auto* b = Radio(QString::fromLatin1(kMachineNames[t]),
+                        QStringLiteral("RadioButton%1").arg(t + 1), model_group_, t, model_row_);
+        const int w = std::min(b->sizeHint().width(), 271 - x);
+        b->setGeometry(x, 1, w, 18);
+        x += w + 4;
+    }
+    connect(model_group_, &QButtonGroup::idClicked, this,
+            [this](int t) { Guard([&] { RadioButton1Click(t); }); });
+}
+
+void SettingsPanel::BuildSeries(QWidget* parent) {
+    series_ = Group(QStringLiteral(" Rotor series "), QRect(3, 2, 100, 87), parent);
+    series_->setObjectName(QStringLiteral("GroupBox1"));
+    series_group_ = new QButtonGroup(this);
+    const char* captions[3] = {"3K (Polish)", "4K (German)", "6K (Czech)"};
+    const int tags[3] = {3, 4, 6};
+    for (int i = 0; i < 3; ++i) {
+        auto* b =
+            Radio(QString::fromLatin1(captions[i]), QStringLiteral("RadioButton%1").arg(4 + i),
+                  series_group_, tags[i], series_);
+        series_->layout()->addWidget(b);
+    }
+    // The 4K series has no tables: its button is there, but never usable.
+    series_group_->button(4)->setEnabled(false);
+    connect(series_group_, &QButtonGroup::idClicked, this,
+            [this](int t) { Guard([&] { RadioButton4Click(t); }); });
+}
+
+void SettingsPanel::BuildKeyboardAndWheel(QWidget* parent) {
+    keyboard_ = Group(QStringLiteral(" Keyboard "), QRect(107, 2, 100, 87), parent);
+    keyboard_->setObjectName(QStringLiteral("RadioGroup2"));
+    keyboard_group_ = new QButtonGroup(this);
+    const char* layouts[4] = {"German", "Polish", "Czech", "Russian"};
+    for (int i = 0; i < 4; ++i)
+        keyboard_->layout()->addWidget(Radio(QString::fromLatin1(layouts[i]),
+                                             QStringLiteral("Keyboard%1").arg(i), keyboard_group_,
+                                             i, keyboard_));
+    connect(keyboard_group_, &QButtonGroup::idClicked, this,
+            [this](int i) { Guard([&] { RadioGroup2Click(i); }); });
+
+    wheel_ = Group(QStringLiteral(" Liter wheel "), QRect(211, 2, 100, 50), parent);
+    wheel_->setObjectName(QStringLiteral("RadioGroup1"));
+    wheel_group_ = new QButtonGroup(this);
+    wheel_->layout()->addWidget(
+        Radio(QStringLiteral("Latin"), QStringLiteral("Wheel0"), wheel_group_, 0, wheel_));
+    wheel_->layout()->addWidget(
+        Radio(QStringLiteral("Russian"), QStringLiteral("Wheel1"), wheel_group_, 1, wheel_));
+    connect(wheel_group_, &QButtonGroup::idClicked, this,
+            [this](int i) { Guard([&] { RadioGroup1Click(i); }); });
+}
+
+void SettingsPanel::BuildChecksAndModule(QWidget* parent) {
+    sound_ = new QCheckBox(QStringLiteral("Sound ON"), parent);
+    sound_->setObjectName(QStringLiteral("CheckBox1"));
+    sound_->move(216, 55);
+    divider_ = new QCheckBox(QStringLiteral("Divider"), parent);
+    divider_->setObjectName(QStringLiteral("CheckBox2"));
+    divider_->move(216, 72);
+    for (QCheckBox* c : {sound_, divider_}) {
+        c->setFocusPolicy(Qt::NoFocus);
+        c->adjustSize();
+    }
+    connect(sound_, &QCheckBox::clicked, this, [this](bool on) { CheckBox1Click(on); });
+    connect(divider_, &QCheckBox::clicked, this, [this](bool on) { CheckBox2Click(on); });
+
+    module_ = new QGroupBox(QStringLiteral(" MODULE "), parent);
+    module_->setObjectName(QStringLiteral("GroupBox4"));
+    module_->setGeometry(211, 89, 100, 38);
+    QPalette red = module_->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    module_->setPalette(red);
+    module_group_ = new QButtonGroup(this);
+    QFont bold = font();
+    bold.setBold(true);
+    for (int i = 0; i < 2; ++i) {
+        auto* b = Radio(i == 0 ? QStringLiteral("10") : QStringLiteral("30"),
+                        QStringLiteral("RadioButton%1").arg(13 + i), module_group_,
+                        i == 0 ? 10 : 30, module_);
+        b->setGeometry(8 + 46 * i, 16, 42, 18);
+        b->setFont(bold);
+        QPalette black = red;
+        black.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
+        black.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
+        b->setPalette(black);
+    }
+    connect(module_group_, &QButtonGroup::idClicked, this,
+            [this](int t) { Guard([&] { RadioButton13Click(t); }); });
+
+    plug_ = new PictureElement(QStringLiteral("Image26"), QRect(3, 91, 134, 38), true, parent);
+    plug_->onMouseUp = [this](int, int, Qt::MouseButton) { Guard([&] { Image26MouseUp(); }); };
+}
+
+// Setting the controls runs no handler: the buttons only answer clicks.
+void SettingsPanel::ShowSettingsPanel() {
+    const Machine& m = window_.machine();
+    const MachineSettings& s = m.settings;
+    const SettingsPanelState p =
+        SettingsPanelStateFor(s, m.state.MachineClosed, window_.keyBox().workTable().RemovedRotors);
+    setEnabled(true);
+    const auto check = [](QButtonGroup* group, int id) {
+        if (QAbstractButton* b = group->button(id)) b->setChecked(true);
+    };
+    check(model_group_, p.model);
+    plug_->setVisible(p.plug_visible);
+    check(series_group_, p.serie);
+    check(keyboard_group_, p.keyboard);
+    check(wheel_group_, p.wheel);
+    check(module_group_, p.module);
+    sound_->setChecked(p.sound);
+    divider_->setChecked(p.divider);
+    model_row_->setEnabled(p.model_row_enabled);
+    DrawPlug(*plug_, s.Plug);
+    series_->setEnabled(p.series_enabled);
+    wheel_->setEnabled(p.machine_controls_enabled);
+    module_->setEnabled(p.machine_controls_enabled);
+    plug_->setEnabled(p.machine_controls_enabled);
+    plug_->setMouseEnabled(p.machine_controls_enabled);
+    show();
+    raise();
+}
+
+void SettingsPanel::closePanel() {
+    setEnabled(false);
+    hide();
+    window_.setFocus();
+}
+
+// The model switch: a new model comes with the basic key in every slot; the card, the kind
+// of work, the levers and the texts stay.
+void SettingsPanel::RadioButton1Click(int machine) {
+    if (machine == window_.appliedMachine()) return;
+    Machine& m = window_.machine();
+    m.settings.Machine = machine;
+    plug_->setVisible(machine != 0);
+    window_.applyMachineModel();
+    m.rotors.SetBasicKey();
+    window_.keyBox().workTable().Refresh();
+    window_.keyBox().sync();
+    for (int slot = 1; slot <= m.rotors.RotorsInUse(); ++slot)
+        window_.rotorPictures().ShowRotor(slot);
+    ShowCover(*window_.element(QStringLiteral("F")), true);
+    window_.modeWheelView().DrawModeSwitches(m.settings);
+    window_.keyboard().DrawKeyboard();
+    if (machine == 0) wheel_group_->button(0)->setChecked(true);
+    wheel_->setEnabled(machine > 0);
+    window_.setAppliedMachine(machine);
+}
+
+void SettingsPanel::RadioButton4Click(int serie) {
+    Machine& m = window_.machine();
+    m.settings.Serie = serie;
+    KeyBox& box = window_.keyBox();
+    if (SeriesSwitchReloads(m.state.MachineClosed, box.workTable().RemovedRotors, serie,
+                            window_.appliedSerie())) {
+        m.rotors.LoadSeries(serie);
+        for (int slot = 1; slot <= RotorStack::kSlots; ++slot)
+            window_.rotorPictures().BuildRotorStrip(slot);
+        if (m.state.MachineClosed)
+            for (int slot = 1; slot <= m.rotors.RotorsInUse(); ++slot)
+                window_.rotorPictures().ShowRotor(slot);
+        m.rotors.SetBasicKey();
+        box.drawBodies();
+        if (!m.state.MachineClosed) box.sync();
+        window_.setAppliedSerie(serie);
+    }
+    box.drawCorePictures();
+}
+
+void SettingsPanel::RadioButton13Click(int module) {
+    window_.machine().settings.Module = module;
+}
+
+void SettingsPanel::RadioGroup1Click(int item) {
+    ChooseWheel(window_.machine().settings, item);
+}
+
+void SettingsPanel::RadioGroup2Click(int item) {
+    ChooseKeyboard(window_.machine().settings, item);
+    window_.keyboard().DrawKeyboard();
+}
+
+void SettingsPanel::CheckBox1Click(bool checked) {
+    window_.machine().settings.Sound = checked;
+}
+
+void SettingsPanel::CheckBox2Click(bool checked) {
+    window_.machine().settings.Divider = checked;
+}
+
+void SettingsPanel::Image26MouseUp() {
+    MachineSettings& s = window_.machine().settings;
+    if (s.Machine == 0) return;
+    TogglePlug(s);
+    DrawPlug(*plug_, s.Plug);
+    window_.sound().PlayStep();
+}
+
+QAbstractButton* SettingsPanel::button(const QString& name) const {
+    return findChild<QAbstractButton*>(name);
+}
+
+QWidget* SettingsPanel::part(const QString& name) const {
+    return findChild<QWidget*>(name);
+}
+
+QAbstractButton* SettingsPanel::keyboardItem(int item) const {
+    return keyboard_group_->button(item);
+}
+
+QAbstractButton* SettingsPanel::wheelItem(int item) const {
+    return wheel_group_->button(item);
+}
+
+}  // namespace q417
