@@ -12,6 +12,7 @@
 #include "app/qt/machine_layout.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/settings_location.h"
+#include "app/qt/settings_panel.h"
 #include "app/qt/sprites.h"
 #include "app/qt/window_outline.h"
 #include "app/settings_file.h"
@@ -127,6 +128,11 @@ void MainWindow::FormCreate() {
     key_box_ = std::make_unique<KeyBox>(*this);
     text_panel_ = std::make_unique<TextPanel>(*this, *tape_view_);
     text_loader_ = std::make_unique<TextLoaderView>(*this, *text_panel_);
+    settings_panel_ = std::make_unique<SettingsPanel>(*this);
+}
+
+void MainWindow::openSettingsPanel() {
+    settings_panel_->ShowSettingsPanel();
 }
 
 void MainWindow::openTextPanel() {

@@ -22,6 +22,7 @@ class KeyboardView;
 class ModeWheelView;
 class ModuleSwitch;
 class PictureElement;
+class SettingsPanel;
 class RotorPictures;
 class TapeView;
 class TextLoaderView;
@@ -51,6 +52,8 @@ public:
     // The text panel, and the loader with the start and stop keys that feed its text.
     TextPanel& textPanel() { return *text_panel_; }
     TextLoaderView& textLoader() { return *text_loader_; }
+    SettingsPanel& settingsPanel() { return *settings_panel_; }
+    ModeWheelView& modeWheelView() { return *mode_wheel_view_; }
     PictureElement* element(const QString& name) const { return elements_.value(name); }
     FontRecord& textFont() { return text_font_; }
 
@@ -59,6 +62,8 @@ public:
     bool counterLeverPressed() const { return counter_lever_pressed_; }
     int appliedMachine() const { return applied_machine_; }
     int appliedSerie() const { return applied_serie_; }
+    void setAppliedMachine(int machine) { applied_machine_ = machine; }
+    void setAppliedSerie(int serie) { applied_serie_ = serie; }
     // The errors met while starting (a damaged settings file, a missing sound); the window
     // starts anyway, on defaults where it had to.
     const QStringList& startupErrors() const { return startup_errors_; }
@@ -77,7 +82,7 @@ public:
     void turnRotor(int slot, bool plus);
 
     // Hooks for the panels and the open machine, built elsewhere.
-    virtual void openSettingsPanel() {}
+    virtual void openSettingsPanel();
     virtual void openTextPanel();
     virtual void openMachine();
     virtual void closeMachine();
@@ -135,6 +140,7 @@ private:
     std::unique_ptr<KeyBox> key_box_;
     std::unique_ptr<TextPanel> text_panel_;
     std::unique_ptr<TextLoaderView> text_loader_;
+    std::unique_ptr<SettingsPanel> settings_panel_;
     std::unique_ptr<KeyboardView> keyboard_view_;
     std::unique_ptr<TapeView> tape_view_;
     std::unique_ptr<ModeWheelView> mode_wheel_view_;

@@ -3,6 +3,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+#include "app/machine_switches.h"
 #include "app/qt/control_box.h"
 #include "app/qt/key_mapping.h"
 #include "app/qt/machine_layout.h"
@@ -129,7 +130,7 @@ void MainWindow::Image11MouseMove(int x, int y) {
     wheel_slot_ = 0;
     const MachineSettings& s = machine_.settings;
     if (s.Machine == 0) return;
-    const bool inside = x >= 11 && x <= 26 && y >= 20 && y <= 170;
+    const bool inside = InModuleSwitchZone(x, y);
     if (inside && !module_switch_->hover) {
         module_switch_->DrawHover(s.Module);
         module_switch_->hover = true;
@@ -141,8 +142,8 @@ void MainWindow::Image11MouseMove(int x, int y) {
 
 void MainWindow::Image11MouseUp(int y) {
     MachineSettings& s = machine_.settings;
-    if (s.Machine == 0 || !module_switch_->hover || y < 71 || y > 119) return;
-    s.Module = s.Module == 10 ? 30 : 10;
+    if (s.Machine == 0 || !module_switch_->hover || !OnModuleSwitchLever(y)) return;
+    ToggleModule(s);
     module_switch_->DrawHover(s.Module);
     sound_.PlayStep();
 }
