@@ -180,7 +180,7 @@ void KeyBox::sync() {
 void KeyBox::DrawFace() {
     if (work_.CoreInserted) {
         const FaceCore core{work_.SelectedCore, work_.EditCoreSide, work_.EditCoreSetting,
-                            window_.machine().rotors.LoadedSeries()};
+                            window_.machine().settings.Serie};
         DrawFaceWithCore(dot_->image(), work_.EditRingSetting, core);
     } else {
         DrawFaceEmpty(dot_->image(), work_.EditRingSetting);
