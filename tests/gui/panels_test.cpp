@@ -1,0 +1,282 @@
+// The text panel's buttons and headings, the settings panel's switches and the about panel,
+// driven through the real window.
+#include <QAbstractButton>
+#include <QFile>
+#include <QLabel>
+#include <QToolButton>
+
+#include "app/config_store.h"
+#include "app/qt/about_panel.h"
+#include "app/qt/settings_panel.h"
+#include "app/settings_file.h"
+#include "io/qt/text_box.h"
+#include "io/qt/text_panel.h"
+#include "key/qt/key_box.h"
+#include "window_fixture.h"
+
+namespace q417::testing {
+namespace {
+
+class PanelTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        S().Sound = false;
+    }
+    TextPanel& Text() { return window->textPanel(); }
+    SettingsPanel& Settings() { return window->settingsPanel(); }
+    QString WriteFile(const char* name, const std::string& bytes) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return path;
+    }
+    QByteArray ReadFile(const QString& path) {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+    void TextButton(const char* name) {
+        window->openTextPanel();
+        QTest::mouseClick(Text().button(name), Qt::LeftButton);
+    }
+    void ClickButton(const char* name) {
+        QTest::mouseClick(Settings().button(name), Qt::LeftButton);
+    }
+};
+
+TEST_F(PanelTest, TheControlBoxOpensTheTextPanelAndItsCloseButtonHidesIt) {
+    EXPECT_FALSE(Text().isVisible());
+    Click("Image6", 22, 65);
+    EXPECT_TRUE(Text().isVisible());
+    EXPECT_EQ(Text().geometry(), QRect(7, 6, 637, 295));
+    QTest::mouseClick(Text().button("close"), Qt::LeftButton);
+    EXPECT_FALSE(Text().isVisible());
+    EXPECT_FALSE(Text().isEnabled());
+}
+
+TEST_F(PanelTest, KeysTypedInATextBoxGoToTheMachine) {
+    window->openTextPanel();
+    S().Rod = 1;
+    QTest::keyClick(&Text().outputBox(), Qt::Key_F);
+    EXPECT_EQ(Input(), "\xC0");
+    EXPECT_EQ(Output().size(), 1u);
+    EXPECT_EQ(Text().inputBox().text(), Input());
+    EXPECT_EQ(Text().outputBox().text(), Output());
+}
+
+TEST_F(PanelTest, SavingWritesTheOutputTextWithCrLfInWindows1251) {
+    QString asked_title, asked_name;
+    const QString path = dir.filePath(QStringLiteral("encrypt.txt"));
+    Text().setChoosers({},
+                       [&](const QString& title, const QString&, const QString& name) {
+                           asked_title = title;
+                           asked_name = name;
+                           return path;
+                       },
+                       {});
+    S().Rod = 1;
+    Type(Qt::Key_F);
+    Type(Qt::Key_Comma);
+    TextButton("save");
+    EXPECT_EQ(asked_title, QStringLiteral("save text"));
+    EXPECT_EQ(asked_name, QStringLiteral("encrypt.txt"));
+    EXPECT_EQ(ReadFile(path), QByteArray::fromStdString(Output() + "\r\n"));
+}
+
+TEST_F(PanelTest, AFailedLoadOrSaveIsReportedAndChangesNoText) {
+    const QString good = WriteFile("good.txt", "\xCF\xD0\xC8\r\n");  // Windows-1251
+    ASSERT_TRUE(Text().loadTextFrom(good));
+    EXPECT_EQ(Input(), "\xCF\xD0\xC8");
+    Click("Image17", 10, 57);
+    Text().setChoosers([&](auto&&...) { return dir.filePath(QStringLiteral("missing.txt")); },
+                       [&](auto&&...) { return dir.filePath(QStringLiteral("no/dir/x.txt")); }, {});
+    Click("Image17", 150, 20);  // the loader's load button
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("missing.txt")));
+    EXPECT_EQ(Input(), "\xCF\xD0\xC8");
+    EXPECT_TRUE(window->machine().state.InputTextLoaded);
+    EXPECT_EQ(window->feed().FeedPosition, 1);
+    TextButton("save");
+    EXPECT_EQ(errors.size(), 2);
+}
+
+TEST_F(PanelTest, ACancelledLoadLeavesNoText) {
+    Text().loadTextFrom(WriteFile("a.txt", "\xD0\x9F\xD0\xA0\xD0\x98"));  // UTF-8
+    EXPECT_EQ(Input(), "\xCF\xD0\xC8");
+    Text().setChoosers([](auto&&...) { return QString(); }, {}, {});
+    TextButton("load");
+    EXPECT_EQ(Input(), "");
+    EXPECT_FALSE(window->machine().state.InputTextLoaded);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(PanelTest, ClearEmptiesBothTextsButNotTheCounter) {
+    S().Rod = 1;
+    Type(Qt::Key_F);
+    TextButton("clear");
+    EXPECT_EQ(Input(), "");
+    EXPECT_EQ(Output(), "");
+    EXPECT_EQ(Text().outputBox().text(), "");
+    EXPECT_EQ(window->printer().GroupPosition(), 1);
+}
+
+TEST_F(PanelTest, AHeadingEnlargesItsTextAndTheNextClickRestoresBoth) {
+    window->openTextPanel();
+    QTest::mouseClick(Text().outputHeading(), Qt::LeftButton);
+    EXPECT_TRUE(Text().textEnlarged());
+    EXPECT_EQ(Text().outputBox().geometry(), QRect(2, 25, 633, 267));
+    EXPECT_FALSE(Text().inputBox().isVisible());
+    EXPECT_EQ(Text().inputHeading()->text(), QStringLiteral("Output text"));
+    QTest::mouseClick(Text().inputHeading(), Qt::LeftButton);
+    EXPECT_FALSE(Text().textEnlarged());
+    EXPECT_EQ(Text().outputBox().geometry(), QRect(2, 170, 633, 122));
+    EXPECT_TRUE(Text().inputBox().isVisible());
+    EXPECT_EQ(Text().inputHeading()->text(), QStringLiteral("Input text"));
+    QTest::mouseClick(Text().inputHeading(), Qt::LeftButton);
+    EXPECT_EQ(Text().inputBox().geometry(), QRect(2, 25, 633, 267));
+    EXPECT_FALSE(Text().outputBox().isVisible());
+}
+
+TEST_F(PanelTest, TheChosenFontIsWrittenAtCloseAndReadBackAtStart) {
+    QFont chosen(QStringLiteral("DejaVu Sans Mono"));
+    chosen.setPointSize(13);
+    chosen.setBold(true);
+    Text().setChoosers({}, {}, [&](const QFont&) { return std::optional<QFont>(chosen); });
+    TextButton("font");
+    EXPECT_EQ(Text().inputBox().font().family(), chosen.family());
+    EXPECT_EQ(Text().outputBox().font().pointSize(), 13);
+    window->closeProgram();
+    {
+        ConfigStore store(SettingsPath().toStdString());
+        MachineSettings s;
+        FontRecord font;
+        ReadSettings(store, s, &font);
+        EXPECT_EQ(font.Name, "DejaVu Sans Mono");
+        EXPECT_EQ(font.Size, 13);
+        EXPECT_EQ(font.Style, kFontBold);
+    }
+    Open();
+    EXPECT_EQ(Text().inputBox().font().family(), chosen.family());
+    EXPECT_EQ(Text().outputBox().font().pointSize(), 13);
+    EXPECT_TRUE(Text().outputBox().font().bold());
+}
+
+TEST_F(PanelTest, TheSettingsPanelShowsTheSettingsAndChangesNone) {
+    S().Layot = 2;
+    S().Wheel = 4;
+    S().Divider = true;
+    const MachineSettings before = S();
+    Click("Image6", 22, 37);
+    EXPECT_TRUE(Settings().isVisible());
+    EXPECT_TRUE(Settings().button("RadioButton2")->isChecked());
+    EXPECT_TRUE(Settings().button("RadioButton6")->isChecked());
+    EXPECT_FALSE(Settings().button("RadioButton5")->isEnabled());
+    EXPECT_TRUE(Settings().keyboardItem(1)->isChecked());
+    EXPECT_TRUE(Settings().wheelItem(1)->isChecked());
+    EXPECT_TRUE(Settings().button("CheckBox2")->isChecked());
+    EXPECT_FALSE(Settings().button("CheckBox1")->isChecked());
+    EXPECT_TRUE(Settings().button("RadioButton14")->isChecked());
+    EXPECT_EQ(S().Wheel, before.Wheel);
+    EXPECT_EQ(S().Layot, before.Layot);
+    ClickButton("SpeedButton6");
+    EXPECT_TRUE(Settings().about().isVisible());
+    EXPECT_EQ(Settings().about().title()->text(), QStringLiteral("Cipher machine Q417"));
+    EXPECT_TRUE(Settings().about().version()->text().contains(QStringLiteral(Q417_VERSION)));
+    EXPECT_FALSE(Settings().about().logo().image().isNull());
+    QTest::mouseClick(Settings().about().closeButton(), Qt::LeftButton);
+    EXPECT_FALSE(Settings().about().isVisible());
+    ClickButton("SpeedButton5");
+    EXPECT_FALSE(Settings().isVisible());
+}
+
+TEST_F(PanelTest, EachChoiceTakesEffectAtOnce) {
+    window->openSettingsPanel();
+    QTest::mouseClick(Settings().keyboardItem(0), Qt::LeftButton);
+    EXPECT_EQ(S().Layot, 1);
+    EXPECT_EQ(S().Wheel, 4);  // the Russian wheel stays
+    QTest::mouseClick(Settings().wheelItem(0), Qt::LeftButton);
+    EXPECT_EQ(S().Wheel, 1);
+    ClickButton("CheckBox1");
+    EXPECT_TRUE(S().Sound);
+    ClickButton("CheckBox2");
+    EXPECT_TRUE(S().Divider);
+    ClickButton("RadioButton13");
+    EXPECT_EQ(S().Module, 10);
+    Settings().plug().onMouseUp(5, 5, Qt::LeftButton);
+    EXPECT_EQ(S().Plug, 2);
+}
+
+TEST_F(PanelTest, SwitchingToTheQ417MAndBack) {
+    S().Module = 10;
+    S().Plug = 2;
+    S().Layot = 3;
+    S().Wheel = 4;
+    window->machine().rotors.StepPlus(3);
+    window->openSettingsPanel();
+    ClickButton("RadioButton2");  // the model in force: nothing at all
+    EXPECT_EQ(window->machine().rotors.Slot(3).Position, 4);
+    ClickButton("RadioButton1");
+    EXPECT_EQ(S().Machine, 0);
+    EXPECT_EQ(S().Module, 30);
+    EXPECT_EQ(S().Plug, 1);
+    EXPECT_EQ(S().Wheel, 3);
+    EXPECT_EQ(window->appliedMachine(), 0);
+    EXPECT_EQ(window->machine().rotors.Slot(3).Position, 3);
+    EXPECT_FALSE(Settings().plug().isVisible());
+    EXPECT_TRUE(Settings().wheelItem(0)->isChecked());
+    ClickButton("RadioButton3");
+    EXPECT_EQ(S().Module, 30);  // not given back
+    EXPECT_EQ(S().Plug, 1);
+    EXPECT_EQ(window->machine().rotors.RotorsInUse(), 8);
+    EXPECT_FALSE(E("R9")->isVisible());
+    EXPECT_TRUE(E("F")->isVisible());
+    EXPECT_TRUE(Settings().plug().isVisible());
+}
+
+TEST_F(PanelTest, ASeriesClickReloadsOnlyWhenItDiffers) {
+    window->machine().rotors.StepPlus(2);
+    window->openSettingsPanel();
+    ClickButton("RadioButton6");  // the series loaded: the rotors stay
+    EXPECT_EQ(window->machine().rotors.Slot(2).Position, 3);
+    ClickButton("RadioButton4");
+    EXPECT_EQ(S().Serie, 3);
+    EXPECT_EQ(window->machine().rotors.LoadedSeries(), 3);
+    EXPECT_EQ(window->appliedSerie(), 3);
+    EXPECT_EQ(window->machine().rotors.Slot(2).Position, 2);
+}
+
+TEST_F(PanelTest, TheOpenMachineLocksTheModelAndTheSeries) {
+    window->openMachine();
+    window->openSettingsPanel();
+    EXPECT_FALSE(Settings().part("SPanel1")->isEnabled());
+    EXPECT_FALSE(Settings().part("GroupBox1")->isEnabled());
+    window->keyBox().workTable().RemovedRotors = 10;
+    window->openSettingsPanel();
+    EXPECT_TRUE(Settings().part("GroupBox1")->isEnabled());
+}
+
+TEST_F(PanelTest, TheModuleSwitchTurnsOnlyOnItsLeverAfterTheMouseCameIn) {
+    const QImage plain = E("Image11")->image();
+    Click("Image11", 18, 90);  // the mouse never entered the zone
+    EXPECT_EQ(S().Module, 30);
+    Move(E("Image11"), 18, 40);
+    const QImage hover30 = E("Image11")->image();
+    EXPECT_NE(hover30, plain);
+    Click("Image11", 18, 60);  // in the zone, off the lever
+    EXPECT_EQ(S().Module, 30);
+    Click("Image11", 18, 90);
+    EXPECT_EQ(S().Module, 10);
+    EXPECT_NE(E("Image11")->image(), hover30);
+    Move(E("Image11"), 30, 40);
+    EXPECT_EQ(E("Image11")->image(), plain);
+    S().Machine = 0;
+    window->applyMachineModel();
+    Move(E("Image11"), 18, 40);
+    Click("Image11", 18, 90);
+    EXPECT_EQ(S().Module, 30);
+}
+
+}  // namespace
+}  // namespace q417::testing
