@@ -226,3 +226,21 @@ TEST_F(TextFeedTest, AWindowClosedDuringARunEndsIt) {
 
 }  // namespace
 }  // namespace q417::testing
+
+namespace q417::testing {
+namespace {
+
+// With sound on every fed character waits for its step sound; characters without a key
+// cost none.
+TEST_F(TextFeedTest, WithSoundOnEachFedCharacterPlaysItsStep) {
+    S().Rod = 1;
+    LoadFile("АБ QВГ");
+    S().Sound = true;
+    const int steps = window->sound().steps();
+    Start();
+    EXPECT_EQ(window->sound().steps() - steps, 5);
+    EXPECT_EQ(Output().size(), 5u);
+}
+
+}  // namespace
+}  // namespace q417::testing
