@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +16,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// ctest runs every case as its own process, several at once: each gets a folder of its own.
+fs::path TestDir() {
+    return fs::temp_directory_path() / ("q417_cli_test_" + std::to_string(::getpid()));
+}
+
+struct RemoveTestDir : testing::Environment {
+    void TearDown() override { fs::remove_all(TestDir()); }
+};
+const testing::Environment* const kRemoveTestDir =
+    testing::AddGlobalTestEnvironment(new RemoveTestDir);
+
 struct Result {
     int status;
     std::string out, err;
@@ -22,7 +34,7 @@ struct Result {
 
 // Runs q417-cli through the shell with the given arguments and standard input.
 Result Cli(const std::string& args, const std::string& input = "") {
-    const fs::path dir = fs::temp_directory_path() / "q417_cli_test";
+    const fs::path dir = TestDir();
     fs::create_directories(dir);
     const fs::path in = dir / "stdin", out = dir / "stdout", err = dir / "stderr";
     std::ofstream(in, std::ios::binary) << input;
@@ -37,7 +49,7 @@ Result Cli(const std::string& args, const std::string& input = "") {
 }
 
 std::string Temp(const std::string& name, const std::string& bytes) {
-    const fs::path p = fs::temp_directory_path() / "q417_cli_test" / name;
+    const fs::path p = TestDir() / name;
     fs::create_directories(p.parent_path());
     std::ofstream(p, std::ios::binary) << bytes;
     return p.string();
