@@ -6,6 +6,7 @@
 #include "io/cp1251.h"
 #include "io/feed.h"
 #include "io/printer.h"
+#include "io/text_file.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {
@@ -47,6 +48,26 @@ void CheckConversions(std::string_view bytes) {
         Require(from_utf8.empty() && !error.empty(), "a refused text says where");
 }
 
+bool EndsWithLineBreak(std::string_view bytes) {
+    return bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == "\r\n";
+}
+
+// Saving a text and loading the file again gives the same text to feed.
+void CheckTextFiles(std::string_view file, const std::string& text) {
+    const std::string saved = q417::TextFileBytes(text);
+    Require(saved.empty() == text.empty(), "only an empty text saves as an empty file");
+    Require(saved.empty() || EndsWithLineBreak(saved), "every saved line ends in CR LF");
+    Require(q417::JoinLines(q417::DecodeTextFile(saved)) == q417::JoinLines(text) ||
+                q417::DetectTextEncoding(saved) == q417::TextEncoding::Utf8,
+            "a saved text loads back unchanged");
+
+    std::string bytes, error;
+    if (q417::EncodeTextFile(file, bytes, error))
+        Require(bytes.empty() || EndsWithLineBreak(bytes), "an encoded file ends its lines");
+    else
+        Require(!error.empty(), "a text that cannot be saved says why");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -63,7 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     q417::Printer printer(m);
     m.SetOutputStage(&printer);
     q417::TextFeed feed;
-    q417::LoadText(m, printer, feed, input);
+    // The text panel's loader: the file's encoding found, then its lines joined.
+    const std::string text = q417::DecodeTextFile(input);
+    q417::LoadText(m, printer, feed, text);
     Require(printer.InputText() == feed.Text(), "the input text is the loaded text");
     Require(feed.FeedLength == q417::FeedLengthOf(feed.Text()), "the feed runs over the text");
 
@@ -87,6 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(m.settings.Tech >= 0 && m.settings.Tech <= 9999, "the count wraps");
     Require(printer.GroupPosition() >= 0 && printer.GroupPosition() <= 4, "groups of five");
     CheckConversions(input);
+    CheckTextFiles(input, text);
     CheckConversions(printer.OutputText());
     return 0;
 }
