@@ -45,7 +45,8 @@ chmod -R a+rX "$prefix"
 chmod 555 "$prefix/bin"
 as_user=()
 if [ "$(id -u)" -eq 0 ]; then
-    command -v setpriv >/dev/null || { echo "setpriv missing: skipped"; exit 77; }
+    command -v setpriv >/dev/null && id nobody >/dev/null 2>&1 ||
+        { echo "no setpriv or no user nobody: skipped"; exit 77; }
     chown nobody "$home"
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
 fi
