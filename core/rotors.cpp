@@ -32,8 +32,12 @@ constexpr SeriesPaths MakePaths(const tables::CoreRows& cores) {
     return p;
 }
 
-constexpr SeriesPaths kPaths3K = MakePaths(tables::Wiring3K);
-constexpr SeriesPaths kPaths6K = MakePaths(tables::Wiring6K);
+// Worked out once, the first time a rotor is wired.
+const SeriesPaths& PathsOf(int32_t serie) {
+    static const SeriesPaths paths3K = MakePaths(tables::Wiring3K);
+    static const SeriesPaths paths6K = MakePaths(tables::Wiring6K);
+    return serie == 3 ? paths3K : paths6K;
+}
 
 // Even and odd bodies are sensed at different points of their pin row.
 constexpr int32_t SensingOffset(int32_t rotor_number) { return rotor_number % 2 == 0 ? 16 : 19; }
@@ -59,7 +63,7 @@ const tables::PinRows& RotorStack::Pins() const {
 
 void RotorStack::Rewire(int slot) {
     const RotorState& r = slots_[slot];
-    const SeriesPaths& paths = loaded_series_ == 3 ? kPaths3K : kPaths6K;
+    const SeriesPaths& paths = PathsOf(loaded_series_);
     Wired& w = wired_[slot];
     const int32_t offset = Wrap(r.Position + r.RingSetting - r.CoreSetting + 32) % 30;
     w.forward = paths.rows[r.CoreSide][r.CoreNumber][0][offset].data();

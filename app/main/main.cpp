@@ -51,6 +51,8 @@ int main(int argc, char** argv) {
     Q417Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Q-417"));
     QApplication::setOrganizationName(QStringLiteral("Q417"));
+    // Lets desktops match the window to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("q417"));
     QApplication::setApplicationDisplayName(QStringLiteral("Q-417"));
     QApplication::setWindowIcon(ProgramIcon());
 

@@ -9,10 +9,24 @@
 
 namespace q417 {
 
+namespace {
+
+// An installed copy has its desktop metadata beside its bin/ folder. Its settings belong to
+// the user even when the folder happens to be writable (a program started with sudo), so
+// that nothing the package manager does not know about lands in a system folder.
+bool IsInstalledCopy(const QString& programDir) {
+    return QFileInfo::exists(
+        QDir(programDir).filePath(QStringLiteral("../share/metainfo/io.github.q417.Q417.metainfo.xml")));
+}
+
+}  // namespace
+
 QString SettingsFilePathIn(const QString& programDir, const QString& userConfigDir) {
     const QString beside = QDir(programDir).filePath(QString::fromLatin1(kSettingsFileName));
     const QFileInfo folder(programDir);
-    if (QFileInfo::exists(beside) || (folder.isDir() && folder.isWritable())) return beside;
+    if (!IsInstalledCopy(programDir) &&
+        (QFileInfo::exists(beside) || (folder.isDir() && folder.isWritable())))
+        return beside;
     QDir().mkpath(userConfigDir);
     return QDir(userConfigDir).filePath(QString::fromLatin1(kSettingsFileName));
 }

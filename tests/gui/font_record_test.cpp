@@ -80,6 +80,14 @@ TEST(SettingsLocation, BesideTheProgramUnlessItCannotBeWritten) {
     EXPECT_EQ(SettingsFilePathIn(missing, user), user + QStringLiteral("/Q417.INI"));
     EXPECT_TRUE(QDir(user).exists());
 
+    // An installed copy (desktop metadata beside bin/) keeps its settings with the user even
+    // when its folder is writable, as it is for the superuser.
+    const QString metainfo = temp.filePath(QStringLiteral("share/metainfo"));
+    QDir().mkpath(metainfo);
+    QFile(metainfo + QStringLiteral("/io.github.q417.Q417.metainfo.xml")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(SettingsFilePathIn(program, user), user + QStringLiteral("/Q417.INI"));
+    QDir(temp.filePath(QStringLiteral("share"))).removeRecursively();
+
     // A read-only folder (the superuser writes anywhere, so only others can check this).
     if (::geteuid() == 0) return;
     const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
