@@ -10,7 +10,7 @@ using tables::MirrorTable;
 // the contacts, the exit contact for each entry contact 1..30. One lookup then carries a
 // contact through a rotor; a step only moves the slot to the next offset's row.
 using Row = std::array<uint8_t, 32>;
-struct SeriesPaths {
+struct alignas(64) SeriesPaths {
     std::array<std::array<std::array<std::array<Row, 30>, 2>, 11>, 3> rows{};
 };
 
