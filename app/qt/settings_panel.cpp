@@ -65,6 +65,10 @@ SettingsPanel::SettingsPanel(MainWindow& window) : QWidget(&window), window_(win
     pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
     pal.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
     setPalette(pal);
+    // The panel's small captions: the groups are laid out for an 8-point dialog font.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
     BuildModelRow();
     body_ = new QWidget(this);
     body_->setObjectName(QStringLiteral("SPanel2"));
