@@ -45,26 +45,30 @@ QImage MakePicture(int width, int height, QRgb fill) {
     return image;
 }
 
-void CopyRect(QImage& dst, int x, int y, const QImage& source, const QRect& rect) {
+namespace {
+
+// Walks the clipped rectangle row by row, combining each source pixel into the target.
+template <typename Combine>
+void Blit(QImage& dst, int x, int y, const QImage& source, const QRect& rect, Combine combine) {
     QRect from = rect;
     const QImage src = As32(source);
     if (!Clip(dst, x, y, src, from)) return;
     for (int r = 0; r < from.height(); ++r) {
         const QRgb* s = SourceRow(src, from.top() + r) + from.left();
         QRgb* d = TargetRow(dst, y + r) + x;
-        for (int c = 0; c < from.width(); ++c) d[c] = s[c] | 0xFF000000u;
+        for (int c = 0; c < from.width(); ++c) combine(d[c], s[c] | 0xFF000000u);
     }
 }
 
+}  // namespace
+
+void CopyRect(QImage& dst, int x, int y, const QImage& source, const QRect& rect) {
+    Blit(dst, x, y, source, rect, [](QRgb& d, QRgb s) { d = s; });
+}
+
+// Legends and glyphs: white in the sprite leaves the picture as it is, ink darkens it.
 void AndRect(QImage& dst, int x, int y, const QImage& source, const QRect& rect) {
-    QRect from = rect;
-    const QImage src = As32(source);
-    if (!Clip(dst, x, y, src, from)) return;
-    for (int r = 0; r < from.height(); ++r) {
-        const QRgb* s = SourceRow(src, from.top() + r) + from.left();
-        QRgb* d = TargetRow(dst, y + r) + x;
-        for (int c = 0; c < from.width(); ++c) d[c] &= s[c] | 0xFF000000u;
-    }
+    Blit(dst, x, y, source, rect, [](QRgb& d, QRgb s) { d &= s; });
 }
 
 void FillRect(QImage& dst, const QRect& area, QRgb colour) {
