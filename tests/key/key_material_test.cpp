@@ -3,12 +3,14 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <vector>
 
 #include "core/rotors.h"
 #include "key/card.h"
 #include "key/key_file.h"
 #include "key/key_table.h"
 #include "key/random_key.h"
+#include "tests/app/temp_dir.h"
 
 namespace q417 {
 namespace {
@@ -79,6 +81,42 @@ TEST(KeyFile, BasicKeyAndDiagonalCardBytes) {
         EXPECT_EQ(b[60 + i], 0);      // ring settings minus 1
         EXPECT_EQ(b[70 + i], 0);      // core settings minus 1
     }
+}
+
+// Ring and core settings differ in every slot, so a file with the two rows exchanged, or a
+// setting stored without its minus 1, reads as another key.
+TEST(KeyFile, KeyWithDistinctSettingsIsTheseBytesBothWays) {
+    const KeyFileBytes bytes = {
+        11, 22, 3,  14, 25, 6,  17, 28, 9,  20, 1,  12, 23, 4,  15,  // card: row r at 11r mod 30
+        26, 7,  18, 29, 10, 21, 2,  13, 24, 5,  16, 27, 8,  19, 30,  //
+        3,  7,  1,  9,  5,  10, 2,  8,  4,  6,                       // bodies
+        8,  2,  10, 4,  6,  1,  9,  3,  7,  5,                       // cores
+        1,  2,  2,  1,  2,  1,  1,  2,  1,  2,                       // sides
+        4,  29, 16, 1,  10, 23, 7,  18, 12, 27,                      // ring settings - 1
+        20, 3,  8,  25, 0,  14, 29, 11, 5,  9};                      // core settings - 1
+    KeyTable table;
+    const int rows[5][10] = {{3, 7, 1, 9, 5, 10, 2, 8, 4, 6},        // bodies
+                             {5, 30, 17, 2, 11, 24, 8, 19, 13, 28},  // ring settings
+                             {8, 2, 10, 4, 6, 1, 9, 3, 7, 5},        // cores
+                             {1, 2, 2, 1, 2, 1, 1, 2, 1, 2},         // sides
+                             {21, 4, 9, 26, 1, 15, 30, 12, 6, 10}};  // core settings
+    for (int row = 1; row <= 5; ++row)
+        for (int slot = 1; slot <= 10; ++slot) table.at(row, slot) = rows[row - 1][slot - 1];
+    std::array<int32_t, 31> card{};
+    for (int r = 1; r <= 30; ++r) card[r] = Wrap(11 * r);
+
+    testing::TempDir dir;
+    std::string error, read;
+    ASSERT_TRUE(WriteKeyFileBytes(dir.File("130526.key"), EncodeKeyFile(card, table), error));
+    EXPECT_EQ(testing::FileBytes(dir.File("130526.key")),
+              std::vector<uint8_t>(bytes.begin(), bytes.end()));
+
+    testing::WriteFileBytes(dir.File("other.key"), {bytes.begin(), bytes.end()});
+    ASSERT_TRUE(ReadKeyFileBytes(dir.File("other.key"), read, error));
+    KeyFileContents k;
+    ASSERT_TRUE(DecodeKeyFile(read, 10, k, error));
+    EXPECT_EQ(k.card, card);
+    EXPECT_EQ(k.table, table);
 }
 
 TEST(KeyFile, RoundTripAndUnsetSlotsOfTheEightRotorMachine) {
@@ -152,19 +190,48 @@ TEST(KeyFile, FailedSaveLeavesTheOldFileAndSuccessReplacesIt) {
     fs::remove_all(dir);
 }
 
-TEST(RandomKey, SeedZeroDrawsAreReproducible) {
+// The key files of three seeds, worked out apart from this code from the generator's rule:
+// the seed becomes seed * 134775813 + 1 modulo 2^32 and a draw below n is the high half of
+// seed * n; bodies, rings, cores, sides and core settings are drawn in slot order, then the
+// card row by row, a column already punched drawn again.
+TEST(RandomKey, SeedsGiveTheseKeyFiles) {
     RandomGenerator rng(0);
     EXPECT_EQ(rng.RandomBelow(10), 0u);  // the seed becomes 1; 1 * 10 / 2^32 is 0
     EXPECT_EQ(rng.Seed(), 1u);
-    KeyTable t;
-    PunchCard card;
-    GenerateRandomKey(0, t, card);
-    EXPECT_EQ(t.at(KeyTable::kRotorNumber, 1), 1);
-    KeyTable again;
-    PunchCard card2;
-    GenerateRandomKey(0, again, card2);
-    EXPECT_EQ(t, again);
-    EXPECT_EQ(card.Rows(), card2.Rows());
+    // clang-format off
+    const std::pair<uint32_t, KeyFileBytes> cases[] = {
+        {0, {
+          15,  9,  5, 19, 23,  3,  2,  4, 24, 25, 12, 14, 11,  6, 21,  // card rows 1..15
+           7, 18,  8, 26, 10, 20, 28, 17, 22, 13, 27, 29, 30,  1, 16,  // rows 16..30
+           1,  9,  3,  7,  4,  2,  5, 10,  8,  6,  // bodies
+           6, 10,  7,  3,  1,  8,  5,  9,  4,  2,  // cores
+           1,  2,  2,  2,  2,  2,  1,  1,  2,  1,  // sides
+           0, 17,  0, 23, 19, 23, 21, 16,  6, 20,  // ring settings - 1
+          26,  4,  8, 16, 28,  5,  4,  8,  5, 17}},  // core settings - 1
+        {12345, {
+          30, 25,  6, 14, 17, 23, 10, 22,  1,  3, 16,  7, 15,  8, 21,  // card rows 1..15
+          24, 13, 18, 20,  9, 12, 27,  5,  2, 29,  4, 19, 11, 28, 26,  // rows 16..30
+           4,  3,  1,  6,  7,  5, 10,  8,  9,  2,  // bodies
+           2,  9,  3,  6,  1,  7,  8,  4, 10,  5,  // cores
+           2,  2,  2,  2,  1,  2,  1,  1,  2,  2,  // sides
+           1, 21, 13,  5, 21, 11,  8, 14,  1, 22,  // ring settings - 1
+           0, 19,  2,  1, 24, 25, 19, 17,  4, 19}},  // core settings - 1
+        {4000000000u, {
+          14,  1,  3, 13, 23, 19, 28, 10, 29, 27, 11, 30, 16, 26, 22,  // card rows 1..15
+          24, 12,  4, 21,  2, 20, 17, 18,  8, 25, 15,  7,  5,  9,  6,  // rows 16..30
+           2,  9,  5,  8, 10,  4,  7,  6,  3,  1,  // bodies
+           3,  5,  8, 10,  6,  1,  7,  2,  4,  9,  // cores
+           2,  1,  2,  2,  2,  1,  2,  1,  2,  2,  // sides
+           2,  4,  6, 21, 21, 24, 21, 14, 14, 21,  // ring settings - 1
+           1,  1, 27, 19, 18,  8, 16,  4,  7, 16}},  // core settings - 1
+    };
+    // clang-format on
+    for (const auto& [seed, bytes] : cases) {
+        KeyTable t;
+        PunchCard card;
+        GenerateRandomKey(seed, t, card);
+        EXPECT_EQ(EncodeKeyFile(card.Rows(), t), bytes) << "seed " << seed;
+    }
 }
 
 TEST(RandomKey, EveryGeneratedKeyIsValidAndComplete) {
