@@ -5,6 +5,7 @@
 
 #include "core/machine.h"
 #include "io/cp1251.h"
+#include "io/levers.h"
 #include "io/printer.h"
 
 namespace q417 {
@@ -15,6 +16,9 @@ struct PictureLog : PrinterListener {
     int tape_moves = 0;
     std::vector<int> bands, glyphs, punched;
     std::vector<std::pair<int, int>> counter;
+    std::string input, output;  // the texts as the text panel is told them
+    void InputAppended(std::string_view s) override { input += s; }
+    void OutputAppended(std::string_view s) override { output += s; }
     void TapeAdvanced() override { ++tape_moves; }
     void GlyphPrinted(int band, int32_t contact, int32_t) override {
         bands.push_back(band);
@@ -105,6 +109,8 @@ TEST_F(PrinterTest, DividerPutsABlankAfterEveryFiveCharacters) {
     machine.settings.Divider = false;
     for (int i = 0; i < 5; ++i) Press(1);
     EXPECT_EQ(Output(), "АБВГД ЕЖЗИК ААААА");
+    EXPECT_EQ(log.output, printer.OutputText());  // blanks included, nothing more
+    EXPECT_EQ(log.input, printer.InputText());
 }
 
 TEST_F(PrinterTest, CounterCountsGroupsAndWrapsAfter999) {
@@ -147,6 +153,53 @@ TEST_F(PrinterTest, ClearingEmptiesBothTextsButKeepsTheCounter) {
     EXPECT_TRUE(printer.InputText().empty());
     EXPECT_TRUE(printer.OutputText().empty());
     EXPECT_EQ(printer.GroupPosition(), 2);
+}
+
+// The levers of the mode wheel, the register switch (not on the Q-417M) and the language
+// lever (only on the Q-417M), clicked at the edges of their zones.
+TEST(Levers, EachMovesInItsZoneOnly) {
+    struct Row {
+        const char* control;
+        int machine, x, y;
+        bool moved;  // the step sound plays
+        int rod, sposob, mode, reg, language;  // afterwards; from 0, 1, mode 1, register 1, 1
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"work lever",   1, 31,  76, true,  1, 1, 1, 1, 1},
+        {"work lever",   1, 30,  76, false, 0, 1, 1, 1, 1},
+        {"work lever",   1, 44,  75, false, 0, 1, 1, 1, 1},
+        {"method lever", 1, 71,  96, true,  0, 2, 1, 1, 1},
+        {"method lever", 1, 81, 130, false, 0, 1, 1, 1, 1},
+        {"method lever", 1, 20, 100, false, 0, 1, 1, 1, 1},
+        {"register",     1, 24,   0, true,  0, 1, 1, 1, 1},
+        {"register",     1, 25,   0, false, 0, 1, 1, 1, 1},
+        {"register",     2, 26,   0, true,  0, 1, 2, 1, 1},
+        {"register",     1, 60,   0, false, 0, 1, 1, 1, 1},
+        {"register",     1, 61,   0, true,  0, 1, 3, 2, 1},
+        {"register",     0, 61,   0, false, 0, 1, 1, 1, 1},  // the Q-417M has none
+        {"language",     0,  3,  26, true,  0, 1, 1, 1, 2},
+        {"language",     0, 16,  26, false, 0, 1, 1, 1, 1},
+        {"language",     1,  3,  26, false, 0, 1, 1, 1, 1},  // only on the Q-417M
+    };
+    // clang-format on
+    for (const Row& r : rows) {
+        Machine m;
+        m.settings.Machine = r.machine;
+        const std::string control = r.control;
+        bool moved;
+        if (control == "register")
+            moved = RegisterSwitchClick(m, r.x);
+        else if (control == "language")
+            moved = LanguageLeverClick(m, r.x, r.y);
+        else
+            moved = LeverClick(m, r.x, r.y);
+        const auto& s = m.settings;
+        EXPECT_EQ(moved, r.moved) << control << " at " << r.x << "," << r.y;
+        EXPECT_EQ((std::vector<int>{s.Rod, s.Sposob, s.Mode, m.state.PrintRegister, s.Language}),
+                  (std::vector<int>{r.rod, r.sposob, r.mode, r.reg, r.language}))
+            << control << " on machine " << r.machine << " at " << r.x << "," << r.y;
+    }
 }
 
 }  // namespace

@@ -31,6 +31,7 @@ TEST(TextFile, ReadsUtf8WhenItIsUtf8AndNotAscii) {
          "AB",
          TextEncoding::Utf8, "AB"},                                // byte-order mark
         {"\xE4\xB8\xAD\xD0\x90", TextEncoding::Utf8, "\x98\xC0"},  // 中 has no byte
+        {"\xE0\xA0\x80\xD0\x90", TextEncoding::Utf8, "\x98\xC0"},  // U+0800, lead byte E0
         {"\xC3\x28", TextEncoding::Cp1251, "\xC3\x28"},            // broken UTF-8
         {"", TextEncoding::Cp1251, ""},
     };
@@ -55,6 +56,8 @@ TEST(TextFile, CharactersWithoutAByteAreReportedNotDropped) {
     EXPECT_FALSE(EncodeTextFile("ok\n\xD0\x90\xE4\xB8\xAD", bytes, error));
     EXPECT_TRUE(bytes.empty());
     EXPECT_NE(error.find("U+4E2D at line 2, column 2"), std::string::npos) << error;
+    EXPECT_TRUE(EncodeTextFile(std::string_view("a\0b", 3), bytes, error));  // NUL is byte 0
+    EXPECT_EQ(bytes, std::string_view("a\0b\r\n", 5));
 }
 
 class TextFileOnDisk : public ::testing::Test {
@@ -88,9 +91,12 @@ TEST_F(TextFileOnDisk, ReadingFailsWithTheReasonAndNoBytes) {
 TEST_F(TextFileOnDisk, SavingReplacesTheWholeFileOrNothing) {
     const fs::path target = dir / "encrypt.txt";
     std::ofstream(target) << "a much longer old text that must not survive in part";
+    const fs::perms owner_only = fs::perms::owner_read | fs::perms::owner_write;
+    fs::permissions(target, owner_only);
     std::string error, bytes;
     ASSERT_TRUE(WriteTextFile(target.string(), "NEW\r\n", error)) << error;
     EXPECT_EQ(Slurp(target), "NEW\r\n");
+    EXPECT_EQ(fs::status(target).permissions(), owner_only);  // the file keeps its permissions
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     ASSERT_TRUE(ReadTextFile(target.string(), bytes, error));
     EXPECT_EQ(bytes, "NEW\r\n");
@@ -177,7 +183,8 @@ TEST(Loader, ZonesOfTheButtonAndTheStrip) {
         {150, 20, B::Highlighted, S::Normal, 0}, {142, 20, B::Normal, S::Normal, 0},
         {10, 57, B::Normal, S::LeftLit, +1},     {31, 57, B::Normal, S::LeftLit, +1},
         {32, 57, B::Normal, S::RightLit, 0},     {33, 57, B::Normal, S::RightLit, 0},
-        {34, 57, B::Normal, S::RightLit, -1},    {62, 57, B::Normal, S::Normal, -1},
+        {34, 57, B::Normal, S::RightLit, -1},    {59, 57, B::Normal, S::RightLit, -1},
+        {62, 57, B::Normal, S::Normal, -1},      {65, 57, B::Normal, S::Normal, 0},
         {10, 55, B::Normal, S::Normal, 0},       {10, 60, B::Normal, S::Normal, 0},
     };
     for (const Row& r : rows) {
