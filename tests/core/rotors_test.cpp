@@ -176,9 +176,17 @@ TEST(Observer, EveryMoveAndRebuildIsReported) {
     r.InitRotor(4, 2, 3, 4, 1, 5);
     r.StepRotors();
     EXPECT_EQ(rec.initialised, std::vector<int>{4});
-    EXPECT_EQ(rec.moved.front(), 9);               // the order of the moves: 9 7 5 3 1 2 4 6 8 10
-    EXPECT_FALSE(r.InitRotor(4, 11, 1, 1, 1, 1));  // out of range is refused
+    EXPECT_EQ(rec.moved.front(), 9);  // the order of the moves: 9 7 5 3 1 2 4 6 8 10
+    // Each field out of range on its own is refused, and nothing is rebuilt.
+    const int refused[][6] = {{0, 1, 1, 1, 1, 1},  {11, 1, 1, 1, 1, 1}, {4, 0, 1, 1, 1, 1},
+                              {4, 11, 1, 1, 1, 1}, {4, 1, 0, 1, 1, 1},  {4, 1, 31, 1, 1, 1},
+                              {4, 1, 1, 0, 1, 1},  {4, 1, 1, 11, 1, 1}, {4, 1, 1, 1, 0, 1},
+                              {4, 1, 1, 1, 3, 1},  {4, 1, 1, 1, 1, 0},  {4, 1, 1, 1, 1, 31}};
+    for (const auto& f : refused)
+        EXPECT_FALSE(r.InitRotor(f[0], f[1], f[2], f[3], f[4], f[5]))
+            << f[0] << " " << f[1] << " " << f[2] << " " << f[3] << " " << f[4] << " " << f[5];
     EXPECT_EQ(rec.initialised.size(), 1u);
+    EXPECT_TRUE(r.InitRotor(10, 10, 30, 10, 2, 30));  // the upper ends are in range
 }
 
 }  // namespace
