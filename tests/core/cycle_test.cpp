@@ -224,6 +224,32 @@ TEST(RoundTrip, DecipherUndoesEncipherForRandomKeys) {
             }
 }
 
+// A start loads the configured series (a series without tables keeps the 6K ones), sets the
+// basic key and the diagonal card, closes the machine and puts the printer in the register of
+// its mode: figures only in the figures mode, the mixed mode starts on letters.
+TEST(Settings, StartUpGivesTheStartState) {
+    const int starts[][3] = {{3, 3, 2}, {6, 2, 1}, {4, 1, 1}};  // series, mode -> register
+    for (const auto& [serie, mode, reg] : starts) {
+        Machine m;
+        m.settings.Serie = serie;
+        m.settings.Mode = mode;
+        m.rotors.InitRotor(2, 7, 5, 3, 2, 9);
+        m.card.SetRow(1, 0);
+        m.card.KeyNumber = 12;
+        m.state.MachineClosed = false;
+        m.StartUp();
+        EXPECT_EQ(m.state.PrintRegister, reg) << "mode " << mode;
+        EXPECT_EQ(m.rotors.LoadedSeries(), serie == 3 ? 3 : 6);
+        EXPECT_TRUE(m.state.MachineClosed);
+        EXPECT_EQ(m.card.KeyNumber, 0);
+        EXPECT_EQ(m.card.CardForward(1), 1);
+        const RotorState& r = m.rotors.Slot(2);
+        EXPECT_EQ((std::vector<int>{r.Position, r.RotorNumber, r.RingSetting, r.CoreNumber,
+                                    r.CoreSide, r.CoreSetting}),
+                  (std::vector<int>{2, 2, 1, 2, 1, 1}));
+    }
+}
+
 TEST(Settings, OutOfRangeValuesTakeTheirDefaults) {
     MachineSettings s;
     s.Machine = 7;

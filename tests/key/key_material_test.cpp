@@ -29,8 +29,10 @@ TEST(Card, DiagonalClearedAndTwentyNineHoles) {
         EXPECT_EQ(card.CardInverse(i), i);
     }
     EXPECT_TRUE(card.CardComplete());
+    EXPECT_EQ(card.HoleCount(), 30);
     card.SetRow(12, 0);
     EXPECT_FALSE(card.CardComplete());
+    EXPECT_EQ(card.HoleCount(), 29);
     EXPECT_EQ(card.CardForward(12), 0);
     EXPECT_EQ(card.CardInverse(12), 0);
     card.ClearCard();
@@ -158,14 +160,15 @@ TEST(KeyFile, DamagedFilesAreRefusedWhole) {
 }
 
 TEST(KeyFile, KeyNumberComesFromTheFirstTwoCharactersOfTheName) {
-    const std::pair<const char*, int> cases[] = {{"081226.key", 8},
-                                                 {"/home/u/keys/13key.key", 13},
-                                                 {"00.key", 0},
-                                                 {"key13.key", 0},
-                                                 {"5.key", 0},
-                                                 {"99", 99},
-                                                 {"C:\\keys\\42x.key", 42},
-                                                 {"", 0}};
+    const std::pair<std::string_view, int> cases[] = {{"081226.key", 8},
+                                                      {"/home/u/keys/13key.key", 13},
+                                                      {"00.key", 0},
+                                                      {"key13.key", 0},
+                                                      {"5.key", 0},
+                                                      {"99", 99},
+                                                      {"C:\\keys\\42x.key", 42},
+                                                      {"", 0},
+                                                      {std::string_view("77", 1), 0}};
     for (const auto& [name, number] : cases) EXPECT_EQ(KeyNumberFromFileName(name), number) << name;
     EXPECT_EQ(ProposedKeyFileName(8, 12, 2026), "081226.key");
 }
@@ -187,6 +190,14 @@ TEST(KeyFile, FailedSaveLeavesTheOldFileAndSuccessReplacesIt) {
     EXPECT_EQ(back, std::string(80, '\7'));
     EXPECT_FALSE(ReadKeyFileBytes((dir / "nope.key").string(), back, error));
     EXPECT_EQ(error, "File not found");
+    // A disk that fills up while the key is written: the failure is reported, the old file
+    // stays. The temporary file the key goes to first is made a link to /dev/full.
+    fs::create_symlink("/dev/full", dir / "old.key.tmp~");
+    EXPECT_FALSE(WriteKeyFileBytes(path, KeyFileBytes{}, error));
+    EXPECT_EQ(error, "Disk full");
+    ASSERT_TRUE(ReadKeyFileBytes(path, back, error));
+    EXPECT_EQ(back, std::string(80, '\7'));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "old.key.tmp~")));
     fs::remove_all(dir);
 }
 
