@@ -139,11 +139,15 @@ TEST_F(KeyboardTest, AHeldKeyOwnsTheKeyboard) {
     EXPECT_FALSE(Type(kE));
     keyboard.KeyUp(kShift);
     EXPECT_TRUE(Type(kE));
-    // The space bar released by the mouse frees the keyboard too.
+    // Drawing the keyboard released (a change of layout or model) frees it, and so does the
+    // space bar released by the mouse.
+    keyboard.KeyDown(kA);
+    keyboard.DrawKeyboard();
+    EXPECT_FALSE(keyboard.KeyHeld);
     EXPECT_TRUE(ClickSpaceBar());
     EXPECT_FALSE(keyboard.KeyHeld);
     EXPECT_TRUE(Type(kE));
-    EXPECT_EQ(log.pressed, (std::vector<int>{20, 19, 31, 19}));
+    EXPECT_EQ(log.pressed, (std::vector<int>{20, 19, 20, 31, 19}));
 }
 
 struct ClickCase {

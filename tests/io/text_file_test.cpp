@@ -1,6 +1,7 @@
 // Text files in both encodings, the text boxes' line layout, the loader's zones and the log
 // that holds the printer's pictures back during a fast run.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -86,6 +87,21 @@ TEST_F(TextFileOnDisk, ReadingFailsWithTheReasonAndNoBytes) {
     EXPECT_NE(error.find("Cannot open file"), std::string::npos) << error;
     EXPECT_FALSE(ReadTextFile(dir.string(), bytes, error));  // a folder
     EXPECT_NE(error.find("directory"), std::string::npos) << error;
+}
+
+// Started with its standard input closed, the program gets descriptor 0 for the next file
+// it opens; that is a file like any other.
+TEST_F(TextFileOnDisk, AFileOpenedAsDescriptorZeroIsRead) {
+    std::ofstream(dir / "zero.txt") << "ABC";
+    const int saved = ::dup(0);
+    ASSERT_GE(saved, 0);
+    ::close(0);
+    std::string bytes, error;
+    const bool read = ReadTextFile((dir / "zero.txt").string(), bytes, error);
+    ::dup2(saved, 0);
+    ::close(saved);
+    EXPECT_TRUE(read) << error;
+    EXPECT_EQ(bytes, "ABC");
 }
 
 TEST_F(TextFileOnDisk, SavingReplacesTheWholeFileOrNothing) {

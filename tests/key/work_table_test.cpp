@@ -88,7 +88,10 @@ TEST_F(WorkTableTest, AssembledRotorGoesInAtItsBodyNumber) {
     EXPECT_FALSE(work.TrayShown());
     EXPECT_FALSE(work.CoreShown(9));
     EXPECT_EQ(work.FaceClick(150, 95), Zone::CoreSetting);  // right half: down, 1 -> 30
-    EXPECT_EQ(work.FaceClick(95, 140), Zone::TurnOver);
+    for (int side : {2, 1, 2}) {                            // each click turns the core over
+        EXPECT_EQ(work.FaceClick(95, 140), Zone::TurnOver);
+        EXPECT_EQ(Entry(KeyTable::kCoreSide, 9), side);
+    }
     ASSERT_TRUE(work.InsertRotor());
     const RotorState& r = machine.rotors.Slot(9);
     EXPECT_EQ(r.RotorNumber, 10);
