@@ -194,10 +194,11 @@ void PaintRoundKey(QPainter& p, QPointF at, const QColor& cap, const QString& la
     p.drawEllipse(cc, r, r);
     p.setFont(SansCondensed(9, true));
     p.setPen(QColor(250, 250, 245));
-    p.drawText(QRectF(cc.x() - 16, cc.y() - 6, 32, 12), Qt::AlignCenter, label);
+    Label(p, QRectF(cc.x() - 16, cc.y() - 6, 32, 12), Qt::AlignCenter, label);
 }
 
 QImage PaintStartStop(const QImage& canvas) {
+    LayoutScope scope("PUSKSTOP");
     QImage img(94, 104, QImage::Format_RGB32);
     QPainter p(&img);
     Smooth(p);

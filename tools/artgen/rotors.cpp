@@ -1,3 +1,4 @@
+#include <QFontMetricsF>
 #include <cmath>
 
 #include "tools/artgen/art.h"
@@ -36,6 +37,15 @@ QImage PaintBody() {
     return img;
 }
 
+// The font for a letter cut out of a marked tab: as large as the ring's letters, but narrow
+// enough to leave two pixels of tab either side, so that no stroke runs into the white around
+// the tab (a wide А would lose its left leg and read as Л).
+QFont CutOutFont(QFont font, const QString& letter) {
+    while (font.pixelSize() > 8 && QFontMetricsF(font).tightBoundingRect(letter).width() > 9.0)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 QImage PaintRingLetters() {
     QImage img(56, 601, QImage::Format_RGB32);
     img.fill(Qt::white);
@@ -56,7 +66,8 @@ QImage PaintRingLetters() {
             });
             QImage letterInk(img.size(), QImage::Format_RGB32);
             letterInk.fill(Qt::white);
-            InkText(letterInk, cell.translated(-14, 0), LetterOf(letter), font, kBlack);
+            InkText(letterInk, cell.translated(-14, 0), LetterOf(letter),
+                    CutOutFont(font, LetterOf(letter)), kBlack);
             for (int y = mark.top(); y <= mark.bottom(); ++y)
                 for (int x = mark.left(); x <= mark.right(); ++x)
                     if (letterInk.pixel(x, y) == qRgb(0, 0, 0))
@@ -167,6 +178,7 @@ QImage PaintShaft() {
 // The stepping mechanism behind the rotors: for every slot a ratchet wheel, its pawl and
 // spring, on the dark frame of the machine.
 QImage PaintStepper() {
+    LayoutScope scope("STEPER");
     QImage img(360, 191, QImage::Format_RGB32);
     Enamel(img, img.rect(), QColor(44, 46, 45), 71, 3);
     QPainter p(&img);
@@ -206,6 +218,7 @@ QImage PaintStepper() {
 }
 
 QImage PaintFiller() {
+    LayoutScope scope("FILLER");
     QImage img(66, 191, QImage::Format_RGB32);
     Enamel(img, img.rect(), kPaint, 81);
     QPainter p(&img);
@@ -215,7 +228,7 @@ QImage PaintFiller() {
     Screw(p, QPointF(33, 178), 4, 70);
     p.setFont(SansCondensed(9, true));
     p.setPen(QColor(60, 64, 62));
-    p.drawText(QRectF(0, 125, 66, 40), Qt::AlignCenter, "Q417\n3MR");
+    Label(p, QRectF(0, 125, 66, 40), Qt::AlignCenter, "Q417\n3MR");
     return img;
 }
 
@@ -254,20 +267,23 @@ void PaintEndPlate(QImage& img, int x0, bool entry, int barTop) {
     bg.setColorAt(1, QColor(90, 94, 90));
     p.fillRect(bracket, bg);
     Bevel(p, bracket, 2, false);
+    // The caption runs up the bracket between the window bar of the closed machine (rows 65
+    // to 93) and the lower screw.
     Screw(p, bracket.center() + QPointF(0, -60), 4, 30);
-    Screw(p, bracket.center() + QPointF(0, 60), 4, 120);
+    Screw(p, QPointF(bracket.center().x(), 181), 4, 120);
     p.save();
     p.translate(bracket.center() + QPointF(0, 40));
     p.rotate(-90);
     p.setFont(SansCondensed(9, true));
     p.setPen(QColor(40, 42, 40));
-    p.drawText(QRectF(-40, -7, 80, 14), Qt::AlignCenter, entry ? "ВХОД" : "ОТРАЖАТЕЛЬ");
+    Label(p, QRectF(-40, -7, 80, 14), Qt::AlignCenter, entry ? "ВХОД" : "ОТРАЖАТЕЛЬ");
     p.restore();
     p.end();
     PaintBar(img, x0, barTop, 78, barTop == 0, false);
 }
 
 QImage PaintEndPlates(bool entry) {
+    LayoutScope scope(entry ? "ENTRY" : "REFLECTOR");
     QImage img(234, 191, QImage::Format_RGB32);
     const int bars[3] = {65, 32, 0};  // closed, half way, open
     for (int f = 0; f < 3; ++f) PaintEndPlate(img, 78 * f, entry, bars[f]);
