@@ -139,9 +139,9 @@ QImage PaintRegisterSwitch(const QImage& canvas) {
         p.setPen(QColor(235, 240, 236));
         // Each caption over its slider position (12, 37, 72), clear of its neighbours and of
         // the top edge.
-        Label(p, QRectF(1, 1, 30, 10), Qt::AlignLeft | Qt::AlignVCenter, "БУКВ");
-        Label(p, QRectF(25, 1, 30, 10), Qt::AlignCenter, "СМЕШ");
-        Label(p, QRectF(53, 1, 30, 10), Qt::AlignRight | Qt::AlignVCenter, "ЦИФР");
+        Label(p, QRectF(1, 1.5, 30, 10), Qt::AlignLeft | Qt::AlignVCenter, "БУКВ");
+        Label(p, QRectF(27, 1.5, 30, 10), Qt::AlignCenter, "СМЕШ");
+        Label(p, QRectF(53, 1.5, 30, 10), Qt::AlignRight | Qt::AlignVCenter, "ЦИФР");
         Slot(p, QRectF(6, 12, 72, 7));
         if (band > 0) {
             const QRectF k(slider[band] - 7, 10, 14, 11);
