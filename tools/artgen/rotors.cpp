@@ -40,10 +40,17 @@ QImage PaintBody() {
 // The font for a letter cut out of a marked tab: as large as the ring's letters, but narrow
 // enough to leave two pixels of tab either side, so that no stroke runs into the white around
 // the tab (a wide А would lose its left leg and read as Л).
-QFont CutOutFont(QFont font, const QString& letter) {
-    while (font.pixelSize() > 8 && QFontMetricsF(font).tightBoundingRect(letter).width() > 9.0)
-        font.setPixelSize(font.pixelSize() - 1);
+// Narrowed first (the letter keeps the height of its neighbours), made smaller only where
+// narrowing is not enough.
+QFont FittedFont(QFont font, const QString& letter, double width) {
+    const auto fits = [&] { return QFontMetricsF(font).tightBoundingRect(letter).width() <= width; };
+    for (int stretch = 100; stretch >= 65 && !fits(); stretch -= 5) font.setStretch(stretch);
+    while (font.pixelSize() > 8 && !fits()) font.setPixelSize(font.pixelSize() - 1);
     return font;
+}
+
+QFont CutOutFont(const QFont& font, const QString& letter) {
+    return FittedFont(font, letter, 9.0);
 }
 
 QImage PaintRingLetters() {
@@ -55,7 +62,9 @@ QImage PaintRingLetters() {
         const QFont font = series == 0 ? Sans(14, true) : Serif(14, true);
         for (int letter = 1; letter <= 30; ++letter) {
             const QRect cell(x0 + 14, 600 - 20 * letter, 14, 20);
-            InkText(img, cell, LetterOf(letter), font, kBlack);
+            // A wide letter (Ж, Ш, Ю) is narrowed to keep a pixel of ring either side: the
+            // ring's edge is dark, and a stroke on it would be lost.
+            InkText(img, cell, LetterOf(letter), FittedFont(font, LetterOf(letter), 12.0), kBlack);
             if (letter > 10) continue;
             // The marked cell: the letter cut out of a solid tab, the body's number.
             const QRect mark(x0, 600 - 20 * letter, 14, 20);
@@ -68,10 +77,15 @@ QImage PaintRingLetters() {
             letterInk.fill(Qt::white);
             InkText(letterInk, cell.translated(-14, 0), LetterOf(letter),
                     CutOutFont(font, LetterOf(letter)), kBlack);
+            // Every stroke of the cut-out letter is made at least two rows tall: the cylinder
+            // view squeezes the ring and ANDs neighbouring rows together, which would swallow a
+            // one-row white stroke (the bar of А) into the dark tab.
+            const auto inked = [&](int x, int y) {
+                return y >= mark.top() && letterInk.pixel(x, y) == qRgb(0, 0, 0);
+            };
             for (int y = mark.top(); y <= mark.bottom(); ++y)
                 for (int x = mark.left(); x <= mark.right(); ++x)
-                    if (letterInk.pixel(x, y) == qRgb(0, 0, 0))
-                        img.setPixel(x, y, qRgb(255, 255, 255));
+                    if (inked(x, y) || inked(x, y - 1)) img.setPixel(x, y, qRgb(255, 255, 255));
         }
     }
     return img;
