@@ -3,9 +3,10 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
-#include <algorithm>
 #include <QPainter>
+#include <QRegion>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
@@ -83,6 +84,13 @@ protected:
                 QPoint to = panel_->mapToParent(e->position().toPoint()) - grab_;
                 to.setX(std::clamp(to.x(), 0, std::max(0, parent->width() - panel_->width())));
                 to.setY(std::clamp(to.y(), 0, std::max(0, parent->height() - panel_->height())));
+                // Within the window's outline too: not over the cut-away space under the body.
+                const QRegion outline = parent->mask();
+                const auto inside = [&](QPoint at) {
+                    const QRect r(at, panel_->size());
+                    return outline.contains(r.bottomLeft()) && outline.contains(r.bottomRight());
+                };
+                while (!outline.isEmpty() && to.y() > 0 && !inside(to)) to.ry() -= 1;
                 panel_->move(to);
                 return true;
             }
