@@ -1,7 +1,7 @@
 #include "app/qt/font_record_qt.h"
 
-#include <array>
 #include <QFontDatabase>
+#include <array>
 #include <cmath>
 
 namespace q417 {
@@ -104,7 +104,8 @@ QFont shownTextFont(const QFont& stored) {
     if (QFontDatabase::families().contains(stored.family(), Qt::CaseInsensitive)) return stored;
     QFont shown = stored;
     shown.setFamily(fallbackFace());
-    if (stored.pointSize() > 0) shown.setPixelSize(int(std::lround(stored.pointSize() * 96.0 / 72.0)));
+    if (stored.pointSize() > 0)
+        shown.setPixelSize(int(std::lround(stored.pointSize() * 96.0 / 72.0)));
     shown.setHintingPreference(QFont::PreferFullHinting);
     return shown;
 }

@@ -23,7 +23,7 @@ constexpr QRect kTextArea(306, 30, 323, 258);
 const QColor kSilver(192, 192, 192);
 
 // The picture elements that carry a hover hint.
-constexpr const char* kHinted[] = {"Image6",  "W",      "Image3",  "Image5", "Image11",
+constexpr const char* kHinted[] = {"Image6",  "W",       "Image3",  "Image5", "Image11",
                                    "Image19", "Image25", "Image24", "Image17"};
 
 QLabel* TextLabel(QWidget* parent, const QRect& place, int pixels, bool bold) {
@@ -163,7 +163,8 @@ GuidePanel::GuidePanel(QWidget& window) : QWidget(&window), window_(window) {
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &window);
     connect(f1, &QShortcut::activated, this, [this] { open(); });
     for (const char* name : kHinted)
-        if (auto* e = window.findChild<PictureElement*>(QLatin1String(name))) e->installEventFilter(this);
+        if (auto* e = window.findChild<PictureElement*>(QLatin1String(name)))
+            e->installEventFilter(this);
     hide();
 }
 

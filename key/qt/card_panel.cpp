@@ -133,8 +133,8 @@ CardPanel::CardPanel(QWidget& window, PunchCard& card, SoundPlayer& sound)
     title_->setCursor(Qt::SizeAllCursor);
     title_->setToolTip(QStringLiteral("drag to move the card aside"));
     new TitleDrag(panel_, kCardTop);
-    ks_ = new PictureElement(QStringLiteral("KS"), QRect(1, kCardTop, kCardWidth, kCardHeight), true,
-                             panel_);
+    ks_ = new PictureElement(QStringLiteral("KS"), QRect(1, kCardTop, kCardWidth, kCardHeight),
+                             true, panel_);
     ks_->onMouseMove = [this](int x, int y) { TrackPointer(x, y); };
     ks_->onMouseUp = [this](int x, int y, Qt::MouseButton) { Release(x, y); };
     BuildButtons();

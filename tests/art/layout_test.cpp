@@ -74,8 +74,8 @@ TEST_F(ArtLayout, NoScrewOverACaptionAndNoCaptionOverAnother) {
             const Placed &a = all[i], &b = all[j];
             if (a.picture != b.picture || (a.screw && b.screw)) continue;
             ++checked;
-            EXPECT_FALSE(Overlap(a, b)) << qPrintable(Describe(a)) << " overlaps "
-                                        << qPrintable(Describe(b));
+            EXPECT_FALSE(Overlap(a, b))
+                << qPrintable(Describe(a)) << " overlaps " << qPrintable(Describe(b));
         }
     EXPECT_GT(checked, 100);
 }

@@ -43,7 +43,9 @@ QImage PaintBody() {
 // Narrowed first (the letter keeps the height of its neighbours), made smaller only where
 // narrowing is not enough.
 QFont FittedFont(QFont font, const QString& letter, double width) {
-    const auto fits = [&] { return QFontMetricsF(font).tightBoundingRect(letter).width() <= width; };
+    const auto fits = [&] {
+        return QFontMetricsF(font).tightBoundingRect(letter).width() <= width;
+    };
     for (int stretch = 100; stretch >= 65 && !fits(); stretch -= 5) font.setStretch(stretch);
     while (font.pixelSize() > 8 && !fits()) font.setPixelSize(font.pixelSize() - 1);
     return font;
