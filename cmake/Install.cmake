@@ -29,6 +29,20 @@ endforeach()
 add_custom_target(q417_man_pages ALL DEPENDS ${Q417_MAN_OUTPUTS})
 install(FILES ${Q417_MAN_OUTPUTS} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The licence in Debian's machine-readable copyright format and the change log, compressed
+# the same way, where Debian keeps a package's documents.
+set(Q417_CHANGELOG ${Q417_SHARE}/changelog)
+if(GZIP_EXECUTABLE)
+    set(Q417_CHANGELOG ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz)
+    add_custom_command(OUTPUT ${Q417_CHANGELOG}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/doc
+        COMMAND ${GZIP_EXECUTABLE} -9 -n -c ${Q417_SHARE}/changelog > ${Q417_CHANGELOG}
+        DEPENDS ${Q417_SHARE}/changelog VERBATIM)
+endif()
+add_custom_target(q417_changelog ALL DEPENDS ${Q417_CHANGELOG})
+install(FILES ${Q417_SHARE}/copyright ${Q417_CHANGELOG}
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/q417)
+
 if(TARGET q417)
     install(TARGETS q417 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES ${Q417_SHARE}/q417.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -57,24 +71,27 @@ endif()
 # platform plugin and the sound back ends ship in the Qt libraries' own packages); the packages
 # below hold what the program needs at run time that no linker can see.
 set(CPACK_PACKAGE_NAME q417)
-set(CPACK_PACKAGE_VENDOR "The Q417 developers")
-set(CPACK_PACKAGE_CONTACT "The Q417 developers <q417@users.noreply.github.com>")
+set(CPACK_PACKAGE_VENDOR "Q417 developers")
+set(CPACK_PACKAGE_CONTACT "Q417 developers <q417@users.noreply.github.com>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Q417 developers <q417@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "simulator of the Q417 rotor cipher machine")
+# Lines of the long description stay within the 80 columns Debian's tools show.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Q-417 shows an electromechanical rotor cipher machine as a picture on the desktop: type\n\
-on its keyboard, set its rotors and key card, and read the enciphered text on the printed\n\
-tape. q417-cli runs the same machine from the command line.")
+    "Q-417 shows an electromechanical rotor cipher machine as a picture on\n\
+the desktop: type on its keyboard, set its rotors and key card, and read\n\
+the enciphered text on the printed tape. q417-cli runs the same machine\n\
+from the command line.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/q417/q417")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET q417)
-    # The text boxes need at least one font on a bare system; Wayland sessions run it natively
-    # with the Wayland platform plugin, others through X11.
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+    # The panels and text boxes draw with Liberation Sans (Arial's metrics, which the panels
+    # are laid out for) and fall back on DejaVu; Wayland sessions run it natively with the
+    # Wayland platform plugin, others through X11.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, hicolor-icon-theme")
 endif()
 include(CPack)

@@ -8,8 +8,16 @@ bool InLoadButton(int x, int y) {
     return x > 142 && x < 170 && y > 16 && y < 35;
 }
 
+// The strip's ribbed halves cover rows 52 to 62 of the loader; a click anywhere on them (or a
+// pixel beside them) counts, not only on a thin line through their middle.
+namespace {
+bool OnStripRows(int y) {
+    return y > 50 && y < 64;
+}
+}  // namespace
+
 bool InStrip(int x, int y) {
-    return x > 5 && x < 60 && y > 55 && y < 60;
+    return x > 5 && x < 60 && OnStripRows(y);
 }
 
 ButtonLook ButtonLookAt(int x, int y) {
@@ -22,7 +30,7 @@ StripLook StripLookAt(int x, int y) {
 }
 
 int StripStepAt(int x, int y) {
-    if (y <= 55 || y >= 60) return 0;
+    if (!OnStripRows(y)) return 0;
     if (x > 5 && x < 32) return +1;
     if (x > 33 && x < 65) return -1;
     return 0;

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include "app/qt/guide_panel.h"
 #include "app/qt/jpeg_decode.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
@@ -46,7 +47,15 @@ AboutPanel::AboutPanel(QWidget* settingsPanel) : QWidget(settingsPanel) {
     Label(this, QStringLiteral("Machine model, pictures"), 4, 66, 11, green);
     Label(this, QStringLiteral("and sounds: the Q417 team"), 4, 80, 11, green);
     Label(this, QStringLiteral("Built with Qt 6 and libjpeg"), 4, 102, 11, green);
-    Label(this, QStringLiteral("Free to use and to share"), 4, 116, 11, green);
+    Label(this, QStringLiteral("Free software, MIT licence"), 4, 116, 11, green);
+
+    auto* guide = new QToolButton(this);
+    guide->setObjectName(QStringLiteral("guide"));
+    guide->setText(QStringLiteral("Guide  F1"));
+    guide->setToolTip(QStringLiteral("how to work the machine"));
+    guide->setGeometry(230, 24, 70, 20);
+    guide->setFocusPolicy(Qt::NoFocus);
+    connect(guide, &QToolButton::clicked, this, [this] { GuidePanel::openIn(this); });
 
     logo_ = new PictureElement(QStringLiteral("Image27"), QRect(200, 64, 109, 90), true, this);
     const QImage logo = DecodeJpeg(Sprites::Bytes(QStringLiteral("logo.jpg")));

@@ -1,5 +1,6 @@
 #include "app/qt/font_record_qt.h"
 
+#include <QFontDatabase>
 #include <array>
 #include <cmath>
 
@@ -90,6 +91,24 @@ uint8_t StyleBit(bool now, bool before, uint8_t stored, uint8_t bit) {
 }
 
 }  // namespace
+
+QString fallbackFace() {
+    const QStringList installed = QFontDatabase::families();
+    for (const char* face : {"Liberation Sans", "DejaVu Sans"})
+        if (installed.contains(QLatin1String(face), Qt::CaseInsensitive))
+            return QString::fromLatin1(face);
+    return QFont().defaultFamily();
+}
+
+QFont shownTextFont(const QFont& stored) {
+    if (QFontDatabase::families().contains(stored.family(), Qt::CaseInsensitive)) return stored;
+    QFont shown = stored;
+    shown.setFamily(fallbackFace());
+    if (stored.pointSize() > 0)
+        shown.setPixelSize(int(std::lround(stored.pointSize() * 96.0 / 72.0)));
+    shown.setHintingPreference(QFont::PreferFullHinting);
+    return shown;
+}
 
 QtTextFont textFontFromRecord(const FontRecord& record, const QPalette& palette) {
     QtTextFont shown;

@@ -9,6 +9,7 @@
 
 #include "app/config_store.h"
 #include "app/qt/control_box.h"
+#include "app/qt/guide_panel.h"
 #include "app/qt/machine_layout.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/settings_location.h"
@@ -129,6 +130,7 @@ void MainWindow::FormCreate() {
     text_panel_ = std::make_unique<TextPanel>(*this, *tape_view_);
     text_loader_ = std::make_unique<TextLoaderView>(*this, *text_panel_);
     settings_panel_ = std::make_unique<SettingsPanel>(*this);
+    new GuidePanel(*this);  // owned by the window; F1 and the about panel open it
 }
 
 void MainWindow::openSettingsPanel() {

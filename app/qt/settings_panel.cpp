@@ -109,7 +109,11 @@ void SettingsPanel::BuildModelRow() {
     model_row_->setFont(bold);
     model_group_ = new QButtonGroup(this);
     // Three captions in bold share 271 pixels: each button as wide as it needs.
-    model_row_->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
+    // A style sheet sets its own colours: the disabled captions get the panel's legible grey
+    // again, as the series captions below have it.
+    model_row_->setStyleSheet(
+        QStringLiteral("QRadioButton { spacing: 2px; }"
+                       "QRadioButton:disabled { color: rgb(128, 128, 128); }"));
     int x = 2;
     for (int t = 0; t < 3; ++t) {
         auto* b = Radio(QString::fromLatin1(kMachineNames[t]),

@@ -1,19 +1,28 @@
 #include "app/qt/window_outline.h"
 
-#include <QPainterPath>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace q417 {
 
 namespace {
 
 // A rectangle with rounded corners given as left, top, right, bottom (right and bottom
-// exclusive) and the size of the corner ellipse, the way the window system cuts them.
+// exclusive) and the size of the corner ellipse, cut row by row the way the window system
+// does: a pixel belongs to it when its centre lies inside the rounded outline.
 QRegion RoundRect(int left, int top, int right, int bottom, int ellipse) {
-    QPainterPath path;
-    path.addRoundedRect(QRectF(left, top, right - left, bottom - top), ellipse / 2.0,
-                        ellipse / 2.0);
-    return QRegion(path.toFillPolygon().toPolygon());
+    const double r = std::min({ellipse / 2.0, (right - left) / 2.0, (bottom - top) / 2.0});
+    QRegion region;
+    for (int y = top; y < bottom; ++y) {
+        const double centre = y + 0.5;
+        const double dy = std::max({0.0, top + r - centre, centre - (bottom - r)});
+        const double inset = r - std::sqrt(std::max(0.0, r * r - dy * dy));
+        const int from = left + static_cast<int>(std::ceil(inset - 0.5));
+        const int to = right - static_cast<int>(std::ceil(inset - 0.5));
+        if (to > from) region += QRect(from, y, to - from, 1);
+    }
+    return region;
 }
 
 QRegion Rect(int left, int top, int right, int bottom) {

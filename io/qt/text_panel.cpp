@@ -71,9 +71,13 @@ TextPanel::TextPanel(MainWindow& window, PrinterListener& tapes)
 TextPanel::~TextPanel() = default;
 
 void TextPanel::BuildBoxes() {
-    QFont heading_font = font();
+    // The headings in the panels' Arial-like face: in a wider face "Output text" would run
+    // under the load button beside it.
+    QFont heading_font(fallbackFace());
     heading_font.setBold(true);
     heading_font.setPixelSize(16);
+    if (QFontMetrics(heading_font).horizontalAdvance(QStringLiteral("Output text")) > 90)
+        heading_font.setStretch(QFont::SemiCondensed);
     const auto heading = [&](const QString& text, int y) {
         auto* label = new QLabel(text, this);
         label->setFont(heading_font);
@@ -243,7 +247,7 @@ void TextPanel::selectFont() {
 
 void TextPanel::applyStoredFont() {
     const QtTextFont stored = textFontFromRecord(window_.textFont(), palette());
-    QFont font = stored.font;
+    QFont font = shownTextFont(stored.font);
     font.setKerning(false);  // every character as wide as the layout measures it
     font.setStyleStrategy(QFont::PreferNoShaping);
     for (TextBox* box : {input_box_, output_box_}) {

@@ -2,8 +2,11 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
@@ -20,6 +23,8 @@ namespace {
 enum Sprite { kHole = 9, kPointer = 10, kBlocked = 11, kBlank = 12, kCard = 13, kMark = 14 };
 constexpr QRgb kLineGreen = 0xFF008000;
 constexpr QRgb kLineRed = 0xFFFF0000;
+constexpr int kCardTop = 35;  // the card picture lies below the panel's title band
+const QPoint kPanelPlace(6, 4);
 
 struct ButtonSpec {
     const char* name;
@@ -34,10 +39,81 @@ constexpr ButtonSpec kButtons[4] = {
     {"SpeedButton3", "apply punch card", "Apply", 212, 42},
 };
 
+// The 10 x 10 box over the "Marks" button. The widget style would draw a larger indicator and
+// clip it to a stray stroke; this one draws a frame and a tick that fit the ten pixels.
+class MarksBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::white);
+        p.setPen(QColor(64, 64, 64));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        if (!isChecked()) return;
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Qt::black, 1.6));
+        p.drawPolyline(QPolygonF({QPointF(2.2, 5.0), QPointF(4.2, 7.3), QPointF(7.9, 2.5)}));
+    }
+};
+
+// The title band of the editor (above the card, where only the title and the buttons sit)
+// drags the panel within the window, so that it can be pushed aside from the core tray and the
+// face view it lies over.
+class TitleDrag : public QObject {
+public:
+    TitleDrag(QWidget* panel, int bandHeight) : QObject(panel), panel_(panel), band_(bandHeight) {
+        panel->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress: {
+                auto* e = static_cast<QMouseEvent*>(event);
+                if (e->button() != Qt::LeftButton || e->position().y() >= band_) return false;
+                grab_ = e->position().toPoint();
+                dragging_ = true;
+                return true;
+            }
+            case QEvent::MouseMove: {
+                if (!dragging_) return false;
+                auto* e = static_cast<QMouseEvent*>(event);
+                const QWidget* parent = panel_->parentWidget();
+                QPoint to = panel_->mapToParent(e->position().toPoint()) - grab_;
+                to.setX(std::clamp(to.x(), 0, std::max(0, parent->width() - panel_->width())));
+                to.setY(std::clamp(to.y(), 0, std::max(0, parent->height() - panel_->height())));
+                // Within the window's outline too: not over the cut-away space under the body.
+                const QRegion outline = parent->mask();
+                const auto inside = [&](QPoint at) {
+                    const QRect r(at, panel_->size());
+                    return outline.contains(r.bottomLeft()) && outline.contains(r.bottomRight());
+                };
+                while (!outline.isEmpty() && to.y() > 0 && !inside(to)) to.ry() -= 1;
+                panel_->move(to);
+                return true;
+            }
+            case QEvent::MouseButtonRelease:
+                if (!dragging_) return false;
+                dragging_ = false;
+                return true;
+            default:
+                return false;
+        }
+    }
+
+private:
+    QWidget* panel_;
+    int band_;
+    QPoint grab_;
+    bool dragging_ = false;
+};
+
 QWidget* MakePanel(QWidget& window) {
     auto* panel = new QWidget(&window);
     panel->setObjectName(QStringLiteral("KSPanel"));
-    panel->setGeometry(6, 4, 258, 337);
+    panel->setGeometry(QRect(kPanelPlace, QSize(258, 337)));
     panel->setAutoFillBackground(true);
     QPalette p = panel->palette();
     p.setColor(QPalette::Window, Qt::black);
@@ -54,8 +130,11 @@ CardPanel::CardPanel(QWidget& window, PunchCard& card, SoundPlayer& sound)
     title_ = new QLabel(QStringLiteral("KC 30x30"), panel_);
     title_->setObjectName(QStringLiteral("KSLabel"));
     title_->setGeometry(6, 8, 56, 18);
-    ks_ = new PictureElement(QStringLiteral("KS"), QRect(1, 35, kCardWidth, kCardHeight), true,
-                             panel_);
+    title_->setCursor(Qt::SizeAllCursor);
+    title_->setToolTip(QStringLiteral("drag to move the card aside"));
+    new TitleDrag(panel_, kCardTop);
+    ks_ = new PictureElement(QStringLiteral("KS"), QRect(1, kCardTop, kCardWidth, kCardHeight),
+                             true, panel_);
     ks_->onMouseMove = [this](int x, int y) { TrackPointer(x, y); };
     ks_->onMouseUp = [this](int x, int y, Qt::MouseButton) { Release(x, y); };
     BuildButtons();
@@ -86,7 +165,7 @@ void CardPanel::BuildButtons() {
     QObject::connect(buttons_[2], &QToolButton::clicked, panel_, [this] { ToggleInaccessible(); });
     QObject::connect(buttons_[3], &QToolButton::clicked, panel_, [this] { panel_->hide(); });
     // Only shows whether the marks are on; the button beneath it switches them.
-    check_box3_ = new QCheckBox(panel_);
+    check_box3_ = new MarksBox(panel_);
     check_box3_->setObjectName(QStringLiteral("CheckBox3"));
     check_box3_->setGeometry(165, 12, 10, 10);
     check_box3_->setEnabled(false);
@@ -99,12 +178,19 @@ QToolButton* CardPanel::button(const QString& name) const {
     return nullptr;
 }
 
+// Opened again while the marks are on, the card shows them: the tick beside "Marks" must
+// not promise marks that are not drawn. A panel that was hidden comes back to its place.
 void CardPanel::open() {
     DrawTopHoles();
     DrawCard();
+    if (show_inaccessible_) {
+        DrawInaccessible();
+        Show(working_);
+    }
     DrawKeyNumber(card_.KeyNumber);
     check_box3_->setChecked(show_inaccessible_);
     UpdateButtons();
+    if (panel_->isHidden()) panel_->move(kPanelPlace);
     panel_->show();
 }
 

@@ -123,6 +123,32 @@ TEST(RingLetters, MarkedColumnsHoldOnlyTheFirstTenLetters) {
     EXPECT_EQ(InkIn(lit, QRect(0, 600, 56, 1)), 0);
 }
 
+// A marked letter is cut white out of a dark tab. The rotor's cylinder view ANDs neighbouring
+// strip rows together where it squeezes the ring, so a white stroke one row tall would vanish
+// into the tab (А would read as Л): every white run inside a tab is two rows or more.
+TEST(RingLetters, CutOutStrokesSurviveTheCylinder) {
+    const QImage& lit = Sprites::Get("DSK_LIT");
+    for (int column : {0, 28})
+        for (int letter = 1; letter <= 10; ++letter)
+            for (int x = column + 2; x < column + 12; ++x) {
+                const int top = 600 - 20 * letter;
+                int run = 0;
+                bool inTab = false;
+                for (int y = top; y < top + 20; ++y) {
+                    const bool white = qGray(lit.pixel(x, y)) > 128;
+                    if (!white) {
+                        if (inTab && run > 0) {
+                            EXPECT_GE(run, 2) << "letter " << letter << " x " << x << " y " << y;
+                        }
+                        inTab = true;
+                        run = 0;
+                    } else {
+                        ++run;
+                    }
+                }
+            }
+}
+
 TEST(WorkTableGlyphs, EveryTableGlyphAndCoreLabelIsInked) {
     const QImage& table = Sprites::Get("TABLE_LIT");
     for (int g = 0; g < 32; ++g) EXPECT_GT(InkIn(table, QRect(14 * g, 0, 14, 19)), 6) << g;

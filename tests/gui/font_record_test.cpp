@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QTemporaryDir>
 
 #include "app/qt/font_record_qt.h"
@@ -65,6 +67,32 @@ TEST(FontRecordQt, ChangesMadeInQtAreStoredAndTheRestKept) {
     EXPECT_EQ(changed.Color, 0x00302010u);
     EXPECT_EQ(changed.Charset, 204);
     EXPECT_EQ(changed.Pitch, 1);
+}
+
+// The laid-out "MS Sans Serif" is not on a Linux desktop: the boxes show an installed face of
+// the same build at the size 8 points had on the panels, and the record stays as it was.
+TEST(FontRecordQt, MissingFaceShownInTheFallbackAtPanelSize) {
+    const QtTextFont laid_out = textFontFromRecord(FontRecord{}, TestPalette());
+    const QFont shown = shownTextFont(laid_out.font);
+    EXPECT_EQ(shown.family(), fallbackFace());
+    EXPECT_TRUE(QFontDatabase::families().contains(shown.family()));
+    EXPECT_EQ(shown.pixelSize(), 11);
+    EXPECT_GE(QFontInfo(shown).pixelSize(), 11);
+    FontRecord bold_big{};
+    bold_big.Size = 12;
+    bold_big.Style = kFontBold;
+    const QFont big = shownTextFont(textFontFromRecord(bold_big, TestPalette()).font);
+    EXPECT_EQ(big.pixelSize(), 16);
+    EXPECT_TRUE(big.bold());
+    // An installed face is shown as stored, in points.
+    QFont installed(fallbackFace());
+    installed.setPointSize(10);
+    EXPECT_EQ(shownTextFont(installed), installed);
+    // Confirming the font dialog unchanged stores the face actually shown, at 8 points.
+    const FontRecord confirmed =
+        recordFromTextFont(shown, laid_out.color, FontRecord{}, TestPalette());
+    EXPECT_EQ(QString::fromStdString(confirmed.Name), fallbackFace());
+    EXPECT_EQ(confirmed.Size, 8);
 }
 
 TEST(SettingsLocation, BesideTheProgramUnlessItCannotBeWritten) {

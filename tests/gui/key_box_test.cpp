@@ -307,5 +307,75 @@ TEST_F(CardPanelTest, PointerLabelChangesSideAtColumnTwentyFive) {
     EXPECT_EQ(labelInk(25, 10, 40), 0);
 }
 
+// Closed and opened again with the marks on, the card shows the marks its tick promises.
+TEST_F(CardPanelTest, ReopenedWithMarksOnShowsThem) {
+    ClickCell(12, 12);
+    QTest::mouseClick(Panel().button("SpeedButton18"), Qt::LeftButton);
+    ClickCell(12, 12);
+    const QRgb mark = Working(12, 13);
+    QTest::mouseClick(Panel().button("SpeedButton3"), Qt::LeftButton);
+    ASSERT_FALSE(Panel().panel()->isVisible());
+    Press("punch card");
+    EXPECT_TRUE(Panel().marksBox()->isChecked());
+    EXPECT_EQ(Working(12, 13), mark);
+    EXPECT_EQ(Panel().picture()->image().pixel(CellLeft(13) + 4, CellTop(12) + 4), mark);
+    // Switched off, the card is plain again.
+    QTest::mouseClick(Panel().button("SpeedButton18"), Qt::LeftButton);
+    EXPECT_NE(Working(12, 13), mark);
+}
+
+// The editor lies over the core tray and the face view; dragged by its title band it moves
+// aside within the window, and the card under it does not take the drag as a punch.
+TEST_F(CardPanelTest, TitleBandDragsTheEditorAsideWithinTheWindow) {
+    QWidget* panel = Panel().panel();
+    const QPoint start = panel->pos();
+    const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent e(type, QPointF(at), panel->mapToGlobal(QPointF(at)),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                      Qt::NoModifier);
+        QApplication::sendEvent(panel, &e);
+    };
+    const int holes = M().card.HoleCount();
+    send(QEvent::MouseButtonPress, {30, 20}, Qt::LeftButton);
+    send(QEvent::MouseMove, {230, 60}, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, {230, 60}, Qt::NoButton);
+    EXPECT_EQ(panel->pos(), start + QPoint(200, 40));
+    EXPECT_EQ(M().card.HoleCount(), holes);
+    send(QEvent::MouseButtonPress, {30, 20}, Qt::LeftButton);
+    send(QEvent::MouseMove, {2000, 2000}, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, {2000, 2000}, Qt::NoButton);
+    // Never beyond the window's edge, nor over the cut-away space under the cabinet.
+    EXPECT_EQ(panel->geometry().right(), window->width() - 1);
+    EXPECT_TRUE(window->mask().contains(panel->geometry().bottomRight()));
+    EXPECT_TRUE(window->mask().contains(panel->geometry().bottomLeft()));
+    EXPECT_GT(panel->geometry().bottom(), 500);
+    // A press on the card itself moves nothing.
+    const QPoint moved = panel->pos();
+    send(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
+    send(QEvent::MouseMove, {10, 10}, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, {10, 10}, Qt::NoButton);
+    EXPECT_EQ(panel->pos(), moved);
+    // Closed and opened again, it is back in its place.
+    QTest::mouseClick(Panel().button("SpeedButton3"), Qt::LeftButton);
+    Press("punch card");
+    EXPECT_EQ(panel->pos(), start);
+}
+
+// The 10 x 10 box shows a tick only when the marks are on, and no stray stroke otherwise.
+TEST_F(CardPanelTest, MarksBoxFitsItsTenPixels) {
+    QCheckBox* box = Panel().marksBox();
+    EXPECT_EQ(box->size(), QSize(10, 10));
+    const auto inkInside = [&] {
+        const QImage img = box->grab().toImage();
+        int ink = 0;
+        for (int y = 2; y < 8; ++y)
+            for (int x = 2; x < 8; ++x) ink += qGray(img.pixel(x, y)) < 128;
+        return ink;
+    };
+    EXPECT_EQ(inkInside(), 0);
+    QTest::mouseClick(Panel().button("SpeedButton18"), Qt::LeftButton);
+    EXPECT_GT(inkInside(), 3);
+}
+
 }  // namespace
 }  // namespace q417::testing

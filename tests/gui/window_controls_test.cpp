@@ -226,6 +226,10 @@ TEST(WindowOutlineTest, ContainsTheBodyFeetAndTabsButNotTheHoles) {
         {{214, 544}, true, true},   {{221, 537}, false, false}, {{234, 537}, false, false},
         {{227, 537}, true, true},   {{165, 570}, true, false},  {{165, 528}, true, true},
         {{165, 535}, true, false},  {{149, 574}, false, false},
+        // The lever tab's corners are rounded as a 10 x 10 ellipse cuts them: three pixels
+        // off the last row on either side, one off the row above.
+        {{151, 574}, false, false}, {{152, 574}, true, false},  {{177, 574}, true, false},
+        {{178, 574}, false, false}, {{149, 573}, false, false}, {{150, 573}, true, false},
     };
     const QRegion released = WindowOutline(true);
     const QRegion pressed = WindowOutline(false);

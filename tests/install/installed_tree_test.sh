@@ -24,7 +24,8 @@ for f in bin/q417 bin/q417-cli share/applications/q417.desktop \
          share/metainfo/io.github.q417.Q417.metainfo.xml \
          share/icons/hicolor/32x32/apps/q417.png share/icons/hicolor/256x256/apps/q417.png \
          share/icons/hicolor/scalable/apps/q417.svg \
-         share/man/man1/q417.1.gz share/man/man1/q417-cli.1.gz; do
+         share/man/man1/q417.1.gz share/man/man1/q417-cli.1.gz \
+         share/doc/q417/copyright share/doc/q417/changelog.gz; do
     [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
 grep -qx 'Exec=q417' "$prefix/share/applications/q417.desktop" || fail "desktop entry Exec"

@@ -201,7 +201,8 @@ TEST(Loader, ZonesOfTheButtonAndTheStrip) {
         {32, 57, B::Normal, S::RightLit, 0},     {33, 57, B::Normal, S::RightLit, 0},
         {34, 57, B::Normal, S::RightLit, -1},    {59, 57, B::Normal, S::RightLit, -1},
         {62, 57, B::Normal, S::Normal, -1},      {65, 57, B::Normal, S::Normal, 0},
-        {10, 55, B::Normal, S::Normal, 0},       {10, 60, B::Normal, S::Normal, 0},
+        {10, 50, B::Normal, S::Normal, 0},       {10, 64, B::Normal, S::Normal, 0},
+        {10, 51, B::Normal, S::LeftLit, +1},     {40, 63, B::Normal, S::RightLit, -1},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(loader::ButtonLookAt(r.x, r.y), r.button) << r.x << "," << r.y;

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPolygonF>
 #include <QString>
 #include <vector>
 
@@ -56,6 +57,32 @@ void Enamel(QImage& img, const QRect& r, const QColor& base, int seed, double gr
 void Bevel(QPainter& p, const QRectF& r, int width, bool sunk, double strength = 1.0);
 // A slotted screw head of radius r.
 void Screw(QPainter& p, QPointF c, double r, double angle = 30);
+// A caption engraved or printed on the machine: drawText in the painter's font and pen.
+void Label(QPainter& p, const QRectF& r, int flags, const QString& text);
+
+// Where screws and captions land. While a LayoutScope is alive, every Screw and Label painted
+// records its shape in the coordinates of the picture named by the scope (the painter's
+// transform applied), so a check can find a screw driven through a caption or two captions
+// printed over each other. The shape of a caption is the box around the ink of its glyphs,
+// turned with the painter; the shape of a screw is its round head.
+struct Placed {
+    QString picture;
+    QPolygonF shape;
+    bool screw = false;
+    QString text;
+};
+class LayoutScope {
+public:
+    explicit LayoutScope(const QString& picture);
+    ~LayoutScope();
+    LayoutScope(const LayoutScope&) = delete;
+    LayoutScope& operator=(const LayoutScope&) = delete;
+
+private:
+    QString outer_;
+};
+const std::vector<Placed>& Layout();
+void ClearLayout();
 // A vertical steel gradient (top to bottom) filling r; for bars and rails.
 void SteelBar(QPainter& p, const QRectF& r, const QColor& base, bool polished = true);
 
@@ -73,6 +100,9 @@ void ThresholdOnto(QImage& img, const QImage& scratch, const QColor& ink, double
 QImage Crop(const QImage& img, const QRect& r);
 // The picture converted to the depth it is committed in.
 QImage ForDepth(const QImage& img, int bits);
+
+// Every family below in order, as the generator runs them.
+void AddAll(Sheets& s);
 
 // Families of pictures, each in its own file. The cabinet comes first: the other families cut
 // their backgrounds out of it so that every piece lands on the same paint.

@@ -34,8 +34,8 @@ void TopRail(QImage& img, QPainter& p) {
     Screw(p, QPointF(554, 11.5), 4.5, 110);
     p.setFont(SansCondensed(10, true));
     p.setPen(QColor(215, 220, 216));
-    p.drawText(QRect(60, 3, 280, 17), Qt::AlignLeft | Qt::AlignVCenter, "ПЕЧАТАЮЩЕЕ УСТРОЙСТВО");
-    p.drawText(QRect(470, 3, 80, 17), Qt::AlignCenter, "РЕГИСТР");
+    Label(p, QRect(60, 3, 280, 17), Qt::AlignLeft | Qt::AlignVCenter, "ПЕЧАТАЮЩЕЕ УСТРОЙСТВО");
+    Label(p, QRect(470, 3, 80, 17), Qt::AlignCenter, "РЕГИСТР");
 }
 
 void Louvres(QPainter& p, int x0, int y0, int count) {
@@ -58,9 +58,9 @@ void Nameplate(QPainter& p, const QRectF& r) {
     p.drawRoundedRect(r, 4, 4);
     p.setFont(Serif(19, true));
     p.setPen(QColor(222, 222, 215));
-    p.drawText(r.adjusted(0, -4, 0, -4), Qt::AlignCenter, "Q-417");
+    Label(p, r.adjusted(0, -4, 0, -4), Qt::AlignCenter, "Q-417");
     p.setFont(SansCondensed(7, true));
-    p.drawText(r.adjusted(0, 24, 0, 0), Qt::AlignHCenter | Qt::AlignTop, "ШИФРАТОР  № 0417");
+    Label(p, r.adjusted(0, 26, 0, 0), Qt::AlignHCenter | Qt::AlignTop, "ШИФРАТОР  № 0417");
     Screw(p, r.topLeft() + QPointF(7, r.height() / 2), 2.6);
     Screw(p, r.topRight() + QPointF(-7, r.height() / 2), 2.6, 80);
 }
@@ -101,13 +101,6 @@ void RotorBayFrame(QImage& img, QPainter& p) {
     Bevel(p, QRectF(523, 108, 25, 191), 2, false, 0.7);
     Screw(p, QPointF(535.5, 120), 3.2, 10);
     Screw(p, QPointF(535.5, 286), 3.2, 100);
-    p.setFont(SansCondensed(8, true));
-    p.setPen(QColor(70, 74, 72));
-    p.save();
-    p.translate(539, 203);
-    p.rotate(-90);
-    p.drawText(QRect(-60, -8, 120, 14), Qt::AlignCenter, "ВХОД");
-    p.restore();
     // Right edge beside the mode wheel.
     Enamel(img, QRect(639, 97, 11, 202), kRail, 33);
     p.fillRect(QRect(639, 97, 1, 202), QColor(60, 64, 62));
@@ -178,7 +171,7 @@ void ResetLever(QPainter& p) {
     for (int y = 548; y < 570; y += 4) p.drawLine(QPointF(153, y), QPointF(177, y));
     p.setFont(SansCondensed(7, true));
     p.setPen(QColor(235, 210, 190));
-    p.drawText(QRect(149, 530, 32, 12), Qt::AlignCenter, "СБРОС");
+    Label(p, QRect(149, 530, 32, 12), Qt::AlignCenter, "СБРОС");
 }
 
 void Feet(QPainter& p) {
@@ -190,7 +183,7 @@ void Feet(QPainter& p) {
 void CounterPlate(QPainter& p) {
     p.setFont(SansCondensed(8, true));
     p.setPen(QColor(60, 64, 62));
-    p.drawText(QRect(27, 499, 115, 12), Qt::AlignCenter, "ГРУППЫ      ЗНАКИ");
+    Label(p, QRect(27, 499, 115, 12), Qt::AlignCenter, "ГРУППЫ      ЗНАКИ");
     Screw(p, QPointF(163, 475), 3, 60);
     Screw(p, QPointF(163, 505), 3, 150);
 }
@@ -206,11 +199,11 @@ void TextLoader(QImage& img, QPainter& p) {
     p.fillRect(window.adjusted(3, 4, -3, -4), kTape);
     p.setFont(Mono(9, true));
     p.setPen(QColor(60, 60, 60));
-    p.drawText(window.adjusted(5, 3, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, "ТЕКСТ.TXT ▸");
+    Label(p, window.adjusted(5, 3, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, "ТЕКСТ.TXT ▸");
     Bevel(p, QRectF(window), 2, true);
     p.setFont(SansCondensed(8, true));
     p.setPen(QColor(60, 64, 62));
-    p.drawText(QRect(430, 501, 130, 12), Qt::AlignCenter, "ВВОД ТЕКСТА");
+    Label(p, QRect(430, 501, 130, 12), Qt::AlignCenter, "ВВОД ТЕКСТА");
     p.fillRect(QRect(565, 476, 34, 25), QColor(60, 62, 60));
     PaintLoadButton(p, QPointF(567, 478), 1);
     PaintStepStrip(p, QPointF(425, 512), 0);
@@ -242,7 +235,11 @@ QImage PaintCabinet() {
 }
 
 void AddCabinet(Sheets& s) {
-    const QImage cab = PaintCabinet();
+    QImage cab;
+    {
+        LayoutScope scope("cabinet");
+        cab = PaintCabinet();
+    }
     s.Add("cabinet", cab.copy(0, 0, 649, 575));
     struct Piece {
         const char* name;

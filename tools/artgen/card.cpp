@@ -29,12 +29,13 @@ QImage Outline() {
     return img;
 }
 
+// A red cross in a black frame: it must stand out over the red and white marks as well.
 QImage Cross() {
-    QImage img = Cell();
-    for (int i = 0; i < 8; ++i) {
+    QImage img = Outline();
+    for (int i = 1; i < 7; ++i) {
         img.setPixel(i, i, qRgb(255, 0, 0));
         img.setPixel(7 - i, i, qRgb(255, 0, 0));
-        if (i < 7) {
+        if (i < 6) {
             img.setPixel(i + 1, i, qRgb(255, 0, 0));
             img.setPixel(6 - i, i, qRgb(255, 0, 0));
         }

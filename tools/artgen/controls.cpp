@@ -43,6 +43,7 @@ void Gear(QPainter& p, QPointF c, double r, const QColor& ink) {
 
 // The box: close, settings and texts, stacked on a dark plate.
 QImage PaintBox(const QImage& canvas, bool lit) {
+    LayoutScope scope(lit ? "PICT6 lit" : "PICT6");
     QImage img = Crop(canvas, QRect(591, 0, 59, 81));
     QPainter p(&img);
     Smooth(p);
@@ -77,7 +78,7 @@ QImage PaintBox(const QImage& canvas, bool lit) {
     p.save();
     p.translate(48, 40);
     p.rotate(90);
-    p.drawText(QRectF(-36, -6, 72, 12), Qt::AlignCenter, "Q-417");
+    Label(p, QRectF(-36, -6, 72, 12), Qt::AlignCenter, "Q-417");
     p.restore();
     return img;
 }
@@ -96,6 +97,7 @@ QImage PaintControlBox(const QImage& canvas) {
 
 // The module switch: the plain cheek, the cheek with its label, and the lever at 10 and at 30.
 QImage PaintModuleSwitch(const QImage& canvas) {
+    LayoutScope scope("PICT11");
     const QImage plain = Crop(canvas, QRect(0, 108, 37, 191));
     QImage labelled = plain;
     {
@@ -107,8 +109,8 @@ QImage PaintModuleSwitch(const QImage& canvas) {
         p.drawRoundedRect(plate, 4, 4);
         p.setFont(SansCondensed(9, true));
         p.setPen(QColor(230, 232, 228));
-        p.drawText(QRectF(6, 30, 25, 14), Qt::AlignCenter, "10");
-        p.drawText(QRectF(6, 146, 25, 14), Qt::AlignCenter, "30");
+        Label(p, QRectF(6, 30, 25, 14), Qt::AlignCenter, "10");
+        Label(p, QRectF(6, 146, 25, 14), Qt::AlignCenter, "30");
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(12, 12, 12));
         p.drawRoundedRect(QRectF(15.5, 48, 6, 96), 3, 3);
@@ -117,7 +119,7 @@ QImage PaintModuleSwitch(const QImage& canvas) {
         p.save();
         p.translate(4, 96);
         p.rotate(-90);
-        p.drawText(QRectF(-40, -4, 80, 9), Qt::AlignCenter, "МОДУЛЬ");
+        Label(p, QRectF(-40, -4, 80, 9), Qt::AlignCenter, "МОДУЛЬ");
         p.restore();
     }
     QImage img(148, 191, QImage::Format_RGB32);
@@ -167,13 +169,14 @@ void PaintPlug(QPainter& p, QRectF r, bool russian) {
     p.drawRoundedRect(body, 5, 5);
     p.setFont(SansCondensed(11, true));
     p.setPen(QColor(245, 235, 210));
-    p.drawText(body.adjusted(4, 0, -4, -11), Qt::AlignCenter, russian ? "РУССКИЙ" : "LATIN");
+    Label(p, body.adjusted(4, 0, -4, -11), Qt::AlignCenter, russian ? "РУССКИЙ" : "LATIN");
     p.setFont(SansCondensed(8, true));
     p.setPen(QColor(220, 200, 150));
-    p.drawText(body.adjusted(4, 14, -4, 0), Qt::AlignCenter, russian ? "А Б В … Я" : "A B C … Z");
+    Label(p, body.adjusted(4, 14, -4, 0), Qt::AlignCenter, russian ? "А Б В … Я" : "A B C … Z");
 }
 
 QImage PaintPlugs() {
+    LayoutScope scope("RUSLAT");
     QImage img(134, 76, QImage::Format_RGB32);
     QPainter p(&img);
     Smooth(p);

@@ -194,10 +194,11 @@ void PaintRoundKey(QPainter& p, QPointF at, const QColor& cap, const QString& la
     p.drawEllipse(cc, r, r);
     p.setFont(SansCondensed(9, true));
     p.setPen(QColor(250, 250, 245));
-    p.drawText(QRectF(cc.x() - 16, cc.y() - 6, 32, 12), Qt::AlignCenter, label);
+    Label(p, QRectF(cc.x() - 16, cc.y() - 6, 32, 12), Qt::AlignCenter, label);
 }
 
 QImage PaintStartStop(const QImage& canvas) {
+    LayoutScope scope("PUSKSTOP");
     QImage img(94, 104, QImage::Format_RGB32);
     QPainter p(&img);
     Smooth(p);
@@ -245,7 +246,8 @@ void PaintStepStrip(QPainter& p, QPointF at, int state) {
         const QColor base = state == 3 ? QColor(70, 72, 70)
                             : lit      ? QColor(150, 154, 150)
                                        : QColor(105, 108, 105);
-        const QRectF r(2 + 44 * half, 2, 42, 11);
+        // The halves where the loader takes the clicks: on at x 6..31, back at 34..64.
+        const QRectF r = half == 0 ? QRectF(5, 2, 27, 11) : QRectF(34, 2, 31, 11);
         QLinearGradient g(r.topLeft(), r.bottomLeft());
         g.setColorAt(0, Shade(base, 1.35));
         g.setColorAt(1, Shade(base, 0.6));

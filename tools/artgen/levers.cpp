@@ -31,7 +31,7 @@ void Slot(QPainter& p, const QRectF& r) {
 void Mark(QPainter& p, const QRectF& r, const QString& text, int px = 8) {
     p.setFont(SansCondensed(px, true));
     p.setPen(QColor(30, 32, 31));
-    p.drawText(r, Qt::AlignCenter, text);
+    Label(p, r, Qt::AlignCenter, text);
 }
 
 // The wheel: a knurled bakelite dial with its pointer above the two levers.
@@ -65,12 +65,13 @@ void Dial(QPainter& p) {
     p.drawLine(c + QPointF(0, -14), c + QPointF(0, -r + 5));
     p.setFont(SansCondensed(7, true));
     p.setPen(QColor(230, 222, 205));
-    p.drawText(QRectF(c.x() - 20, c.y() + 13, 40, 10), Qt::AlignCenter, "РЕЖИМ");
+    Label(p, QRectF(c.x() - 20, c.y() + 13, 40, 10), Qt::AlignCenter, "РЕЖИМ");
 }
 
 const double kRodKnobY[3] = {12, 50, 88};  // knob heights in the lever frame for Rod 0, 1, 2
 
 QImage PaintWheel(const QImage& canvas) {
+    LayoutScope scope("MODEWHEEL");
     QImage img = Crop(canvas, QRect(548, 97, 91, 202));
     QPainter p(&img);
     Smooth(p);
@@ -124,6 +125,7 @@ QImage PaintSposobLever(const QImage& wheel) {
 
 // The register switch: letters, mixed, figures.
 QImage PaintRegisterSwitch(const QImage& canvas) {
+    LayoutScope scope("BCS");
     QImage img(84, 92, QImage::Format_RGB32);
     QPainter p(&img);
     Smooth(p);
@@ -132,11 +134,14 @@ QImage PaintRegisterSwitch(const QImage& canvas) {
         p.save();
         p.translate(0, 23 * band);
         p.drawImage(0, 0, Crop(canvas, QRect(366, 0, 84, 23)));
-        p.setFont(SansCondensed(7, true));
-        p.setPen(QColor(225, 230, 226));
-        p.drawText(QRectF(0, 0, 25, 10), Qt::AlignCenter, "БУКВ");
-        p.drawText(QRectF(25, 0, 25, 10), Qt::AlignCenter, "СМЕШ");
-        p.drawText(QRectF(59, 0, 25, 10), Qt::AlignCenter, "ЦИФР");
+        // Three words in 84 pixels: the regular weight leaves a clear gap between them.
+        p.setFont(SansCondensed(8, false));
+        p.setPen(QColor(235, 240, 236));
+        // Each caption over its slider position (12, 37, 72), clear of its neighbours and of
+        // the top edge.
+        Label(p, QRectF(1, 1.5, 30, 10), Qt::AlignLeft | Qt::AlignVCenter, "БУКВ");
+        Label(p, QRectF(27, 1.5, 30, 10), Qt::AlignCenter, "СМЕШ");
+        Label(p, QRectF(53, 1.5, 30, 10), Qt::AlignRight | Qt::AlignVCenter, "ЦИФР");
         Slot(p, QRectF(6, 12, 72, 7));
         if (band > 0) {
             const QRectF k(slider[band] - 7, 10, 14, 11);
@@ -155,6 +160,7 @@ QImage PaintRegisterSwitch(const QImage& canvas) {
 
 // The language lever: Latin above, Russian below.
 QImage PaintLanguageLever(const QImage& canvas) {
+    LayoutScope scope("LANG");
     QImage img(66, 97, QImage::Format_RGB32);
     QPainter p(&img);
     Smooth(p);
@@ -164,8 +170,8 @@ QImage PaintLanguageLever(const QImage& canvas) {
         p.drawImage(0, 0, Crop(canvas, QRect(569, 0, 22, 97)));
         p.setFont(SansCondensed(7, true));
         p.setPen(QColor(225, 230, 226));
-        p.drawText(QRectF(0, 13, 22, 10), Qt::AlignCenter, "LAT");
-        p.drawText(QRectF(0, 85, 22, 10), Qt::AlignCenter, "РУС");
+        Label(p, QRectF(0, 13, 22, 10), Qt::AlignCenter, "LAT");
+        Label(p, QRectF(0, 85, 22, 10), Qt::AlignCenter, "РУС");
         Slot(p, QRectF(8, 26, 6, 57));
         if (f > 0) Knob(p, QPointF(11, f == 1 ? 70 : 39), 6.5);
         p.restore();

@@ -54,14 +54,7 @@ int main(int argc, char** argv) {
     }
     artgen::LoadFonts();
     artgen::Sheets sheets;
-    artgen::AddCabinet(sheets);
-    artgen::AddControls(sheets);
-    artgen::AddKeyboard(sheets);
-    artgen::AddPrinter(sheets);
-    artgen::AddLevers(sheets);
-    artgen::AddRotors(sheets);
-    artgen::AddWorkTable(sheets);
-    artgen::AddCard(sheets);
+    artgen::AddAll(sheets);
     bool ok = true;
     if (!out.isEmpty()) ok = WriteAll(sheets, out);
     if (!gallery.isEmpty()) ok = artgen::Gallery(sheets).save(gallery) && ok;

@@ -1,4 +1,5 @@
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -125,7 +126,63 @@ void Bevel(QPainter& p, const QRectF& r, int width, bool sunk, double strength) 
     p.restore();
 }
 
+namespace {
+
+struct LayoutRegister {
+    QString picture;  // empty: nothing is recorded
+    std::vector<Placed> placed;
+};
+
+LayoutRegister& Register() {
+    static LayoutRegister reg;
+    return reg;
+}
+
+void Record(const QPolygonF& shape, bool screw, const QString& text) {
+    LayoutRegister& reg = Register();
+    if (!reg.picture.isEmpty()) reg.placed.push_back({reg.picture, shape, screw, text});
+}
+
+}  // namespace
+
+LayoutScope::LayoutScope(const QString& picture) : outer_(Register().picture) {
+    Register().picture = picture;
+}
+
+LayoutScope::~LayoutScope() {
+    Register().picture = outer_;
+}
+
+const std::vector<Placed>& Layout() {
+    return Register().placed;
+}
+
+void ClearLayout() {
+    Register().placed.clear();
+}
+
+void Label(QPainter& p, const QRectF& r, int flags, const QString& text) {
+    p.drawText(r, flags, text);
+    // The ink of each line: its tight glyph box where the layout puts the line.
+    const QFontMetricsF fm(p.font());
+    const QRectF box = fm.boundingRect(r, flags, text);
+    const QStringList lines = text.split('\n');
+    QRectF ink;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QRectF line = fm.boundingRect(r, flags, lines[i]);
+        const QRectF tight = fm.tightBoundingRect(lines[i]);
+        const double baseline = box.top() + i * fm.lineSpacing() + fm.ascent();
+        ink |= tight.translated(line.left(), baseline);
+    }
+    Record(p.transform().map(QPolygonF(ink)), false, text);
+}
+
 void Screw(QPainter& p, QPointF c, double r, double angle) {
+    // The head with its dark rim and a pixel of air around it.
+    QPolygonF head;
+    for (int i = 0; i < 16; ++i)
+        head << c + QPointF(std::cos(i * M_PI / 8), std::sin(i * M_PI / 8)) * (r + 1.5);
+    Record(p.transform().map(head), true, QString());
     p.save();
     Smooth(p);
     QRadialGradient g(c - QPointF(r * 0.35, r * 0.35), r * 1.4);
@@ -192,6 +249,17 @@ QImage ForDepth(const QImage& img, int bits) {
                                  " colours");
     std::sort(palette.begin(), palette.end());
     return img.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
+}
+
+void AddAll(Sheets& s) {
+    AddCabinet(s);
+    AddControls(s);
+    AddKeyboard(s);
+    AddPrinter(s);
+    AddLevers(s);
+    AddRotors(s);
+    AddWorkTable(s);
+    AddCard(s);
 }
 
 }  // namespace artgen

@@ -1,3 +1,4 @@
+#include <QFontMetricsF>
 #include <cmath>
 
 #include "tools/artgen/art.h"
@@ -36,6 +37,24 @@ QImage PaintBody() {
     return img;
 }
 
+// The font for a letter cut out of a marked tab: as large as the ring's letters, but narrow
+// enough to leave two pixels of tab either side, so that no stroke runs into the white around
+// the tab (a wide А would lose its left leg and read as Л).
+// Narrowed first (the letter keeps the height of its neighbours), made smaller only where
+// narrowing is not enough.
+QFont FittedFont(QFont font, const QString& letter, double width) {
+    const auto fits = [&] {
+        return QFontMetricsF(font).tightBoundingRect(letter).width() <= width;
+    };
+    for (int stretch = 100; stretch >= 65 && !fits(); stretch -= 5) font.setStretch(stretch);
+    while (font.pixelSize() > 8 && !fits()) font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
+QFont CutOutFont(const QFont& font, const QString& letter) {
+    return FittedFont(font, letter, 9.0);
+}
+
 QImage PaintRingLetters() {
     QImage img(56, 601, QImage::Format_RGB32);
     img.fill(Qt::white);
@@ -45,7 +64,9 @@ QImage PaintRingLetters() {
         const QFont font = series == 0 ? Sans(14, true) : Serif(14, true);
         for (int letter = 1; letter <= 30; ++letter) {
             const QRect cell(x0 + 14, 600 - 20 * letter, 14, 20);
-            InkText(img, cell, LetterOf(letter), font, kBlack);
+            // A wide letter (Ж, Ш, Ю) is narrowed to keep a pixel of ring either side: the
+            // ring's edge is dark, and a stroke on it would be lost.
+            InkText(img, cell, LetterOf(letter), FittedFont(font, LetterOf(letter), 12.0), kBlack);
             if (letter > 10) continue;
             // The marked cell: the letter cut out of a solid tab, the body's number.
             const QRect mark(x0, 600 - 20 * letter, 14, 20);
@@ -56,11 +77,17 @@ QImage PaintRingLetters() {
             });
             QImage letterInk(img.size(), QImage::Format_RGB32);
             letterInk.fill(Qt::white);
-            InkText(letterInk, cell.translated(-14, 0), LetterOf(letter), font, kBlack);
+            InkText(letterInk, cell.translated(-14, 0), LetterOf(letter),
+                    CutOutFont(font, LetterOf(letter)), kBlack);
+            // Every stroke of the cut-out letter is made at least two rows tall: the cylinder
+            // view squeezes the ring and ANDs neighbouring rows together, which would swallow a
+            // one-row white stroke (the bar of А) into the dark tab.
+            const auto inked = [&](int x, int y) {
+                return y >= mark.top() && letterInk.pixel(x, y) == qRgb(0, 0, 0);
+            };
             for (int y = mark.top(); y <= mark.bottom(); ++y)
                 for (int x = mark.left(); x <= mark.right(); ++x)
-                    if (letterInk.pixel(x, y) == qRgb(0, 0, 0))
-                        img.setPixel(x, y, qRgb(255, 255, 255));
+                    if (inked(x, y) || inked(x, y - 1)) img.setPixel(x, y, qRgb(255, 255, 255));
         }
     }
     return img;
@@ -167,6 +194,7 @@ QImage PaintShaft() {
 // The stepping mechanism behind the rotors: for every slot a ratchet wheel, its pawl and
 // spring, on the dark frame of the machine.
 QImage PaintStepper() {
+    LayoutScope scope("STEPER");
     QImage img(360, 191, QImage::Format_RGB32);
     Enamel(img, img.rect(), QColor(44, 46, 45), 71, 3);
     QPainter p(&img);
@@ -206,6 +234,7 @@ QImage PaintStepper() {
 }
 
 QImage PaintFiller() {
+    LayoutScope scope("FILLER");
     QImage img(66, 191, QImage::Format_RGB32);
     Enamel(img, img.rect(), kPaint, 81);
     QPainter p(&img);
@@ -215,7 +244,7 @@ QImage PaintFiller() {
     Screw(p, QPointF(33, 178), 4, 70);
     p.setFont(SansCondensed(9, true));
     p.setPen(QColor(60, 64, 62));
-    p.drawText(QRectF(0, 125, 66, 40), Qt::AlignCenter, "Q417\n3MR");
+    Label(p, QRectF(0, 125, 66, 40), Qt::AlignCenter, "Q417\n3MR");
     return img;
 }
 
@@ -254,20 +283,23 @@ void PaintEndPlate(QImage& img, int x0, bool entry, int barTop) {
     bg.setColorAt(1, QColor(90, 94, 90));
     p.fillRect(bracket, bg);
     Bevel(p, bracket, 2, false);
+    // The caption runs up the bracket between the window bar of the closed machine (rows 65
+    // to 93) and the lower screw.
     Screw(p, bracket.center() + QPointF(0, -60), 4, 30);
-    Screw(p, bracket.center() + QPointF(0, 60), 4, 120);
+    Screw(p, QPointF(bracket.center().x(), 181), 4, 120);
     p.save();
     p.translate(bracket.center() + QPointF(0, 40));
     p.rotate(-90);
     p.setFont(SansCondensed(9, true));
     p.setPen(QColor(40, 42, 40));
-    p.drawText(QRectF(-40, -7, 80, 14), Qt::AlignCenter, entry ? "ВХОД" : "ОТРАЖАТЕЛЬ");
+    Label(p, QRectF(-40, -7, 80, 14), Qt::AlignCenter, entry ? "ВХОД" : "ОТРАЖАТЕЛЬ");
     p.restore();
     p.end();
     PaintBar(img, x0, barTop, 78, barTop == 0, false);
 }
 
 QImage PaintEndPlates(bool entry) {
+    LayoutScope scope(entry ? "ENTRY" : "REFLECTOR");
     QImage img(234, 191, QImage::Format_RGB32);
     const int bars[3] = {65, 32, 0};  // closed, half way, open
     for (int f = 0; f < 3; ++f) PaintEndPlate(img, 78 * f, entry, bars[f]);

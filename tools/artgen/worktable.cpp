@@ -98,7 +98,7 @@ void RingLetters(QPainter& p, QPointF c) {
         p.save();
         p.translate(c + QPointF(std::cos(a), std::sin(a)) * 82.5);
         p.rotate(642 - 12 * v + 90);
-        p.drawText(QRectF(-8, -8, 16, 16), Qt::AlignCenter, LetterOf(v));
+        Label(p, QRectF(-8, -8, 16, 16), Qt::AlignCenter, LetterOf(v));
         p.restore();
     }
 }
@@ -138,6 +138,7 @@ void PaintFace(QPainter& p, QPointF c, int core) {
 }
 
 QImage PaintFaces() {
+    LayoutScope scope("ONTABLE");
     QImage img(573, 191, QImage::Format_RGB32);
     img.fill(Qt::black);
     QPainter p(&img);

@@ -1,0 +1,267 @@
+#include "app/qt/guide_panel.h"
+
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QShortcut>
+#include <QToolButton>
+#include <QToolTip>
+#include <algorithm>
+
+#include "app/qt/font_record_qt.h"
+#include "app/qt/picture_element.h"
+#include "app/qt/sprites.h"
+#include "io/qt/panel_glyphs.h"
+
+namespace q417 {
+
+namespace {
+
+constexpr QRect kPlace(7, 6, 637, 295);  // over the printer and the rotors, as the text panel
+constexpr QRect kPictureArea(8, 30, 290, 258);
+constexpr QRect kTextArea(306, 30, 323, 258);
+const QColor kSilver(192, 192, 192);
+
+// The picture elements that carry a hover hint.
+constexpr const char* kHinted[] = {"Image6",  "W",       "Image3",  "Image5", "Image11",
+                                   "Image19", "Image25", "Image24", "Image17"};
+
+QLabel* TextLabel(QWidget* parent, const QRect& place, int pixels, bool bold) {
+    auto* label = new QLabel(parent);
+    QFont font(fallbackFace());
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setGeometry(place);
+    return label;
+}
+
+QToolButton* Button(QWidget* parent, const QString& name, const QRect& place) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setGeometry(place);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+}  // namespace
+
+const std::vector<GuidePanel::Page>& GuidePanel::pages() {
+    static const std::vector<Page> kPages = {
+        {QStringLiteral("Typing"),
+         QStringLiteral(
+             "<p>Type on the computer keyboard, or click the keys of the picture. The keys act "
+             "by their place on the keyboard, whatever layout your desktop uses; the machine's "
+             "own layout (German, Polish, Czech or Russian) is chosen on the settings panel.</p>"
+             "<p>Every key press runs through the key card, the rotors and the reflector and "
+             "back. The result is printed on the paper tape at the top, the rotors step, and the "
+             "counter at the bottom left counts the letters in groups of five (the brown lever "
+             "under it sets it back to zero). The text panel keeps what you typed and what the "
+             "machine printed.</p>"),
+         {QRect(57, 318, 236, 145)},
+         1},
+        {QStringLiteral("Mode wheel and levers"),
+         QStringLiteral(
+             "<p>The long lever on the mode wheel, right of the rotors, sets the kind of work: "
+             "<b>ОТ</b> plain typing, <b>ЗШ</b> encipher, <b>РШ</b> decipher. Each click moves "
+             "it one place on. The small red lever beside it prints only (down) or also punches "
+             "the five-track tape (up, <b>ПЕРФ</b>).</p>"
+             "<p>On the Q417-3MN and Q417-3MR the register switch on the top rail prints letters "
+             "(<b>БУКВ</b>), mixed (<b>СМЕШ</b>) or figures (<b>ЦИФР</b>); the Q-417M has the "
+             "language lever at the top right instead (<b>LAT</b> or <b>РУС</b>).</p>"
+             "<p>The switch left of the reflector (<b>МОДУЛЬ</b>) changes between the thirty "
+             "letters and the ten-key figures alphabet: point at it, then click its middle.</p>"),
+         {QRect(548, 97, 91, 202), QRect(366, 0, 84, 23), QRect(0, 108, 37, 191)},
+         1},
+        {QStringLiteral("Opening the machine and setting a key"),
+         QStringLiteral(
+             "<p>The mouse wheel turns the rotor under the pointer; a click on the upper or "
+             "lower part of a rotor turns it by hand. A click on the dark window band across a "
+             "rotor, the entry plate or the reflector opens the machine.</p>"
+             "<p>In the open machine a click on a rotor takes the rightmost one out. To build a "
+             "rotor, click a body in the box below, then a core in the tray. On the face view "
+             "the outer letters set the ring, the core's ring sets the core, the area inside it "
+             "turns the core over and the centre gives the rotor up. Click the empty place in "
+             "the stack to put the rotor in.</p>"
+             "<p>The box also loads, saves and generates keys, sets the basic key and opens the "
+             "punch card: one hole in every row and column (drag the card by its title to move "
+             "it aside). A click near the top of the stack closes the machine.</p>"),
+         {QRect(37, 97, 178, 202)},
+         1},
+        {QStringLiteral("Loading and running a text"),
+         QStringLiteral(
+             "<p>Open the text panel with the third button of the control box and load a "
+             ".txt file, or click the yellow button of the text loader beside the space bar.</p>"
+             "<p>The green key <b>ПУСК</b> (start) then types the loaded text into the machine "
+             "until the text ends, the red key <b>СТОП</b> (stop) is pressed or an asterisk (*) "
+             "in the text is reached; <b>ПУСК</b> again goes on. The ribbed strip under the "
+             "loader moves the highlight one character on (left half) or back (right half) "
+             "without typing. Without a loaded text <b>ПУСК</b> types one letter over and over "
+             "until <b>СТОП</b>.</p>"
+             "<p>The text panel saves the output text, chooses the font and clears both "
+             "texts.</p>"),
+         {QRect(425, 462, 225, 87), QRect(566, 356, 47, 108)},
+         1},
+        {QStringLiteral("The control box"),
+         QStringLiteral(
+             "<p>The three buttons at the top right of the machine:</p>"
+             "<p><b>Red</b>: close the program. Only this way are the settings kept.<br>"
+             "<b>Blue</b>: the settings panel: model, rotor series, keyboard, print wheel, "
+             "sound, divider, module and the alphabet plug; its about button shows the version "
+             "and opens this guide.<br>"
+             "<b>Sheet</b>: the text panel.</p>"
+             "<p>Point at a button or a lever to see what it does; F1 opens this guide at any "
+             "time. Drag the cabinet where nothing reacts to the mouse to move the window.</p>"),
+         {QRect(591, 0, 59, 81)},
+         2},
+    };
+    return kPages;
+}
+
+GuidePanel::GuidePanel(QWidget& window) : QWidget(&window), window_(window) {
+    setObjectName(QStringLiteral("GuidePanel"));
+    setGeometry(kPlace);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kSilver);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    setPalette(pal);
+
+    auto* title = TextLabel(this, QRect(8, 4, 200, 20), 16, true);
+    title->setText(QStringLiteral("Guide"));
+    QPalette red = title->palette();
+    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    title->setPalette(red);
+    heading_ = TextLabel(this, QRect(80, 6, 400, 18), 13, true);
+    picture_ = new QLabel(this);
+    picture_->setGeometry(kPictureArea);
+    picture_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    text_ = TextLabel(this, kTextArea, 12, false);
+    text_->setWordWrap(true);
+    text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text_->setTextFormat(Qt::RichText);
+    count_ = TextLabel(this, QRect(510, 6, 50, 16), 11, false);
+    count_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    back_ = Button(this, QStringLiteral("back"), QRect(566, 4, 20, 18));
+    back_->setArrowType(Qt::LeftArrow);
+    back_->setToolTip(QStringLiteral("previous page"));
+    next_ = Button(this, QStringLiteral("next"), QRect(588, 4, 20, 18));
+    next_->setArrowType(Qt::RightArrow);
+    next_->setToolTip(QStringLiteral("next page"));
+    auto* close = Button(this, QStringLiteral("close"), QRect(617, 5, 16, 16));
+    close->setIcon(PanelGlyph(Glyph::Close));
+    close->setIconSize(QSize(12, 12));
+    connect(back_, &QToolButton::clicked, this, [this] { showPage(page_ - 1); });
+    connect(next_, &QToolButton::clicked, this, [this] { showPage(page_ + 1); });
+    connect(close, &QToolButton::clicked, this, [this] {
+        hide();
+        window_.setFocus();
+    });
+
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+    connect(f1, &QShortcut::activated, this, [this] { open(); });
+    for (const char* name : kHinted)
+        if (auto* e = window.findChild<PictureElement*>(QLatin1String(name)))
+            e->installEventFilter(this);
+    hide();
+}
+
+void GuidePanel::openIn(QWidget* anyWidget) {
+    if (!anyWidget) return;
+    if (auto* guide = anyWidget->window()->findChild<GuidePanel*>()) guide->open();
+}
+
+void GuidePanel::open(int page) {
+    showPage(page);
+    show();
+    raise();
+}
+
+void GuidePanel::showPage(int page) {
+    const std::vector<Page>& all = pages();
+    page_ = std::clamp(page, 0, int(all.size()) - 1);
+    const Page& p = all[page_];
+    heading_->setText(p.heading);
+    text_->setText(p.text);
+    count_->setText(QStringLiteral("%1 / %2").arg(page_ + 1).arg(all.size()));
+    back_->setEnabled(page_ > 0);
+    next_->setEnabled(page_ + 1 < int(all.size()));
+
+    // The cuts side by side, top-aligned, on the panel's silver.
+    int width = 0, height = 0;
+    for (const QRect& r : p.cuts) {
+        width += r.width() * p.scale + (width ? 8 : 0);
+        height = std::max(height, r.height() * p.scale);
+    }
+    QImage sheet(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    sheet.fill(kSilver);
+    QPainter painter(&sheet);
+    int x = 0;
+    for (const QRect& r : p.cuts) {
+        painter.drawImage(QRect(x, 0, r.width() * p.scale, r.height() * p.scale), machineCut(r));
+        x += r.width() * p.scale + 8;
+    }
+    painter.end();
+    picture_->setPixmap(QPixmap::fromImage(sheet));
+}
+
+QImage GuidePanel::machineCut(const QRect& r) const {
+    QImage cut(r.size(), QImage::Format_RGB32);
+    cut.fill(kSilver);
+    QPainter p(&cut);
+    const QImage& cabinet = Sprites::Get(QStringLiteral("cabinet"));
+    p.drawImage(QPoint(0, 0), cabinet, r);
+    // Direct children in creation order, which is the order they are stacked in.
+    for (const PictureElement* e :
+         window_.findChildren<PictureElement*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (e->isHidden() || !e->geometry().intersects(r)) continue;
+        p.drawImage(e->geometry().translated(-r.topLeft()), e->image(),
+                    QRect(QPoint(0, 0), e->size()));
+    }
+    return cut;
+}
+
+QString GuidePanel::hintAt(const QString& element, int x, int y) {
+    if (element == QLatin1String("Image6")) {
+        if (y < 29) return QStringLiteral("Close the program and keep the settings");
+        if (y < 52) return QStringLiteral("Settings: model, rotor series, keyboard, sound, module");
+        return QStringLiteral("Text panel: load, save and clear the texts");
+    }
+    if (element == QLatin1String("W")) {
+        if (y > 75 && x > 30 && x < 45)
+            return QStringLiteral("Work lever: plain typing, encipher, decipher (click to move)");
+        if (y > 95 && y < 130 && x > 70 && x < 82)
+            return QStringLiteral("Printing lever: print only (down) or print and punch (up)");
+        return QStringLiteral("Mode wheel: click its levers");
+    }
+    if (element == QLatin1String("Image3"))
+        return QStringLiteral("Register switch: letters, mixed, figures (Q417-3MN, Q417-3MR)");
+    if (element == QLatin1String("Image5"))
+        return QStringLiteral("Language lever: Latin or Russian print (Q-417M)");
+    if (element == QLatin1String("Image11"))
+        return QStringLiteral("Module switch: ten-key figures or thirty-letter alphabet");
+    if (element == QLatin1String("Image19")) return QStringLiteral("Set the counter to zero");
+    if (element == QLatin1String("Image25")) return QStringLiteral("Start: type the loaded text");
+    if (element == QLatin1String("Image24")) return QStringLiteral("Stop the run");
+    if (element == QLatin1String("Image17")) {
+        if (x > 142 && x < 170 && y > 16 && y < 35) return QStringLiteral("Load a text");
+        if (y > 50 && y < 64 && x > 5 && x < 65)
+            return QStringLiteral("Step the highlight on (left half) or back (right half)");
+    }
+    return {};
+}
+
+bool GuidePanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::eventFilter(watched, event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString hint = hintAt(watched->objectName(), help->pos().x(), help->pos().y());
+    if (hint.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), hint, static_cast<QWidget*>(watched));
+    return true;
+}
+
+}  // namespace q417
