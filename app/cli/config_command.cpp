@@ -1,4 +1,3 @@
-#include <cstdio>
 #include <string>
 
 #include "app/cli/cli.h"
@@ -14,7 +13,7 @@ int RunConfig(const std::vector<std::string>& args) {
     std::string error;
     if (!DescribeSettingsFile(args[0], lines, error))
         throw FailedError("cannot read settings file \"" + args[0] + "\": " + error);
-    for (const std::string& line : lines) std::printf("%s\n", line.c_str());
+    for (const std::string& line : lines) WriteOutput(line + "\n");
     return 0;
 }
 

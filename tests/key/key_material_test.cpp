@@ -148,7 +148,8 @@ TEST(KeyFile, FailedSaveLeavesTheOldFileAndSuccessReplacesIt) {
     ASSERT_TRUE(ReadKeyFileBytes(path, back, error));
     EXPECT_EQ(back, std::string(80, '\7'));
     EXPECT_FALSE(ReadKeyFileBytes((dir / "nope.key").string(), back, error));
-    EXPECT_EQ(error, "File not found");
+    EXPECT_EQ(error, "Cannot open file \"" + (dir / "nope.key").string() +
+                         "\". No such file or directory");
     fs::remove_all(dir);
 }
 
