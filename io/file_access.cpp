@@ -167,6 +167,15 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     return false;
 }
 
+int WriteNewFile(const std::string& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) return errno;
+    int err = WriteAll(fd, bytes) && ::fsync(fd) == 0 ? 0 : errno;
+    if (::close(fd) != 0 && err == 0 && errno != EINTR) err = errno;
+    if (err != 0) ::unlink(path.c_str());
+    return err;
+}
+
 int OpenRegularFile(const std::string& path, std::string& error) {
     // Non-blocking, so that opening a pipe nobody writes to cannot stall the program.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);

@@ -24,6 +24,10 @@ std::string FileErrorNo(std::string_view verb, const std::string& path, int erro
 // rename. On failure nothing is left behind and `error` says why.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error);
 
+// Creates a file that does not exist yet (never through a link) and writes every byte to
+// disk. Returns 0, or the errno value (EEXIST when the name is taken).
+int WriteNewFile(const std::string& path, std::string_view bytes);
+
 // Opens a regular file for reading without ever waiting: a pipe, a device or a folder is
 // refused at once. Returns the descriptor, or -1 with the message in `error`.
 int OpenRegularFile(const std::string& path, std::string& error);
