@@ -88,10 +88,9 @@ private:
 
 // A pipe, a terminal or a device takes the bytes as they come; it is never replaced. A pipe
 // that no program reads from is refused at once instead of waited on.
-int WriteIntoStream(const std::string& target, const struct stat& info, std::string_view bytes) {
-    const int fd =
-        ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
-    if (fd < 0) return errno == ENXIO && S_ISFIFO(info.st_mode) ? EPIPE : errno;
+int WriteIntoStream(const std::string& target, std::string_view bytes) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return errno;
     const SigpipeHeld held;
     int err = WriteAll(fd, bytes) ? 0 : errno;
     if (::close(fd) != 0 && err == 0 && errno != EINTR) err = errno;
@@ -116,13 +115,14 @@ void SyncFolder(const std::string& folder) {
 }
 
 int ReplaceRegular(const std::string& target, bool exists, const struct stat& info,
-                   std::string_view bytes) {
+                   std::string_view bytes, bool& no_temp) {
     if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return errno;
     const std::string folder = FolderOf(target);
     // mkostemp creates with O_CREAT | O_EXCL: a name that exists, a link included, is never
     // opened, so nothing planted beside the target can be written through.
     std::string temp = folder + "/." + NameOf(target) + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    no_temp = fd < 0;
     if (fd < 0) return errno;
     int err = exists ? CopyOwnerAndMode(fd, info) : (::fchmod(fd, NewFileMode()) ? errno : 0);
     if (err == 0 && !WriteAll(fd, bytes)) err = errno ? errno : EIO;
@@ -151,19 +151,30 @@ std::string FileErrorNo(std::string_view verb, const std::string& path, int erro
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error) {
     std::string target = path;
-    bool exists = false;
     struct stat info {};
-    int err = path.empty() ? ENOENT : FollowLinks(target, exists, info);
-    if (err == 0) {
-        if (exists && S_ISDIR(info.st_mode))
-            err = EISDIR;
-        else if (exists && !S_ISREG(info.st_mode))
-            err = WriteIntoStream(target, info, bytes);
-        else
-            err = ReplaceRegular(target, exists, info, bytes);
-    }
+    // What the name finally leads to decides. /dev/stdout and the like lead through links of
+    // /proc that name no file, so a stream is opened by its own name.
+    bool exists = ::stat(path.c_str(), &info) == 0;
+    bool no_temp = false;
+    int err = path.empty() ? ENOENT : 0;
+    if (err == 0 && exists && S_ISDIR(info.st_mode))
+        err = EISDIR;
+    else if (err == 0 && exists && !S_ISREG(info.st_mode))
+        err = WriteIntoStream(path, bytes);
+    else if (err == 0 && (err = FollowLinks(target, exists, info)) == 0)
+        err = exists && !S_ISREG(info.st_mode)
+                  ? EINVAL
+                  : ReplaceRegular(target, exists, info, bytes, no_temp);
     if (err == 0) return true;
-    error = FileErrorNo(exists ? "write" : "create", path, err);
+    if (exists && S_ISFIFO(info.st_mode) && err == ENXIO)
+        error = FileError("write", path, "No program reads from the pipe.");
+    else if (exists && no_temp)
+        // The file itself may well be writable; what failed is making its replacement.
+        error = FileError("write", path,
+                          "No new file can be made in its folder (" +
+                              std::string(std::strerror(err)) + ").");
+    else
+        error = FileErrorNo(exists ? "write" : "create", path, err);
     return false;
 }
 
