@@ -168,9 +168,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     if (err == 0) return true;
     if (exists && S_ISFIFO(info.st_mode) && err == ENXIO)
         error = FileError("write", path, "No program reads from the pipe.");
-    else if (exists && no_temp)
-        // The file itself may well be writable; what failed is making its replacement.
-        error = FileError("write", path,
+    else if (no_temp && ::stat(FolderOf(target).c_str(), &info) == 0)
+        // The folder is there, and the file itself may well be writable; what failed is
+        // making a file beside it (a read-only folder, or one like /proc that takes none).
+        error = FileError(exists ? "write" : "create", path,
                           "No new file can be made in its folder (" +
                               std::string(std::strerror(err)) + ").");
     else

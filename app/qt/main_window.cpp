@@ -152,6 +152,10 @@ void MainWindow::takeOutRotor(int slot) {
 
 void MainWindow::ReadSettingsFromStore() {
     if (settings_path_.isEmpty()) settings_path_ = SettingsFilePath();
+    if (settings_path_.isEmpty()) {  // nowhere to keep them: the defaults, and a word at close
+        machine_.ApplySettings();
+        return;
+    }
     std::string error;
     // ReadSettingsFile leaves every setting it could not reach at its default.
     if (!ReadSettingsFile(settings_path_.toStdString(), machine_.settings, &text_font_, error))
@@ -175,6 +179,11 @@ void MainWindow::applyMachineModel() {
 }
 
 bool MainWindow::saveSettings() {
+    if (settings_path_.isEmpty()) {
+        report_error_(QStringLiteral("The settings could not be saved. There is no home folder "
+                                     "to keep them in (HOME is not set)."));
+        return false;
+    }
     const SaveOutcome outcome =
         SaveSettingsFile(settings_path_.toStdString(), machine_.settings, text_font_);
     if (!outcome.damaged_copy.empty())

@@ -27,13 +27,19 @@ QString SettingsFilePathIn(const QString& programDir, const QString& userConfigD
     if (!IsInstalledCopy(programDir) &&
         (QFileInfo::exists(beside) || (folder.isDir() && folder.isWritable())))
         return beside;
+    if (userConfigDir.isEmpty()) return {};
     QDir().mkpath(userConfigDir);
     return QDir(userConfigDir).filePath(QString::fromLatin1(kSettingsFileName));
 }
 
 QString SettingsFilePath() {
-    return SettingsFilePathIn(QCoreApplication::applicationDirPath(),
-                              QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    // Without a home the toolkit would fall back to the root folder ("//.config"); there the
+    // settings have no place of the user's own, and none is made.
+    const bool homeless = qEnvironmentVariableIsEmpty("HOME") &&
+                          qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME");
+    const QString userDir =
+        homeless ? QString() : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return SettingsFilePathIn(QCoreApplication::applicationDirPath(), userDir);
 }
 
 }  // namespace q417

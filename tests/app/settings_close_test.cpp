@@ -86,7 +86,8 @@ TEST(SettingsClose, SettingsThatCannotBeWrittenAreStillReadAndTheReasonGiven) {
         std::string error;
         const bool read = ReadSettingsFile(path, s, nullptr, error) && s.Rod == 2;
         const SaveOutcome out = SaveSettingsFile(path, s, FontRecord{});
-        return read && !out.saved && out.error == "Cannot write file \"" + path + "\". Permission denied";
+        return read && !out.saved &&
+               out.error == "Cannot write file \"" + path + "\". Permission denied";
     }));
     // A first start in a folder that takes nothing: defaults, and the close says why.
     EXPECT_TRUE(AsUnprivilegedChild([&] {

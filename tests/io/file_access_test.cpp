@@ -166,7 +166,8 @@ TEST_F(FileAccess, ReadOnlyFilesAndFoldersAreRefused) {
                    e1 == "Cannot write file \"" + P("ro/in.key") +
                              "\". No new file can be made in its folder (Permission denied)." &&
                    !WriteFileAtomically(P("ro/new.key"), "x", e2) &&
-                   e2 == "Cannot create file \"" + P("ro/new.key") + "\". Permission denied" &&
+                   e2 == "Cannot create file \"" + P("ro/new.key") +
+                             "\". No new file can be made in its folder (Permission denied)." &&
                    // The folder would allow a rename; the file's own permission says no.
                    !WriteFileAtomically(P("locked.key"), "x", e3) &&
                    e3 == "Cannot write file \"" + P("locked.key") + "\". Permission denied" &&
