@@ -150,25 +150,38 @@ std::string FileErrorNo(std::string_view verb, const std::string& path, int erro
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error) {
-    std::string target = path;
-    struct stat info {};
+    if (path.empty()) {
+        error = FileErrorNo("create", path, ENOENT);
+        return false;
+    }
     // What the name finally leads to decides. /dev/stdout and the like lead through links of
     // /proc that name no file, so a stream is opened by its own name.
-    bool exists = ::stat(path.c_str(), &info) == 0;
+    struct stat info {};
+    const bool seen = ::stat(path.c_str(), &info) == 0;
+    if (seen && !S_ISREG(info.st_mode)) {
+        const int err = S_ISDIR(info.st_mode) ? EISDIR : WriteIntoStream(path, bytes);
+        if (err == 0) return true;
+        error = S_ISFIFO(info.st_mode) && err == ENXIO
+                    ? FileError("write", path, "No program reads from the pipe.")
+                    : FileErrorNo("write", path, err);
+        return false;
+    }
+    std::string target = path;
+    bool exists = false;
+    int err = FollowLinks(target, exists, info);
+    if (err == 0 && seen && !exists) {
+        // A link of /proc to a deleted or in-memory file names nothing a replacement could
+        // take; following it would make a new file somewhere else.
+        error = FileError("write", path, "It has no name in any folder (a deleted file).");
+        return false;
+    }
     bool no_temp = false;
-    int err = path.empty() ? ENOENT : 0;
-    if (err == 0 && exists && S_ISDIR(info.st_mode))
-        err = EISDIR;
-    else if (err == 0 && exists && !S_ISREG(info.st_mode))
-        err = WriteIntoStream(path, bytes);
-    else if (err == 0 && (err = FollowLinks(target, exists, info)) == 0)
-        err = exists && !S_ISREG(info.st_mode)
-                  ? EINVAL
-                  : ReplaceRegular(target, exists, info, bytes, no_temp);
+    if (err == 0)
+        err = exists && !S_ISREG(info.st_mode) ? EINVAL
+                                               : ReplaceRegular(target, exists, info, bytes, no_temp);
     if (err == 0) return true;
-    if (exists && S_ISFIFO(info.st_mode) && err == ENXIO)
-        error = FileError("write", path, "No program reads from the pipe.");
-    else if (no_temp && ::stat(FolderOf(target).c_str(), &info) == 0)
+    struct stat folder {};
+    if (no_temp && ::stat(FolderOf(target).c_str(), &folder) == 0)
         // The folder is there, and the file itself may well be writable; what failed is
         // making a file beside it (a read-only folder, or one like /proc that takes none).
         error = FileError(exists ? "write" : "create", path,
