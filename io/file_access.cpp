@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -42,7 +43,8 @@ int FollowLinks(std::string& path, bool& exists, struct stat& info) {
             exists = true;
             return 0;
         }
-        std::vector<char> target(std::size_t(info.st_size > 0 ? info.st_size : 255) + 1);
+        // Not st_size: the links of /proc report a size that is not their target's length.
+        std::vector<char> target(PATH_MAX + 1);
         const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
         if (n < 0) return errno;
         if (std::size_t(n) >= target.size()) return ENAMETOOLONG;
