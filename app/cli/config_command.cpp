@@ -12,7 +12,10 @@ int RunConfig(const std::vector<std::string>& args) {
     std::vector<std::string> lines;
     std::string error;
     if (!DescribeSettingsFile(args[0], lines, error))
-        throw FailedError("cannot read settings file \"" + args[0] + "\": " + error);
+        // A message from the file layer names the file already.
+        throw FailedError(error.rfind("Cannot ", 0) == 0
+                              ? error
+                              : "cannot read settings file \"" + args[0] + "\": " + error);
     for (const std::string& line : lines) WriteOutput(line + "\n");
     return 0;
 }
