@@ -90,8 +90,8 @@ void ConfigStore::Lock() {
     struct stat info {};
     const bool exists = ::stat(path_.c_str(), &info) == 0;
     const std::string lock_path = path_ + ".lock";
-    lock_fd_ = ::open(lock_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK,
-                      0666);
+    lock_fd_ =
+        ::open(lock_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
     if (lock_fd_ < 0) throw ConfigError(FileErrorNo(exists ? "write" : "create", path_, errno));
     // Another copy of the program closing at the same moment holds it only briefly.
     for (int tries = 0; ::flock(lock_fd_, LOCK_EX | LOCK_NB) != 0; ++tries) {
@@ -175,8 +175,8 @@ bool ConfigStore::NameIs(size_t header, size_t field, std::string_view name) con
     name = FieldName(name);
     for (size_t i = 0; i <= name.size() && i < kNameFieldSize; ++i) {
         const size_t k = field + i;
-        const uint8_t stored = uint8_t(bytes_[header + k] ^
-                                       uint8_t(kScrambleKey[(k - 1) % kScrambleKey.size()]));
+        const uint8_t stored =
+            uint8_t(bytes_[header + k] ^ uint8_t(kScrambleKey[(k - 1) % kScrambleKey.size()]));
         if (i == name.size()) return stored == 0;
         if (stored == 0 || FoldCase(stored) != FoldCase(uint8_t(name[i]))) return false;
     }

@@ -119,8 +119,8 @@ bool Utf8ToCp1251Stream::Fail(std::string message, std::string& error) {
 
 // Completes the character held back from the last piece with the first bytes of this one.
 // Returns with carry_ empty, or still waiting for bytes when the piece ran out.
-bool Utf8ToCp1251Stream::DecodeCarry(std::string_view& piece, std::string& out,
-                                     std::string& error, bool last) {
+bool Utf8ToCp1251Stream::DecodeCarry(std::string_view& piece, std::string& out, std::string& error,
+                                     bool last) {
     while (!carry_.empty()) {
         const std::size_t len = SequenceLength(static_cast<unsigned char>(carry_[0]));
         if (len == 0) return Fail(InvalidAt(offset_), error);

@@ -90,7 +90,7 @@ private:
     bool Fail(std::string message, std::string& error);
     bool DecodeCarry(std::string_view& piece, std::string& out, std::string& error, bool last);
 
-    std::string carry_;  // bytes of a split character, or the first bytes of the text
+    std::string carry_;              // bytes of a split character, or the first bytes of the text
     unsigned long long offset_ = 0;  // offset of carry_'s first byte, or of the next piece
     bool at_start_ = true;
     bool failed_ = false;

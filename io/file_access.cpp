@@ -179,16 +179,17 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     }
     bool no_temp = false;
     if (err == 0)
-        err = exists && !S_ISREG(info.st_mode) ? EINVAL
-                                               : ReplaceRegular(target, exists, info, bytes, no_temp);
+        err = exists && !S_ISREG(info.st_mode)
+                  ? EINVAL
+                  : ReplaceRegular(target, exists, info, bytes, no_temp);
     if (err == 0) return true;
     struct stat folder {};
     if (no_temp && ::stat(FolderOf(target).c_str(), &folder) == 0)
         // The folder is there, and the file itself may well be writable; what failed is
         // making a file beside it (a read-only folder, or one like /proc that takes none).
-        error = FileError(exists ? "write" : "create", path,
-                          "No new file can be made in its folder (" +
-                              std::string(std::strerror(err)) + ").");
+        error = FileError(
+            exists ? "write" : "create", path,
+            "No new file can be made in its folder (" + std::string(std::strerror(err)) + ").");
     else
         error = FileErrorNo(exists ? "write" : "create", path, err);
     return false;
@@ -215,9 +216,9 @@ int OpenRegularFile(const std::string& path, std::string& error) {
         const int err = errno;
         const bool folder = S_ISDIR(info.st_mode);
         ::close(fd);
-        error = folder ? FileErrorNo("open", path, EISDIR)
-                       : info.st_mode ? FileError("open", path, kNotRegular)
-                                      : FileErrorNo("open", path, err);
+        error = folder         ? FileErrorNo("open", path, EISDIR)
+                : info.st_mode ? FileError("open", path, kNotRegular)
+                               : FileErrorNo("open", path, err);
         return -1;
     }
     return fd;
@@ -238,7 +239,8 @@ bool ReadUpTo(const std::string& path, std::size_t limit, bool whole, std::strin
     if (err == 0 && whole) bytes.reserve(std::size_t(info.st_size));
     char buffer[1 << 16];
     while (err == 0 && bytes.size() <= limit) {
-        const std::size_t want = whole ? sizeof buffer : std::min(sizeof buffer, limit - bytes.size());
+        const std::size_t want =
+            whole ? sizeof buffer : std::min(sizeof buffer, limit - bytes.size());
         if (want == 0) break;
         const long n = ReadSome(fd, buffer, want);
         if (n < 0) err = errno;

@@ -180,16 +180,18 @@ void MainWindow::applyMachineModel() {
 
 bool MainWindow::saveSettings() {
     if (settings_path_.isEmpty()) {
-        report_error_(QStringLiteral("The settings could not be saved. There is no home folder "
-                                     "to keep them in (HOME is not set)."));
+        report_error_(
+            QStringLiteral("The settings could not be saved. There is no home folder "
+                           "to keep them in (HOME is not set)."));
         return false;
     }
     const SaveOutcome outcome =
         SaveSettingsFile(settings_path_.toStdString(), machine_.settings, text_font_);
     if (!outcome.damaged_copy.empty())
-        report_error_(QStringLiteral("The settings file \"%1\" was damaged. It was kept as "
-                                     "\"%2\", and the settings were written to a fresh file.")
-                          .arg(settings_path_, QString::fromLocal8Bit(outcome.damaged_copy.c_str())));
+        report_error_(
+            QStringLiteral("The settings file \"%1\" was damaged. It was kept as "
+                           "\"%2\", and the settings were written to a fresh file.")
+                .arg(settings_path_, QString::fromLocal8Bit(outcome.damaged_copy.c_str())));
     if (!outcome.saved)
         report_error_(QStringLiteral("The settings could not be saved. ") +
                       QString::fromLocal8Bit(outcome.error.c_str()));

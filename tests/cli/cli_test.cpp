@@ -244,7 +244,8 @@ Result Shell(const std::string& command) {
     fs::create_directories(TestDir());
     const int raw = std::system((command + " 2>" + err.string()).c_str());
     std::ifstream f(err, std::ios::binary);
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "", std::string(std::istreambuf_iterator<char>(f), {})};
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "",
+            std::string(std::istreambuf_iterator<char>(f), {})};
 }
 
 // The output the window's loader and start key give for the whole text (Windows-1251).
@@ -296,7 +297,8 @@ TEST(CliFeed, WriteFailuresExitOneWithTheReason) {
           cli + " config " + ini, cli + " --help"}) {
         const Result r = Shell(command + " >/dev/full");
         EXPECT_EQ(r.status, 1) << command;
-        EXPECT_EQ(r.err, "q417-cli: Cannot write file \"standard output\". No space left on device\n")
+        EXPECT_EQ(r.err,
+                  "q417-cli: Cannot write file \"standard output\". No space left on device\n")
             << command;
     }
 }

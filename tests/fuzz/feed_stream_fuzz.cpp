@@ -67,8 +67,7 @@ Run Whole(const q417::MachineSettings& settings, std::string_view text) {
     return {printer.OutputText(), m.settings.Tech, m.rotors.Slot(1).Position};
 }
 
-Run Streamed(const q417::MachineSettings& settings,
-             const std::vector<std::string_view>& pieces) {
+Run Streamed(const q417::MachineSettings& settings, const std::vector<std::string_view>& pieces) {
     q417::Machine m;
     m.settings = settings;
     m.StartUp();
@@ -82,7 +81,8 @@ Run Streamed(const q417::MachineSettings& settings,
         printer.ClearTexts();
     }
     feed.Finish();
-    Require(!m.state.InputTextLoaded && !m.state.AutoRun, "a finished text leaves the machine idle");
+    Require(!m.state.InputTextLoaded && !m.state.AutoRun,
+            "a finished text leaves the machine idle");
     Require(printer.InputText().empty(), "nothing is echoed while a text runs");
     run.output += printer.OutputText();
     run.tech = m.settings.Tech;

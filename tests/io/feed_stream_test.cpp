@@ -111,8 +111,13 @@ TEST(StreamFeed, PiecesFeedExactlyAsTheWholeText) {
         return bytes;
     };
     const std::string texts[] = {
-        cp("АБ*ВГ\r\nДЕ\nЖЗ\rИК\r\n"), cp("\r\n\r\n*\n\r*"), cp("ОДНА СТРОКА\r"),
-        cp("*"),  cp("\n"), "", cp("A B*C D\r\r\nЯ"),
+        cp("АБ*ВГ\r\nДЕ\nЖЗ\rИК\r\n"),
+        cp("\r\n\r\n*\n\r*"),
+        cp("ОДНА СТРОКА\r"),
+        cp("*"),
+        cp("\n"),
+        "",
+        cp("A B*C D\r\r\nЯ"),
     };
     MachineSettings decipher, ten_keys, latin;
     decipher.Rod = 2;

@@ -1,7 +1,7 @@
 #include "io/file_access.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -123,6 +123,16 @@ TEST_F(FileAccess, StreamsAreWrittenIntoAndNeverReplaced) {
     EXPECT_FALSE(WriteFileAtomically(P("full"), "x", error));
     EXPECT_EQ(error, "Cannot write file \"" + P("full") + "\". No space left on device");
     EXPECT_TRUE(fs::is_symlink(P("full")));
+
+    // An open file whose name is gone: its /proc link leads nowhere a new file may go.
+    const int fd = ::open(P("gone").c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ::unlink(P("gone").c_str());
+    const std::string proc = "/proc/self/fd/" + std::to_string(fd);
+    EXPECT_FALSE(WriteFileAtomically(proc, "x", error));
+    EXPECT_EQ(error,
+              "Cannot write file \"" + proc + "\". It has no name in any folder (a deleted file).");
+    ::close(fd);
 
     fs::create_directory(dir / "folder");
     EXPECT_FALSE(WriteFileAtomically(P("folder"), "x", error));
