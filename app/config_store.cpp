@@ -1,6 +1,7 @@
 #include "app/config_store.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +9,8 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+
+#include "io/file_access.h"
 
 namespace q417 {
 
@@ -43,16 +46,6 @@ uint8_t FoldCase(uint8_t c) {
     return c;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return FoldCase(uint8_t(x)) == FoldCase(uint8_t(y));
-           });
-}
-
-std::string Quoted(const char* format, const std::string& path, const char* reason) {
-    return std::string(format) + " \"" + path + "\". " + reason;
-}
-
 }  // namespace
 
 std::vector<uint8_t> EncodeRecordHeader(const RecordHeader& header) {
@@ -77,29 +70,94 @@ RecordHeader DecodeRecordHeader(std::span<const uint8_t, kRecordHeaderSize> byte
 
 ConfigStore::ConfigStore(std::string path, Access access)
     : path_(std::move(path)), read_only_(access == Access::ReadOnly) {
-    // Non-blocking so that a pipe or device given by mistake cannot stall the open.
-    const int flags = (read_only_ ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NONBLOCK;
-    fd_ = ::open(path_.c_str(), flags);
-    if (fd_ < 0 && errno == ENOENT && !read_only_) {
-        fd_ = ::open(path_.c_str(), flags | O_CREAT, 0666);
-        if (fd_ < 0) Fail("Cannot create file", errno);
-    }
-    if (fd_ < 0) Fail("Cannot open file", errno);
-    struct stat info {};
-    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const int error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
-        ::close(fd_);
-        fd_ = -1;
-        Fail("Cannot open file", error);
+    if (!read_only_) Lock();
+    try {
+        Load();
+    } catch (...) {
+        if (lock_fd_ >= 0) ::close(lock_fd_);
+        throw;
     }
 }
 
 ConfigStore::~ConfigStore() {
-    if (fd_ >= 0) ::close(fd_);
+    if (lock_fd_ >= 0) ::close(lock_fd_);  // closing releases the lock
 }
 
-void ConfigStore::Fail(const char* what, int error) const {
-    throw ConfigError(Quoted(what, path_, std::strerror(error)));
+// An advisory lock on a file beside the settings, never on the settings file itself: that one
+// is replaced by every write, and a lock on the replaced file would guard nothing. The kernel
+// drops the lock when its holder dies.
+void ConfigStore::Lock() {
+    struct stat info {};
+    const bool exists = ::stat(path_.c_str(), &info) == 0;
+    const std::string lock_path = path_ + ".lock";
+    lock_fd_ =
+        ::open(lock_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
+    if (lock_fd_ < 0) throw ConfigError(FileErrorNo(exists ? "write" : "create", path_, errno));
+    // Another copy of the program closing at the same moment holds it only briefly.
+    for (int tries = 0; ::flock(lock_fd_, LOCK_EX | LOCK_NB) != 0; ++tries) {
+        const int err = errno;
+        if ((err != EWOULDBLOCK && err != EINTR) || tries >= 500) {
+            ::close(lock_fd_);
+            lock_fd_ = -1;
+            throw ConfigError(err == EWOULDBLOCK
+                                  ? FileError("write", path_, "Another program is writing it.")
+                                  : FileErrorNo("write", path_, err));
+        }
+        ::usleep(20000);
+    }
+}
+
+void ConfigStore::Load() {
+    std::string bytes, error;
+    if (!ReadWholeFile(path_, kLargestSettingsFile, bytes, error)) {
+        struct stat info {};
+        if (read_only_ || ::lstat(path_.c_str(), &info) == 0) throw ConfigError(error);
+        if (!WriteFileAtomically(path_, {}, error)) throw ConfigError(error);
+    }
+    bytes_.assign(bytes.begin(), bytes.end());
+    Index();
+}
+
+// Finds the whole headers from the start up to the end of the file, a fragment shorter than a
+// header, or a bad header (a negative size is as bad as a wrong marker: it would send the scan
+// backwards).
+void ConfigStore::Index() {
+    entries_.clear();
+    damaged_ = false;
+    size_t at = 0;
+    while (bytes_.size() - at >= kRecordHeaderSize) {
+        std::array<uint8_t, kRecordHeaderSize> header{};
+        std::copy_n(bytes_.begin() + ptrdiff_t(at), kRecordHeaderSize, header.begin());
+        Decode(header);
+        const int32_t marker = GetInt32(&header[0]);
+        const int32_t size = GetInt32(&header[76]);
+        if (marker != kRecordMarker || size < 0) {
+            damaged_ = true;
+            return;
+        }
+        entries_.push_back({at, size});
+        if (bytes_.size() - at - kRecordHeaderSize <= size_t(size)) return;
+        at += kRecordHeaderSize + size_t(size);
+    }
+}
+
+void ConfigStore::StartAfresh() {
+    RequireWritable();
+    bytes_.clear();
+    Index();
+    Changed();
+}
+
+void ConfigStore::Changed() {
+    if (!deferred_) CommitWrites();
+}
+
+void ConfigStore::CommitWrites() {
+    RequireWritable();
+    deferred_ = false;
+    std::string error;
+    const std::string_view bytes(reinterpret_cast<const char*>(bytes_.data()), bytes_.size());
+    if (!WriteFileAtomically(path_, bytes, error)) throw ConfigError(error);
 }
 
 void ConfigStore::Decode(std::span<uint8_t> buffer) {
@@ -107,93 +165,69 @@ void ConfigStore::Decode(std::span<uint8_t> buffer) {
         buffer[i] ^= uint8_t(kScrambleKey[(i - 1) % kScrambleKey.size()]);
 }
 
-int64_t ConfigStore::FileSize() const {
-    struct stat info {};
-    if (::fstat(fd_, &info) != 0) Fail("Cannot read file", errno);
-    return info.st_size;
-}
-
-size_t ConfigStore::ReadAt(int64_t offset, std::span<uint8_t> buffer) const {
-    size_t done = 0;
-    while (done < buffer.size()) {
-        const ssize_t n = ::pread(fd_, buffer.data() + done, buffer.size() - done, offset + done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) Fail("Cannot read file", errno);
-        if (n == 0) break;
-        done += size_t(n);
-    }
-    return done;
-}
-
-void ConfigStore::WriteAt(int64_t offset, std::span<const uint8_t> buffer) {
-    size_t done = 0;
-    while (done < buffer.size()) {
-        const ssize_t n = ::pwrite(fd_, buffer.data() + done, buffer.size() - done, offset + done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) Fail("Cannot write file", n < 0 ? errno : ENOSPC);
-        done += size_t(n);
-    }
-}
-
-void ConfigStore::Truncate(int64_t size) {
-    if (::ftruncate(fd_, size) != 0) Fail("Cannot write file", errno);
-}
-
 void ConfigStore::RequireWritable() const {
-    if (read_only_)
-        throw ConfigError(Quoted("Cannot write file", path_, "It is open for reading only."));
+    if (read_only_) throw ConfigError(FileError("write", path_, "It is open for reading only."));
 }
 
-// Reads the header at the current position and leaves the position after it. False at the
-// end of the records (no room left for a whole header).
-bool ConfigStore::NextHeader(RecordHeader& header) {
-    std::array<uint8_t, kRecordHeaderSize> bytes{};
-    if (ReadAt(position_, bytes) < bytes.size()) return false;
-    Decode(bytes);
-    header = DecodeRecordHeader(bytes);
-    // A negative size would send the scan backwards for ever; it is as damaged as a bad marker.
-    if (header.Marker != kRecordMarker || header.DataSize < 0)
-        throw ConfigError(kInvalidFileFormat);
-    position_ += int64_t(kRecordHeaderSize);
-    return true;
+// Compares a stored name field with a wanted name without unscrambling the whole header: a
+// field's byte at header offset k was XORed with key byte (k - 1) mod 29.
+bool ConfigStore::NameIs(size_t header, size_t field, std::string_view name) const {
+    name = FieldName(name);
+    for (size_t i = 0; i <= name.size() && i < kNameFieldSize; ++i) {
+        const size_t k = field + i;
+        const uint8_t stored =
+            uint8_t(bytes_[header + k] ^ uint8_t(kScrambleKey[(k - 1) % kScrambleKey.size()]));
+        if (i == name.size()) return stored == 0;
+        if (stored == 0 || FoldCase(stored) != FoldCase(uint8_t(name[i]))) return false;
+    }
+    return true;  // the name fills all 36 bytes of a field without a terminator
+}
+
+const ConfigStore::Entry* ConfigStore::Find(std::string_view section, std::string_view key) const {
+    for (const Entry& e : entries_)
+        if (NameIs(e.header, 4, section) && NameIs(e.header, 4 + kNameFieldSize, key)) return &e;
+    if (damaged_) throw ConfigError(kInvalidFileFormat);
+    return nullptr;
+}
+
+std::span<const uint8_t> ConfigStore::DataOf(const Entry& e) const {
+    const size_t start = e.header + kRecordHeaderSize;
+    const size_t n = std::min(size_t(e.size), bytes_.size() - start);
+    return std::span(bytes_).subspan(start, n);
 }
 
 bool ConfigStore::FindRecord(std::string_view section, std::string_view key, RecordHeader* found) {
-    section = FieldName(section);
-    key = FieldName(key);
-    position_ = 0;
-    RecordHeader header;
-    while (NextHeader(header)) {
-        if (SameName(header.Section, section) && SameName(header.Key, key)) {
-            if (found) *found = std::move(header);
-            return true;
-        }
-        position_ += header.DataSize;
+    const Entry* e = Find(section, key);
+    if (!e) return false;
+    if (found) {
+        std::array<uint8_t, kRecordHeaderSize> header{};
+        std::copy_n(bytes_.begin() + ptrdiff_t(e->header), kRecordHeaderSize, header.begin());
+        Decode(header);
+        *found = DecodeRecordHeader(header);
     }
-    return false;
+    return true;
 }
 
 int32_t ConfigStore::ReadBuffer(std::string_view section, std::string_view key,
                                 std::span<uint8_t> destination) {
-    RecordHeader header;
-    if (!FindRecord(section, key, &header)) return -1;
-    const auto wanted = destination.first(std::min(destination.size(), size_t(header.DataSize)));
-    const size_t delivered = ReadAt(position_, wanted);
+    const Entry* e = Find(section, key);
+    if (!e) return -1;
+    const std::span<const uint8_t> data = DataOf(*e);
+    const size_t n = std::min(destination.size(), data.size());
+    std::copy_n(data.begin(), n, destination.begin());
     // The key stream runs from the record's first byte, so its leading bytes decode alone.
-    Decode(wanted.first(delivered));
-    return int32_t(delivered);
+    Decode(destination.first(n));
+    return int32_t(n);
 }
 
 int32_t ConfigStore::ReadStream(std::string_view section, std::string_view key,
                                 std::vector<uint8_t>& stream) {
-    RecordHeader header;
-    if (!FindRecord(section, key, &header)) return -1;
-    // Never more than the file still holds, whatever size a damaged header claims.
-    const int64_t available = std::max<int64_t>(0, FileSize() - position_);
-    stream.assign(size_t(std::min<int64_t>(header.DataSize, available)), 0);
-    stream.resize(ReadAt(position_, stream));
+    const Entry* e = Find(section, key);
+    if (!e) return -1;
+    const std::span<const uint8_t> data = DataOf(*e);
+    stream.assign(data.begin(), data.end());
     Decode(stream);
-    return header.DataSize;
+    return e->size;
 }
 
 int32_t ConfigStore::ReadInteger(std::string_view section, std::string_view key, int32_t fallback) {
@@ -217,67 +251,61 @@ bool ConfigStore::ReadFont(std::string_view section, std::string_view key, FontR
 
 void ConfigStore::DeleteRecord(std::string_view section, std::string_view key) {
     RequireWritable();
+    // Finding every copy scans to the end, so a damaged file is refused before anything
+    // changes.
+    if (damaged_) throw ConfigError(kInvalidFileFormat);
     // The machine never stores a name twice, but a file from elsewhere may; a duplicate left
     // behind would come back in place of the value written next.
-    while (DeleteFirst(section, key)) {
-    }
+    bool any = false;
+    while (DeleteFirst(section, key)) any = true;
+    if (any) Changed();
 }
 
 bool ConfigStore::DeleteFirst(std::string_view section, std::string_view key) {
-    RecordHeader header;
-    if (!FindRecord(section, key, &header)) return false;
-    const int64_t start = position_ - int64_t(kRecordHeaderSize);
-    const int64_t end = position_ + header.DataSize;
-    const int64_t size = FileSize();
-    // A record cut short by the end of the file is simply dropped; cutting the file by its
-    // claimed size would also take away records before it.
-    if (end >= size) {
-        Truncate(start);
-        return true;
-    }
-    std::vector<uint8_t> chunk(64 * 1024);
-    for (int64_t from = end, to = start; from < size;) {
-        const size_t n = ReadAt(
-            from,
-            std::span(chunk).first(size_t(std::min<int64_t>(int64_t(chunk.size()), size - from))));
-        if (n == 0) break;
-        WriteAt(to, std::span(chunk).first(n));
-        from += int64_t(n);
-        to += int64_t(n);
-    }
-    Truncate(size - (end - start));
+    const Entry* e = Find(section, key);
+    if (!e) return false;
+    const size_t index = size_t(e - entries_.data());
+    const size_t start = e->header;
+    // A record cut short by the end of the file is simply dropped with what follows.
+    const size_t end = std::min(bytes_.size(), start + kRecordHeaderSize + size_t(e->size));
+    bytes_.erase(bytes_.begin() + ptrdiff_t(start), bytes_.begin() + ptrdiff_t(end));
+    entries_.erase(entries_.begin() + ptrdiff_t(index));
+    for (size_t i = index; i < entries_.size(); ++i) entries_[i].header -= end - start;
     return true;
-}
-
-int64_t ConfigStore::EndOfRecords() {
-    position_ = 0;
-    const int64_t size = FileSize();
-    RecordHeader header;
-    while (NextHeader(header)) {
-        if (position_ + header.DataSize > size) return position_ - int64_t(kRecordHeaderSize);
-        position_ += header.DataSize;
-    }
-    return position_;
 }
 
 int32_t ConfigStore::WriteBuffer(std::string_view section, std::string_view key,
                                  std::span<const uint8_t> data) {
+    RequireWritable();
+    if (damaged_) throw ConfigError(kInvalidFileFormat);
+    const bool deferred = deferred_;
+    deferred_ = true;  // the delete and the append reach the file as one change
     DeleteRecord(section, key);
+    deferred_ = deferred;
     // A new record must start where the scan will look for it. Bytes after the last whole
     // record (a fragment, or a record the end of the file cut short) would hide it, so they go.
-    const int64_t at = EndOfRecords();
-    if (at < FileSize()) Truncate(at);
+    size_t at = 0;
+    if (!entries_.empty()) {
+        const Entry& last = entries_.back();
+        at = last.header + kRecordHeaderSize + size_t(last.size) <= bytes_.size()
+                 ? last.header + kRecordHeaderSize + size_t(last.size)
+                 : last.header;
+        if (at == last.header) entries_.pop_back();
+    }
+    bytes_.resize(at);
     RecordHeader header;
     header.Section = std::string(section);
     header.Key = std::string(key);
     header.DataSize = int32_t(data.size());
     std::vector<uint8_t> bytes = EncodeRecordHeader(header);
     Encode(bytes);
-    WriteAt(at, bytes);
+    bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
     // Scramble a copy: the caller's data stays as it was.
     bytes.assign(data.begin(), data.end());
     Encode(bytes);
-    WriteAt(at + int64_t(kRecordHeaderSize), bytes);
+    bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+    entries_.push_back({at, int32_t(data.size())});
+    Changed();
     return int32_t(bytes.size());
 }
 
@@ -299,17 +327,18 @@ void ConfigStore::WriteFont(std::string_view section, std::string_view key,
 
 void ConfigStore::ForEachRecord(
     const std::function<void(const RecordHeader&, std::span<const uint8_t>)>& visit) {
-    position_ = 0;
-    RecordHeader header;
     std::vector<uint8_t> data;
-    while (NextHeader(header)) {
-        const int64_t available = std::max<int64_t>(0, FileSize() - position_);
-        data.assign(size_t(std::min<int64_t>(header.DataSize, available)), 0);
-        data.resize(ReadAt(position_, data));
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        std::array<uint8_t, kRecordHeaderSize> header{};
+        std::copy_n(bytes_.begin() + ptrdiff_t(entries_[i].header), kRecordHeaderSize,
+                    header.begin());
+        Decode(header);
+        const std::span<const uint8_t> stored = DataOf(entries_[i]);
+        data.assign(stored.begin(), stored.end());
         Decode(data);
-        visit(header, data);
-        position_ += header.DataSize;
+        visit(DecodeRecordHeader(header), data);
     }
+    if (damaged_) throw ConfigError(kInvalidFileFormat);
 }
 
 }  // namespace q417

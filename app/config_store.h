@@ -42,29 +42,46 @@ std::vector<uint8_t> EncodeRecordHeader(const RecordHeader& header);
 RecordHeader DecodeRecordHeader(std::span<const uint8_t, kRecordHeaderSize> bytes);
 
 // The settings file: a plain run of keyed records, each an 80-byte header and its data, both
-// scrambled. The file stays open for the life of the store and every write goes straight to
-// it. Section and key names are matched ignoring letter case; a lookup takes the first match.
-// A header whose marker is wrong (or whose size is negative) stops any lookup that reaches it
-// with ConfigError(kInvalidFileFormat); records before it stay readable.
+// scrambled. The store reads the whole file when it opens and keeps it in memory, so every
+// lookup and change costs one pass over memory, not over the disk. Each change replaces the
+// file whole (WriteFileAtomically), unless writes are deferred; then CommitWrites writes them
+// all at once. Section and key names are matched ignoring letter case; a lookup takes the
+// first match. A header whose marker is wrong (or whose size is negative) stops any lookup
+// that reaches it with ConfigError(kInvalidFileFormat); records before it stay readable, and
+// nothing in a damaged file is ever changed.
 class ConfigStore {
 public:
     enum class Access { ReadWrite, ReadOnly };
 
-    // ReadWrite opens the file for reading and writing, creating it empty when missing.
-    // ReadOnly never creates or changes anything; writes then fail with ConfigError.
+    // ReadWrite takes the settings file's lock (the file NAME.lock beside it, so that one
+    // program at a time changes the file, waiting a few seconds for another to finish), then
+    // reads the file, creating it empty when missing. ReadOnly only reads the file: it never
+    // creates, locks or changes anything, and writes fail with ConfigError.
     explicit ConfigStore(std::string path, Access access = Access::ReadWrite);
     ~ConfigStore();
     ConfigStore(const ConfigStore&) = delete;
     ConfigStore& operator=(const ConfigStore&) = delete;
 
     const std::string& FileName() const { return path_; }
+    // The file's bytes as they were read or last written.
+    const std::vector<uint8_t>& FileBytes() const { return bytes_; }
+    // A bad header stands somewhere in the file.
+    bool Damaged() const { return damaged_; }
+    // Forgets every record, a damaged file's included: the next commit writes only what is
+    // written from now on.
+    void StartAfresh();
+
+    // Changes stay in memory until CommitWrites, which replaces the file once.
+    void DeferWrites() { deferred_ = true; }
+    bool WritesDeferred() const { return deferred_; }
+    void CommitWrites();
 
     // The XOR scrambling of one buffer: byte 0 stays, byte i is XORed with key byte (i-1)
     // mod 29. Each buffer starts the key stream afresh, so it is its own inverse.
     static void Decode(std::span<uint8_t> buffer);
     static void Encode(std::span<uint8_t> buffer) { Decode(buffer); }
 
-    // True when the record exists; the read position is then just after its header.
+    // True when the record exists; the header (unscrambled) is returned.
     bool FindRecord(std::string_view section, std::string_view key, RecordHeader* header = nullptr);
     // Reads the record's leading bytes into the destination (no more than it holds) and
     // unscrambles them. Returns the count the file delivered, or -1 without such a record.
@@ -91,26 +108,37 @@ public:
     void WriteFont(std::string_view section, std::string_view key, const FontRecord& font);
 
     // Visits every record from the start with its header and the data the file delivered
-    // (unscrambled), for listing a file; the visitor must not use the store. Throws at a bad header
-    // after visiting the earlier ones.
+    // (unscrambled), for listing a file. Throws at a bad header after visiting the earlier ones.
     void ForEachRecord(
         const std::function<void(const RecordHeader&, std::span<const uint8_t>)>& visit);
 
 private:
-    [[noreturn]] void Fail(const char* what, int error) const;
-    int64_t FileSize() const;
-    size_t ReadAt(int64_t offset, std::span<uint8_t> buffer) const;
-    void WriteAt(int64_t offset, std::span<const uint8_t> buffer);
-    void Truncate(int64_t size);
-    bool NextHeader(RecordHeader& header);
-    int64_t EndOfRecords();
+    // Where one whole header stands and the data size it claims.
+    struct Entry {
+        size_t header;
+        int32_t size;
+    };
+
+    void Lock();
+    void Load();
+    void Index();
+    void Changed();
+    const Entry* Find(std::string_view section, std::string_view key) const;
+    bool NameIs(size_t header, size_t field, std::string_view name) const;
+    std::span<const uint8_t> DataOf(const Entry& entry) const;
     bool DeleteFirst(std::string_view section, std::string_view key);
     void RequireWritable() const;
 
     std::string path_;
-    int fd_ = -1;
     bool read_only_ = false;
-    int64_t position_ = 0;
+    int lock_fd_ = -1;
+    bool deferred_ = false;
+    std::vector<uint8_t> bytes_;
+    std::vector<Entry> entries_;
+    bool damaged_ = false;
 };
+
+// The largest settings file read: far more than a machine ever writes.
+inline constexpr size_t kLargestSettingsFile = 64u << 20;
 
 }  // namespace q417

@@ -24,6 +24,26 @@ void ReadSettings(ConfigStore& store, MachineSettings& settings, FontRecord* fon
 // re-appended, so that the file keeps that order from the first close on.
 void SaveSettings(ConfigStore& store, const MachineSettings& settings, const FontRecord& font);
 
+// Start-up's reading of the settings file: missing, it gives the defaults; readable, it is
+// read (read-only, so a file or folder the user may not write is no obstacle). False with a
+// message naming the file when it cannot be read or is damaged; settings then holds what
+// could be read, with defaults for the rest.
+bool ReadSettingsFile(const std::string& path, MachineSettings& settings, FontRecord* font,
+                      std::string& error);
+
+// What became of the settings at close.
+struct SaveOutcome {
+    bool saved = false;
+    std::string error;         // why not, naming the file
+    std::string damaged_copy;  // where a damaged file was kept before a fresh one replaced it
+};
+
+// Closing's writing of the settings file, under its lock: read afresh, the fourteen records
+// written, the file replaced once. A damaged file is first copied whole to a free name
+// (NAME.damaged, then NAME.damaged.1, ...) and the settings go to a fresh file. Never throws.
+SaveOutcome SaveSettingsFile(const std::string& path, const MachineSettings& settings,
+                             const FontRecord& font);
+
 // For the command-line tool. Reads a settings file the way start-up does, without ever
 // creating or changing it, starting from the defaults. False with the message when the file is
 // missing or damaged (settings then holds what could be read, with defaults for the rest).

@@ -75,6 +75,27 @@ std::string Cp1251ToUtf8(std::string_view bytes);
 // returns false, leaves `out` empty and says where (byte offsets count from 0).
 bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string& error);
 
+// UTF-8 that arrives in pieces, decoded into Windows-1251 exactly as Utf8ToCp1251 decodes
+// the whole: a character split between two pieces is decoded once both are there, and an
+// error names the same byte, counted from the start of the text. A byte-order mark at the
+// very start is dropped, and offsets then count from after it.
+class Utf8ToCp1251Stream {
+public:
+    // Appends the piece's characters to `out`. After the first error every call fails.
+    bool Put(std::string_view piece, std::string& out, std::string& error);
+    // The end of the text: a character still waiting for its last bytes is an error.
+    bool Finish(std::string& out, std::string& error);
+
+private:
+    bool Fail(std::string message, std::string& error);
+    bool DecodeCarry(std::string_view& piece, std::string& out, std::string& error, bool last);
+
+    std::string carry_;              // bytes of a split character, or the first bytes of the text
+    unsigned long long offset_ = 0;  // offset of carry_'s first byte, or of the next piece
+    bool at_start_ = true;
+    bool failed_ = false;
+};
+
 // Well-formed UTF-8: no stray or missing continuation bytes, no overlong forms, no surrogates,
 // nothing above U+10FFFF.
 bool IsValidUtf8(std::string_view s);

@@ -63,6 +63,19 @@ void TextFeed::FeedText(Machine& machine, FeedHooks& hooks) {
         RunWithoutText(machine, hooks);
 }
 
+int32_t FeedCharacter(Machine& machine, unsigned char ch) {
+    CycleState& st = machine.state;
+    const MachineSettings& s = machine.settings;
+    if (ch == '*') st.AutoRun = false;
+    int32_t contact = ch == 0 ? 0 : ContactOfChar(ch, s.Module, s.Layot);
+    if (s.Rod == 2 && contact == kSpaceBar) contact = 0;  // spaces skipped when deciphering
+    if (contact > 0) {
+        st.InputContact = contact;
+        machine.KeyPressCycle();
+    }
+    return contact;
+}
+
 // The stop key is noticed only at the head of the loop: a character whose step had begun is
 // still fed. An asterisk ends the part of the text to be fed; with the ten-key alphabet the
 // asterisk is also the filler on contact 30 and is fed before the run stops.
@@ -71,15 +84,7 @@ void TextFeed::FeedLoadedText(Machine& machine, FeedHooks& hooks) {
     const MachineSettings& s = machine.settings;
     while (st.AutoRun && FeedPosition <= FeedLength) {
         hooks.ProcessEvents();
-        const unsigned char ch = CharAt(FeedPosition);
-        if (ch == '*') st.AutoRun = false;
-        int32_t contact = ch == 0 ? 0 : ContactOfChar(ch, s.Module, s.Layot);
-        if (s.Rod == 2 && contact == kSpaceBar) contact = 0;  // spaces skipped when deciphering
-        if (contact > 0) {
-            st.InputContact = contact;
-            machine.KeyPressCycle();
-            if (s.Sound) hooks.PlayStepToEnd();
-        }
+        if (FeedCharacter(machine, CharAt(FeedPosition)) > 0 && s.Sound) hooks.PlayStepToEnd();
         ++FeedPosition;
         hooks.Highlight(FeedPosition);
     }
@@ -100,6 +105,42 @@ void TextFeed::RunWithoutText(Machine& machine, FeedHooks& hooks) {
         if (st.AutoRun) machine.KeyPressCycle();
         if (s.Sound) hooks.PlayStepToEnd();
     }
+}
+
+StreamFeed::StreamFeed(Machine& machine, CharacterHook hook)
+    : machine_(machine), hook_(std::move(hook)) {
+    machine_.state.InputTextLoaded = true;
+}
+
+void StreamFeed::Put(std::string_view cp1251) {
+    for (const char c : cp1251) {
+        if (after_cr_) {
+            after_cr_ = false;
+            if (c == '\n') continue;
+        }
+        const bool line_break = c == '\r' || c == '\n';
+        if (break_pending_) {
+            Feed('\r');
+            Feed('\n');
+        }
+        break_pending_ = line_break;
+        after_cr_ = c == '\r';
+        if (!line_break) Feed(static_cast<unsigned char>(c));
+    }
+}
+
+void StreamFeed::Finish() {
+    break_pending_ = after_cr_ = false;
+    machine_.state.AutoRun = false;
+    machine_.state.InputTextLoaded = false;
+}
+
+// An asterisk stops the run after itself; the next character comes with the start key
+// pressed again.
+void StreamFeed::Feed(unsigned char ch) {
+    machine_.state.AutoRun = true;
+    const int32_t contact = FeedCharacter(machine_, ch);
+    if (hook_) hook_(ch, contact);
 }
 
 void LoadText(Machine& machine, Printer& printer, TextFeed& feed, std::string_view file_bytes) {

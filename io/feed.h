@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -62,6 +63,37 @@ private:
     unsigned char CharAt(int32_t position) const;
 
     std::string text_;
+};
+
+// One character of a loaded text, fed as the run loop feeds it: an asterisk ends the run
+// (AutoRun cleared) and is itself fed; carriage return and line feed count as spaces, which are
+// skipped when deciphering. Returns the contact pressed, 0 when none was.
+int32_t FeedCharacter(Machine& machine, unsigned char ch);
+
+// A text typed into the machine as it arrives, piece by piece, with the same effect as loading
+// the whole of it and pressing the start key again after every asterisk stop until it is used
+// up, but in memory that does not grow with the text. Lines are joined as JoinLines joins
+// them, also where a CR LF is split between two pieces, and a line break at the very end adds
+// nothing. InputTextLoaded stays set while the text runs, so nothing is echoed into the input
+// text; the output goes to the machine's output stage as usual.
+class StreamFeed {
+public:
+    // Told of every character fed (Windows-1251) and the contact it pressed (0 for none).
+    using CharacterHook = std::function<void(unsigned char ch, int32_t contact)>;
+
+    explicit StreamFeed(Machine& machine, CharacterHook hook = {});
+    // Feeds every character of the piece whose place in the joined text is already known.
+    void Put(std::string_view cp1251);
+    // The text ended: it is used up, and a line break it ended with is dropped.
+    void Finish();
+
+private:
+    void Feed(unsigned char ch);
+
+    Machine& machine_;
+    CharacterHook hook_;
+    bool break_pending_ = false;  // a line break that becomes CR LF once anything follows it
+    bool after_cr_ = false;       // that break was a CR: an LF right after it belongs to it
 };
 
 // A text file read for feeding: its lines become the input text and the loaded text, from

@@ -1,15 +1,9 @@
 #include "io/text_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <vector>
 
 #include "io/cp1251.h"
+#include "io/file_access.h"
 
 namespace q417 {
 
@@ -26,24 +20,6 @@ char32_t NextCodePoint(std::string_view s, std::size_t& i) {
     for (std::size_t k = 1; k < len && i + k < s.size(); ++k) u = (u << 6) | (s[i + k] & 0x3F);
     i += len;
     return u;
-}
-
-std::string Reason(int err) {
-    return std::strerror(err);
-}
-
-std::string FileError(const char* what, const std::string& path, int err) {
-    return std::string("Cannot ") + what + " file \"" + path + "\". " + Reason(err);
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 }  // namespace
@@ -123,74 +99,11 @@ bool EncodeTextFile(std::string_view utf8, std::string& bytes, std::string& erro
 }
 
 bool ReadTextFile(const std::string& path, std::string& bytes, std::string& error) {
-    bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        error = FileError("open", path, errno);
-        return false;
-    }
-    struct stat st {};
-    int err = 0;
-    if (::fstat(fd, &st) != 0)
-        err = errno;
-    else if (S_ISDIR(st.st_mode))
-        err = EISDIR;
-    else if (!S_ISREG(st.st_mode))
-        err = EINVAL;  // a pipe or a device would never end
-    else if (static_cast<std::size_t>(st.st_size) > kLargestTextFile)
-        err = EFBIG;
-    std::vector<char> buffer(1 << 16);
-    while (err == 0) {
-        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) err = errno;
-        if (n <= 0) break;
-        bytes.append(buffer.data(), static_cast<std::size_t>(n));
-        if (bytes.size() > kLargestTextFile) err = EFBIG;
-    }
-    ::close(fd);
-    if (err != 0) {
-        bytes.clear();
-        error = FileError("read", path, err);
-        return false;
-    }
-    return true;
+    return ReadWholeFile(path, kLargestTextFile, bytes, error);
 }
 
 bool WriteTextFile(const std::string& path, std::string_view bytes, std::string& error) {
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        error = FileError("create", path, errno);
-        return false;
-    }
-    struct stat st {};
-    mode_t mode = 0644;
-    if (::stat(path.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) {
-            ::close(fd);
-            ::unlink(temp.c_str());
-            error = FileError("create", path, EISDIR);
-            return false;
-        }
-        mode = st.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    int err = 0;
-    errno = 0;
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) err = errno ? errno : EIO;
-    if (::fchmod(fd, mode) != 0 && err == 0) err = errno;
-    if (::close(fd) != 0 && err == 0) err = errno;
-    if (err == 0 && ::rename(temp.c_str(), path.c_str()) != 0) err = errno;
-    if (err != 0) {
-        ::unlink(temp.c_str());
-        error = FileError("write", path, err);
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(path, bytes, error);
 }
 
 }  // namespace q417

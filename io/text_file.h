@@ -32,13 +32,11 @@ std::string TextFileBytes(std::string_view cp1251);
 bool EncodeTextFile(std::string_view utf8, std::string& bytes, std::string& error);
 
 // Reads a whole text file (a regular file of at most kLargestTextFile bytes). On failure
-// returns false with the system's reason in `error`, in the form
-// Cannot open file "NAME". REASON
+// returns false with a message naming the file and giving the system's reason.
 bool ReadTextFile(const std::string& path, std::string& bytes, std::string& error);
 
-// Writes a file so that it is either wholly written or not changed at all: the bytes go to a
-// new file in the same folder, which then replaces the target. An existing file keeps its
-// permissions. On failure the target is untouched and `error` says why.
+// Writes a file so that it is either wholly written or not changed at all
+// (WriteFileAtomically). On failure the target is untouched and `error` says why.
 bool WriteTextFile(const std::string& path, std::string_view bytes, std::string& error);
 
 }  // namespace q417

@@ -1,10 +1,8 @@
 #include "key/key_file.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
+
+#include "io/file_access.h"
 
 namespace q417 {
 
@@ -20,20 +18,6 @@ constexpr FileRow kFileRows[5] = {{KeyTable::kRotorNumber, false},
                                   {KeyTable::kCoreSide, false},
                                   {KeyTable::kRingSetting, true},
                                   {KeyTable::kCoreSetting, true}};
-
-std::string SystemMessage(int err) {
-    switch (err) {
-        case ENOENT:
-            return "File not found";
-        case EACCES:
-        case EPERM:
-            return "File access denied";
-        case ENOSPC:
-            return "Disk full";
-        default:
-            return std::strerror(err);
-    }
-}
 
 }  // namespace
 
@@ -96,52 +80,17 @@ std::string ProposedKeyFileName(int day, int month, int year) {
 }
 
 bool ReadKeyFileBytes(const std::string& path, std::string& bytes, std::string& error) {
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = SystemMessage(errno ? errno : ENOENT);
-        return false;
-    }
-    bytes.assign(kKeyFileSize, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(kKeyFileSize));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) {
-        error = SystemMessage(errno ? errno : EIO);
+    if (!ReadFileStart(path, kKeyFileSize, bytes, error)) return false;
+    if (bytes.size() < kKeyFileSize) {
+        error = FileError("read", path, "Read beyond end of file");
         return false;
     }
     return true;
 }
 
 bool WriteKeyFileBytes(const std::string& path, const KeyFileBytes& bytes, std::string& error) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    fs::path temp = target;
-    temp += ".tmp~";
-    {
-        errno = 0;
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            error = SystemMessage(errno ? errno : EACCES);
-            return false;
-        }
-        out.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        out.flush();
-        if (!out) {
-            error = SystemMessage(errno ? errno : ENOSPC);
-            out.close();
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        error = SystemMessage(ec.value());
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), error);
 }
 
 }  // namespace q417

@@ -37,10 +37,10 @@ int32_t KeyNumberFromFileName(std::string_view path);
 // The name the save dialog proposes: the date as ddmmyy followed by ".key".
 std::string ProposedKeyFileName(int day, int month, int year);
 
-// Reads at most 80 bytes of a file. False with the file system's message on failure.
+// Reads the first 80 bytes of a regular file. False with a message naming the file when it
+// cannot be read or is shorter ("Read beyond end of file").
 bool ReadKeyFileBytes(const std::string& path, std::string& bytes, std::string& error);
-// Writes all 80 bytes or leaves an existing file untouched: the bytes go to a temporary file
-// in the same folder, which then replaces the target.
+// Writes all 80 bytes or leaves an existing file as it was (WriteFileAtomically).
 bool WriteKeyFileBytes(const std::string& path, const KeyFileBytes& bytes, std::string& error);
 
 }  // namespace q417

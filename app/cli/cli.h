@@ -1,9 +1,12 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "io/feed.h"
 
 namespace q417::cli {
 
@@ -33,8 +36,33 @@ int RunFeed(const std::vector<std::string>& args);
 int RunKeygen(const std::vector<std::string>& args);
 int RunConfig(const std::vector<std::string>& args);
 
-// The whole of a file, or of standard input for "-" or no name.
-std::string ReadAll(const std::optional<std::string>& path);
+// The text to feed: a regular file, or standard input for "-" or no name (there a pipe, a
+// terminal or a device is welcome). Throws FailedError naming a file that cannot be opened.
+class TextInput {
+public:
+    explicit TextInput(const std::optional<std::string>& path);
+    ~TextInput();
+    TextInput(const TextInput&) = delete;
+    TextInput& operator=(const TextInput&) = delete;
+
+    int fd = -1;
+    std::string name;
+
+private:
+    bool owned_ = false;
+};
+
+// Reads the input piece by piece, decodes it and types it into the machine through `feed`,
+// then finishes the text; `piece_done` runs after every piece, so that what the machine
+// printed can be written out as it comes. Memory stays the same whatever the text's length.
+// Throws FailedError on a read error or text not valid in the encoding.
+void FeedInput(const TextInput& input, Encoding encoding, StreamFeed& feed,
+               const std::function<void()>& piece_done);
+
+// Standard output, every write checked: a failure throws FailedError with the reason.
+void WriteOutput(std::string_view bytes);
+// Flushes and closes standard output; a failure there (a full disk) throws FailedError.
+void CloseOutput();
 
 extern const char* const kUsage;
 

@@ -1,4 +1,3 @@
-#include <cstdio>
 #include <string>
 
 #include "app/cli/cli.h"
@@ -13,8 +12,11 @@ int RunConfig(const std::vector<std::string>& args) {
     std::vector<std::string> lines;
     std::string error;
     if (!DescribeSettingsFile(args[0], lines, error))
-        throw FailedError("cannot read settings file \"" + args[0] + "\": " + error);
-    for (const std::string& line : lines) std::printf("%s\n", line.c_str());
+        // A message from the file layer names the file already.
+        throw FailedError(error.rfind("Cannot ", 0) == 0
+                              ? error
+                              : "cannot read settings file \"" + args[0] + "\": " + error);
+    for (const std::string& line : lines) WriteOutput(line + "\n");
     return 0;
 }
 

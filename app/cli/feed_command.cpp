@@ -45,8 +45,7 @@ MachineSettings SettingsFor(const FeedOptions& o) {
 // whole file is checked first, and each rotor then stands at its body number.
 void LoadKey(Machine& m, const std::string& path) {
     std::string bytes, error;
-    if (!ReadKeyFileBytes(path, bytes, error))
-        throw FailedError("cannot read key file \"" + path + "\": " + error);
+    if (!ReadKeyFileBytes(path, bytes, error)) throw FailedError(error);
     KeyFileContents key;
     if (!DecodeKeyFile(bytes, m.rotors.RotorsInUse(), key, error))
         throw FailedError("invalid key file \"" + path + "\": " + error);
@@ -56,16 +55,6 @@ void LoadKey(Machine& m, const std::string& path) {
     m.card.SetRows(key.card);
     m.card.KeyNumber = KeyNumberFromFileName(path);
     ApplyKeyTable(key.table, m.rotors);
-}
-
-std::string DecodeText(const std::string& raw, Encoding encoding, const std::string& name) {
-    if (encoding == Encoding::Cp1251) return raw;
-    std::string_view utf8 = raw;
-    if (utf8.substr(0, 3) == "\xEF\xBB\xBF") utf8.remove_prefix(3);  // a byte-order mark
-    std::string text, error;
-    if (!Utf8ToCp1251(utf8, text, error))
-        throw FailedError("cannot read \"" + name + "\" as UTF-8 for the machine: " + error);
-    return text;
 }
 
 }  // namespace
@@ -79,24 +68,17 @@ int RunFeed(const std::vector<std::string>& args) {
     if (o.positions)
         for (int slot = 1; slot <= 10; ++slot) m.rotors.SetPosition(slot, (*o.positions)[slot - 1]);
 
-    const std::string name = o.text_file.value_or("standard input");
-    const std::string text = DecodeText(ReadAll(o.text_file), o.encoding, name);
-
     Printer printer(m);
     m.SetOutputStage(&printer);
-    TextFeed feed;
-    LoadText(m, printer, feed, text);
-    FeedHooks no_window;
-    // The start key again after every asterisk stop, until the text is used up.
-    while (m.state.InputTextLoaded) {
-        m.state.AutoRun = true;
-        feed.FeedText(m, no_window);
-    }
-
-    const std::string& out = printer.OutputText();
-    const std::string bytes = o.encoding == Encoding::Utf8 ? Cp1251ToUtf8(out) : out;
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    if (std::fflush(stdout) != 0) throw FailedError("cannot write the output text");
+    StreamFeed feed(m);
+    const TextInput input(o.text_file);
+    // What the printer printed for each piece goes out at once and is dropped.
+    FeedInput(input, o.encoding, feed, [&] {
+        const std::string& out = printer.OutputText();
+        if (out.empty()) return;
+        WriteOutput(o.encoding == Encoding::Utf8 ? Cp1251ToUtf8(out) : out);
+        printer.ClearTexts();
+    });
     if (o.show_state) {
         std::fprintf(stderr, "positions:");
         for (int slot = 1; slot <= 10; ++slot)

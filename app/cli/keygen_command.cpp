@@ -36,7 +36,7 @@ int RunKeygen(const std::vector<std::string>& args) {
     GenerateRandomKey(seed ? *seed : ClockSeed(), table, card);
     std::string error;
     if (!WriteKeyFileBytes(*output, EncodeKeyFile(card.Rows(), table), error))
-        throw FailedError("cannot write \"" + *output + "\": " + error);
+        throw FailedError(error);
     return 0;
 }
 

@@ -43,14 +43,20 @@ int main(int argc, char** argv) {
         if (args.empty()) throw UsageError("missing command");
         const std::string command = args.front();
         args.erase(args.begin());
-        if (command == "--help" || command == "-h" || command == "help") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (command == "feed") return RunFeed(args);
-        if (command == "keygen") return RunKeygen(args);
-        if (command == "config") return RunConfig(args);
-        throw UsageError("unknown command '" + command + "'");
+        int status = 0;
+        if (command == "--help" || command == "-h" || command == "help")
+            WriteOutput(kUsage);
+        else if (command == "feed")
+            status = RunFeed(args);
+        else if (command == "keygen")
+            status = RunKeygen(args);
+        else if (command == "config")
+            status = RunConfig(args);
+        else
+            throw UsageError("unknown command '" + command + "'");
+        // Output the disk could not take is a failure, also when it shows only at the end.
+        CloseOutput();
+        return status;
     } catch (const UsageError& e) {
         std::fprintf(stderr, "q417-cli: %s (see q417-cli --help)\n", e.what());
         return 2;

@@ -1,10 +1,4 @@
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <initializer_list>
-#include <iostream>
-#include <iterator>
 #include <sstream>
 
 #include "app/cli/cli.h"
@@ -97,22 +91,6 @@ FeedOptions ParseFeedOptions(const std::vector<std::string>& args) {
         }
     }
     return o;
-}
-
-std::string ReadAll(const std::optional<std::string>& path) {
-    if (!path || *path == "-") {
-        std::ios::sync_with_stdio(false);
-        std::cin >> std::noskipws;
-        return std::string(std::istreambuf_iterator<char>(std::cin), {});
-    }
-    errno = 0;
-    std::ifstream in(*path, std::ios::binary);
-    if (!in)
-        throw FailedError("cannot read \"" + *path +
-                          "\": " + std::strerror(errno ? errno : ENOENT));
-    std::string data(std::istreambuf_iterator<char>(in), {});
-    if (in.bad()) throw FailedError("cannot read \"" + *path + "\": " + std::strerror(errno));
-    return data;
 }
 
 }  // namespace q417::cli

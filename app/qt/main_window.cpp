@@ -1,6 +1,5 @@
 #include "app/qt/main_window.h"
 
-#include <filesystem>
 #include <string_view>
 
 #include <QMessageBox>
@@ -154,14 +153,15 @@ void MainWindow::takeOutRotor(int slot) {
 }
 
 void MainWindow::ReadSettingsFromStore() {
-    try {
-        if (settings_path_.isEmpty()) settings_path_ = SettingsFilePath();
-        store_ = std::make_unique<ConfigStore>(settings_path_.toStdString());
-        ReadSettings(*store_, machine_.settings, &text_font_);
-    } catch (const std::exception& e) {
-        // ReadSettings leaves every setting it could not reach at its default.
-        startup_errors_ << QString::fromLocal8Bit(e.what());
+    if (settings_path_.isEmpty()) settings_path_ = SettingsFilePath();
+    if (settings_path_.isEmpty()) {  // nowhere to keep them: the defaults, and a word at close
+        machine_.ApplySettings();
+        return;
     }
+    std::string error;
+    // ReadSettingsFile leaves every setting it could not reach at its default.
+    if (!ReadSettingsFile(settings_path_.toStdString(), machine_.settings, &text_font_, error))
+        startup_errors_ << QString::fromLocal8Bit(error.c_str());
     machine_.ApplySettings();
 }
 
@@ -180,24 +180,28 @@ void MainWindow::applyMachineModel() {
     module_switch_->DrawPlain(s.Machine);
 }
 
-void MainWindow::saveSettings() {
-    const std::string path = settings_path_.toStdString();
-    store_.reset();
-    store_ = std::make_unique<ConfigStore>(path);
-    try {
-        SaveSettings(*store_, machine_.settings, text_font_);
-    } catch (const ConfigError& e) {
-        if (std::string_view(e.what()) != kInvalidFileFormat) throw;
-        // A damaged file can take no record, and the machine would never close. It was
-        // reported at start-up; it is kept beside a fresh file that takes the settings.
-        store_.reset();
-        std::error_code ignored;
-        std::filesystem::rename(path, path + ".damaged", ignored);
-        store_ = std::make_unique<ConfigStore>(path);
-        SaveSettings(*store_, machine_.settings, text_font_);
+bool MainWindow::saveSettings() {
+    if (settings_path_.isEmpty()) {
+        report_error_(
+            QStringLiteral("The settings could not be saved. There is no home folder "
+                           "to keep them in (HOME is not set)."));
+        return false;
     }
+    const SaveOutcome outcome =
+        SaveSettingsFile(settings_path_.toStdString(), machine_.settings, text_font_);
+    if (!outcome.damaged_copy.empty())
+        report_error_(
+            QStringLiteral("The settings file \"%1\" was damaged. It was kept as "
+                           "\"%2\", and the settings were written to a fresh file.")
+                .arg(settings_path_, QString::fromLocal8Bit(outcome.damaged_copy.c_str())));
+    if (!outcome.saved)
+        report_error_(QStringLiteral("The settings could not be saved. ") +
+                      QString::fromLocal8Bit(outcome.error.c_str()));
+    return outcome.saved;
 }
 
+// The settings are saved if they can be; either way the user is told what happened and the
+// program ends.
 void MainWindow::closeProgram() {
     saveSettings();
     close();

@@ -15,7 +15,6 @@
 
 namespace q417 {
 
-class ConfigStore;
 class ControlBox;
 class KeyBox;
 class KeyboardView;
@@ -71,9 +70,10 @@ public:
     void setErrorReporter(std::function<void(const QString&)> reporter);
     void reportError(const QString& message) { report_error_(message); }
 
-    // Writes every setting to the settings file.
-    void saveSettings();
-    // Saves the settings and closes the window, which ends the program.
+    // Writes every setting to the settings file; tells the user where a damaged file was kept,
+    // and why the settings could not be saved. True when they were.
+    bool saveSettings();
+    // Saves the settings if it can and closes the window, which ends the program.
     void closeProgram();
 
     // The model-dependent set-up shared by start-up and the model switch.
@@ -132,7 +132,6 @@ private:
     Keyboard keyboard_{machine_, sound_};
     TextFeed feed_;
     QString settings_path_;
-    std::unique_ptr<ConfigStore> store_;
     FontRecord text_font_;
 
     QHash<QString, PictureElement*> elements_;

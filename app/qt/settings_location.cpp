@@ -16,7 +16,8 @@ namespace {
 // that nothing the package manager does not know about lands in a system folder.
 bool IsInstalledCopy(const QString& programDir) {
     return QFileInfo::exists(
-        QDir(programDir).filePath(QStringLiteral("../share/metainfo/io.github.q417.Q417.metainfo.xml")));
+        QDir(programDir)
+            .filePath(QStringLiteral("../share/metainfo/io.github.q417.Q417.metainfo.xml")));
 }
 
 }  // namespace
@@ -27,13 +28,19 @@ QString SettingsFilePathIn(const QString& programDir, const QString& userConfigD
     if (!IsInstalledCopy(programDir) &&
         (QFileInfo::exists(beside) || (folder.isDir() && folder.isWritable())))
         return beside;
+    if (userConfigDir.isEmpty()) return {};
     QDir().mkpath(userConfigDir);
     return QDir(userConfigDir).filePath(QString::fromLatin1(kSettingsFileName));
 }
 
 QString SettingsFilePath() {
-    return SettingsFilePathIn(QCoreApplication::applicationDirPath(),
-                              QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    // Without a home the toolkit would fall back to the root folder ("//.config"); there the
+    // settings have no place of the user's own, and none is made.
+    const bool homeless =
+        qEnvironmentVariableIsEmpty("HOME") && qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME");
+    const QString userDir =
+        homeless ? QString() : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return SettingsFilePathIn(QCoreApplication::applicationDirPath(), userDir);
 }
 
 }  // namespace q417

@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "app/qt/main_window.h"
+#include "io/file_access.h"
 #include "key/key_file.h"
 #include "key/qt/card_panel.h"
 #include "key/qt/key_box.h"
@@ -111,9 +112,12 @@ void KeyBox::loadKeyFrom(const QString& path) {
     std::string bytes, error;
     KeyFileContents key;
     const std::string name = QFile::encodeName(path).toStdString();
-    if (!ReadKeyFileBytes(name, bytes, error) ||
-        !DecodeKeyFile(bytes, work_.RotorsInUse(), key, error)) {
+    if (!ReadKeyFileBytes(name, bytes, error)) {
         Report(QString::fromLocal8Bit(error.c_str()));
+        return;
+    }
+    if (!DecodeKeyFile(bytes, work_.RotorsInUse(), key, error)) {
+        Report(QString::fromLocal8Bit(FileError("load", name, error).c_str()));
         return;
     }
     const int32_t number = KeyNumberFromFileName(QFileInfo(path).fileName().toStdString());

@@ -11,6 +11,10 @@
 
 #include "app/config_store.h"
 #include "app/settings_file.h"
+#include "core/machine.h"
+#include "io/cp1251.h"
+#include "io/feed.h"
+#include "io/printer.h"
 
 namespace {
 
@@ -234,4 +238,108 @@ TEST(CliConfig, DamagedOrMissingSettingsFilesFailWithTheirName) {
 }
 
 }  // namespace
+// Status and standard error of a command line whose redirections the test writes itself.
+Result Shell(const std::string& command) {
+    const fs::path err = TestDir() / "shell_stderr";
+    fs::create_directories(TestDir());
+    const int raw = std::system((command + " 2>" + err.string()).c_str());
+    std::ifstream f(err, std::ios::binary);
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "",
+            std::string(std::istreambuf_iterator<char>(f), {})};
+}
+
+// The output the window's loader and start key give for the whole text (Windows-1251).
+std::string FedWhole(const std::string& cp1251, int rod) {
+    q417::Machine m;
+    m.settings.Rod = rod;
+    m.settings.Layot = m.settings.Wheel = 1;
+    m.settings.Sound = false;
+    m.StartUp();
+    q417::Printer printer(m);
+    m.SetOutputStage(&printer);
+    q417::TextFeed feed;
+    q417::LoadText(m, printer, feed, cp1251);
+    q417::FeedHooks none;
+    while (m.state.InputTextLoaded) {
+        m.state.AutoRun = true;
+        feed.FeedText(m, none);
+    }
+    return q417::Cp1251ToUtf8(printer.OutputText());
+}
+
+// The command line reads its text in pieces of 64 KiB; characters, line breaks and asterisks
+// cut at those borders must come out as the whole text does.
+TEST(CliFeed, LongTextsFedInPiecesGiveTheWholeTextsOutput) {
+    std::string utf8;
+    for (int border = 1; border <= 3; ++border) {
+        utf8.resize(size_t(65536 * border - 1), 'A');
+        utf8 += border == 1 ? "Ж*" : border == 2 ? "\r\nЯ" : "\xE2\x82\xAC\r";
+    }
+    utf8 += "\n\n";
+    std::string cp1251, error;
+    ASSERT_TRUE(q417::Utf8ToCp1251(utf8, cp1251, error)) << error;
+    const std::string expected = FedWhole(cp1251, 1);
+    const Result piped = Cli("feed --rod 1 --layout 1", utf8);
+    const Result file = Cli("feed --rod 1 --layout 1 " + Temp("long.txt", utf8));
+    ASSERT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out.size(), expected.size());
+    EXPECT_TRUE(piped.out == expected);
+    EXPECT_TRUE(file.out == expected);
+}
+
+TEST(CliFeed, WriteFailuresExitOneWithTheReason) {
+    const std::string text = Temp("text.txt", std::string(100000, 'A'));
+    const std::string cli = std::string(Q417_CLI);
+    const std::string ini = (TestDir() / "Q417.INI").string();
+    q417::ConfigStore(ini).WriteInteger("MAIN", "ROD", 1);
+    for (const std::string& command :
+         {cli + " feed --layout 1 " + text, cli + " feed --layout 1 " + Temp("short.txt", "AB"),
+          cli + " config " + ini, cli + " --help"}) {
+        const Result r = Shell(command + " >/dev/full");
+        EXPECT_EQ(r.status, 1) << command;
+        EXPECT_EQ(r.err,
+                  "q417-cli: Cannot write file \"standard output\". No space left on device\n")
+            << command;
+    }
+}
+
+TEST(CliFeed, PipesDevicesAndFoldersAreRefusedByName) {
+    const fs::path fifo = TestDir() / "fifo";
+    fs::create_directories(TestDir());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& args : {"feed " + fifo.string(), "feed --key " + fifo.string(),
+                                    "config " + fifo.string(), "feed " + TestDir().string()}) {
+        const Result r = Cli(args, "A");  // a FIFO nobody writes to: refused, not waited on
+        EXPECT_EQ(r.status, 1) << args;
+        EXPECT_NE(r.err.find("Cannot open file \""), std::string::npos) << r.err;
+    }
+    const Result stdin_pipe = Shell("printf 'AB' | " + std::string(Q417_CLI) + " feed >/dev/null");
+    EXPECT_EQ(stdin_pipe.status, 0) << stdin_pipe.err;
+}
+
+TEST(CliKeygen, LinksPipesAndPermissionsOfTheTarget) {
+    const fs::path dir = TestDir() / "keys";
+    fs::create_directories(dir);
+    std::ofstream(dir / "victim") << "victim";
+    fs::create_symlink("victim", dir / "out.key.tmp~");
+    ASSERT_EQ(Cli("keygen --seed 1 --output " + (dir / "out.key").string()).status, 0);
+    std::ifstream victim(dir / "victim");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(victim), {}), "victim");
+
+    std::ofstream(dir / "real.key") << "old";
+    fs::permissions(dir / "real.key", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("real.key", dir / "link.key");
+    ASSERT_EQ(Cli("keygen --seed 2 --output " + (dir / "link.key").string()).status, 0);
+    EXPECT_TRUE(fs::is_symlink(dir / "link.key"));
+    EXPECT_EQ(fs::file_size(dir / "real.key"), 80u);
+    EXPECT_EQ(fs::status(dir / "real.key").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    const Result r = Cli("keygen --output " + (dir / "pipe").string());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("No program reads from the pipe"), std::string::npos) << r.err;
+    EXPECT_TRUE(fs::is_fifo(dir / "pipe"));
+}
+
 }  // namespace q417

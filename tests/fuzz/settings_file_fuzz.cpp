@@ -1,7 +1,8 @@
 // Settings files as start-up, closing and the command-line tool meet them.
-#include <sys/mman.h>
+#include <stdlib.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,13 +14,25 @@ namespace {
 
 using q417::fuzz::Require;
 
-// The store works on a named file; an in-memory one keeps the disk out of every run.
+// The store works on a named file, and replaces it by name; a folder in memory keeps the disk
+// out of every run where there is one.
+struct ScratchFolder {
+    ScratchFolder() {
+        if (!::mkdtemp(path.data())) {
+            path = "/tmp/q417-settings-fuzz-XXXXXX";
+            Require(::mkdtemp(path.data()) != nullptr, "a scratch folder");
+        }
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::string path = "/dev/shm/q417-settings-fuzz-XXXXXX";
+};
+
 const std::string& ScratchFile() {
-    static const std::string path = [] {
-        const int fd = memfd_create("q417-settings", 0);
-        Require(fd >= 0, "an in-memory file");
-        return "/proc/self/fd/" + std::to_string(fd);
-    }();
+    static const ScratchFolder folder;
+    static const std::string path = folder.path + "/Q417.INI";
     return path;
 }
 

@@ -107,12 +107,15 @@ TEST(SettingsLocation, BesideTheProgramUnlessItCannotBeWritten) {
     const QString missing = temp.filePath(QStringLiteral("gone"));
     EXPECT_EQ(SettingsFilePathIn(missing, user), user + QStringLiteral("/Q417.INI"));
     EXPECT_TRUE(QDir(user).exists());
+    // Without a home there is no user's folder: no place, rather than the working folder.
+    EXPECT_EQ(SettingsFilePathIn(missing, QString()), QString());
 
     // An installed copy (desktop metadata beside bin/) keeps its settings with the user even
     // when its folder is writable, as it is for the superuser.
     const QString metainfo = temp.filePath(QStringLiteral("share/metainfo"));
     QDir().mkpath(metainfo);
-    QFile(metainfo + QStringLiteral("/io.github.q417.Q417.metainfo.xml")).open(QIODevice::WriteOnly);
+    QFile(metainfo + QStringLiteral("/io.github.q417.Q417.metainfo.xml"))
+        .open(QIODevice::WriteOnly);
     EXPECT_EQ(SettingsFilePathIn(program, user), user + QStringLiteral("/Q417.INI"));
     QDir(temp.filePath(QStringLiteral("share"))).removeRecursively();
 

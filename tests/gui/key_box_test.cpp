@@ -191,7 +191,7 @@ TEST_F(KeyBoxTest, DamagedFilesAndCancelledLoadChangeNothing) {
     Box().setFileChooser(Returning(short_path), Returning({}));
     Press("load key");
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_EQ(errors[0], QStringLiteral("Read beyond end of file"));
+    EXPECT_EQ(errors[0], "Cannot read file \"" + short_path + "\". Read beyond end of file");
     EXPECT_EQ(Work().table, table);
     EXPECT_TRUE(M().card.CardComplete());
     EXPECT_TRUE(Work().Assembling());
@@ -217,7 +217,8 @@ TEST_F(KeyBoxTest, FailedSaveIsShownAndASaveReplacesTheWholeFile) {
     Box().setFileChooser(Returning({}), Returning(dir.filePath("no/such/folder/01.key")));
     Press("save key");
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_EQ(errors[0], QStringLiteral("File not found"));
+    EXPECT_EQ(errors[0], "Cannot create file \"" + dir.filePath("no/such/folder/01.key") +
+                             "\". No such file or directory");
 
     const QString path = dir.filePath("old.key");
     QFile old(path);

@@ -142,7 +142,9 @@ TEST_F(WindowTest, ADamagedSettingsFileStartsOnDefaults) {
     file.write(QByteArray(200, '\x55'));
     file.close();
     Open();
-    EXPECT_TRUE(window->startupErrors().contains("Invalid file format."));
+    ASSERT_EQ(window->startupErrors().size(), 1);
+    EXPECT_EQ(window->startupErrors()[0],
+              "Cannot read file \"" + SettingsPath() + "\". Invalid file format.");
     EXPECT_EQ(S().Machine, 1);
     EXPECT_TRUE(window->machine().state.MachineClosed);
     // Closing still saves: the damaged file is kept aside and a fresh one takes the settings.

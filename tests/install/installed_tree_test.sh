@@ -73,9 +73,10 @@ wait_for() {
     fail "no $1 after 30 s"
 }
 
-# Start-up opens the settings file, creating it when missing.
+# Start-up reads the settings from the user's folder, making the folder when missing (the file
+# itself is written only by the close button).
 start
-wait_for "$settings"
+wait_for "$(dirname "$settings")"
 sleep 1
 stop
 [ -e "$prefix/bin/Q417.INI" ] && fail "settings file written into the read-only bin/"

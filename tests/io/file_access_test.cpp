@@ -1,0 +1,219 @@
+#include "io/file_access.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <thread>
+
+namespace q417 {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Runs `check` in a child process without root's privileges (as nobody when run as root), so
+// that permissions mean what they say; the child's exit status is the result. Also the place
+// for limits that must not touch the test process.
+bool InChild(const std::function<bool()>& check, bool unprivileged) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+        ::_exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+class FileAccess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "q417-files-XXXXXX").string();
+        dir = ::mkdtemp(pattern.data());
+        fs::permissions(dir, fs::perms::all);  // the unprivileged child works here too
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::permissions(dir, fs::perms::all, ignored);
+        fs::remove_all(dir, ignored);
+    }
+    std::string P(const std::string& name) const { return (dir / name).string(); }
+    std::size_t Entries() const {
+        return std::size_t(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+    }
+    fs::path dir;
+};
+
+TEST_F(FileAccess, ReplaceKeepsPermissionsAndLeavesNoTemporaryFile) {
+    std::ofstream(P("a.key")) << "a much longer old content";
+    ::chmod(P("a.key").c_str(), 0640);
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(P("a.key"), "new", error)) << error;
+    EXPECT_EQ(Slurp(P("a.key")), "new");
+    struct stat info {};
+    ::stat(P("a.key").c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(Entries(), 1u);
+
+    ASSERT_TRUE(WriteFileAtomically(P("fresh.key"), "", error)) << error;
+    EXPECT_TRUE(fs::is_regular_file(P("fresh.key")));
+    EXPECT_EQ(fs::file_size(P("fresh.key")), 0u);
+}
+
+// A link planted where an old version put its temporary file, and links as the target.
+TEST_F(FileAccess, LinksAreNeverWrittenThroughExceptTheTargetItself) {
+    std::ofstream(P("victim")) << "victim";
+    fs::create_symlink("victim", P("out.key.tmp~"));
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(P("out.key"), "key", error)) << error;
+    EXPECT_EQ(Slurp(P("victim")), "victim");
+
+    fs::create_directory(dir / "keys");
+    std::ofstream(P("keys/real.key")) << "old";
+    fs::create_symlink("keys/real.key", P("link.key"));
+    ASSERT_TRUE(WriteFileAtomically(P("link.key"), "through", error)) << error;
+    EXPECT_TRUE(fs::is_symlink(P("link.key")));
+    EXPECT_EQ(Slurp(P("keys/real.key")), "through");
+
+    fs::create_symlink("keys/later.key", P("dangling.key"));
+    ASSERT_TRUE(WriteFileAtomically(P("dangling.key"), "made", error)) << error;
+    EXPECT_TRUE(fs::is_symlink(P("dangling.key")));
+    EXPECT_EQ(Slurp(P("keys/later.key")), "made");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "keys"), fs::directory_iterator()), 2);
+}
+
+TEST_F(FileAccess, StreamsAreWrittenIntoAndNeverReplaced) {
+    ASSERT_EQ(::mkfifo(P("pipe").c_str(), 0644), 0);
+    std::string error;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(WriteFileAtomically(P("pipe"), "x", error));  // nobody reads: no waiting
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(error, "Cannot write file \"" + P("pipe") + "\". No program reads from the pipe.");
+
+    std::string received;
+    std::thread reader([&] { received = Slurp(P("pipe")); });
+    bool written = false;
+    for (int tries = 0; tries < 200 && !written; ++tries) {  // until the reader has opened it
+        written = WriteFileAtomically(P("pipe"), "into the pipe", error);
+        if (!written) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    reader.join();
+    EXPECT_TRUE(written) << error;
+    EXPECT_EQ(received, "into the pipe");
+    EXPECT_TRUE(fs::is_fifo(P("pipe")));
+
+    // A full device, reached through a link that must stay a link.
+    fs::create_symlink("/dev/full", P("full"));
+    EXPECT_FALSE(WriteFileAtomically(P("full"), "x", error));
+    EXPECT_EQ(error, "Cannot write file \"" + P("full") + "\". No space left on device");
+    EXPECT_TRUE(fs::is_symlink(P("full")));
+
+    // An open file whose name is gone: its /proc link leads nowhere a new file may go.
+    const int fd = ::open(P("gone").c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ::unlink(P("gone").c_str());
+    const std::string proc = "/proc/self/fd/" + std::to_string(fd);
+    EXPECT_FALSE(WriteFileAtomically(proc, "x", error));
+    EXPECT_EQ(error,
+              "Cannot write file \"" + proc + "\". It has no name in any folder (a deleted file).");
+    ::close(fd);
+
+    fs::create_directory(dir / "folder");
+    EXPECT_FALSE(WriteFileAtomically(P("folder"), "x", error));
+    EXPECT_EQ(error, "Cannot write file \"" + P("folder") + "\". Is a directory");
+    EXPECT_TRUE(fs::is_directory(P("folder")));
+}
+
+TEST_F(FileAccess, FailuresLeaveTheOldFileAndNothingElse) {
+    std::ofstream(P("old.txt")) << "old content";
+    std::string error;
+    // A disk that fills up: the file size limit fails the write part-way.
+    EXPECT_TRUE(InChild(
+        [&] {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit small{4, 4};
+            ::setrlimit(RLIMIT_FSIZE, &small);
+            std::string e;
+            return !WriteFileAtomically(P("old.txt"), "much more than four bytes", e) &&
+                   e == "Cannot write file \"" + P("old.txt") + "\". File too large";
+        },
+        false));
+    EXPECT_EQ(Slurp(P("old.txt")), "old content");
+    EXPECT_EQ(Entries(), 1u);
+
+    EXPECT_FALSE(WriteFileAtomically(P("no/such/folder/x.key"), "x", error));
+    EXPECT_EQ(error, "Cannot create file \"" + P("no/such/folder/x.key") +
+                         "\". No such file or directory");
+}
+
+TEST_F(FileAccess, ReadOnlyFilesAndFoldersAreRefused) {
+    fs::create_directory(dir / "ro");
+    std::ofstream(P("ro/in.key")) << "kept";
+    std::ofstream(P("locked.key")) << "kept";
+    ::chmod(P("ro/in.key").c_str(), 0666);  // the file may be written, its folder not
+    ::chmod(P("locked.key").c_str(), 0444);
+    ::chmod(P("ro").c_str(), 0555);
+    EXPECT_TRUE(InChild(
+        [&] {
+            std::string e1, e2, e3, bytes;
+            return !WriteFileAtomically(P("ro/in.key"), "x", e1) &&
+                   e1 == "Cannot write file \"" + P("ro/in.key") +
+                             "\". No new file can be made in its folder (Permission denied)." &&
+                   !WriteFileAtomically(P("ro/new.key"), "x", e2) &&
+                   e2 == "Cannot create file \"" + P("ro/new.key") +
+                             "\". No new file can be made in its folder (Permission denied)." &&
+                   // The folder would allow a rename; the file's own permission says no.
+                   !WriteFileAtomically(P("locked.key"), "x", e3) &&
+                   e3 == "Cannot write file \"" + P("locked.key") + "\". Permission denied" &&
+                   ReadWholeFile(P("locked.key"), 100, bytes, e3) && bytes == "kept";
+        },
+        true));
+    EXPECT_EQ(Slurp(P("ro/in.key")), "kept");
+    EXPECT_EQ(Slurp(P("locked.key")), "kept");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "ro"), fs::directory_iterator()), 1);
+}
+
+TEST_F(FileAccess, ReadingTakesRegularFilesOnlyAndNeverWaits) {
+    std::string bytes, error;
+    ASSERT_EQ(::mkfifo(P("pipe").c_str(), 0644), 0);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(ReadWholeFile(P("pipe"), 100, bytes, error));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(error, "Cannot open file \"" + P("pipe") +
+                         "\". It is not a regular file (a pipe, a device or a socket)");
+    EXPECT_FALSE(ReadFileStart("/dev/zero", 80, bytes, error));
+    EXPECT_FALSE(ReadWholeFile(dir.string(), 100, bytes, error));
+    EXPECT_EQ(error, "Cannot open file \"" + dir.string() + "\". Is a directory");
+    EXPECT_FALSE(ReadWholeFile(P("missing"), 100, bytes, error));
+    EXPECT_EQ(error, "Cannot open file \"" + P("missing") + "\". No such file or directory");
+
+    std::ofstream(P("ten")) << "0123456789";
+    EXPECT_TRUE(ReadWholeFile(P("ten"), 10, bytes, error));
+    EXPECT_EQ(bytes, "0123456789");
+    EXPECT_FALSE(ReadWholeFile(P("ten"), 9, bytes, error));
+    EXPECT_EQ(error, "Cannot read file \"" + P("ten") + "\". File too large");
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_TRUE(ReadFileStart(P("ten"), 4, bytes, error));
+    EXPECT_EQ(bytes, "0123");
+    EXPECT_TRUE(ReadFileStart(P("ten"), 80, bytes, error));
+    EXPECT_EQ(bytes, "0123456789");
+}
+
+}  // namespace
+}  // namespace q417
