@@ -95,8 +95,11 @@ hold() {
 case_held_key() {
     start_x
     start_q417
+    # Qt marks most of the server's repeat pairs, but not a pair whose press it has not read
+    # yet when it looks: two holds give that race many chances.
     hold 42 1.5  # G
-    expect_count 1 "a key held for 1.5 s"
+    hold 42 1.5
+    expect_count 2 "a key held twice for 1.5 s"
 }
 
 case_typing() {
