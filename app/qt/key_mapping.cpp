@@ -24,6 +24,9 @@ constexpr uint32_t kSpaceScanCode = 65;
 constexpr uint16_t kSpaceBar = 0x20;
 // Codes for keys the machine lacks: above every virtual-key code, unique per key.
 constexpr uint16_t kOtherKeyBase = 0x0100;
+// How long a release waits for the press of a repeat pair. The server sends both together;
+// the press is late only by the toolkit's reading of the connection.
+constexpr int kPairWaitMs = 20;
 
 }  // namespace
 
@@ -66,6 +69,24 @@ uint16_t VirtualKeyOf(const QKeyEvent& event) {
     }();
     if (scan != 0 && scanCodesAreEvdev) return VirtualKeyFromScanCode(scan);
     return VirtualKeyFromQtKey(event.key());
+}
+
+MachineKeyInput::MachineKeyInput(std::function<void(uint16_t, bool)> sink)
+    : filter_(std::move(sink)) {
+    flush_.setSingleShot(true);
+    flush_.setInterval(kPairWaitMs);
+    QObject::connect(&flush_, &QTimer::timeout, [this] { filter_.Flush(); });
+}
+
+void MachineKeyInput::Handle(const QKeyEvent& event) {
+    const uint16_t code = VirtualKeyOf(event);
+    const uint64_t time = event.timestamp();
+    if (event.type() == QEvent::KeyPress) {
+        filter_.Press(code, time, event.isAutoRepeat());
+        if (!filter_.ReleasePending()) flush_.stop();
+    } else if (event.type() == QEvent::KeyRelease) {
+        if (filter_.Release(code, time, event.isAutoRepeat())) flush_.start();
+    }
 }
 
 }  // namespace q417

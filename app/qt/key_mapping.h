@@ -1,5 +1,9 @@
 #pragma once
+#include <QTimer>
 #include <cstdint>
+#include <functional>
+
+#include "io/key_repeat_filter.h"
 
 class QKeyEvent;
 
@@ -16,5 +20,19 @@ namespace q417 {
 uint16_t VirtualKeyFromScanCode(uint32_t scanCode);
 uint16_t VirtualKeyFromQtKey(int qtKey);
 uint16_t VirtualKeyOf(const QKeyEvent& event);
+
+// The computer keyboard as the machine feels it: key events from the window and from both
+// text boxes, turned into key codes by position, with the desktop's repeats of a held key
+// taken out. A release waits a moment for the press that would make it an X11 repeat pair.
+class MachineKeyInput {
+public:
+    explicit MachineKeyInput(std::function<void(uint16_t code, bool down)> sink);
+
+    void Handle(const QKeyEvent& event);
+
+private:
+    KeyRepeatFilter filter_;
+    QTimer flush_;
+};
 
 }  // namespace q417

@@ -9,6 +9,7 @@
 #include "app/config_store.h"
 #include "app/qt/control_box.h"
 #include "app/qt/guide_panel.h"
+#include "app/qt/key_mapping.h"
 #include "app/qt/machine_layout.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/settings_location.h"
@@ -38,10 +39,17 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
     setFixedSize(kWidth, kHeight);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Outside its outline the window shows the desktop, with or without a compositor.
+    setAttribute(Qt::WA_TranslucentBackground);
     report_error_ = [this](const QString& message) {
         QMessageBox::critical(this, QStringLiteral("Q-417"), message);
     };
+    key_input_ = std::make_unique<MachineKeyInput>([this](uint16_t code, bool down) {
+        if (down)
+            machineKeyDown(code);
+        else
+            machineKeyUp(code);
+    });
     elements_ = CreateMachineElements(this);
     cabinet_ = Sprites::Get("cabinet");
     BindHandlers();
@@ -125,31 +133,55 @@ void MainWindow::FormCreate() {
         rotor_pictures_->BindControl(slot, element(QStringLiteral("R%1").arg(slot)));
     machine_.rotors.SetObserver(rotor_pictures_.get());
     machine_.rotors.SetBasicKey();
+    text_loader_ = std::make_unique<TextLoaderView>(*this);
+    new GuidePanel(*this);  // owned by the window; F1 and the about panel open it
+    ClipChildrenToOutline(*this);
+}
+
+// The panels over the machine are hidden at start and need the fonts and the widget style,
+// which take longer to load than everything the first frame shows. They are made when
+// first wanted.
+void MainWindow::BuildPanels() {
+    if (key_box_) return;
     key_box_ = std::make_unique<KeyBox>(*this);
     text_panel_ = std::make_unique<TextPanel>(*this, *tape_view_);
-    text_loader_ = std::make_unique<TextLoaderView>(*this, *text_panel_);
     settings_panel_ = std::make_unique<SettingsPanel>(*this);
-    new GuidePanel(*this);  // owned by the window; F1 and the about panel open it
+    ClipChildrenToOutline(*this);
+}
+
+KeyBox& MainWindow::keyBox() {
+    BuildPanels();
+    return *key_box_;
+}
+
+TextPanel& MainWindow::textPanel() {
+    BuildPanels();
+    return *text_panel_;
+}
+
+SettingsPanel& MainWindow::settingsPanel() {
+    BuildPanels();
+    return *settings_panel_;
 }
 
 void MainWindow::openSettingsPanel() {
-    settings_panel_->ShowSettingsPanel();
+    settingsPanel().ShowSettingsPanel();
 }
 
 void MainWindow::openTextPanel() {
-    text_panel_->open();
+    textPanel().open();
 }
 
 void MainWindow::openMachine() {
-    key_box_->openMachine();
+    keyBox().openMachine();
 }
 
 void MainWindow::closeMachine() {
-    key_box_->closeMachine();
+    keyBox().closeMachine();
 }
 
 void MainWindow::takeOutRotor(int slot) {
-    key_box_->takeOutRotor(slot);
+    keyBox().takeOutRotor(slot);
 }
 
 void MainWindow::ReadSettingsFromStore() {
@@ -219,8 +251,10 @@ void MainWindow::DrawStartStopKeys() {
     element("Image25")->update();
 }
 
+// The translucent window starts clear; only the cabinet inside the outline is drawn.
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (!mask().isEmpty()) painter.setClipRegion(mask());
     if (cabinet_.isNull())
         painter.fillRect(rect(), QColor::fromRgb(kBackground));
     else

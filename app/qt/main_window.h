@@ -18,6 +18,7 @@ namespace q417 {
 class ControlBox;
 class KeyBox;
 class KeyboardView;
+class MachineKeyInput;
 class ModeWheelView;
 class ModuleSwitch;
 class PictureElement;
@@ -47,11 +48,11 @@ public:
     QtSoundPlayer& sound() { return sound_; }
     RotorPictures& rotorPictures() { return *rotor_pictures_; }
     // The key-setting box, the core tray and the card editor of the opened machine.
-    KeyBox& keyBox() { return *key_box_; }
+    KeyBox& keyBox();
     // The text panel, and the loader with the start and stop keys that feed its text.
-    TextPanel& textPanel() { return *text_panel_; }
+    TextPanel& textPanel();
     TextLoaderView& textLoader() { return *text_loader_; }
-    SettingsPanel& settingsPanel() { return *settings_panel_; }
+    SettingsPanel& settingsPanel();
     ModeWheelView& modeWheelView() { return *mode_wheel_view_; }
     PictureElement* element(const QString& name) const { return elements_.value(name); }
     FontRecord& textFont() { return text_font_; }
@@ -92,6 +93,9 @@ public:
     // send theirs here too). Codes are US virtual-key codes of the key's position.
     void machineKeyDown(uint16_t vk);
     void machineKeyUp(uint16_t vk);
+    // A key event of the computer keyboard, from the window or a text box: one key press
+    // per hold, whatever the desktop repeats.
+    void machineKeyEvent(const QKeyEvent& event);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -109,6 +113,7 @@ private:
     void BindRotorWindow(int slot);
     void SetWindowOutline(bool leverReleased);
     void DrawStartStopKeys();
+    void BuildPanels();
     void Guard(const std::function<void()>& action);
 
     // Handlers of the machine picture, named after the elements they are bound to.
@@ -145,6 +150,7 @@ private:
     std::unique_ptr<ModeWheelView> mode_wheel_view_;
     std::unique_ptr<ControlBox> control_box_;
     std::unique_ptr<ModuleSwitch> module_switch_;
+    std::unique_ptr<MachineKeyInput> key_input_;
     QImage cabinet_;
 
     int wheel_slot_ = 0;

@@ -202,12 +202,16 @@ void MainWindow::machineKeyUp(uint16_t vk) {
 
 // A held key repeats nothing: the repeats the desktop sends (on X11 as release and press
 // pairs) are dropped before they reach the machine.
+void MainWindow::machineKeyEvent(const QKeyEvent& event) {
+    key_input_->Handle(event);
+}
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (!event->isAutoRepeat()) machineKeyDown(VirtualKeyOf(*event));
+    machineKeyEvent(*event);
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
-    if (!event->isAutoRepeat()) machineKeyUp(VirtualKeyOf(*event));
+    machineKeyEvent(*event);
 }
 
 bool MainWindow::focusNextPrevChild(bool) {

@@ -1,14 +1,14 @@
 #include "app/qt/qt_sound_player.h"
 
-#include <QAudioDevice>
+#include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QMediaDevices>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QTimer>
-#include <QUrl>
 #include <stdexcept>
 
+#include "app/qt/sound/sound_module.h"
 #include "app/qt/sprites.h"
 #include "core/settings.h"
 
@@ -22,17 +22,15 @@ uint32_t Le32(const QByteArray& b, int at) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24);
 }
 
-// Asks for a sound device without letting the audio system print its complaints about a
-// missing sound server: a machine without sound simply stays silent.
-bool HasAudioOutput() {
-    static QtMessageHandler previous = nullptr;
-    previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (type == QtDebugMsg || type == QtFatalMsg) previous(type, context, message);
-        });
-    const bool any = !QMediaDevices::audioOutputs().isEmpty();
-    qInstallMessageHandler(previous);
-    return any;
+// The sound module beside the program (a build) or in the library folder of an installed
+// copy.
+std::unique_ptr<QLibrary> LoadSoundModule() {
+    const QDir program(QCoreApplication::applicationDirPath());
+    for (const QString& dir : {QStringLiteral("."), QStringLiteral(Q417_SOUND_MODULE_DIR)}) {
+        auto module = std::make_unique<QLibrary>(program.filePath(dir + "/q417-sound"));
+        if (module->load()) return module;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -53,7 +51,9 @@ int WavDurationMs(const QByteArray& wav) {
 
 QtSoundPlayer::QtSoundPlayer(const MachineSettings& settings) : settings_(settings) {}
 
-QtSoundPlayer::~QtSoundPlayer() = default;
+QtSoundPlayer::~QtSoundPlayer() {
+    if (effects_ && close_) close_(effects_);
+}
 
 void QtSoundPlayer::LoadSounds() {
     step_ = Sprites::Bytes("SOUND1.wav");
@@ -64,33 +64,36 @@ void QtSoundPlayer::LoadSounds() {
     if (step_ms_ <= 0) step_ms_ = 15;
 }
 
-// QSoundEffect plays files; the embedded images are written once to a private folder.
+// The back end plays files; the embedded images are written once to a private folder.
 bool QtSoundPlayer::Prepare() {
     if (prepared_) return usable_;
     prepared_ = true;
     if (step_.isEmpty() || click_.isEmpty()) return false;
-    if (!HasAudioOutput()) return false;  // no device: stay silent
+    module_ = LoadSoundModule();
+    if (!module_) return false;  // no back end: stay silent
+    const auto open = reinterpret_cast<Q417SoundOpen>(module_->resolve("q417_sound_open"));
+    play_ = reinterpret_cast<Q417SoundPlay>(module_->resolve("q417_sound_play"));
+    close_ = reinterpret_cast<Q417SoundClose>(module_->resolve("q417_sound_close"));
+    if (!open || !play_ || !close_) return false;
     dir_ = std::make_unique<QTemporaryDir>();
     if (!dir_->isValid()) return false;
     const QByteArray* data[3] = {nullptr, &step_, &click_};
+    QByteArray paths[3];
     for (int which = 1; which <= 2; ++which) {
         const QString path = dir_->filePath(QStringLiteral("sound%1.wav").arg(which));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(*data[which]) != data[which]->size())
             return false;
-        file.close();
-        effects_[which] = std::make_unique<QSoundEffect>();
-        effects_[which]->setSource(QUrl::fromLocalFile(path));
+        paths[which] = QFile::encodeName(path);
     }
-    usable_ = true;
-    return true;
+    effects_ = open(paths[1].constData(), paths[2].constData());
+    usable_ = effects_ != nullptr;  // no sound device: stay silent
+    return usable_;
 }
 
 void QtSoundPlayer::Play(int which) {
     if (!Prepare()) return;
-    effects_[3 - which]->stop();  // a new sound cuts off the other one
-    effects_[which]->stop();
-    effects_[which]->play();
+    play_(effects_, which);
 }
 
 void QtSoundPlayer::PlayClick() {

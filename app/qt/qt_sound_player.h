@@ -5,7 +5,7 @@
 
 #include "io/sound.h"
 
-class QSoundEffect;
+class QLibrary;
 
 namespace q417 {
 
@@ -14,7 +14,9 @@ struct MachineSettings;
 // The click and the step, played from the WAV files embedded in the program. A new sound
 // cuts off one still playing; nothing plays while Sound is off. A machine without a sound
 // device plays nothing and says nothing about it. The sound objects are made on the first
-// sound, so starting the program does not wait for the audio system.
+// sound, so starting the program does not wait for the audio system: the audio back end is a
+// module of its own (libq417-sound.so beside the program, or in its library folder when
+// installed) loaded at that moment.
 class QtSoundPlayer : public SoundPlayer {
 public:
     explicit QtSoundPlayer(const MachineSettings& settings);
@@ -44,7 +46,10 @@ private:
     bool prepared_ = false;
     bool usable_ = false;
     std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<QSoundEffect> effects_[3];
+    std::unique_ptr<QLibrary> module_;
+    void* effects_ = nullptr;
+    void (*play_)(void*, int) = nullptr;
+    void (*close_)(void*) = nullptr;
     int clicks_ = 0;
     int steps_ = 0;
 };

@@ -12,6 +12,33 @@ namespace {
 
 const QString kResourceDir = QStringLiteral(":/resources");
 
+#ifdef Q417_PACKED_SPRITES
+// The sheets decoded when the program was built: pixels linked in read-only, found by name.
+struct PackedSprite {
+    const char* name;
+    qsizetype offset;
+    int width, height;
+    qsizetype bytesPerLine;
+    bool alpha;
+};
+constexpr PackedSprite kPacked[] = {
+#include "packed_sprites.inc"
+};
+extern "C" const uchar q417_packed_sprites[];
+
+QImage Packed(const QString& key) {
+    for (const PackedSprite& p : kPacked)
+        if (key == QLatin1String(p.name))
+            return QImage(q417_packed_sprites + p.offset, p.width, p.height, p.bytesPerLine,
+                          p.alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    return {};
+}
+#else
+QImage Packed(const QString&) {
+    return {};
+}
+#endif
+
 // Upper-cased base name -> resource path, built once.
 const QHash<QString, QString>& Index() {
     static const QHash<QString, QString> index = [] {
@@ -30,6 +57,15 @@ const QHash<QString, QString>& Index() {
 
 }  // namespace
 
+QImage Sprites::Decoded(const QString& name) {
+    const QString path = Index().value(name.toUpper());
+    if (path.isEmpty()) return {};
+    QImage image(path);
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
+        image = image.convertToFormat(QImage::Format_RGB32);
+    return image;
+}
+
 bool Sprites::Has(const QString& name) { return Index().contains(name.toUpper()); }
 
 // The cache's nodes never move, so the references handed out stay valid for the whole run.
@@ -39,11 +75,9 @@ const QImage& Sprites::Get(const QString& name) {
     const QString key = name.toUpper();
     auto it = cache.find(key);
     if (it != cache.end()) return *it->second;
-    const QString path = Index().value(key);
-    if (path.isEmpty()) return none;
-    auto image = std::make_unique<QImage>(path);
-    if (image->format() != QImage::Format_RGB32 && image->format() != QImage::Format_ARGB32)
-        *image = image->convertToFormat(QImage::Format_RGB32);
+    auto image = std::make_unique<QImage>(Packed(key));
+    if (image->isNull()) *image = Decoded(key);
+    if (image->isNull()) return none;
     return *cache.emplace(key, std::move(image)).first->second;
 }
 

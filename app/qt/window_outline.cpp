@@ -44,9 +44,29 @@ QRegion WindowOutline(bool leverReleased, int w, int h) {
     return outline;
 }
 
+// The mask cuts the window on an X server without a compositor and limits the mouse
+// everywhere; under a compositor (and on Wayland, where a mask does nothing more) the window
+// is translucent and only what is drawn inside the outline shows. The window paints its
+// cabinet clipped to the mask; pictures reaching past the outline are cut here.
 void SetWindowOutline(QWidget& window, bool leverReleased) {
-    window.setMask(WindowOutline(leverReleased, window.width(), window.height()));
+    const QRegion outline = WindowOutline(leverReleased, window.width(), window.height());
+    window.setMask(outline);
+    ClipChildrenToOutline(window);
     window.update();
+}
+
+void ClipChildrenToOutline(QWidget& window) {
+    const QRegion outline = window.mask();
+    if (outline.isEmpty()) return;
+    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect area = child->geometry();
+        const QRegion inside = outline.intersected(area);
+        if (inside == QRegion(area)) {
+            if (!child->mask().isEmpty()) child->clearMask();
+        } else {
+            child->setMask(inside.translated(-area.topLeft()));
+        }
+    }
 }
 
 }  // namespace q417

@@ -12,5 +12,7 @@ QRegion WindowOutline(bool leverReleased, int width = 649, int height = 575);
 
 // Cuts the window to the outline and redraws it.
 void SetWindowOutline(QWidget& window, bool leverReleased);
+// Cuts the window's pictures that reach past its outline (after they are placed or sized).
+void ClipChildrenToOutline(QWidget& window);
 
 }  // namespace q417

@@ -62,8 +62,18 @@ void Blit(QImage& dst, int x, int y, const QImage& source, const QRect& rect, Co
 
 }  // namespace
 
+// An RGB32 sheet already holds opaque pixels, so its rows are copied whole; that is most of
+// what start-up draws.
 void CopyRect(QImage& dst, int x, int y, const QImage& source, const QRect& rect) {
-    Blit(dst, x, y, source, rect, [](QRgb& d, QRgb s) { d = s; });
+    if (source.format() != QImage::Format_RGB32) {
+        Blit(dst, x, y, source, rect, [](QRgb& d, QRgb s) { d = s; });
+        return;
+    }
+    QRect from = rect;
+    if (!Clip(dst, x, y, source, from)) return;
+    for (int r = 0; r < from.height(); ++r)
+        std::copy_n(SourceRow(source, from.top() + r) + from.left(), from.width(),
+                    TargetRow(dst, y + r) + x);
 }
 
 // Legends and glyphs: white in the sprite leaves the picture as it is, ink darkens it.

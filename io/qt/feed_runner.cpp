@@ -14,29 +14,33 @@ constexpr int kPaperCells = (537 + 13) / 14;  // glyph cells on the paper tape
 constexpr int kPunchColumns = (537 + 6) / 7;  // columns on the punched tape
 }  // namespace
 
-FeedRunner::FeedRunner(MainWindow& window, TextPanel& panel) : window_(window), panel_(panel) {}
+FeedRunner::FeedRunner(MainWindow& window) : window_(window) {}
+
+TextPanel& FeedRunner::panel() {
+    return window_.textPanel();
+}
 
 // For the run the rotor pictures and the printer's pictures listen through a log that is
 // drawn once per frame; afterwards they listen directly again.
 void FeedRunner::run() {
     Machine& machine = window_.machine();
-    PrinterLog log(panel_.printerListener(), kPaperCells, kPunchColumns);
+    PrinterLog log(panel().printerListener(), kPaperCells, kPunchColumns);
     // Whichever way the run ends, everything is drawn and the pictures listen directly again.
     struct Restore {
         FeedRunner& r;
         ~Restore() {
             r.DrawFrame();
-            r.panel_.setCollecting(false);
+            r.panel().setCollecting(false);
             r.log_ = nullptr;
             r.window_.machine().rotors.SetObserver(&r.window_.rotorPictures());
-            r.window_.printer().SetListener(&r.panel_.printerListener());
+            r.window_.printer().SetListener(&r.panel().printerListener());
             r.running_ = false;
         }
     };
     running_ = true;
     highlight_ = -1;
     log_ = &log;
-    panel_.setCollecting(true);
+    panel().setCollecting(true);
     machine.rotors.SetObserver(&rotors_);
     window_.printer().SetListener(&log);
     since_frame_.start();
@@ -55,15 +59,15 @@ void FeedRunner::ProcessEvents() {
 }
 
 void FeedRunner::DrawFrame() {
-    if (log_) log_->Replay(panel_.printerListener());
+    if (log_) log_->Replay(panel().printerListener());
     RotorPictures& pictures = window_.rotorPictures();
     for (int slot = 1; slot <= RotorStack::kSlots; ++slot) {
         if (rotors_.initialised[slot]) pictures.RotorInitialised(slot);
         if (rotors_.moved[slot] || rotors_.initialised[slot]) pictures.RotorMoved(slot);
         rotors_.moved[slot] = rotors_.initialised[slot] = false;
     }
-    panel_.flush();
-    if (highlight_ >= 0) panel_.highlight(highlight_);
+    panel().flush();
+    if (highlight_ >= 0) panel().highlight(highlight_);
     highlight_ = -1;
 }
 

@@ -19,7 +19,7 @@ class TextPanel;
 // is drawn at the end is exactly what drawing every character would have left.
 class FeedRunner : public FeedHooks {
 public:
-    FeedRunner(MainWindow& window, TextPanel& panel);
+    explicit FeedRunner(MainWindow& window);
 
     // The feed, from the start key; returns when the run has ended.
     void run();
@@ -47,8 +47,10 @@ private:
 
     void DrawFrame();
 
+    // The text panel is made on first use; the runner finds it through the window.
+    TextPanel& panel();
+
     MainWindow& window_;
-    TextPanel& panel_;
     HeldRotors rotors_;
     PrinterLog* log_ = nullptr;  // the printer's pictures held back during a run
     QElapsedTimer since_frame_;

@@ -27,13 +27,12 @@ void Guarded(MainWindow& window, F&& action) {
 
 }  // namespace
 
-TextLoaderView::TextLoaderView(MainWindow& window, TextPanel& panel)
+TextLoaderView::TextLoaderView(MainWindow& window)
     : window_(window),
-      panel_(panel),
       loader_(*window.element("Image17")),
       start_(*window.element("Image25")),
       stop_(*window.element("Image24")),
-      runner_(std::make_unique<FeedRunner>(window, panel)) {
+      runner_(std::make_unique<FeedRunner>(window)) {
     runner_->onRunEnded = [this] {
         DrawStartKey(false);
         DrawStopKey(false);
@@ -99,10 +98,10 @@ void TextLoaderView::Image17MouseDown(int x, int y) {
 }
 
 void TextLoaderView::Image17MouseUp(int x, int y) {
-    if (loader::InLoadButton(x, y)) panel_.loadText();
+    if (loader::InLoadButton(x, y)) window_.textPanel().loadText();
     DrawLoader(loader::ButtonLook::Normal, loader::StripLookAt(x, y));
     if (loader::ReleaseOnStrip(window_.machine().state, window_.feed(), x, y)) {
-        panel_.highlight(window_.feed().FeedPosition);
+        window_.textPanel().highlight(window_.feed().FeedPosition);
         window_.sound().PlayStep();
     }
 }

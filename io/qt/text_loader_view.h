@@ -8,14 +8,13 @@ namespace q417 {
 class FeedRunner;
 class MainWindow;
 class PictureElement;
-class TextPanel;
 
 // The feeding controls on the machine picture: the text loader (load button and step strip,
 // drawn over its fixed picture from the LOADER sheet) and the start and stop keys (PUSKSTOP).
 // The start key runs the automatic typing; the stop key ends it.
 class TextLoaderView {
 public:
-    TextLoaderView(MainWindow& window, TextPanel& panel);
+    explicit TextLoaderView(MainWindow& window);
     ~TextLoaderView();
 
     StartStopKeys& keys() { return keys_; }
@@ -38,7 +37,6 @@ private:
     void Bind();
 
     MainWindow& window_;
-    TextPanel& panel_;
     PictureElement& loader_;
     PictureElement& start_;
     PictureElement& stop_;

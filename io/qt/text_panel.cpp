@@ -8,7 +8,6 @@
 #include <QToolButton>
 
 #include "app/qt/font_record_qt.h"
-#include "app/qt/key_mapping.h"
 #include "app/qt/main_window.h"
 #include "io/feed.h"
 #include "io/qt/panel_glyphs.h"
@@ -93,13 +92,7 @@ void TextPanel::BuildBoxes() {
     const auto box = [&](const char* name) {
         auto* b = new TextBox(this);
         b->setObjectName(QString::fromLatin1(name));
-        b->keySink = [this](QKeyEvent* e, bool down) {
-            if (e->isAutoRepeat()) return;
-            if (down)
-                window_.machineKeyDown(VirtualKeyOf(*e));
-            else
-                window_.machineKeyUp(VirtualKeyOf(*e));
-        };
+        b->keySink = [this](QKeyEvent* e, bool) { window_.machineKeyEvent(*e); };
         return b;
     };
     input_box_ = box("Memo1");

@@ -1,0 +1,131 @@
+// Start-up of the simulator against a minimal Qt window of the same size, in one run on the
+// same X display: the time from starting the program to its first frame on the screen, and
+// the resident memory once it is up. Both programs are started in turns, several times each;
+// the medians and their ratios are reported.
+//
+// usage: q417_bench_startup [ROUNDS]      (needs DISPLAY; the window programs are built in)
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Sample {
+    double ms = 0;
+    long rssKb = 0;
+};
+
+std::set<Window> TopLevels(Display* display) {
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    std::set<Window> found;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
+        found.insert(children, children + count);
+        XFree(children);
+    }
+    return found;
+}
+
+// A new, mapped top-level window of the given size with something drawn in it.
+bool FirstFrameShown(Display* display, const std::set<Window>& before, int width, int height) {
+    for (Window w : TopLevels(display)) {
+        if (before.count(w)) continue;
+        XWindowAttributes a;
+        if (!XGetWindowAttributes(display, w, &a) || a.map_state != IsViewable) continue;
+        if (a.width != width || a.height != height) continue;
+        XImage* image = XGetImage(display, w, width / 2, height / 4, 1, 1, AllPlanes, ZPixmap);
+        if (!image) continue;
+        const unsigned long pixel = XGetPixel(image, 0, 0);
+        XDestroyImage(image);
+        if ((pixel & 0xFFFFFF) != 0) return true;
+    }
+    return false;
+}
+
+long ResidentKb(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+    return 0;
+}
+
+// Starts the program in a fresh folder of its own (the simulator keeps its settings beside
+// itself) and waits for its first frame; the memory is read once it has settled.
+Sample Measure(Display* display, const char* program) {
+    char folder[] = "/tmp/q417-startup-XXXXXX";
+    if (!mkdtemp(folder)) std::exit(1);
+    const std::string copy = std::string(folder) + "/program";
+    std::system(("cp '" + std::string(program) + "' '" + copy + "'").c_str());
+    const std::set<Window> before = TopLevels(display);
+    const auto start = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl(copy.c_str(), copy.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    Sample s;
+    while (!FirstFrameShown(display, before, 649, 575)) {
+        if (Clock::now() - start > std::chrono::seconds(20)) {
+            std::fprintf(stderr, "%s: no window after 20 s\n", program);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    }
+    s.ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    s.rssKb = ResidentKb(pid);
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    std::system(("rm -rf '" + std::string(folder) + "'").c_str());
+    return s;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "no X display (set DISPLAY, for example under Xvfb)\n");
+        return 2;
+    }
+    std::vector<double> appMs, minMs, appKb, minKb;
+    Measure(display, Q417_PROGRAM);  // warms the file cache and the font cache
+    Measure(display, MINIMAL_PROGRAM);
+    for (int i = 0; i < rounds; ++i) {
+        const Sample m = Measure(display, MINIMAL_PROGRAM);
+        const Sample a = Measure(display, Q417_PROGRAM);
+        minMs.push_back(m.ms);
+        minKb.push_back(m.rssKb);
+        appMs.push_back(a.ms);
+        appKb.push_back(a.rssKb);
+    }
+    const double am = Median(appMs), mm = Median(minMs);
+    const double ak = Median(appKb), mk = Median(minKb);
+    std::printf("start-up to first frame: q417 %.0f ms, minimal window %.0f ms, ratio %.2f\n", am,
+                mm, am / mm);
+    std::printf("resident memory: q417 %.1f MB, minimal window %.1f MB, difference %.1f MB\n",
+                ak / 1024, mk / 1024, (ak - mk) / 1024);
+    XCloseDisplay(display);
+    return 0;
+}

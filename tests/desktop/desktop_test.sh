@@ -1,0 +1,226 @@
+#!/usr/bin/env bash
+# The window on real display servers, driven the way a user drives it: a private X server
+# (Xvfb) with real X input from xdotool, and a headless Wayland compositor (weston). Each
+# case starts its own servers and a copy of the program in a temporary folder, so that the
+# settings file it writes at close (with the key-press count Tech) is its own.
+#
+# usage: desktop_test.sh Q417 Q417_CLI CASE
+#   held-key      holding a key for 1.5 s with the X server's auto-repeat on is one key press
+#   typing        keys typed one after another, a held key in the text panel, clicks on keys
+#   layouts       the same physical keys print the same tape under X layouts us de fr ru cz
+#   scale-2       a whole scale factor of 2 gives a 1298 x 1150 window that works
+#   wayland       under weston the desktop shows through the parts cut out of the outline
+# Exit status 77: skipped, with the reason on standard output.
+set -euo pipefail
+q417=$1
+cli=$2
+case_name=$3
+
+tmp=$(mktemp -d)
+pids=()
+cleanup() {
+    local rc=$? p
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
+    rm -rf "$tmp"
+    exit "$rc"
+}
+trap cleanup EXIT
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
+need() { local t; for t in "$@"; do command -v "$t" >/dev/null || skip "$t is not installed (tools/dev test installs it)"; done; }
+
+# A private X server on a free display number, with the server's key repeat on.
+start_x() {
+    need Xvfb xdotool xset
+    exec 3>"$tmp/display"
+    Xvfb -displayfd 3 -screen 0 1400x1200x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
+    pids+=($!)
+    exec 3>&-
+    local _
+    for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+    [ -s "$tmp/display" ] || skip "Xvfb did not start: $(cat "$tmp/xvfb.log")"
+    export DISPLAY=":$(head -n1 "$tmp/display")"
+    export QT_QPA_PLATFORM=xcb
+    xset r on
+}
+
+# Starts the program from a folder of its own; sets $window to its visible window.
+start_q417() {
+    mkdir -p "$tmp/run"
+    cp "$q417" "$tmp/run/q417"
+    XDG_RUNTIME_DIR="$tmp" "$tmp/run/q417" >"$tmp/q417.log" 2>&1 &
+    q417_pid=$!
+    pids+=("$q417_pid")
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Q-417$' | head -n1) ||
+        fail "no window within 20 s: $(cat "$tmp/q417.log")"
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    win_x=$X win_y=$Y win_w=$WIDTH win_h=$HEIGHT
+    scale=${scale:-1}
+    xdotool mousemove $((win_x + 300 * scale)) $((win_y + 150 * scale))
+    sleep 0.3
+}
+
+# A click at a point of the machine picture (in the window's own 649 x 575 coordinates).
+click_at() {
+    xdotool mousemove $((win_x + $1 * scale)) $((win_y + $2 * scale)) click 1
+    sleep 0.1
+}
+
+# Closes with the control box's close button, which writes the settings; prints Tech.
+close_and_count() {
+    click_at 613 17
+    local _
+    for _ in $(seq 100); do kill -0 "$q417_pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$q417_pid" 2>/dev/null && fail "the close button did not close the window"
+    wait "$q417_pid" 2>/dev/null || true
+    "$cli" config "$tmp/run/Q417.INI" | awk '$1 == "Counter" && $2 == "Tech" { print $4 }'
+}
+
+expect_count() {
+    local got
+    got=$(close_and_count)
+    [ "$got" = "$1" ] || fail "$2: $got key presses counted, $1 expected"
+    echo "ok: $2 ($got)"
+}
+
+# Holds a key (by X key code) for the given time.
+hold() {
+    xdotool keydown "$1"
+    sleep "$2"
+    xdotool keyup "$1"
+    sleep 0.2
+}
+
+case_held_key() {
+    start_x
+    start_q417
+    # Qt marks most of the server's repeat pairs, but not a pair whose press it has not read
+    # yet when it looks: two holds give that race many chances.
+    hold 42 1.5  # G
+    hold 42 1.5
+    expect_count 2 "a key held twice for 1.5 s"
+}
+
+case_typing() {
+    start_x
+    start_q417
+    xdotool key --delay 80 42 42 43 65 24  # G G H space Q: five presses, G twice
+    click_at $((60 + 20)) $((321 + 20))     # the keyboard picture: row 1, column 1
+    click_at $((185 + 100)) $((461 + 20))   # the space bar
+    click_at $((185 + 100)) $((461 + 70))   # its lower half does not respond
+    # A held key in the text panel's input box goes to the machine once as well.
+    click_at 613 65
+    sleep 0.3
+    hold 42 1.2
+    click_at 632 19  # the panel's own close button; the panel covers the control box
+    expect_count 8 "typed keys, clicks and a key held in the text panel"
+}
+
+# The tape (32, 74, 537 x 18 on the machine) after typing the same physical keys.
+tape_after_typing() {
+    start_q417
+    xdotool key --delay 60 24 25 26 42 43 38 52 59 60 34 47
+    sleep 0.3
+    import -window root -crop "537x18+$((win_x + 32))+$((win_y + 74))" "$tmp/tape-$1.png"
+    local count
+    count=$(close_and_count)
+    [ "$count" = 11 ] || fail "layout $1: $count key presses counted, 11 expected"
+}
+
+case_layouts() {
+    start_x
+    need setxkbmap import compare
+    local layout taken=()
+    for layout in us de fr ru cz; do
+        setxkbmap "$layout" 2>/dev/null || true
+        if ! setxkbmap -query | grep -qE "^layout: +$layout$"; then
+            echo "note: this X server did not take the layout $layout"
+            continue
+        fi
+        tape_after_typing "$layout"
+        taken+=("$layout")
+    done
+    [ ${#taken[@]} -ge 2 ] || skip "this X server takes no keyboard layouts (setxkbmap has no effect)"
+    for layout in "${taken[@]:1}"; do
+        compare -metric AE "$tmp/tape-${taken[0]}.png" "$tmp/tape-$layout.png" null: 2>/dev/null ||
+            fail "the tape typed under $layout differs from the one typed under ${taken[0]}"
+    done
+    echo "ok: the same tape under ${taken[*]}"
+}
+
+case_scale_2() {
+    start_x
+    export QT_SCALE_FACTOR=2
+    scale=2
+    start_q417
+    [ "${win_w}x${win_h}" = 1298x1150 ] || fail "window of ${win_w}x${win_h} at scale 2"
+    hold 42 1.2
+    click_at $((60 + 20)) $((321 + 20))
+    expect_count 2 "a held key and a click at scale 2"
+}
+
+# Weston on its headless back end draws into memory; its screenshooter (allowed with
+# --debug) saves what is on the output. The desktop is one flat colour, so every pixel of
+# that colour inside the window's rectangle is a place where the desktop shows through.
+case_wayland() {
+    need weston weston-screenshooter convert
+    [ -e /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so ] ||
+        ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
+        skip "Qt's Wayland platform plugin is not installed (package qt6-wayland)"
+    export XDG_RUNTIME_DIR=$tmp/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    cat >"$tmp/weston.ini" <<'EOF'
+[core]
+idle-time=0
+[shell]
+background-color=0xff00c000
+panel-position=none
+locking=false
+EOF
+    weston --backend=headless-backend.so --use-pixman --width=1400 --height=1200 --debug \
+        --socket=q417-test --config="$tmp/weston.ini" >"$tmp/weston.log" 2>&1 &
+    pids+=($!)
+    local _
+    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/q417-test" ] && break; sleep 0.1; done
+    [ -S "$XDG_RUNTIME_DIR/q417-test" ] || skip "weston did not start: $(tail -3 "$tmp/weston.log")"
+    export WAYLAND_DISPLAY=q417-test QT_QPA_PLATFORM=wayland
+    unset DISPLAY
+    mkdir -p "$tmp/run"
+    cp "$q417" "$tmp/run/q417"
+    "$tmp/run/q417" >"$tmp/q417.log" 2>&1 &
+    pids+=($!)
+    sleep 3
+    (cd "$tmp" && weston-screenshooter >/dev/null 2>&1) || fail "weston-screenshooter failed"
+    local shot
+    shot=$(ls "$tmp"/wayland-screenshot-*.png 2>/dev/null | head -n1)
+    [ -n "$shot" ] || fail "no screenshot"
+    # The window's rectangle: everything that is not the desktop's colour.
+    local box
+    box=$(convert "$shot" -fill black -fuzz 1% +opaque '#00c000' -format '%@' info:)
+    [[ $box =~ ^649x575\+([0-9]+)\+([0-9]+)$ ]] ||
+        fail "window on the screen: $box, 649x575 expected ($(cat "$tmp/q417.log"))"
+    local left=${BASH_REMATCH[1]} top=${BASH_REMATCH[2]}
+    pixel() { convert "$shot" -format "%[hex:p{$((left + $1)),$((top + $2))}]" info:; }
+    local point desktop=00C000
+    # Outside the outline: the rounded corners, below the body between the feet, the holes.
+    for point in "1 1" "647 1" "1 520" "100 560" "400 560" "640 570" "221 537" "234 537"; do
+        [ "$(pixel $point | cut -c1-6)" = "$desktop" ] ||
+            fail "the window covers the desktop at ($point): $(pixel $point)"
+    done
+    # Inside it: the body, a foot, the lever's tab.
+    for point in "20 20" "324 300" "50 530" "165 570"; do
+        [ "$(pixel $point | cut -c1-6)" != "$desktop" ] ||
+            fail "the machine is missing at ($point)"
+    done
+    echo "ok: the desktop shows through the outline under Wayland"
+}
+
+case "$case_name" in
+    held-key) case_held_key ;;
+    typing) case_typing ;;
+    layouts) case_layouts ;;
+    scale-2) case_scale_2 ;;
+    wayland) case_wayland ;;
+    *) fail "unknown case $case_name" ;;
+esac

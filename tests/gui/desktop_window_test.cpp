@@ -1,0 +1,112 @@
+// The window as desktops deliver to it: key events with time stamps (X11 repeat pairs), a
+// translucent window painted only inside its outline, and the panels made when first wanted.
+#include <QKeyEvent>
+
+#include "app/qt/window_outline.h"
+#include "core/qt/blit.h"
+#include "io/qt/text_panel.h"
+#include "window_fixture.h"
+
+namespace q417::testing {
+namespace {
+
+// A key event as the X11 platform sends it: the scan code of G and the server's time.
+void SendKey(QWidget* to, QEvent::Type type, quint64 time, bool marked = false) {
+    QKeyEvent event(type, Qt::Key_G, Qt::NoModifier, 42, 0x67, 0, QStringLiteral("g"), marked);
+    event.setTimestamp(time);
+    QApplication::sendEvent(to, &event);
+}
+
+TEST_F(WindowTest, UnmarkedRepeatPairsOfAHeldKeyTypeOnce) {
+    SendKey(window.get(), QEvent::KeyPress, 1000);
+    for (quint64 t = 1660; t < 2200; t += 40) {
+        SendKey(window.get(), QEvent::KeyRelease, t);
+        SendKey(window.get(), QEvent::KeyPress, t);
+    }
+    EXPECT_TRUE(window->keyboard().KeyHeld);
+    SendKey(window.get(), QEvent::KeyRelease, 2300);
+    // The real release waits a moment for a press that would make it a pair.
+    EXPECT_TRUE(window->keyboard().KeyHeld);
+    QTest::qWait(100);
+    EXPECT_FALSE(window->keyboard().KeyHeld);
+    EXPECT_EQ(Input().size(), 1u);
+    // The same key again, later: a new key press.
+    SendKey(window.get(), QEvent::KeyPress, 2500);
+    SendKey(window.get(), QEvent::KeyRelease, 2580);
+    QTest::qWait(100);
+    EXPECT_EQ(Input().size(), 2u);
+    EXPECT_FALSE(window->keyboard().KeyHeld);
+}
+
+TEST_F(WindowTest, TheTextBoxesShareTheWindowsRepeatFilter) {
+    window->textPanel().open();
+    QWidget* box = window->findChild<QWidget*>(QStringLiteral("Memo1"));
+    ASSERT_NE(box, nullptr);
+    SendKey(box, QEvent::KeyPress, 1000);
+    SendKey(box, QEvent::KeyRelease, 1660);
+    SendKey(window.get(), QEvent::KeyPress, 1660);  // the pair may end up anywhere
+    SendKey(box, QEvent::KeyRelease, 1700, true);
+    SendKey(box, QEvent::KeyPress, 1700, true);
+    SendKey(box, QEvent::KeyRelease, 1800);
+    QTest::qWait(100);
+    EXPECT_EQ(Input().size(), 1u);
+    EXPECT_FALSE(window->keyboard().KeyHeld);
+}
+
+TEST_F(WindowTest, NothingIsDrawnOutsideTheOutline) {
+    ASSERT_TRUE(window->testAttribute(Qt::WA_TranslucentBackground));
+    const QImage frame = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QRegion outline = WindowOutline(true);
+    int outside = 0, inside = 0;
+    for (int y = 0; y < frame.height(); y += 3)
+        for (int x = 0; x < frame.width(); x += 3) {
+            const bool opaque = qAlpha(frame.pixel(x, y)) == 255;
+            if (outline.contains(QPoint(x, y)))
+                inside += opaque ? 0 : 1;
+            else
+                outside += opaque ? 1 : 0;
+        }
+    EXPECT_EQ(outside, 0) << "opaque points outside the outline";
+    EXPECT_EQ(inside, 0) << "transparent points inside the outline";
+    // The pictures that reach past the outline are cut with it, the lever's knob too when
+    // it is pushed in.
+    QTest::mousePress(E("Image19"), Qt::LeftButton, {}, QPoint(17, 10));
+    const QRegion pushed = WindowOutline(false).translated(-E("Image19")->pos());
+    EXPECT_EQ(E("Image19")->mask(), pushed.intersected(E("Image19")->rect()));
+    QTest::mouseRelease(E("Image19"), Qt::LeftButton, {}, QPoint(17, 10));
+}
+
+TEST_F(WindowTest, PanelsAreMadeWhenFirstWanted) {
+    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("TXTPanel")), nullptr);
+    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("SPanel0")), nullptr);
+    Type(Qt::Key_F);  // typing before the text panel exists
+    window->textPanel();
+    EXPECT_NE(window->findChild<QWidget*>(QStringLiteral("TXTPanel")), nullptr);
+    QTest::qWait(50);
+    window->textPanel().open();
+    Type(Qt::Key_A);
+    EXPECT_EQ(Input().size(), 2u);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+// The whole-row copy of an opaque sheet against the pixel walk it stands for.
+TEST(CopyRect, OpaqueSheetsCopyLikeThePixelWalk) {
+    QImage sheet(40, 30, QImage::Format_RGB32);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) sheet.setPixel(x, y, qRgb(x * 6, y * 8, (x ^ y) * 4));
+    const QImage walked = sheet.convertToFormat(QImage::Format_ARGB32);
+    const QRect rects[] = {{0, 0, 40, 30}, {5, 3, 12, 9}, {-4, -2, 20, 10}, {30, 25, 20, 20},
+                           {0, 0, 0, 5}};
+    const QPoint places[] = {{0, 0}, {7, 4}, {-3, 6}, {20, 18}, {25, -5}};
+    for (const QRect& r : rects)
+        for (const QPoint& p : places) {
+            QImage fast = MakePicture(32, 24, 0xFF102030);
+            QImage slow = fast.copy();
+            CopyRect(fast, p.x(), p.y(), sheet, r);
+            CopyRect(slow, p.x(), p.y(), walked, r);
+            EXPECT_TRUE(fast == slow) << r.x() << "," << r.y() << " at " << p.x() << "," << p.y();
+        }
+}
+
+}  // namespace
+}  // namespace q417::testing
