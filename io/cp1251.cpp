@@ -67,7 +67,8 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
     return out;
 }
 
-bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string& error) {
+bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string& error,
+                  std::size_t first_byte) {
     out.clear();
     error.clear();
     out.reserve(utf8.size());
@@ -75,13 +76,13 @@ bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string& error) {
         char32_t u = 0;
         const std::size_t len = DecodeUtf8(utf8, i, u);
         if (len == 0) {
-            error = "invalid UTF-8 at byte " + std::to_string(i);
+            error = "invalid UTF-8 at byte " + std::to_string(first_byte + i);
             out.clear();
             return false;
         }
         const int b = UnicodeToCp1251(u);
         if (b < 0) {
-            error = "character " + CodePoint(u) + " at byte " + std::to_string(i) +
+            error = "character " + CodePoint(u) + " at byte " + std::to_string(first_byte + i) +
                     " has no Windows-1251 form";
             out.clear();
             return false;

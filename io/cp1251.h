@@ -72,8 +72,10 @@ constexpr Cp1251Text<N> Cp1251Literal(const char8_t (&utf8)[N]) {
 std::string Cp1251ToUtf8(std::string_view bytes);
 
 // UTF-8 as Windows-1251 bytes. On malformed UTF-8 or a character the code page cannot hold,
-// returns false, leaves `out` empty and says where (byte offsets count from 0).
-bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string& error);
+// returns false, leaves `out` empty and says where (byte offsets count from 0, or from
+// `first_byte` for a piece of a longer text).
+bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string& error,
+                  std::size_t first_byte = 0);
 
 // Well-formed UTF-8: no stray or missing continuation bytes, no overlong forms, no surrogates,
 // nothing above U+10FFFF.

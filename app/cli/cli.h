@@ -5,6 +5,11 @@
 #include <string>
 #include <vector>
 
+namespace q417 {
+class Machine;
+class TextFeed;
+}  // namespace q417
+
 namespace q417::cli {
 
 // A bad option or value: one line on standard error and exit status 2.
@@ -29,7 +34,17 @@ struct FeedOptions {
 
 FeedOptions ParseFeedOptions(const std::vector<std::string>& args);
 
+// The machine as feed starts it: settings from the options (sound off), start-up, the key
+// file and the starting positions.
+void PrepareMachine(const FeedOptions& o, Machine& m);
+// Types the text loaded into `feed` as the window's start key does, again after every
+// asterisk stop, until the text is used up.
+void TypeLoadedText(Machine& m, TextFeed& feed);
+// The final positions and the key-press count on standard error (--show-state).
+void ShowState(const Machine& m);
+
 int RunFeed(const std::vector<std::string>& args);
+int RunTrace(const std::vector<std::string>& args);
 int RunKeygen(const std::vector<std::string>& args);
 int RunConfig(const std::vector<std::string>& args);
 

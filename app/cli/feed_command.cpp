@@ -70,14 +70,27 @@ std::string DecodeText(const std::string& raw, Encoding encoding, const std::str
 
 }  // namespace
 
-int RunFeed(const std::vector<std::string>& args) {
-    const FeedOptions o = ParseFeedOptions(args);
-    Machine m;
+void PrepareMachine(const FeedOptions& o, Machine& m) {
     m.settings = SettingsFor(o);
     m.StartUp();
     if (o.key_file) LoadKey(m, *o.key_file);
     if (o.positions)
         for (int slot = 1; slot <= 10; ++slot) m.rotors.SetPosition(slot, (*o.positions)[slot - 1]);
+}
+
+// The start key again after every asterisk stop, until the text is used up.
+void TypeLoadedText(Machine& m, TextFeed& feed) {
+    FeedHooks no_window;
+    while (m.state.InputTextLoaded) {
+        m.state.AutoRun = true;
+        feed.FeedText(m, no_window);
+    }
+}
+
+int RunFeed(const std::vector<std::string>& args) {
+    const FeedOptions o = ParseFeedOptions(args);
+    Machine m;
+    PrepareMachine(o, m);
 
     const std::string name = o.text_file.value_or("standard input");
     const std::string text = DecodeText(ReadAll(o.text_file), o.encoding, name);
@@ -86,24 +99,20 @@ int RunFeed(const std::vector<std::string>& args) {
     m.SetOutputStage(&printer);
     TextFeed feed;
     LoadText(m, printer, feed, text);
-    FeedHooks no_window;
-    // The start key again after every asterisk stop, until the text is used up.
-    while (m.state.InputTextLoaded) {
-        m.state.AutoRun = true;
-        feed.FeedText(m, no_window);
-    }
+    TypeLoadedText(m, feed);
 
     const std::string& out = printer.OutputText();
     const std::string bytes = o.encoding == Encoding::Utf8 ? Cp1251ToUtf8(out) : out;
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
     if (std::fflush(stdout) != 0) throw FailedError("cannot write the output text");
-    if (o.show_state) {
-        std::fprintf(stderr, "positions:");
-        for (int slot = 1; slot <= 10; ++slot)
-            std::fprintf(stderr, " %d", m.rotors.Slot(slot).Position);
-        std::fprintf(stderr, "\ntech: %d\n", m.settings.Tech);
-    }
+    if (o.show_state) ShowState(m);
     return 0;
+}
+
+void ShowState(const Machine& m) {
+    std::fprintf(stderr, "positions:");
+    for (int slot = 1; slot <= 10; ++slot) std::fprintf(stderr, " %d", m.rotors.Slot(slot).Position);
+    std::fprintf(stderr, "\ntech: %d\n", m.settings.Tech);
 }
 
 }  // namespace q417::cli
