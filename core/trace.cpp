@@ -105,6 +105,8 @@ void TraceKeyPress(const Machine& m, Contact input, KeyPressTrace& trace) {
     const MachineSettings& s = m.settings;
     const CycleState& st = m.state;
     trace.input = input;
+    trace.machine = s.Machine;
+    trace.rotors_in_use = m.rotors.RotorsInUse();
     trace.decipher = s.Rod == 2;
     trace.path_case = PathCaseFor(s);
     trace.points.clear();
@@ -131,8 +133,7 @@ void TraceKeyPress(const Machine& m, Contact input, KeyPressTrace& trace) {
 
     RotorStack rotors = m.rotors;
     rotors.SetObserver(nullptr);
-    for (int slot = 1; slot <= RotorStack::kSlots; ++slot)
-        trace.positions_before[slot] = rotors.Slot(slot).Position;
+    for (int slot = 1; slot <= RotorStack::kSlots; ++slot) trace.rotors[slot] = rotors.Slot(slot);
     if (s.Rod != 0 && st.MachineClosed) {
         if (s.Machine == 2)
             rotors.StepRotorsEight();

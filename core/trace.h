@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/contact.h"
+#include "core/rotors.h"
 
 namespace q417 {
 
@@ -43,6 +44,8 @@ struct TracePoint {
 // Everything one key press does, worked out beforehand from the machine as it stands.
 struct KeyPressTrace {
     Contact input = 0;          // the pressed contact as the keyboard or the feed gives it
+    int32_t machine = 1;        // the model (Machine), which picks the printer's characters
+    int rotors_in_use = 10;
     bool decipher = false;      // the decipher reflector is used
     PathCase path_case{};       // which wiring the path takes
     // The stages in the order the current passes them; empty when the current does not pass
@@ -53,8 +56,9 @@ struct KeyPressTrace {
     Contact output = 0;         // OutputContact after the cycle (31 prints a space)
     bool printed = true;        // false for a register shift, which prints nothing
     int32_t print_register = 1; // the printer's register after the cycle
-    // Rotor positions of slots 1..10 (entry 0 unused) before the key press and after its step.
-    std::array<int32_t, 11> positions_before{};
+    // Slots 1..10 (entry 0 unused) as they stood for the key press, and their positions
+    // after its step.
+    std::array<RotorState, 11> rotors{};
     std::array<int32_t, 11> positions_after{};
 
     // The contact the path gives (its last stage), or the output when there is no path.

@@ -213,7 +213,7 @@ TEST(KeyPressTrace, TracerSeesEveryKeyPressWithoutChangingTheMachine) {
         ASSERT_EQ(Positions(watched), Positions(plain));
         ASSERT_EQ(tracer.seen.size(), static_cast<size_t>(i + 1));
         EXPECT_EQ(tracer.seen.back().input, in);
-        EXPECT_EQ(tracer.seen.back().positions_before, before);
+        for (int s = 1; s <= 10; ++s) EXPECT_EQ(tracer.seen.back().rotors[s].Position, before[s]);
         EXPECT_EQ(tracer.seen.back().positions_after, Positions(watched));
     }
     watched.SetTracer(nullptr);
@@ -235,7 +235,8 @@ TEST(KeyPressTrace, WorkedExampleFirstKeyPress) {
     EXPECT_EQ(tr.points.back(), (TracePoint{TraceStage::Exit, 0, 1, 3}));
     EXPECT_EQ(tr.forward_passes, 1);
     EXPECT_EQ(tr.backward_passes, 1);
-    EXPECT_EQ(tr.positions_before[10], 10);
+    EXPECT_EQ(tr.rotors[10].Position, 10);
+    EXPECT_EQ(tr.rotors[10].CoreNumber, 10);
 }
 
 // Where the current does not reach the rotors the trace has no path, but still the output,
@@ -247,14 +248,14 @@ TEST(KeyPressTrace, NoPathWhereTheCurrentDoesNotPassTheRotors) {
     KeyPressTrace tr = TraceKeyPress(m, kSpaceBar);
     EXPECT_TRUE(tr.points.empty());
     EXPECT_EQ(tr.output, kSpaceBar);
-    EXPECT_EQ(tr.positions_after, tr.positions_before);
+    EXPECT_EQ(tr.positions_after, Positions(m));
 
     m.settings.Rod = 1;
     m.state.MachineClosed = false;
     tr = TraceKeyPress(m, 5);
     EXPECT_TRUE(tr.points.empty());
     EXPECT_EQ(tr.output, 0);
-    EXPECT_EQ(tr.positions_after, tr.positions_before);
+    EXPECT_EQ(tr.positions_after, Positions(m));
 
     m.state.MachineClosed = true;
     m.settings.Module = 10;
@@ -262,7 +263,7 @@ TEST(KeyPressTrace, NoPathWhereTheCurrentDoesNotPassTheRotors) {
     tr = TraceKeyPress(m, 0);
     EXPECT_TRUE(tr.points.empty());
     EXPECT_EQ(tr.output, 0);
-    EXPECT_NE(tr.positions_after, tr.positions_before);
+    EXPECT_NE(tr.positions_after, Positions(m));
 
     m.settings.Rod = 0;
     m.settings.Mode = 2;
