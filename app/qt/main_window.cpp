@@ -13,6 +13,7 @@
 #include "app/qt/picture_element.h"
 #include "app/qt/settings_location.h"
 #include "app/qt/settings_panel.h"
+#include "app/qt/signal_path_panel.h"
 #include "app/qt/sprites.h"
 #include "app/qt/window_outline.h"
 #include "app/settings_file.h"
@@ -50,6 +51,7 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
 
 MainWindow::~MainWindow() {
     machine_.rotors.SetObserver(nullptr);
+    machine_.SetTracer(nullptr);
     printer_.SetListener(nullptr);
     keyboard_.SetListener(nullptr);
 }
@@ -129,6 +131,8 @@ void MainWindow::FormCreate() {
     text_panel_ = std::make_unique<TextPanel>(*this, *tape_view_);
     text_loader_ = std::make_unique<TextLoaderView>(*this, *text_panel_);
     settings_panel_ = std::make_unique<SettingsPanel>(*this);
+    signal_path_panel_ = std::make_unique<SignalPathPanel>(this, printer_);
+    ConnectSignalPathPanel(*this, *signal_path_panel_);
 }
 
 void MainWindow::openSettingsPanel() {
