@@ -1,6 +1,7 @@
 #include "app/qt/signal_path_panel.h"
 
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QShortcut>
@@ -195,6 +196,7 @@ SignalPathPanel::SignalPathPanel(QWidget* parent, const Printer& printer)
     close_->setIconSize(QSize(12, 12));
     connect(close_, &QToolButton::clicked, this, [this] { closePanel(); });
     DrawBackground();
+    picture_ = background_;
     hide();
 }
 
@@ -220,12 +222,17 @@ void SignalPathPanel::toggle() {
         open();
 }
 
-// Drawn at most once per frame: a fast run traces every key press but shows the last.
+// The picture is drawn at most once per frame: a fast run traces every key press but shows
+// the last. Until then the last picture stands.
 void SignalPathPanel::KeyPressTraced(const KeyPressTrace&) {
     has_trace_ = true;
-    caption_->setText(caption());
-    if (!isVisible() || update_due_) return;
-    if (since_paint_.isValid() && since_paint_.elapsed() < kFrameMs) {
+    stale_ = true;
+    if (isVisible()) RedrawSoon();
+}
+
+void SignalPathPanel::RedrawSoon() {
+    if (since_drawn_.isValid() && since_drawn_.elapsed() < kFrameMs) {
+        if (update_due_) return;
         update_due_ = true;
         QTimer::singleShot(kFrameMs, this, [this] {
             update_due_ = false;
@@ -350,14 +357,28 @@ void SignalPathPanel::DrawPath(QPainter& p) const {
     PathPen(p, trace).Draw();
 }
 
-void SignalPathPanel::paintEvent(QPaintEvent*) {
-    since_paint_.start();
+// Widgets below the panel (the rotors) are redrawn on every key press, and the panel over
+// them with them: it copies its finished picture and draws a new one only once per frame.
+void SignalPathPanel::paintEvent(QPaintEvent* event) {
+    if (stale_ && (!since_drawn_.isValid() || since_drawn_.elapsed() >= kFrameMs)) {
+        DrawPicture();
+        stale_ = false;
+        since_drawn_.start();
+    } else if (stale_) {
+        RedrawSoon();
+    }
     QPainter p(this);
-    p.drawImage(0, 0, background_);
+    p.drawImage(event->rect(), picture_, event->rect());
+}
+
+void SignalPathPanel::DrawPicture() {
+    caption_->setText(caption());
+    picture_ = background_.copy();
+    QPainter p(&picture_);
     DrawHeadings(p);
     if (has_trace_ && trace.rotors_in_use < 10)
-        p.fillRect(QRect(kLeft + trace.rotors_in_use * kGap + 5, kTop - 6, (10 - trace.rotors_in_use) * kGap - 10,
-                         29 * kPitch + 12),
+        p.fillRect(QRect(kLeft + trace.rotors_in_use * kGap + 5, kTop - 6,
+                         (10 - trace.rotors_in_use) * kGap - 10, 29 * kPitch + 12),
                    QColor(160, 160, 160));
     DrawPath(p);
 }

@@ -58,17 +58,21 @@ protected:
 
 private:
     void DrawBackground();
+    void DrawPicture();
+    void RedrawSoon();
     void DrawHeadings(QPainter& p) const;
     void DrawPath(QPainter& p) const;
     QString CharName(unsigned char c) const;
 
     const Printer& printer_;
     QImage background_;
+    QImage picture_;  // the panel as last drawn
     QLabel* caption_ = nullptr;
     QToolButton* step_ = nullptr;
     QToolButton* close_ = nullptr;
-    QElapsedTimer since_paint_;
+    QElapsedTimer since_drawn_;
     bool has_trace_ = false;
+    bool stale_ = false;  // a key press came since the picture was drawn
     bool update_due_ = false;
 };
 
