@@ -47,7 +47,10 @@ TEST_F(SignalPathPanelTest, F2AndTheControlBoxOpenAndCloseItAndOnlyAnOpenPanelTr
     EXPECT_FALSE(Panel().hasTrace());
     EXPECT_EQ(S().Tech, 1);  // F2 itself is no key of the machine
 
-    Click("Image6", 48, 67);  // the path button beside the control box
+    const QImage plain = E("Image6")->image();
+    Move(E("Image6"), 48, 67);  // the path button beside the control box lights up
+    EXPECT_NE(E("Image6")->image(), plain);
+    Click("Image6", 48, 67);
     EXPECT_TRUE(Panel().isVisible());
     QTest::mouseClick(Panel().closeButton(), Qt::LeftButton);
     EXPECT_FALSE(Panel().isVisible());
