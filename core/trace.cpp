@@ -24,7 +24,8 @@ public:
         Add(TraceStage::Key, k);
         Contact c = Add(TraceStage::KeyMap, t::KeyMapFull[k]);
         if ((c = Add(TraceStage::Card, m_.card.CardForward(c))) == 0) return 0;
-        c = Add(TraceStage::Reflector, reflector[Forward(Add(TraceStage::Entry, t::EntryWiring[c]))]);
+        c = Add(TraceStage::Reflector,
+                reflector[Forward(Add(TraceStage::Entry, t::EntryWiring[c]))]);
         c = Add(TraceStage::EntryBack, t::EntryWiringInverse[Backward(c)]);
         if ((c = Add(TraceStage::CardBack, m_.card.CardInverse(c))) == 0) return 0;
         return Add(TraceStage::Exit, t::KeyMapFullInverse[c]);
@@ -129,7 +130,10 @@ void TraceKeyPress(const Machine& m, Contact input, KeyPressTrace& trace) {
 
     const bool shifts = s.Machine > 0 && s.Mode == 2;
     trace.printed = !(shifts && (out == 20 || out == 7));
-    trace.print_register = !shifts ? st.PrintRegister : out == 20 ? 2 : out == 7 ? 1 : st.PrintRegister;
+    trace.print_register = !shifts     ? st.PrintRegister
+                           : out == 20 ? 2
+                           : out == 7  ? 1
+                                       : st.PrintRegister;
 
     RotorStack rotors = m.rotors;
     rotors.SetObserver(nullptr);

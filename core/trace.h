@@ -43,19 +43,19 @@ struct TracePoint {
 
 // Everything one key press does, worked out beforehand from the machine as it stands.
 struct KeyPressTrace {
-    Contact input = 0;          // the pressed contact as the keyboard or the feed gives it
-    int32_t machine = 1;        // the model (Machine), which picks the printer's characters
+    Contact input = 0;    // the pressed contact as the keyboard or the feed gives it
+    int32_t machine = 1;  // the model (Machine), which picks the printer's characters
     int rotors_in_use = 10;
-    bool decipher = false;      // the decipher reflector is used
-    PathCase path_case{};       // which wiring the path takes
+    bool decipher = false;  // the decipher reflector is used
+    PathCase path_case{};   // which wiring the path takes
     // The stages in the order the current passes them; empty when the current does not pass
     // the rotors (plain typing, machine open, the ten-key run without text, no tables).
     std::vector<TracePoint> points;
-    int forward_passes = 0;     // passes toward the reflector (more than 1: loop-back)
-    int backward_passes = 0;    // passes back from it
-    Contact output = 0;         // OutputContact after the cycle (31 prints a space)
-    bool printed = true;        // false for a register shift, which prints nothing
-    int32_t print_register = 1; // the printer's register after the cycle
+    int forward_passes = 0;      // passes toward the reflector (more than 1: loop-back)
+    int backward_passes = 0;     // passes back from it
+    Contact output = 0;          // OutputContact after the cycle (31 prints a space)
+    bool printed = true;         // false for a register shift, which prints nothing
+    int32_t print_register = 1;  // the printer's register after the cycle
     // Slots 1..10 (entry 0 unused) as they stood for the key press, and their positions
     // after its step.
     std::array<RotorState, 11> rotors{};

@@ -111,7 +111,8 @@ int RunFeed(const std::vector<std::string>& args) {
 
 void ShowState(const Machine& m) {
     std::fprintf(stderr, "positions:");
-    for (int slot = 1; slot <= 10; ++slot) std::fprintf(stderr, " %d", m.rotors.Slot(slot).Position);
+    for (int slot = 1; slot <= 10; ++slot)
+        std::fprintf(stderr, " %d", m.rotors.Slot(slot).Position);
     std::fprintf(stderr, "\ntech: %d\n", m.settings.Tech);
 }
 

@@ -206,7 +206,8 @@ int RunTrace(const std::vector<std::string>& args) {
         TypeLoadedText(m, feed);
         writer.Flush();
     }
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) throw FailedError("cannot write the trace");
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        throw FailedError("cannot write the trace");
     if (o.show_state) ShowState(m);
     return 0;
 }

@@ -21,8 +21,8 @@ void DrawPathButton(QImage& image, bool lit) {
     p.drawRoundedRect(QRectF(40.5, 59.5, 15, 15), 3, 3);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(235, 70, 55), 1.6));
-    p.drawPolyline(QPolygonF({QPointF(52.5, 63.5), QPointF(48, 63.5), QPointF(46, 67),
-                              QPointF(43.5, 67)}));
+    p.drawPolyline(
+        QPolygonF({QPointF(52.5, 63.5), QPointF(48, 63.5), QPointF(46, 67), QPointF(43.5, 67)}));
     p.setPen(QPen(QColor(90, 150, 255), 1.6));
     p.drawPolyline(QPolygonF({QPointF(43.5, 67), QPointF(46, 70.5), QPointF(52.5, 70.5)}));
 }

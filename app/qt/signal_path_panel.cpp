@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
@@ -24,12 +23,12 @@ namespace {
 // Contact columns: 0 between the reflector and slot 1, s between slots s and s + 1, 10
 // between slot 10 and the entry plate, 11 between entry plate and card, 12 between card and
 // keyboard map, 13 the keys. A stage lies between two columns.
-constexpr int kLeft = 64;       // column 0
-constexpr int kGap = 41;        // from one column to the next
-constexpr int kTop = 86;        // contact 1
-constexpr int kPitch = 7;       // from one contact to the next
-constexpr int kReflectorX = 42; // where the reflector turns the current back
-constexpr int kLoopY = 296;     // the loop-back wires run below the contacts
+constexpr int kLeft = 64;        // column 0
+constexpr int kGap = 41;         // from one column to the next
+constexpr int kTop = 86;         // contact 1
+constexpr int kPitch = 7;        // from one contact to the next
+constexpr int kReflectorX = 42;  // where the reflector turns the current back
+constexpr int kLoopY = 296;      // the loop-back wires run below the contacts
 constexpr int kFrameMs = 16;
 constexpr int kKeyColumn = 13, kKeyMapColumn = 12, kCardColumn = 11, kEntryColumn = 10;
 
@@ -38,7 +37,7 @@ const QColor kBackward(20, 70, 210);
 const QColor kLoop(0, 130, 40);
 const QColor kPanel(192, 192, 192);
 
-// The letters values are shown as to the user: 1 = А .. 30 = Й.
+// A value as the user reads it: 1 = А .. 30 = Й.
 QString Letter(int value) {
     static const char16_t kLetters[] = u"АБВГДЕЖЗИКЛМНОПРСТУФХЦЧШЩЫЬЮЯЙ";
     return value >= 1 && value <= 30 ? QString(QChar(kLetters[value - 1])) : QStringLiteral("-");
@@ -70,54 +69,94 @@ public:
             const TracePoint& pt = pts[i];
             if (pt.contact == 0) return Lost();
             switch (pt.stage) {
-                case TraceStage::KeyMap: Line(kForward, kKeyColumn, kKeyMapColumn, pt.contact); break;
-                case TraceStage::Card: Line(kForward, kKeyMapColumn, kCardColumn, pt.contact); break;
-                case TraceStage::Entry: Line(kForward, kCardColumn, kEntryColumn, pt.contact); break;
-                case TraceStage::RotorForward: Line(kForward, pt.slot, pt.slot - 1, pt.contact); break;
-                case TraceStage::Reflector: Reflect(pt.contact); break;
-                case TraceStage::LoopForward: Loop(kKeyMapColumn, pt); break;
-                case TraceStage::RotorBackward: Line(kBackward, pt.slot - 1, pt.slot, pt.contact); break;
-                case TraceStage::EntryBack: Line(kBackward, kEntryColumn, kCardColumn, pt.contact); break;
-                case TraceStage::CardBack: Line(kBackward, kCardColumn, kKeyMapColumn, pt.contact); break;
-                case TraceStage::LoopBackward: Loop(0, pt); break;
-                case TraceStage::Exit: Line(kBackward, kKeyMapColumn, kKeyColumn, pt.contact); Dot(kBackward); break;
+                case TraceStage::KeyMap:
+                    Line(pt, kKeyColumn, kKeyMapColumn);
+                    break;
+                case TraceStage::Card:
+                    Line(pt, kKeyMapColumn, kCardColumn);
+                    break;
+                case TraceStage::Entry:
+                    Line(pt, kCardColumn, kEntryColumn);
+                    break;
+                case TraceStage::RotorForward:
+                    Line(pt, pt.slot, pt.slot - 1);
+                    break;
+                case TraceStage::Reflector:
+                    Reflect(pt);
+                    break;
+                case TraceStage::LoopForward:
+                    Loop(kKeyMapColumn, pt);
+                    break;
+                case TraceStage::RotorBackward:
+                    Line(pt, pt.slot - 1, pt.slot);
+                    break;
+                case TraceStage::EntryBack:
+                    Line(pt, kEntryColumn, kCardColumn);
+                    break;
+                case TraceStage::CardBack:
+                    Line(pt, kCardColumn, kKeyMapColumn);
+                    break;
+                case TraceStage::LoopBackward:
+                    Loop(0, pt);
+                    break;
+                case TraceStage::Exit:
+                    Line(pt, kKeyMapColumn, kKeyColumn);
+                    Dot(kBackward);
+                    break;
                 case TraceStage::Key:
-                case TraceStage::Lost: return Lost();
+                case TraceStage::Lost:
+                    return Lost();
             }
         }
     }
 
 private:
+    static bool Forward(TraceStage s) {
+        return s == TraceStage::KeyMap || s == TraceStage::Card || s == TraceStage::Entry ||
+               s == TraceStage::RotorForward || s == TraceStage::Reflector;
+    }
+
+    // Red toward the reflector, blue back; the passes that end in the loop-back wiring are
+    // drawn fainter than the pass that gets through. Where the way back runs along the way
+    // there (a contact the reflector leaves where it is), the wider red line shows on both
+    // sides of the blue one.
+    QPen LegPen(bool forward, int pass) const {
+        QColor colour = forward ? kForward : kBackward;
+        const bool through = pass == (forward ? t_.forward_passes : t_.backward_passes);
+        if (!through) colour.setAlpha(110);
+        return QPen(colour, forward ? 2.6 : 1.4);
+    }
+
     QPoint Here() const { return SignalPathPanel::contactPoint(column_, row_); }
 
-    // From the current contact to contact `to` of column `end`; a gap in the columns (the
-    // empty slots 9 and 10 of the eight-rotor model) is bridged straight across.
-    void Line(const QColor& colour, int start, int end, Contact to) {
-        p_.setPen(QPen(colour, 1.6));
+    // From the current contact to the point's contact in column `end`; a gap in the columns
+    // (the empty slots 9 and 10 of the eight-rotor model) is bridged straight across.
+    void Line(const TracePoint& pt, int start, int end) {
+        p_.setPen(LegPen(Forward(pt.stage), pt.pass));
         if (column_ != start) {
             p_.drawLine(Here(), SignalPathPanel::contactPoint(start, row_));
             column_ = start;
         }
         const QPoint from = Here();
         column_ = end;
-        row_ = to;
+        row_ = pt.contact;
         p_.drawLine(from, Here());
     }
 
-    void Reflect(Contact to) {
+    void Reflect(const TracePoint& pt) {
         const QPoint in = Here(), turn(kReflectorX, in.y());
-        row_ = to;
+        row_ = pt.contact;
         const QPoint out = Here(), back(kReflectorX, out.y());
-        p_.setPen(QPen(kForward, 1.6));
+        p_.setPen(LegPen(true, pt.pass));
         p_.drawLine(in, turn);
         p_.drawLine(turn, back);
-        p_.setPen(QPen(kBackward, 1.6));
+        p_.setPen(LegPen(false, 1));
         p_.drawLine(back, out);
     }
 
     // The loop-back wiring: down beside the current column, along below the contacts, and up
-    // beside column `end` to contact pt.contact, where the next pass starts. The wire keeps
-    // to the outside of the columns (in the reflector, in the keyboard map) to stay visible.
+    // beside column `end` to the point's contact, where the next pass starts (its number
+    // beside it). The wire keeps to the outside of the columns to stay visible.
     void Loop(int end, const TracePoint& pt) {
         const int y = kLoopY + 4 * ((pt.pass - 1) % 5);
         const QPoint from = Here();
@@ -127,15 +166,14 @@ private:
         const QPoint to = Here();
         const int side_to = end == 0 ? -8 : 8;
         p_.setPen(QPen(kLoop, 1.4, Qt::DashLine));
-        p_.drawPolyline(QPolygon({from, QPoint(from.x() + side_from, from.y()),
-                                  QPoint(from.x() + side_from, y), QPoint(to.x() + side_to, y),
-                                  QPoint(to.x() + side_to, to.y()), to}));
+        p_.drawPolyline(
+            QPolygon({from, QPoint(from.x() + side_from, from.y()), QPoint(from.x() + side_from, y),
+                      QPoint(to.x() + side_to, y), QPoint(to.x() + side_to, to.y()), to}));
+        const QRect label(to.x() + (end == 0 ? -21 : 10), to.y() - 5, 11, 10);
+        p_.fillRect(label, QColor(255, 255, 255, 200));
         p_.setPen(kLoop);
         p_.setFont(PixelFont(p_.font(), 9, true));
-        const QString label = (end == 0 ? QStringLiteral("back, pass %1")
-                                        : QStringLiteral("to the reflector, pass %1"))
-                                  .arg(pt.pass + 1);
-        p_.drawText(QRect((from.x() + to.x()) / 2 - 80, y - 11, 160, 11), Qt::AlignCenter, label);
+        p_.drawText(label, Qt::AlignCenter, QString::number(pt.pass + 1));
     }
 
     void Dot(const QColor& colour) {
@@ -173,7 +211,8 @@ SignalPathPanel::SignalPathPanel(QWidget* parent, const Printer& printer)
     heading->setFont(PixelFont(font(), 16, true));
     heading->move(8, 3);
     heading->adjustSize();
-    caption_ = new QLabel(QStringLiteral("Press a key: its path through the machine is drawn here."), this);
+    caption_ = new QLabel(
+        QStringLiteral("Press a key: its path through the machine is drawn here."), this);
     caption_->setObjectName(QStringLiteral("caption"));
     caption_->setFont(PixelFont(font(), 12, true));
     caption_->setGeometry(120, 4, 420, 18);
@@ -252,13 +291,18 @@ QString SignalPathPanel::CharName(unsigned char c) const {
 QString SignalPathPanel::caption() const {
     if (!has_trace_) return caption_->text();
     const KeyPressTrace& t = trace;
-    QString text = QStringLiteral("key %1 (%2)").arg(CharName(printer_.EchoChar(t.input, t.machine))).arg(t.input);
+    QString text = QStringLiteral("key %1 (%2)")
+                       .arg(CharName(printer_.EchoChar(t.input, t.machine)))
+                       .arg(t.input);
     if (!t.printed)
         text += QStringLiteral(" → %1: register shift, nothing printed").arg(t.output);
     else if (t.output == 0)
-        text += QStringLiteral(" → no signal (0), prints %1").arg(CharName(printer_.OutputChar(0, t.machine)));
+        text += QStringLiteral(" → no signal (0), prints %1")
+                    .arg(CharName(printer_.OutputChar(0, t.machine)));
     else
-        text += QStringLiteral(" → prints %1 (%2)").arg(CharName(printer_.OutputChar(t.output, t.machine))).arg(t.output);
+        text += QStringLiteral(" → prints %1 (%2)")
+                    .arg(CharName(printer_.OutputChar(t.output, t.machine)))
+                    .arg(t.output);
     if (t.forward_passes > 1 || t.backward_passes > 1)
         text += QStringLiteral(", loops %1/%2").arg(t.forward_passes).arg(t.backward_passes);
     if (t.points.empty()) text += QStringLiteral(", not through the rotors");
@@ -272,7 +316,8 @@ void SignalPathPanel::DrawBackground() {
     QPainter p(&background_);
     p.setRenderHint(QPainter::Antialiasing, false);
     const int top = kTop - 6, bottom = kTop + 29 * kPitch + 6;
-    p.fillRect(QRect(kReflectorX - 10, top, kLeft - kReflectorX + 4, bottom - top), QColor(150, 150, 150));
+    p.fillRect(QRect(kReflectorX - 10, top, kLeft - kReflectorX + 4, bottom - top),
+               QColor(150, 150, 150));
     for (int s = 0; s < 13; ++s) {
         const QColor unit = s < 10 ? QColor(230, 222, 200) : QColor(214, 214, 214);
         p.fillRect(QRect(kLeft + s * kGap + 5, top, kGap - 10, bottom - top), unit);
@@ -282,15 +327,18 @@ void SignalPathPanel::DrawBackground() {
     for (int c = 1; c <= 30; ++c) {
         const int y = contactPoint(0, c).y();
         if (c == 1 || c % 5 == 0) {
-            p.drawText(QRect(2, y - 6, 26, 12), Qt::AlignRight | Qt::AlignVCenter, QString::number(c));
-            p.drawText(QRect(kLeft + kKeyColumn * kGap + 8, y - 6, 26, 12), Qt::AlignLeft | Qt::AlignVCenter,
+            p.drawText(QRect(2, y - 6, 26, 12), Qt::AlignRight | Qt::AlignVCenter,
                        QString::number(c));
+            p.drawText(QRect(kLeft + kKeyColumn * kGap + 8, y - 6, 26, 12),
+                       Qt::AlignLeft | Qt::AlignVCenter, QString::number(c));
         }
-        for (int col = 0; col <= kKeyColumn; ++col) p.fillRect(QRect(contactPoint(col, c) - QPoint(1, 1), QSize(3, 3)), QColor(70, 70, 70));
+        for (int col = 0; col <= kKeyColumn; ++col)
+            p.fillRect(QRect(contactPoint(col, c) - QPoint(1, 1), QSize(3, 3)), QColor(70, 70, 70));
     }
     p.setFont(PixelFont(font(), 10, true));
     p.setPen(Qt::black);
-    const QString names[4] = {QStringLiteral("entry"), QStringLiteral("card"), QStringLiteral("keys"), QStringLiteral("key")};
+    const QString names[4] = {QStringLiteral("entry"), QStringLiteral("card"),
+                              QStringLiteral("keys"), QStringLiteral("key")};
     for (int i = 0; i < 3; ++i)
         p.drawText(QRect(StageMiddle(10 + i) - 20, 28, 40, 12), Qt::AlignCenter, names[i]);
     p.drawText(QRect(kLeft + kKeyColumn * kGap - 20, 70, 40, 12), Qt::AlignCenter, names[3]);
@@ -321,7 +369,8 @@ void SignalPathPanel::DrawBackground() {
     p.setPen(QColor(70, 70, 70));
     const QString rows[5] = {QStringLiteral("slot"), QStringLiteral("body"), QStringLiteral("core"),
                              QStringLiteral("side"), QStringLiteral("pos")};
-    for (int i = 0; i < 5; ++i) p.drawText(QRect(4, 27 + 10 * i, 50, 11), Qt::AlignLeft | Qt::AlignVCenter, rows[i]);
+    for (int i = 0; i < 5; ++i)
+        p.drawText(QRect(4, 27 + 10 * i, 50, 11), Qt::AlignLeft | Qt::AlignVCenter, rows[i]);
 }
 
 // Each rotor column: slot, body and core (as the letters А..К), side (1 in, 2 turned over),

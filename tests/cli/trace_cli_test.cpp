@@ -40,8 +40,8 @@ Ran Shell(const std::string& line, const std::string& input = "") {
     fs::create_directories(dir);
     const fs::path in = dir / "stdin", out = dir / "stdout", err = dir / "stderr";
     std::ofstream(in, std::ios::binary) << input;
-    const std::string cmd = "q417() { " + std::string(Q417_CLI) + " \"$@\"; }; ( " + line +
-                            " ) <" + in.string() + " >" + out.string() + " 2>" + err.string();
+    const std::string cmd = "q417() { " + std::string(Q417_CLI) + " \"$@\"; }; ( " + line + " ) <" +
+                            in.string() + " >" + out.string() + " 2>" + err.string();
     const int raw = std::system(cmd.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
 }

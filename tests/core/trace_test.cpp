@@ -24,8 +24,8 @@ Wiring WiringOf(PathCase c, bool decipher) {
     switch (c) {
         case PathCase::LatinPlug:
             return {&t::KeyMapPlug2, &t::KeyMapPlug2Inverse,
-                    decipher ? &t::ReflectorPlug2Dec : &t::ReflectorPlug2Enc,
-                    &t::LoopForwardPlug2, &t::LoopBackwardPlug2};
+                    decipher ? &t::ReflectorPlug2Dec : &t::ReflectorPlug2Enc, &t::LoopForwardPlug2,
+                    &t::LoopBackwardPlug2};
         case PathCase::Module10:
             return {&t::KeyMapModule10, &t::KeyMapModule10Inverse,
                     decipher ? &t::ReflectorModule10Dec : &t::ReflectorModule10Enc,
@@ -75,8 +75,8 @@ std::string CheckStages(const Machine& m, const KeyPressTrace& tr) {
                 break;
             case TraceStage::LoopForward:
                 want = w.loop_forward ? (*w.loop_forward)[prev] : -1;
-                order_ok = last == TraceStage::RotorForward && last_slot == 1 &&
-                           (*w.reflector)[prev] == 0;
+                order_ok =
+                    last == TraceStage::RotorForward && last_slot == 1 && (*w.reflector)[prev] == 0;
                 break;
             case TraceStage::RotorBackward:
                 want = m.rotors.MapBackward(p.slot, prev);
@@ -103,7 +103,8 @@ std::string CheckStages(const Machine& m, const KeyPressTrace& tr) {
                 break;
         }
         if (!order_ok) err << "stage " << i << " out of order; ";
-        if (want != p.contact) err << "stage " << i << " gives " << p.contact << " not " << want << "; ";
+        if (want != p.contact)
+            err << "stage " << i << " gives " << p.contact << " not " << want << "; ";
         if (p.contact == 0 && i + 1 != tr.points.size()) err << "goes on after losing the signal; ";
         prev = p.contact, last = p.stage, last_slot = p.slot;
     }
@@ -169,8 +170,8 @@ TEST(KeyPressTrace, AgreesWithTheCycleOnRandomKeysInEveryCase) {
                     ASSERT_EQ(!tr.points.empty(), through) << where;
                     if (through) {
                         const Contact k = in == kSpaceBar ? 30 : in;
-                        const Contact gives = m.settings.Rod == 1 ? m.SignalPathEncipher(k)
-                                                                  : m.SignalPathDecipher(k);
+                        const Contact gives =
+                            m.settings.Rod == 1 ? m.SignalPathEncipher(k) : m.SignalPathDecipher(k);
                         ASSERT_EQ(tr.PathResult(), gives) << where;
                     }
                     loops += tr.forward_passes > 1 || tr.backward_passes > 1;

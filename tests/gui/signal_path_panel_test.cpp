@@ -67,7 +67,8 @@ TEST_F(SignalPathPanelTest, FollowsTypedAndClickedKeys) {
     EXPECT_EQ(Trace().output, window->machine().state.OutputContact);
     EXPECT_EQ(Trace().output, 3);  // the worked example's first output
     EXPECT_EQ(Trace().PathResult(), 3);
-    EXPECT_TRUE(Panel().caption().contains(QStringLiteral("key А (1)"))) << Panel().caption().toStdString();
+    EXPECT_TRUE(Panel().caption().contains(QStringLiteral("key А (1)")))
+        << Panel().caption().toStdString();
     EXPECT_TRUE(Panel().caption().contains(QStringLiteral("prints В (3)")));
     QApplication::processEvents();
     const QColor in = PixelAt(SignalPathPanel::contactPoint(13, 1));

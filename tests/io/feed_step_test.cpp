@@ -21,7 +21,9 @@ struct Highlights : FeedHooks {
 // Stepping a text one key press at a time prints what one run of the start key prints,
 // passes characters without a contact and asterisks, and uses the text up at its end.
 TEST(FeedOneKeyPress, StepsPrintWhatARunPrints) {
-    const std::string text = "AB*C D\r\n\xC0" "E";  // German layout: the Cyrillic А has no contact
+    const std::string text =
+        "AB*C D\r\n\xC0"
+        "E";  // German layout: the Cyrillic А has no contact
     auto printed = [&](bool stepping, int& steps) {
         Machine m;
         m.settings.Layot = 1;
