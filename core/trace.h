@@ -49,7 +49,8 @@ struct KeyPressTrace {
     bool decipher = false;  // the decipher reflector is used
     PathCase path_case{};   // which wiring the path takes
     // The stages in the order the current passes them; empty when the current does not pass
-    // the rotors (plain typing, machine open, the ten-key run without text, no tables).
+    // the rotors (plain typing, machine open, the ten-key run without text, the ten-key
+    // alphabet with the Latin plug, which has no wiring).
     std::vector<TracePoint> points;
     int forward_passes = 0;      // passes toward the reflector (more than 1: loop-back)
     int backward_passes = 0;     // passes back from it

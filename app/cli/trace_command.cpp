@@ -116,8 +116,8 @@ private:
         throw FailedError("cannot read \"" + name_ + "\": " + std::strerror(error));
     }
 
-    // Raw bytes read so far and not yet decoded: the tail of a UTF-8 sequence cut by the
-    // piece boundary waits for the rest.
+    // The next raw bytes to decode, starting with any held back from the last piece: a UTF-8
+    // sequence that the end of a piece cuts in two waits there for the rest of it.
     std::string Read() {
         std::string bytes = std::move(held_);
         held_.clear();
