@@ -1,6 +1,7 @@
 #include "core/machine.h"
 
 #include "core/signal_tables.h"
+#include "core/trace.h"
 
 namespace q417 {
 
@@ -31,6 +32,9 @@ void Machine::StartUp() {
 void Machine::KeyPressCycle() {
     const MachineSettings& s = settings;
     CycleState& st = state;
+    // Traced before anything changes, from the key as pressed and the positions it meets.
+    if (tracer_) [[unlikely]]
+        TraceKeyPress(*this, st.InputContact, tracer_->trace);
     // A fed text stands in the input text already; only a key pressed by hand is echoed,
     // before any rewriting, so a space shows as a space.
     if (!st.InputTextLoaded) output_->EchoInput(st.InputContact, s.Machine);
@@ -69,6 +73,8 @@ void Machine::KeyPressCycle() {
     }
     output_->AdvanceGroupCounter();
     settings.Tech = settings.Tech >= 9999 ? 0 : settings.Tech + 1;
+    if (tracer_) [[unlikely]]
+        tracer_->KeyPressTraced(tracer_->trace);
 }
 
 Contact Machine::SignalPathEncipher(Contact k) const {

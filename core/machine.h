@@ -9,6 +9,8 @@
 
 namespace q417 {
 
+class KeyPressTracer;
+
 // Run-time state of the key-press cycle, shared with keyboard, printer and feed.
 struct CycleState {
     Contact InputContact = 0;      // contact of the key being pressed, 0..31
@@ -38,6 +40,12 @@ public:
     void SetOutputStage(OutputStage* stage) { output_ = stage ? stage : &null_stage_; }
     OutputStage& Output() { return *output_; }
 
+    // While a tracer watches (none by default), every key press is traced stage by stage
+    // before its path runs and handed to the tracer when the cycle is over. Without one the
+    // cycle pays a single test for it.
+    void SetTracer(KeyPressTracer* tracer) { tracer_ = tracer; }
+    KeyPressTracer* Tracer() const { return tracer_; }
+
     // Makes the settings consistent (defaults for values out of range, the Q-417M's fixed
     // module, plug and mode) and sets the rotors in use of the model.
     void ApplySettings();
@@ -63,6 +71,7 @@ private:
 
     OutputStage null_stage_;
     OutputStage* output_ = &null_stage_;
+    KeyPressTracer* tracer_ = nullptr;
 };
 
 }  // namespace q417

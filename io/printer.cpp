@@ -28,10 +28,14 @@ unsigned char Printer::OutputChar(int32_t contact, int32_t machine) const {
 
 // The input text shows what was pressed, not what the register would print: the 3M models
 // echo the letters row of their wheel even while the printer stands in figures.
-void Printer::EchoInput(int32_t contact, int32_t machine) {
+unsigned char Printer::EchoChar(int32_t contact, int32_t machine) const {
     const int row = machine == 0 ? CurrentWheelRow(machine)
                                  : tables::WheelRow(machine, machine_.settings.Wheel, 1, 1);
-    input_.push_back(static_cast<char>(tables::PrintChar(machine, row, contact)));
+    return tables::PrintChar(machine, row, contact);
+}
+
+void Printer::EchoInput(int32_t contact, int32_t machine) {
+    input_.push_back(static_cast<char>(EchoChar(contact, machine)));
     if (listener_) listener_->InputAppended(std::string_view(&input_.back(), 1));
 }
 

@@ -48,6 +48,8 @@ public:
     // language lever.
     unsigned char OutputChar(int32_t contact, int32_t machine) const;
     int CurrentWheelRow(int32_t machine) const;
+    // The character a pressed contact is echoed as in the input text.
+    unsigned char EchoChar(int32_t contact, int32_t machine) const;
 
     // Key-press cycle hooks.
     void EchoInput(int32_t contact, int32_t machine) override;

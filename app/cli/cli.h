@@ -32,7 +32,14 @@ struct FeedOptions {
 
 FeedOptions ParseFeedOptions(const std::vector<std::string>& args);
 
+// The machine as feed starts it: settings from the options (sound off), start-up, the key
+// file and the starting positions.
+void PrepareMachine(const FeedOptions& o, Machine& m);
+// The final positions and the key-press count on standard error (--show-state).
+void ShowState(const Machine& m);
+
 int RunFeed(const std::vector<std::string>& args);
+int RunTrace(const std::vector<std::string>& args);
 int RunKeygen(const std::vector<std::string>& args);
 int RunConfig(const std::vector<std::string>& args);
 

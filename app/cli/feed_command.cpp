@@ -59,14 +59,18 @@ void LoadKey(Machine& m, const std::string& path) {
 
 }  // namespace
 
-int RunFeed(const std::vector<std::string>& args) {
-    const FeedOptions o = ParseFeedOptions(args);
-    Machine m;
+void PrepareMachine(const FeedOptions& o, Machine& m) {
     m.settings = SettingsFor(o);
     m.StartUp();
     if (o.key_file) LoadKey(m, *o.key_file);
     if (o.positions)
         for (int slot = 1; slot <= 10; ++slot) m.rotors.SetPosition(slot, (*o.positions)[slot - 1]);
+}
+
+int RunFeed(const std::vector<std::string>& args) {
+    const FeedOptions o = ParseFeedOptions(args);
+    Machine m;
+    PrepareMachine(o, m);
 
     Printer printer(m);
     m.SetOutputStage(&printer);
@@ -79,13 +83,15 @@ int RunFeed(const std::vector<std::string>& args) {
         WriteOutput(o.encoding == Encoding::Utf8 ? Cp1251ToUtf8(out) : out);
         printer.ClearTexts();
     });
-    if (o.show_state) {
-        std::fprintf(stderr, "positions:");
-        for (int slot = 1; slot <= 10; ++slot)
-            std::fprintf(stderr, " %d", m.rotors.Slot(slot).Position);
-        std::fprintf(stderr, "\ntech: %d\n", m.settings.Tech);
-    }
+    if (o.show_state) ShowState(m);
     return 0;
+}
+
+void ShowState(const Machine& m) {
+    std::fprintf(stderr, "positions:");
+    for (int slot = 1; slot <= 10; ++slot)
+        std::fprintf(stderr, " %d", m.rotors.Slot(slot).Position);
+    std::fprintf(stderr, "\ntech: %d\n", m.settings.Tech);
 }
 
 }  // namespace q417::cli

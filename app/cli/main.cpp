@@ -9,6 +9,7 @@ namespace q417::cli {
 
 const char* const kUsage =
     "usage: q417-cli feed [options] [TEXTFILE]\n"
+    "       q417-cli trace [options] [TEXTFILE]\n"
     "       q417-cli keygen [--seed N] --output FILE\n"
     "       q417-cli config FILE\n"
     "       q417-cli --help\n"
@@ -31,6 +32,10 @@ const char* const kUsage =
     "  --divider             a blank after every group of five characters\n"
     "  --encoding utf-8|cp1251  of the text read and written (default utf-8)\n"
     "  --show-state          print the final positions and key-press count on standard error\n"
+    "trace: feeds TEXTFILE as feed does (same options) and writes, for every key press, one\n"
+    "JSON object per line: \"in\" the contact pressed, \"path\" the contacts along the signal\n"
+    "path, \"out\" the contact printed, \"char\" its character, \"positions\" slots 1 to 10\n"
+    "after the step.\n"
     "keygen: writes a random key as an 80-byte key file (seeded from the clock without --seed).\n"
     "config: lists every record of a settings file: section, key, type, value.\n";
 
@@ -48,6 +53,8 @@ int main(int argc, char** argv) {
             WriteOutput(kUsage);
         else if (command == "feed")
             status = RunFeed(args);
+        else if (command == "trace")
+            status = RunTrace(args);
         else if (command == "keygen")
             status = RunKeygen(args);
         else if (command == "config")

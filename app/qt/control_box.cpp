@@ -1,5 +1,6 @@
 #include "app/qt/control_box.h"
 
+#include <QPainter>
 #include <cmath>
 
 #include "app/qt/picture_element.h"
@@ -8,7 +9,28 @@
 
 namespace q417 {
 
+namespace {
+
+// The signal-path button beside the box, under its name: a small dark key marked with the
+// two legs of a path, red toward the reflector and blue back.
+void DrawPathButton(QImage& image, bool lit) {
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(20, 20, 20), 1));
+    p.setBrush(lit ? QColor(95, 95, 95) : QColor(45, 45, 45));
+    p.drawRoundedRect(QRectF(40.5, 59.5, 15, 15), 3, 3);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(235, 70, 55), 1.6));
+    p.drawPolyline(
+        QPolygonF({QPointF(52.5, 63.5), QPointF(48, 63.5), QPointF(46, 67), QPointF(43.5, 67)}));
+    p.setPen(QPen(QColor(90, 150, 255), 1.6));
+    p.drawPolyline(QPolygonF({QPointF(43.5, 67), QPointF(46, 70.5), QPointF(52.5, 70.5)}));
+}
+
+}  // namespace
+
 int ControlBox::ZoneAt(int x, int y) {
+    if (x >= 40 && x <= 56 && y >= 59 && y <= 75) return 4;
     if (x < 16 || x > 29) return 0;
     if (y >= 11 && y <= 24) return 1;
     if (y >= 31 && y <= 44) return 2;
@@ -24,6 +46,7 @@ void ControlBox::Draw(int zone) {
     if (zone == 1) CopyRect(image, 12, 9, sheet, QRect(0, 81, 19, 19));
     if (zone == 2) CopyRect(image, 11, 30, sheet, QRect(20, 81, 23, 19));
     if (zone == 3) CopyRect(image, 15, 55, sheet, QRect(43, 81, 16, 19));
+    DrawPathButton(image, zone == 4);
     zone_ = zone;
     element_.update();
 }

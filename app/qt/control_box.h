@@ -5,12 +5,14 @@ namespace q417 {
 
 class PictureElement;
 
-// The three-button control box in the top right corner: close, settings, texts.
+// The control box in the top right corner: close, settings and texts in the box, and the
+// signal-path button beside it.
 class ControlBox {
 public:
     explicit ControlBox(PictureElement& element) : element_(element) {}
 
-    // The button under (x, y) of the picture: 1 close, 2 settings, 3 texts, 0 none.
+    // The button under (x, y) of the picture: 1 close, 2 settings, 3 texts, 4 signal path,
+    // 0 none.
     static int ZoneAt(int x, int y);
     // The plain box, with button `zone` highlighted (0: none).
     void Draw(int zone);

@@ -14,6 +14,7 @@
 #include "app/qt/picture_element.h"
 #include "app/qt/settings_location.h"
 #include "app/qt/settings_panel.h"
+#include "app/qt/signal_path_panel.h"
 #include "app/qt/sprites.h"
 #include "app/qt/window_outline.h"
 #include "app/settings_file.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
 
 MainWindow::~MainWindow() {
     machine_.rotors.SetObserver(nullptr);
+    machine_.SetTracer(nullptr);
     printer_.SetListener(nullptr);
     keyboard_.SetListener(nullptr);
 }
@@ -135,6 +137,8 @@ void MainWindow::FormCreate() {
     machine_.rotors.SetBasicKey();
     text_loader_ = std::make_unique<TextLoaderView>(*this);
     new GuidePanel(*this);  // owned by the window; F1 and the about panel open it
+    signal_path_panel_ = std::make_unique<SignalPathPanel>(this, printer_);
+    ConnectSignalPathPanel(*this, *signal_path_panel_);
     ClipChildrenToOutline(*this);
 }
 

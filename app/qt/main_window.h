@@ -23,6 +23,7 @@ class ModeWheelView;
 class ModuleSwitch;
 class PictureElement;
 class SettingsPanel;
+class SignalPathPanel;
 class RotorPictures;
 class TapeView;
 class TextLoaderView;
@@ -53,6 +54,7 @@ public:
     TextPanel& textPanel();
     TextLoaderView& textLoader() { return *text_loader_; }
     SettingsPanel& settingsPanel();
+    SignalPathPanel& signalPathPanel() { return *signal_path_panel_; }
     ModeWheelView& modeWheelView() { return *mode_wheel_view_; }
     PictureElement* element(const QString& name) const { return elements_.value(name); }
     FontRecord& textFont() { return text_font_; }
@@ -145,6 +147,7 @@ private:
     std::unique_ptr<TextPanel> text_panel_;
     std::unique_ptr<TextLoaderView> text_loader_;
     std::unique_ptr<SettingsPanel> settings_panel_;
+    std::unique_ptr<SignalPathPanel> signal_path_panel_;
     std::unique_ptr<KeyboardView> keyboard_view_;
     std::unique_ptr<TapeView> tape_view_;
     std::unique_ptr<ModeWheelView> mode_wheel_view_;

@@ -9,6 +9,7 @@
 #include "app/qt/machine_layout.h"
 #include "app/qt/main_window.h"
 #include "app/qt/picture_element.h"
+#include "app/qt/signal_path_panel.h"
 #include "core/qt/rotor_view.h"
 #include "io/levers.h"
 #include "io/qt/mode_wheel_view.h"
@@ -78,6 +79,9 @@ void MainWindow::Image6MouseUp(int x, int y) {
             break;
         case 3:
             openTextPanel();
+            break;
+        case 4:
+            signal_path_panel_->toggle();
             break;
         default:
             break;

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "app/qt/main_window.h"
+#include "app/qt/signal_path_panel.h"
 
 namespace {
 
@@ -30,6 +31,35 @@ void BM_KeyPressThroughWindow(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_KeyPressThroughWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Typing with the signal-path panel closed (first argument 0) and open (1), the window's
+// events handled after every key press or every 64 (second argument). The panel draws at
+// most once per frame.
+void BM_KeyPressWithSignalPathPanel(benchmark::State& state) {
+    QTemporaryDir dir;
+    q417::MainWindow window(dir.filePath("Q417.INI"));
+    window.machine().settings.Rod = 1;
+    window.show();
+    if (state.range(0)) window.signalPathPanel().open();
+    const Qt::Key keys[] = {Qt::Key_F, Qt::Key_A, Qt::Key_Comma, Qt::Key_K, Qt::Key_L};
+    int i = 0;
+    for (auto _ : state) {
+        const Qt::Key key = keys[i++ % 5];
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+        QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(&window, &down);
+        QApplication::sendEvent(&window, &up);
+        if (i % state.range(1) == 0) QApplication::processEvents();
+    }
+    QApplication::processEvents();
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_KeyPressWithSignalPathPanel)
+    ->Args({0, 64})
+    ->Args({1, 64})
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_StartUpToFirstFrame(benchmark::State& state) {
     QTemporaryDir dir;

@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/machine.h"
+#include "core/trace.h"
 #include "key/key_table.h"
 #include "key/random_key.h"
 
@@ -56,6 +57,13 @@ void BM_CycleEightRotors(benchmark::State& state) {
     Machine m = MakeMachine(2, 30, 1);
     RunCycles(state, m, kAll, 30);
 }
+// With the signal-path panel open every key press is also traced stage by stage.
+void BM_CycleTraced(benchmark::State& state) {
+    Machine m = MakeMachine(1, 30, 1);
+    KeyPressTracer tracer;
+    m.SetTracer(&tracer);
+    RunCycles(state, m, kAll, 30);
+}
 void BM_StepRotors(benchmark::State& state) {
     RotorStack r;
     for (auto _ : state) r.StepRotors();
@@ -73,6 +81,7 @@ BENCHMARK(BM_CycleLatinPlug);
 BENCHMARK(BM_CycleModule10);
 BENCHMARK(BM_CycleNoPath);
 BENCHMARK(BM_CycleEightRotors);
+BENCHMARK(BM_CycleTraced);
 BENCHMARK(BM_StepRotors);
 BENCHMARK(BM_StepRotorsEight);
 

@@ -1,0 +1,84 @@
+#pragma once
+#include <QElapsedTimer>
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "core/trace.h"
+
+class QLabel;
+class QPainter;
+class QToolButton;
+
+namespace q417 {
+
+class MainWindow;
+class Printer;
+
+// The signal-path panel over the upper part of the window. It shows the machine's stages as
+// columns of thirty contacts, in the order they stand in the machine: reflector, rotor slots 1
+// to 10, entry plate, card, keyboard map and keys. Each rotor is headed by its slot, body,
+// core, side and position. The path of the last key press is drawn through the columns:
+// toward the reflector in red, back in blue, the loop-back wiring of the Latin plug and of the
+// ten-key alphabet dashed in green with its passes numbered. The heading names the key pressed
+// and the character printed.
+//
+// It draws only from the traces it is handed as a key-press tracer, and at most once per
+// screen frame, so that a fast run is not slowed by drawing.
+class SignalPathPanel : public QWidget, public KeyPressTracer {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 637;
+    static constexpr int kHeight = 318;
+
+    SignalPathPanel(QWidget* parent, const Printer& printer);
+
+    void open();
+    void closePanel();
+    void toggle();
+
+    // Told when the panel is shown (true) or closed (false): its owner lets it trace the
+    // machine's key presses only while it is shown.
+    std::function<void(bool)> onOpenChanged;
+    // The step button and the step key: the next key press of the loaded text.
+    std::function<void()> onStep;
+
+    QToolButton* stepButton() const { return step_; }
+    QToolButton* closeButton() const { return close_; }
+    // The heading's account of the last key press.
+    QString caption() const;
+    bool hasTrace() const { return has_trace_; }
+    // Where contact `c` of column `column` (0 next to the reflector .. 13 the keys) is drawn.
+    static QPoint contactPoint(int column, int c);
+
+    void KeyPressTraced(const KeyPressTrace& trace) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void DrawBackground();
+    void DrawPicture();
+    void RedrawSoon();
+    void DrawHeadings(QPainter& p) const;
+    void DrawPath(QPainter& p) const;
+    QString CharName(unsigned char c) const;
+
+    const Printer& printer_;
+    QImage background_;
+    QImage picture_;  // the panel as last drawn
+    QLabel* caption_ = nullptr;
+    QToolButton* step_ = nullptr;
+    QToolButton* close_ = nullptr;
+    QElapsedTimer since_drawn_;
+    bool has_trace_ = false;
+    bool stale_ = false;  // a key press came since the picture was drawn
+    bool update_due_ = false;
+};
+
+// Wires the panel into the window: F2 (and the control box) opens and closes it, while it is
+// shown it traces every key press, and its step button and F3 feed the loaded text one key
+// press at a time.
+void ConnectSignalPathPanel(MainWindow& window, SignalPathPanel& panel);
+
+}  // namespace q417

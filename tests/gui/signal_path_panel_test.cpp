@@ -1,0 +1,138 @@
+// The signal-path panel in the real window: opened and closed by F2 and the control box,
+// fed with the trace of every key press typed, clicked, fed or stepped, and drawing it.
+#include <QFile>
+#include <QToolButton>
+
+#include "app/qt/signal_path_panel.h"
+#include "core/trace.h"
+#include "io/keyboard.h"
+#include "io/qt/text_panel.h"
+#include "window_fixture.h"
+
+namespace q417::testing {
+namespace {
+
+class SignalPathPanelTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        S().Sound = false;
+        S().Rod = 1;
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    SignalPathPanel& Panel() { return window->signalPathPanel(); }
+    const KeyPressTrace& Trace() { return Panel().trace; }
+    void LoadText(const std::string& bytes) {
+        const QString path = dir.filePath(QStringLiteral("text.txt"));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        f.close();
+        window->textPanel().setChoosers([path](auto&&...) { return path; }, {}, {});
+        Click("Image17", 150, 20);  // the loader's load button
+    }
+    QColor PixelAt(const QPoint& p) { return Panel().grab().toImage().pixelColor(p); }
+};
+
+TEST_F(SignalPathPanelTest, F2AndTheControlBoxOpenAndCloseItAndOnlyAnOpenPanelTraces) {
+    EXPECT_FALSE(Panel().isVisible());
+    Type(Qt::Key_F2);
+    EXPECT_TRUE(Panel().isVisible());
+    EXPECT_EQ(window->machine().Tracer(), &Panel());
+    Type(Qt::Key_F2);
+    EXPECT_FALSE(Panel().isVisible());
+    EXPECT_EQ(window->machine().Tracer(), nullptr);
+    Type(Qt::Key_F);  // typed while closed: not traced
+    EXPECT_FALSE(Panel().hasTrace());
+    EXPECT_EQ(S().Tech, 1);  // F2 itself is no key of the machine
+
+    const QImage plain = E("Image6")->image();
+    Move(E("Image6"), 48, 67);  // the path button beside the control box lights up
+    EXPECT_NE(E("Image6")->image(), plain);
+    Click("Image6", 48, 67);
+    EXPECT_TRUE(Panel().isVisible());
+    QTest::mouseClick(Panel().closeButton(), Qt::LeftButton);
+    EXPECT_FALSE(Panel().isVisible());
+    EXPECT_EQ(window->machine().Tracer(), nullptr);
+}
+
+// Typed and clicked keys both reach the panel; what it holds is the key press just made,
+// and it draws the key pressed red and the contact printed blue on the key column.
+TEST_F(SignalPathPanelTest, FollowsTypedAndClickedKeys) {
+    Type(Qt::Key_F2);
+    Type(Qt::Key_F);  // А on the Russian keyboard: contact 1
+    ASSERT_TRUE(Panel().hasTrace());
+    EXPECT_EQ(Trace().input, 1);
+    EXPECT_EQ(Trace().output, window->machine().state.OutputContact);
+    EXPECT_EQ(Trace().output, 3);  // the worked example's first output
+    EXPECT_EQ(Trace().PathResult(), 3);
+    EXPECT_TRUE(Panel().caption().contains(QStringLiteral("key А (1)")))
+        << Panel().caption().toStdString();
+    EXPECT_TRUE(Panel().caption().contains(QStringLiteral("prints В (3)")));
+    QApplication::processEvents();
+    const QColor in = PixelAt(SignalPathPanel::contactPoint(13, 1));
+    const QColor out = PixelAt(SignalPathPanel::contactPoint(13, 3));
+    EXPECT_GT(in.red(), 150);
+    EXPECT_LT(in.blue(), 90);
+    EXPECT_GT(out.blue(), 150);
+    EXPECT_LT(out.red(), 90);
+
+    const int32_t tech = S().Tech;
+    Click("Image21", 26 + 3 * 46 + 10, 46 + 20);  // row 2, column 4: contact 1 again
+    ASSERT_EQ(S().Tech, tech + 1);
+    EXPECT_EQ(Trace().input, 1);
+    EXPECT_EQ(Trace().output, 11);
+    EXPECT_EQ(Trace().output, window->machine().state.OutputContact);
+    for (int s = 1; s <= 10; ++s)
+        EXPECT_EQ(Trace().positions_after[s], window->machine().rotors.Slot(s).Position);
+}
+
+// With a text loaded, the step button and F3 feed it one key press at a time, each shown;
+// the start key still runs the rest, and the whole gives what one run gives.
+TEST_F(SignalPathPanelTest, StepsThroughTheLoadedTextOneKeyPressAtATime) {
+    const std::string text = "\xCF\xD0\xC8 \xC2\xC5\xD2";  // ПРИ ВЕТ
+    // One run of the start key on a second window, for comparison.
+    LoadText(text);
+    QTest::mouseClick(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));
+    const std::string whole = Output();
+    Open();
+    S().Sound = false;
+    S().Rod = 1;
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
+    LoadText(text);
+    Type(Qt::Key_F3);  // the panel is closed: F3 does nothing
+    EXPECT_EQ(S().Tech, 0);
+    Type(Qt::Key_F2);
+    for (int i = 0; i < 3; ++i) {
+        if (i % 2 == 0)
+            QTest::mouseClick(Panel().stepButton(), Qt::LeftButton);
+        else
+            Type(Qt::Key_F3);
+        ASSERT_EQ(S().Tech, i + 1);
+        EXPECT_EQ(Trace().input, ContactOfChar(static_cast<unsigned char>(text[i]), 30, 4));
+        EXPECT_EQ(Output().size(), static_cast<size_t>(i + 1));
+    }
+    QTest::mouseClick(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(Output(), whole);
+    EXPECT_FALSE(window->machine().state.InputTextLoaded);
+    // The run traced every key press: the panel holds the last one.
+    EXPECT_EQ(Trace().input, ContactOfChar(static_cast<unsigned char>(text.back()), 30, 4));
+    EXPECT_EQ(Trace().output, window->machine().state.OutputContact);
+    QTest::mouseClick(Panel().stepButton(), Qt::LeftButton);  // used up: nothing to step
+    EXPECT_EQ(Output(), whole);
+}
+
+TEST_F(SignalPathPanelTest, ShowsTheLoopBackPassesOfTheLatinPlug) {
+    S().Plug = 2;
+    Type(Qt::Key_F2);
+    Type(Qt::Key_Comma);  // Б: on the basic key its current loops once on the way back
+    ASSERT_TRUE(Panel().hasTrace());
+    EXPECT_EQ(Trace().backward_passes, 2);
+    EXPECT_TRUE(Panel().caption().contains(QStringLiteral("loops 1/2")));
+}
+
+}  // namespace
+}  // namespace q417::testing
