@@ -2,13 +2,11 @@
 #include <string>
 
 #include "app/cli/cli.h"
+#include "app/machine_session.h"
 #include "app/settings_file.h"
-#include "core/machine.h"
 #include "io/cp1251.h"
-#include "io/feed.h"
-#include "io/printer.h"
+#include "io/text_file.h"
 #include "key/key_file.h"
-#include "key/key_table.h"
 
 namespace q417::cli {
 
@@ -29,7 +27,8 @@ MachineSettings SettingsFor(const FeedOptions& o) {
     if (o.serie) s.Serie = *o.serie;
     if (o.layout) s.Layot = *o.layout;
     // The print wheel follows the keyboard unless the Russian wheel is chosen, as in the
-    // settings panel; without a settings file it defaults to the layout.
+    // settings panel; without a settings file it defaults to the layout. On the Q-417M the
+    // start-up gives it the wheel of its keyboard whatever is asked.
     if (o.wheel)
         s.Wheel = *o.wheel;
     else if (!o.config_file || (o.layout && s.Wheel != 4))
@@ -41,59 +40,48 @@ MachineSettings SettingsFor(const FeedOptions& o) {
     return s;
 }
 
-// Card and key table from a key file, applied as the window's "load key" applies them: the
+// Card and key table from a key file, through the same verb as the window's "load key": the
 // whole file is checked first, and each rotor then stands at its body number.
-void LoadKey(Machine& m, const std::string& path) {
+void LoadKey(MachineSession& session, const std::string& path) {
     std::string bytes, error;
     if (!ReadKeyFileBytes(path, bytes, error))
         throw FailedError("cannot read key file \"" + path + "\": " + error);
-    KeyFileContents key;
-    if (!DecodeKeyFile(bytes, m.rotors.RotorsInUse(), key, error))
-        throw FailedError("invalid key file \"" + path + "\": " + error);
-    if (!KeyTableValid(key.table, m.rotors.RotorsInUse()))
-        throw FailedError("invalid key file \"" + path +
-                          "\": its key table names a body or core twice or a value out of range");
-    m.card.SetRows(key.card);
-    m.card.KeyNumber = KeyNumberFromFileName(path);
-    ApplyKeyTable(key.table, m.rotors);
+    error = session.LoadKey(bytes, path);
+    if (!error.empty()) throw FailedError("invalid key file \"" + path + "\": " + error);
 }
 
 std::string DecodeText(const std::string& raw, Encoding encoding, const std::string& name) {
     if (encoding == Encoding::Cp1251) return raw;
     std::string_view utf8 = raw;
     if (utf8.substr(0, 3) == "\xEF\xBB\xBF") utf8.remove_prefix(3);  // a byte-order mark
-    std::string text, error;
-    if (!Utf8ToCp1251(utf8, text, error))
-        throw FailedError("cannot read \"" + name + "\" as UTF-8 for the machine: " + error);
-    return text;
+    // Only bytes that are not UTF-8 are an error. A character the code page lacks has no key,
+    // and the feed skips it as it skips any character without a key, as the window does.
+    if (!IsValidUtf8(utf8)) {
+        std::string text, error;
+        Utf8ToCp1251(utf8, text, error);
+        throw FailedError("cannot read \"" + name + "\" as UTF-8: " + error);
+    }
+    return DecodeTextFile(utf8);
 }
 
 }  // namespace
 
 int RunFeed(const std::vector<std::string>& args) {
     const FeedOptions o = ParseFeedOptions(args);
-    Machine m;
-    m.settings = SettingsFor(o);
-    m.StartUp();
-    if (o.key_file) LoadKey(m, *o.key_file);
+    MachineSession session;
+    session.StartUp(SettingsFor(o));
+    Machine& m = session.machine;
+    if (o.key_file) LoadKey(session, *o.key_file);
     if (o.positions)
         for (int slot = 1; slot <= 10; ++slot) m.rotors.SetPosition(slot, (*o.positions)[slot - 1]);
 
     const std::string name = o.text_file.value_or("standard input");
     const std::string text = DecodeText(ReadAll(o.text_file), o.encoding, name);
 
-    Printer printer(m);
-    m.SetOutputStage(&printer);
-    TextFeed feed;
-    LoadText(m, printer, feed, text);
-    FeedHooks no_window;
-    // The start key again after every asterisk stop, until the text is used up.
-    while (m.state.InputTextLoaded) {
-        m.state.AutoRun = true;
-        feed.FeedText(m, no_window);
-    }
+    session.LoadText(text);
+    session.FeedToEnd();
 
-    const std::string& out = printer.OutputText();
+    const std::string& out = session.printer.OutputText();
     const std::string bytes = o.encoding == Encoding::Utf8 ? Cp1251ToUtf8(out) : out;
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
     if (std::fflush(stdout) != 0) throw FailedError("cannot write the output text");
