@@ -263,6 +263,20 @@ void MachineSession::ClearText() {
     Events().FeedMoved(feed.FeedPosition);
 }
 
+MachineSession::InputText MachineSession::TakeInputText() {
+    InputText before{printer.InputText(), feed, machine.state.InputTextLoaded};
+    machine.state.InputTextLoaded = false;
+    printer.SetInputText({});
+    return before;
+}
+
+void MachineSession::PutBackInputText(InputText before) {
+    feed = std::move(before.feed);
+    machine.state.InputTextLoaded = before.loaded;
+    printer.SetInputText(std::move(before.text));
+    Events().FeedMoved(feed.FeedPosition);
+}
+
 bool MachineSession::StepFeed(int direction) {
     if (!machine.state.InputTextLoaded || direction == 0) return false;
     if (direction > 0)

@@ -115,6 +115,15 @@ public:
     // The texts: a text file's characters (Windows-1251) to feed, and both texts emptied.
     void LoadText(std::string_view file_text);
     void ClearText();
+    // "load text" empties the input text before the file is chosen; a file that cannot be
+    // read puts back what was there.
+    struct InputText {
+        std::string text;
+        TextFeed feed;
+        bool loaded = false;
+    };
+    InputText TakeInputText();
+    void PutBackInputText(InputText before);
     // The loader's step strip: +1 on, -1 back. True when the strip was hit.
     bool StepFeed(int direction);
     // The start key's run, with `host` keeping the surroundings alive between key presses.

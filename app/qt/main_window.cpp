@@ -49,9 +49,8 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    machine_.rotors.SetObserver(nullptr);
-    printer_.SetListener(nullptr);
-    keyboard_.SetListener(nullptr);
+    session_.SetEvents(nullptr);
+    session_.SetSoundPlayer(nullptr);
 }
 
 void MainWindow::setErrorReporter(std::function<void(const QString&)> reporter) {
@@ -68,17 +67,20 @@ void MainWindow::Guard(const std::function<void()>& action) {
     }
 }
 
-// Start-up, in the machine's order: store and settings, sounds, outline, keyboard, printer,
-// levers, counter, the plates round the stack, card and rotors. A failing step is reported
-// and start-up carries on with defaults, so the machine always comes up working.
+void MainWindow::reportRefusal(const std::string& refusal) {
+    if (!refusal.empty()) report_error_(QString::fromStdString(refusal));
+}
+
+// Start-up: the settings read, the sounds, the outline and every picture made; then the
+// session starts up exactly as q417-cli's does, and its news draw the pictures. A failing
+// step is reported and start-up carries on with defaults, so the machine always comes up
+// working.
 void MainWindow::FormCreate() {
-    MachineSettings& s = machine_.settings;
-    CycleState& st = machine_.state;
+    const MachineSettings& s = session_.settings();
     control_box_ = std::make_unique<ControlBox>(*element("Image6"));
     module_switch_ = std::make_unique<ModuleSwitch>(*element("Image11"));
-    ReadSettingsFromStore();
-    applied_machine_ = s.Machine;
-    applyMachineModel();
+    const MachineSettings read = ReadSettingsFromStore();
+    session_.SetSoundPlayer(&sound_);
     try {
         sound_.LoadSounds();
     } catch (const std::exception& e) {
@@ -89,46 +91,55 @@ void MainWindow::FormCreate() {
     control_box_->Draw(0);
 
     keyboard_view_ = std::make_unique<KeyboardView>(s, *element("Image21"), *element("Image23"));
-    keyboard_.SetListener(keyboard_view_.get());
     keyboard_view_->Prepare();
-    keyboard_.DrawKeyboard();
-    keyboard_.DrawSpaceBar(false);
-    st.AutoRun = false;
+    views_.AddKeyboardView(keyboard_view_.get());
     DrawStartStopKeys();
-    st.InputContact = 0;
-
     tape_view_ =
         std::make_unique<TapeView>(*element("Image8"), *element("Image7"), *element("Image22"));
-    printer_.SetListener(tape_view_.get());
-    machine_.SetOutputStage(&printer_);
     tape_view_->Prepare();
-    st.PrintRegister = s.Mode == 3 ? 2 : 1;
-    element("Image7")->setVisible(s.Sposob == 2);
+    views_.AddPrinterView(tape_view_.get());
     mode_wheel_view_ =
         std::make_unique<ModeWheelView>(*element("W"), *element("Image3"), *element("Image5"));
-    mode_wheel_view_->DrawModeSwitches(s);
-    printer_.ResetCounter();
-    mode_wheel_view_->DrawLevers(s);
-
     ShowEntryFrame(*element("E"), 1);
     ShowReflectorFrame(*element("R"), 1);
     ShowStepper(*element("ST"), StepperState::Hidden);
     ShowCover(*element("F"), true);
-    machine_.card.DiagonalCard();
-    machine_.card.KeyNumber = 0;
 
-    machine_.rotors.LoadSeries(s.Serie);  // a series without tables keeps the 6K tables
-    applied_serie_ = s.Serie;
-    rotor_pictures_ = std::make_unique<RotorPictures>(machine_);
-    st.MachineClosed = true;
+    rotor_pictures_ = std::make_unique<RotorPictures>(session_.machine);
     for (int slot = 1; slot <= RotorStack::kSlots; ++slot)
         rotor_pictures_->BindControl(slot, element(QStringLiteral("R%1").arg(slot)));
-    machine_.rotors.SetObserver(rotor_pictures_.get());
-    machine_.rotors.SetBasicKey();
+    views_.AddRotorView(rotor_pictures_.get());
     key_box_ = std::make_unique<KeyBox>(*this);
-    text_panel_ = std::make_unique<TextPanel>(*this, *tape_view_);
+    text_panel_ = std::make_unique<TextPanel>(*this);
     text_loader_ = std::make_unique<TextLoaderView>(*this, *text_panel_);
     settings_panel_ = std::make_unique<SettingsPanel>(*this);
+    views_.Add(this);
+    views_.Add(key_box_.get());
+    views_.Add(text_panel_.get());
+    views_.Add(settings_panel_.get());
+    session_.SetEvents(&views_);
+    session_.StartUp(read);
+}
+
+void MainWindow::SettingsChanged() {
+    const MachineSettings& s = session_.settings();
+    mode_wheel_view_->DrawModeSwitches(s);
+    mode_wheel_view_->DrawLevers(s);
+    element("Image7")->setVisible(s.Sposob == 2);
+    if (s.Machine == 0 || !module_switch_->hover)
+        module_switch_->DrawPlain(s.Machine);
+    else
+        module_switch_->DrawHover(s.Module);
+}
+
+void MainWindow::ModelChanged() {
+    const MachineSettings& s = session_.settings();
+    element("R9")->setVisible(s.Machine != 2);
+    element("R10")->setVisible(s.Machine != 2);
+    element("F")->setVisible(s.Machine == 2);
+    ShowCover(*element("F"), true);
+    if (s.Machine == 0) module_switch_->hover = false;
+    module_switch_->DrawPlain(s.Machine);
 }
 
 void MainWindow::openSettingsPanel() {
@@ -151,31 +162,21 @@ void MainWindow::takeOutRotor(int slot) {
     key_box_->takeOutRotor(slot);
 }
 
-void MainWindow::ReadSettingsFromStore() {
+MachineSettings MainWindow::ReadSettingsFromStore() {
+    MachineSettings read;
     try {
         if (settings_path_.isEmpty()) settings_path_ = SettingsFilePath();
         store_ = std::make_unique<ConfigStore>(settings_path_.toStdString());
-        ReadSettings(*store_, machine_.settings, &text_font_);
+        ReadSettings(*store_, read, &text_font_);
     } catch (const std::exception& e) {
         // ReadSettings leaves every setting it could not reach at its default.
         startup_errors_ << QString::fromLocal8Bit(e.what());
     }
-    machine_.ApplySettings();
+    return read;
 }
 
 void MainWindow::applyMachineModel() {
-    MachineSettings& s = machine_.settings;
-    // A change of model keeps the register mode and the language lever as they are.
-    machine_.rotors.SetRotorsInUse(RotorsInUseFor(s.Machine));
-    if (s.Machine == 0) {
-        s.Module = 30;
-        s.Plug = 1;
-    }
-    element("R9")->setVisible(s.Machine != 2);
-    element("R10")->setVisible(s.Machine != 2);
-    element("F")->setVisible(s.Machine == 2);
-    if (s.Machine == 0) s.Wheel = s.Layot;
-    module_switch_->DrawPlain(s.Machine);
+    session_.ApplyMachineModel();
 }
 
 void MainWindow::saveSettings() {
@@ -183,7 +184,7 @@ void MainWindow::saveSettings() {
     store_.reset();
     store_ = std::make_unique<ConfigStore>(path);
     try {
-        SaveSettings(*store_, machine_.settings, text_font_);
+        SaveSettings(*store_, session_.SettingsToWrite(), text_font_);
     } catch (const ConfigError& e) {
         if (std::string_view(e.what()) != kInvalidFileFormat) throw;
         // A damaged file can take no record, and the machine would never close. It was
@@ -192,7 +193,7 @@ void MainWindow::saveSettings() {
         std::error_code ignored;
         std::filesystem::rename(path, path + ".damaged", ignored);
         store_ = std::make_unique<ConfigStore>(path);
-        SaveSettings(*store_, machine_.settings, text_font_);
+        SaveSettings(*store_, session_.SettingsToWrite(), text_font_);
     }
 }
 

@@ -7,11 +7,9 @@
 #include <memory>
 
 #include "app/font_record.h"
+#include "app/machine_session.h"
 #include "app/qt/qt_sound_player.h"
-#include "core/machine.h"
-#include "io/feed.h"
-#include "io/keyboard.h"
-#include "io/printer.h"
+#include "app/qt/session_views.h"
 
 namespace q417 {
 
@@ -29,9 +27,9 @@ class TextLoaderView;
 class TextPanel;
 
 // The simulator's one window: a frameless picture of the machine, cut to its outline. It
-// owns the machine and everything round it for the whole run (printer, keyboard, feed,
-// sounds, pictures) and turns mouse and key events into calls on them.
-class MainWindow : public QWidget {
+// owns the machine session for the whole run, with the sounds and the pictures, turns mouse
+// and key events into the session's verbs, and fans the session's news out to the views.
+class MainWindow : public QWidget, private SessionEvents {
     Q_OBJECT
 public:
     static constexpr int kWidth = 649;
@@ -41,10 +39,12 @@ public:
     explicit MainWindow(const QString& settingsPath = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Machine& machine() { return machine_; }
-    Printer& printer() { return printer_; }
-    Keyboard& keyboard() { return keyboard_; }
-    TextFeed& feed() { return feed_; }
+    MachineSession& session() { return session_; }
+    SessionViews& views() { return views_; }
+    Machine& machine() { return session_.machine; }
+    Printer& printer() { return session_.printer; }
+    Keyboard& keyboard() { return session_.keyboard(); }
+    TextFeed& feed() { return session_.feed; }
     QtSoundPlayer& sound() { return sound_; }
     RotorPictures& rotorPictures() { return *rotor_pictures_; }
     // The key-setting box, the core tray and the card editor of the opened machine.
@@ -60,16 +60,16 @@ public:
     // The rotor window under the mouse (1..10), 0 for none: what the mouse wheel turns.
     int wheelSlot() const { return wheel_slot_; }
     bool counterLeverPressed() const { return counter_lever_pressed_; }
-    int appliedMachine() const { return applied_machine_; }
-    int appliedSerie() const { return applied_serie_; }
-    void setAppliedMachine(int machine) { applied_machine_ = machine; }
-    void setAppliedSerie(int serie) { applied_serie_ = serie; }
+    int appliedMachine() const { return session_.AppliedMachine(); }
+    int appliedSerie() const { return session_.AppliedSerie(); }
     // The errors met while starting (a damaged settings file, a missing sound); the window
     // starts anyway, on defaults where it had to.
     const QStringList& startupErrors() const { return startup_errors_; }
     // Where errors escaping a handler are shown; a message box unless replaced (tests).
     void setErrorReporter(std::function<void(const QString&)> reporter);
     void reportError(const QString& message) { report_error_(message); }
+    // A verb's refusal, shown when there is one.
+    void reportRefusal(const std::string& refusal);
 
     // Writes every setting to the settings file.
     void saveSettings();
@@ -104,7 +104,10 @@ protected:
 
 private:
     void FormCreate();
-    void ReadSettingsFromStore();
+    MachineSettings ReadSettingsFromStore();
+    // The machine picture's own parts follow the settings and the model.
+    void SettingsChanged() override;
+    void ModelChanged() override;
     void BindHandlers();
     void BindRotorWindow(int slot);
     void SetWindowOutline(bool leverReleased);
@@ -126,11 +129,9 @@ private:
     void FMouseUp(int y);
     void RotorMouseUp(int slot, int y);
 
-    Machine machine_;
-    Printer printer_{machine_};
-    QtSoundPlayer sound_{machine_.settings};
-    Keyboard keyboard_{machine_, sound_};
-    TextFeed feed_;
+    MachineSession session_;
+    QtSoundPlayer sound_{session_.machine.settings};
+    SessionViews views_;
     QString settings_path_;
     std::unique_ptr<ConfigStore> store_;
     FontRecord text_font_;
@@ -151,8 +152,6 @@ private:
     int wheel_slot_ = 0;
     int wheel_delta_ = 0;  // wheel turn not yet a whole notch
     bool counter_lever_pressed_ = false;
-    int applied_machine_ = 1;
-    int applied_serie_ = 6;
     QStringList startup_errors_;
     std::function<void(const QString&)> report_error_;
 };

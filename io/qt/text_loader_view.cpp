@@ -33,7 +33,7 @@ TextLoaderView::TextLoaderView(MainWindow& window, TextPanel& panel)
       loader_(*window.element("Image17")),
       start_(*window.element("Image25")),
       stop_(*window.element("Image24")),
-      runner_(std::make_unique<FeedRunner>(window, panel)) {
+      runner_(std::make_unique<FeedRunner>(window.session(), window.views(), window)) {
     runner_->onRunEnded = [this] {
         DrawStartKey(false);
         DrawStopKey(false);
@@ -101,10 +101,7 @@ void TextLoaderView::Image17MouseDown(int x, int y) {
 void TextLoaderView::Image17MouseUp(int x, int y) {
     if (loader::InLoadButton(x, y)) panel_.loadText();
     DrawLoader(loader::ButtonLook::Normal, loader::StripLookAt(x, y));
-    if (loader::ReleaseOnStrip(window_.machine().state, window_.feed(), x, y)) {
-        panel_.highlight(window_.feed().FeedPosition);
-        window_.sound().PlayStep();
-    }
+    window_.session().StepFeed(loader::StripStepAt(x, y));
 }
 
 // The run goes on inside this handler; the key's own release, the stop key and the

@@ -41,8 +41,8 @@ QString AskFile(QWidget* parent, bool save, const QString& title, const QString&
 
 }  // namespace
 
-TextPanel::TextPanel(MainWindow& window, PrinterListener& tapes)
-    : QWidget(&window), window_(window), tapes_(tapes) {
+TextPanel::TextPanel(MainWindow& window)
+    : QWidget(&window), window_(window), session_(window.session()) {
     setObjectName(QStringLiteral("TXTPanel"));
     setGeometry(7, 6, 637, 295);
     setAutoFillBackground(true);
@@ -63,7 +63,6 @@ TextPanel::TextPanel(MainWindow& window, PrinterListener& tapes)
                 });
     applyStoredFont();
     ShowTexts();
-    window_.printer().SetListener(this);
     setEnabled(false);
     hide();
 }
@@ -191,19 +190,11 @@ bool TextPanel::eventFilter(QObject* watched, QEvent* event) {
 // The input text is emptied before the file is asked for: a cancelled load leaves no text.
 // A file that cannot be read puts back what was there.
 void TextPanel::loadText() {
-    Machine& m = window_.machine();
-    const std::string input_before = window_.printer().InputText();
-    const TextFeed feed_before = window_.feed();
-    const bool loaded_before = m.state.InputTextLoaded;
-    m.state.InputTextLoaded = false;
-    window_.printer().SetInputText({});
+    MachineSession::InputText before = session_.TakeInputText();
     const QString path =
         choose_open_(QStringLiteral("load text"), QStringLiteral("text file (*.txt)"), QString());
     if (path.isEmpty() || loadTextFrom(path)) return;
-    window_.feed() = feed_before;
-    m.state.InputTextLoaded = loaded_before;
-    window_.printer().SetInputText(input_before);
-    highlight(window_.feed().FeedPosition);
+    session_.PutBackInputText(std::move(before));
 }
 
 bool TextPanel::loadTextFrom(const QString& path) {
@@ -212,8 +203,7 @@ bool TextPanel::loadTextFrom(const QString& path) {
         window_.reportError(QString::fromStdString(error));
         return false;
     }
-    LoadText(window_.machine(), window_.printer(), window_.feed(), DecodeTextFile(bytes));
-    highlight(0);
+    session_.LoadText(DecodeTextFile(bytes));
     return true;
 }
 
@@ -253,7 +243,7 @@ void TextPanel::applyStoredFont() {
 }
 
 void TextPanel::clearText() {
-    ClearText(window_.machine(), window_.printer(), window_.feed());
+    session_.ClearText();
 }
 
 void TextPanel::highlight(int32_t position) {
@@ -264,18 +254,6 @@ void TextPanel::highlight(int32_t position) {
         input_box_->select(position <= 0 ? 0 : size, 0);
 }
 
-void TextPanel::setCollecting(bool collecting) {
-    if (!collecting) flush();
-    collecting_ = collecting;
-}
-
-void TextPanel::flush() {
-    input_box_->append(pending_input_);
-    output_box_->append(pending_output_);
-    pending_input_.clear();
-    pending_output_.clear();
-}
-
 void TextPanel::setChoosers(FileChooser open, FileChooser save, FontChooser font) {
     choose_open_ = std::move(open);
     choose_save_ = std::move(save);
@@ -283,41 +261,20 @@ void TextPanel::setChoosers(FileChooser open, FileChooser save, FontChooser font
 }
 
 void TextPanel::ShowTexts() {
-    pending_input_.clear();
-    pending_output_.clear();
     input_box_->setText(window_.printer().InputText());
     output_box_->setText(window_.printer().OutputText());
 }
 
 void TextPanel::InputAppended(std::string_view cp1251) {
-    if (collecting_)
-        pending_input_.append(cp1251);
-    else
-        input_box_->append(cp1251);
+    input_box_->append(cp1251);
 }
 
 void TextPanel::OutputAppended(std::string_view cp1251) {
-    if (collecting_)
-        pending_output_.append(cp1251);
-    else
-        output_box_->append(cp1251);
+    output_box_->append(cp1251);
 }
 
 void TextPanel::TextsCleared() {
     ShowTexts();
-}
-
-void TextPanel::TapeAdvanced() {
-    tapes_.TapeAdvanced();
-}
-void TextPanel::GlyphPrinted(int band, int32_t contact, int32_t machine) {
-    tapes_.GlyphPrinted(band, contact, machine);
-}
-void TextPanel::Punched(int32_t contact) {
-    tapes_.Punched(contact);
-}
-void TextPanel::CounterChanged(int groupCount, int groupPosition) {
-    tapes_.CounterChanged(groupCount, groupPosition);
 }
 
 }  // namespace q417

@@ -34,11 +34,12 @@ QWidget* MakeBlackPanel(QWidget& parent, const char* name, const QRect& place) {
 
 }  // namespace
 
-KeyBox::KeyBox(MainWindow& window) : window_(window), work_(window.machine()) {
+KeyBox::KeyBox(MainWindow& window)
+    : window_(window), session_(window.session()), work_(window.session().work) {
     BuildBox();
     BuildTray();
     card_panel_ = std::make_unique<CardPanel>(window, window.machine().card, window.sound());
-    card_panel_->cardChanged = [this] { UpdateSaveButton(); };
+    card_panel_->cardChanged = [this] { session_.CardChanged(); };
     card_panel_->dayOfMonth = [] { return QDate::currentDate().day(); };
     window.element("ST")->onMouseUp = [this](int, int, Qt::MouseButton) { STMouseUp(); };
     drawBodies();
@@ -107,59 +108,59 @@ void KeyBox::drawBodies() {
 }
 
 void KeyBox::openMachine() {
-    Machine& m = window_.machine();
-    if (!m.state.MachineClosed) return;
-    work_.OpenMachine();
-    window_.sound().PlayClick();
+    session_.OpenMachine();
+}
+
+void KeyBox::closeMachine() {
+    window_.reportRefusal(session_.CloseMachine());
+}
+
+void KeyBox::MachineOpened() {
     ShowReflectorFrame(*window_.element("R"), 3);
     ShowEntryFrame(*window_.element("E"), 3);
     ShowStepper(*window_.element("ST"), StepperState::Open);
     drawCorePictures();
-    sync();
     ShowCover(*window_.element("F"), false);
     box_->show();
 }
 
-void KeyBox::closeMachine() {
-    Machine& m = window_.machine();
-    if (m.state.MachineClosed || !work_.CloseMachine()) return;
-    window_.sound().PlayClick();
+void KeyBox::MachineClosed() {
     box_->hide();
     tray_->hide();
     ShowReflectorFrame(*window_.element("R"), 1);
     ShowEntryFrame(*window_.element("E"), 1);
     ShowStepper(*window_.element("ST"), StepperState::Hidden);
-    if (m.settings.Machine == 2) ShowCover(*window_.element("F"), true);
+    if (window_.machine().settings.Machine == 2) ShowCover(*window_.element("F"), true);
     SyncRotors();
 }
 
+// New wiring: every rotor's ring, the bodies in the box and the cores in the tray redrawn.
+void KeyBox::SeriesChanged() {
+    for (int slot = 1; slot <= RotorStack::kSlots; ++slot)
+        window_.rotorPictures().BuildRotorStrip(slot);
+    drawBodies();
+    drawCorePictures();
+}
+
 void KeyBox::takeOutRotor(int slot) {
-    if (window_.machine().state.MachineClosed || !work_.TakeOutRotor(slot)) return;
-    window_.sound().PlayStep();
-    sync();
+    session_.TakeOutRotor(slot);
 }
 
 void KeyBox::BodyMouseUp(int body) {
-    if (!work_.TakeBody(body)) return;
-    window_.sound().PlayStep();
-    sync();
+    session_.TakeBody(body);
 }
 
 void KeyBox::CoreMouseUp(int core) {
-    if (!work_.TakeCore(core)) return;
-    window_.sound().PlayStep();
-    sync();
+    session_.TakeCore(core);
 }
 
 void KeyBox::DotMouseUp(int x, int y) {
-    if (work_.FaceClick(x, y) != WorkTable::FaceZone::None) window_.sound().PlayStep();
-    sync();
+    session_.FaceClick(x, y);
 }
 
 // The stack's empty slots: an assembled rotor goes in at the next one.
 void KeyBox::STMouseUp() {
-    if (work_.InsertRotor()) window_.sound().PlayStep();
-    sync();
+    session_.InsertRotor();
 }
 
 void KeyBox::sync() {

@@ -109,24 +109,25 @@ void KeyBox::loadKey() {
 // leaves card, table and rotors as they were.
 void KeyBox::loadKeyFrom(const QString& path) {
     std::string bytes, error;
-    KeyFileContents key;
     const std::string name = QFile::encodeName(path).toStdString();
-    if (!ReadKeyFileBytes(name, bytes, error) ||
-        !DecodeKeyFile(bytes, work_.RotorsInUse(), key, error)) {
+    if (!ReadKeyFileBytes(name, bytes, error)) {
         Report(QString::fromLocal8Bit(error.c_str()));
         return;
     }
-    const int32_t number = KeyNumberFromFileName(QFileInfo(path).fileName().toStdString());
-    work_.LoadKey(key, number);
+    error = session_.LoadKey(bytes, QFileInfo(path).fileName().toStdString());
+    if (!error.empty()) {
+        Report(QString::fromLocal8Bit(error.c_str()));
+        return;
+    }
+    const int32_t number = window_.machine().card.KeyNumber;
     QString title = QStringLiteral("Ключевая таблица ");
     if (number > 0) title += QString::number(number);
     label2_->setText(title);
     card_panel_->cardReplaced();
-    sync();
 }
 
 void KeyBox::saveKey() {
-    if (!work_.SaveEnabled()) return;
+    if (!session_.SaveEnabled()) return;
     const QDate today = QDate::currentDate();
     const QString proposed =
         QString::fromStdString(ProposedKeyFileName(today.day(), today.month(), today.year()));
@@ -137,24 +138,21 @@ void KeyBox::saveKey() {
 // All 80 bytes reach the file or the old file stays as it was; a failure is always shown.
 void KeyBox::saveKeyTo(const QString& path) {
     std::string error;
-    if (!WriteKeyFileBytes(QFile::encodeName(path).toStdString(), work_.SaveBytes(), error))
+    if (!WriteKeyFileBytes(QFile::encodeName(path).toStdString(), session_.KeyToSave(), error))
         Report(QString::fromLocal8Bit(error.c_str()));
 }
 
 void KeyBox::setBasePosition() {
-    work_.SetBasePosition();
-    sync();
+    session_.SetBasePosition();
 }
 
 void KeyBox::clearKeyTable() {
-    work_.ClearTable();
-    sync();
+    session_.ClearKeyTable();
 }
 
 void KeyBox::generateRandomKey() {
-    work_.RandomKey(ClockSeed());
+    session_.RandomKey(ClockSeed());
     card_panel_->cardReplaced();
-    sync();
 }
 
 }  // namespace q417
