@@ -115,6 +115,7 @@ void KeyBox::loadKeyFrom(const QString& path) {
         return;
     }
     error = session_.LoadKey(bytes, QFileInfo(path).fileName().toStdString());
+    if (error == kInvalidKeyTable) error = "Invalid key file: " + error + ".";
     if (!error.empty()) {
         Report(QString::fromLocal8Bit(error.c_str()));
         return;
