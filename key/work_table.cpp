@@ -58,8 +58,7 @@ bool WorkTable::DescribesSlots() const {
 }
 
 bool WorkTable::SaveEnabled() const {
-    return DescribesSlots() && KeyTableValid(table, RotorsInUse()) &&
-           machine_.card.CardComplete();
+    return DescribesSlots() && KeyTableValid(table, RotorsInUse()) && machine_.card.CardComplete();
 }
 
 void WorkTable::OpenMachine() {

@@ -10,6 +10,7 @@
 #include "app/machine_session.h"
 #include "app/qt/qt_sound_player.h"
 #include "app/qt/session_views.h"
+#include "app/qt/view_host.h"
 
 namespace q417 {
 
@@ -29,7 +30,7 @@ class TextPanel;
 // The simulator's one window: a frameless picture of the machine, cut to its outline. It
 // owns the machine session for the whole run, with the sounds and the pictures, turns mouse
 // and key events into the session's verbs, and fans the session's news out to the views.
-class MainWindow : public QWidget, private SessionEvents {
+class MainWindow : public QWidget, public ViewHost, private SessionEvents {
     Q_OBJECT
 public:
     static constexpr int kWidth = 649;
@@ -39,14 +40,15 @@ public:
     explicit MainWindow(const QString& settingsPath = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    MachineSession& session() { return session_; }
-    SessionViews& views() { return views_; }
+    QWidget& hostWidget() override { return *this; }
+    MachineSession& session() override { return session_; }
+    SessionViews& views() override { return views_; }
     Machine& machine() { return session_.machine; }
     Printer& printer() { return session_.printer; }
     Keyboard& keyboard() { return session_.keyboard(); }
     TextFeed& feed() { return session_.feed; }
     QtSoundPlayer& sound() { return sound_; }
-    RotorPictures& rotorPictures() { return *rotor_pictures_; }
+    RotorPictures& rotorPictures() override { return *rotor_pictures_; }
     // The key-setting box, the core tray and the card editor of the opened machine.
     KeyBox& keyBox() { return *key_box_; }
     // The text panel, and the loader with the start and stop keys that feed its text.
@@ -54,8 +56,8 @@ public:
     TextLoaderView& textLoader() { return *text_loader_; }
     SettingsPanel& settingsPanel() { return *settings_panel_; }
     ModeWheelView& modeWheelView() { return *mode_wheel_view_; }
-    PictureElement* element(const QString& name) const { return elements_.value(name); }
-    FontRecord& textFont() { return text_font_; }
+    PictureElement* element(const QString& name) const override { return elements_.value(name); }
+    FontRecord& textFont() override { return text_font_; }
 
     // The rotor window under the mouse (1..10), 0 for none: what the mouse wheel turns.
     int wheelSlot() const { return wheel_slot_; }
@@ -67,9 +69,9 @@ public:
     const QStringList& startupErrors() const { return startup_errors_; }
     // Where errors escaping a handler are shown; a message box unless replaced (tests).
     void setErrorReporter(std::function<void(const QString&)> reporter);
-    void reportError(const QString& message) { report_error_(message); }
-    // A verb's refusal, shown when there is one.
-    void reportRefusal(const std::string& refusal);
+    void reportError(const QString& message) override { report_error_(message); }
+    void reportRefusal(const std::string& refusal) override;
+    void focusMachine() override { setFocus(); }
 
     // Writes every setting to the settings file.
     void saveSettings();
@@ -90,8 +92,8 @@ public:
 
     // The machine keyboard's entry points for key events from any widget (the text boxes
     // send theirs here too). Codes are US virtual-key codes of the key's position.
-    void machineKeyDown(uint16_t vk);
-    void machineKeyUp(uint16_t vk);
+    void machineKeyDown(uint16_t vk) override;
+    void machineKeyUp(uint16_t vk) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -10,8 +10,8 @@
 
 #include "app/machine_switches.h"
 #include "app/qt/about_panel.h"
-#include "app/qt/main_window.h"
 #include "app/qt/picture_element.h"
+#include "app/qt/view_host.h"
 #include "core/qt/machine_frames.h"
 #include "io/qt/panel_glyphs.h"
 
@@ -51,8 +51,8 @@ QToolButton* SmallButton(const QString& name, Glyph glyph, int x, int y, QWidget
 
 }  // namespace
 
-SettingsPanel::SettingsPanel(MainWindow& window)
-    : QWidget(&window), window_(window), session_(window.session()) {
+SettingsPanel::SettingsPanel(ViewHost& window)
+    : QWidget(&window.hostWidget()), window_(window), session_(window.session()) {
     setObjectName(QStringLiteral("SPanel0"));
     setGeometry(6, 4, 320, 157);
     setAutoFillBackground(true);
@@ -90,11 +90,7 @@ SettingsPanel::SettingsPanel(MainWindow& window)
 SettingsPanel::~SettingsPanel() = default;
 
 void SettingsPanel::Guard(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const std::exception& e) {
-        window_.reportError(QString::fromLocal8Bit(e.what()));
-    }
+    Guarded(window_, action);
 }
 
 void SettingsPanel::BuildModelRow() {
@@ -238,7 +234,7 @@ void SettingsPanel::showSettings() {
 void SettingsPanel::closePanel() {
     setEnabled(false);
     hide();
-    window_.setFocus();
+    window_.focusMachine();
 }
 
 void SettingsPanel::RadioButton1Click(int machine) {

@@ -14,7 +14,7 @@ class QToolButton;
 namespace q417 {
 
 class AboutPanel;
-class MainWindow;
+class ViewHost;
 class PictureElement;
 
 // The settings panel SPanel0 over the upper left of the window: the model, the rotor series,
@@ -25,7 +25,7 @@ class PictureElement;
 class SettingsPanel : public QWidget, public SessionEvents {
     Q_OBJECT
 public:
-    explicit SettingsPanel(MainWindow& window);
+    explicit SettingsPanel(ViewHost& window);
     ~SettingsPanel() override;
 
     // Every control set from the settings, then the panel shown. Changes no setting.
@@ -64,7 +64,7 @@ private:
     void BuildChecksAndModule(QWidget* parent);
     void Guard(const std::function<void()>& action);
 
-    MainWindow& window_;
+    ViewHost& window_;
     MachineSession& session_;
     QWidget* model_row_ = nullptr;
     QWidget* body_ = nullptr;

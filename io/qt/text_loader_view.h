@@ -6,7 +6,7 @@
 namespace q417 {
 
 class FeedRunner;
-class MainWindow;
+class ViewHost;
 class PictureElement;
 class TextPanel;
 
@@ -15,7 +15,7 @@ class TextPanel;
 // The start key runs the automatic typing; the stop key ends it.
 class TextLoaderView {
 public:
-    TextLoaderView(MainWindow& window, TextPanel& panel);
+    TextLoaderView(ViewHost& window, TextPanel& panel);
     ~TextLoaderView();
 
     StartStopKeys& keys() { return keys_; }
@@ -37,7 +37,7 @@ public:
 private:
     void Bind();
 
-    MainWindow& window_;
+    ViewHost& window_;
     TextPanel& panel_;
     PictureElement& loader_;
     PictureElement& start_;

@@ -9,7 +9,7 @@
 
 #include "app/qt/font_record_qt.h"
 #include "app/qt/key_mapping.h"
-#include "app/qt/main_window.h"
+#include "app/qt/view_host.h"
 #include "io/feed.h"
 #include "io/qt/panel_glyphs.h"
 #include "io/qt/text_box.h"
@@ -41,8 +41,8 @@ QString AskFile(QWidget* parent, bool save, const QString& title, const QString&
 
 }  // namespace
 
-TextPanel::TextPanel(MainWindow& window)
-    : QWidget(&window), window_(window), session_(window.session()) {
+TextPanel::TextPanel(ViewHost& window)
+    : QWidget(&window.hostWidget()), window_(window), session_(window.session()) {
     setObjectName(QStringLiteral("TXTPanel"));
     setGeometry(7, 6, 637, 295);
     setAutoFillBackground(true);
@@ -153,7 +153,7 @@ void TextPanel::open() {
 void TextPanel::closePanel() {
     setEnabled(false);
     hide();
-    window_.setFocus();
+    window_.focusMachine();
 }
 
 void TextPanel::headingClicked(bool outputHeading) {
@@ -216,7 +216,7 @@ void TextPanel::saveText() {
 
 bool TextPanel::saveTextTo(const QString& path) {
     std::string error;
-    if (!WriteTextFile(path.toStdString(), TextFileBytes(window_.printer().OutputText()), error)) {
+    if (!WriteTextFile(path.toStdString(), TextFileBytes(session_.printer.OutputText()), error)) {
         window_.reportError(QString::fromStdString(error));
         return false;
     }
@@ -261,8 +261,8 @@ void TextPanel::setChoosers(FileChooser open, FileChooser save, FontChooser font
 }
 
 void TextPanel::ShowTexts() {
-    input_box_->setText(window_.printer().InputText());
-    output_box_->setText(window_.printer().OutputText());
+    input_box_->setText(session_.printer.InputText());
+    output_box_->setText(session_.printer.OutputText());
 }
 
 void TextPanel::InputAppended(std::string_view cp1251) {

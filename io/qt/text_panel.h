@@ -12,7 +12,7 @@ class QToolButton;
 
 namespace q417 {
 
-class MainWindow;
+class ViewHost;
 class TextBox;
 
 // The text panel over the upper part of the window: the input text (what was typed, or the
@@ -25,7 +25,7 @@ class TextBox;
 class TextPanel : public QWidget, public SessionEvents {
     Q_OBJECT
 public:
-    explicit TextPanel(MainWindow& window);
+    explicit TextPanel(ViewHost& window);
     ~TextPanel() override;
 
     TextBox& inputBox() { return *input_box_; }
@@ -74,7 +74,7 @@ private:
     void PlaceBoxes();
     void ShowTexts();
 
-    MainWindow& window_;
+    ViewHost& window_;
     MachineSession& session_;
     TextBox* input_box_ = nullptr;
     TextBox* output_box_ = nullptr;

@@ -13,7 +13,7 @@ class QWidget;
 namespace q417 {
 
 class CardPanel;
-class MainWindow;
+class ViewHost;
 class PictureElement;
 
 // The key-setting box of the opened machine: the box panel BOX with the rotor bodies B1..B10,
@@ -22,7 +22,7 @@ class PictureElement;
 // follows the session's work table, redrawn from the session's news.
 class KeyBox : public SessionEvents {
 public:
-    explicit KeyBox(MainWindow& window);
+    explicit KeyBox(ViewHost& window);
     ~KeyBox() override;
 
     WorkTable& workTable() { return session_.work; }
@@ -79,7 +79,7 @@ private:
     void SyncRotors();
     void Report(const QString& message);
 
-    MainWindow& window_;
+    ViewHost& window_;
     MachineSession& session_;
     const WorkTable& work_;
     QWidget* box_ = nullptr;

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QToolButton>
 
-#include "app/qt/main_window.h"
+#include "app/qt/view_host.h"
 #include "key/key_file.h"
 #include "key/qt/card_panel.h"
 #include "key/qt/key_box.h"
@@ -80,10 +80,10 @@ void KeyBox::BuildButtons() {
     on(5, &KeyBox::generateRandomKey);
     QObject::connect(buttons_[2], &QToolButton::clicked, box_, [this] { card_panel_->open(); });
     choose_open_ = [this](const QString& title, const QString& proposed) {
-        return ChooseWithDialog(&window_, title, proposed, false);
+        return ChooseWithDialog(&window_.hostWidget(), title, proposed, false);
     };
     choose_save_ = [this](const QString& title, const QString& proposed) {
-        return ChooseWithDialog(&window_, title, proposed, true);
+        return ChooseWithDialog(&window_.hostWidget(), title, proposed, true);
     };
 }
 
@@ -120,7 +120,7 @@ void KeyBox::loadKeyFrom(const QString& path) {
         Report(QString::fromLocal8Bit(error.c_str()));
         return;
     }
-    const int32_t number = window_.machine().card.KeyNumber;
+    const int32_t number = session_.machine.card.KeyNumber;
     QString title = QStringLiteral("Ключевая таблица ");
     if (number > 0) title += QString::number(number);
     label2_->setText(title);

@@ -48,16 +48,30 @@ MachineSettings Settings(int machine, int module, int plug, int rod, int layot, 
 
 const Scenario kScenarios[] = {
     // The Q-417M with a stored wheel unlike its keyboard: both start on the keyboard's wheel.
-    {"Q417MWheelFollowsKeyboard", Settings(0, 10, 2, 1, 1, 4, 2, 3, false, 6), 3,
-     {0, 5, 9, 30, 1, 2, 3, 4, 17, 28, 12}, "HELLO WORLD\r\nSECOND*LINE\r\n\r\nEND", false},
-    {"TenKeyAlphabetSeries3", Settings(1, 10, 1, 1, 4, 4, 1, 1, true, 3), 0,
-     {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, "12 34*5\r\n678 90", false},
-    {"EightRotorsDecipherMixedRegister", Settings(2, 30, 1, 2, 4, 4, 1, 2, true, 6), 11,
+    {"Q417MWheelFollowsKeyboard",
+     Settings(0, 10, 2, 1, 1, 4, 2, 3, false, 6),
+     3,
+     {0, 5, 9, 30, 1, 2, 3, 4, 17, 28, 12},
+     "HELLO WORLD\r\nSECOND*LINE\r\n\r\nEND",
+     false},
+    {"TenKeyAlphabetSeries3",
+     Settings(1, 10, 1, 1, 4, 4, 1, 1, true, 3),
+     0,
+     {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
+     "12 34*5\r\n678 90",
+     false},
+    {"EightRotorsDecipherMixedRegister",
+     Settings(2, 30, 1, 2, 4, 4, 1, 2, true, 6),
+     11,
      {0, 30, 29, 28, 27, 26, 25, 24, 23, 1, 1},
-     "\xCF\xD0\xC8\xC2\xC5\xD2 \xCC\xC8\xD0*\r\n\xC4\xC0", false},
+     "\xCF\xD0\xC8\xC2\xC5\xD2 \xCC\xC8\xD0*\r\n\xC4\xC0",
+     false},
     // A character without a key (an emoji) is skipped by both.
-    {"LatinPlugUtf8WithEmoji", Settings(1, 30, 2, 1, 2, 2, 1, 1, false, 6), 29,
-     {0, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7}, "ZA\xF0\x9F\x98\x80\xC5\xBB\xC3\x93\xC5\x81\xC4\x86 *X\nY",
+    {"LatinPlugUtf8WithEmoji",
+     Settings(1, 30, 2, 1, 2, 2, 1, 1, false, 6),
+     29,
+     {0, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7},
+     "ZA\xF0\x9F\x98\x80\xC5\xBB\xC3\x93\xC5\x81\xC4\x86 *X\nY",
      true},
 };
 
@@ -156,7 +170,8 @@ TEST_P(Parity, WindowAndCommandLineAgree) {
     for (int slot = 1; slot <= 10; ++slot)
         positions[static_cast<std::size_t>(slot)] =
             slot <= in_use ? window->machine().rotors.Slot(slot).Position : 0;
-    for (int slot = in_use + 1; slot <= 10; ++slot) cli_positions[static_cast<std::size_t>(slot)] = 0;
+    for (int slot = in_use + 1; slot <= 10; ++slot)
+        cli_positions[static_cast<std::size_t>(slot)] = 0;
     const int32_t tech = window->machine().settings.Tech;
     Click("Image6", 20, 15);  // the close control writes the settings
     EXPECT_FALSE(window->isVisible());
