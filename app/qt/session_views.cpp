@@ -121,14 +121,17 @@ void SessionViews::FeedMoved(int32_t position) {
     ToViews([&](SessionEvents& v) { v.FeedMoved(position); });
 }
 
+// The start key can be pressed again while a stopped run finishes its last character, so a
+// run may begin inside another; the holding lasts until the outermost one ends.
 void SessionViews::RunStarted() {
-    if (batching_) return;  // a run inside a run is not possible; keep the outer one's log
+    if (runs_++ > 0) return;
     log_ = std::make_unique<PrinterLog>(held_texts_, kPaperCells, kPunchColumns);
     batching_ = true;
     ToViews([](SessionEvents& v) { v.RunStarted(); });
 }
 
 void SessionViews::RunEnded() {
+    if (runs_ == 0 || --runs_ > 0) return;
     DrawFrame();
     log_.reset();
     batching_ = false;

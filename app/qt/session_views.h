@@ -104,6 +104,7 @@ private:
     std::array<bool, RotorStack::kSlots + 1> moved_{};
     std::array<bool, RotorStack::kSlots + 1> initialised_{};
     int32_t held_position_ = -1;
+    int runs_ = 0;  // runs under way, one inside the other at most a few deep
     bool batching_ = false;
 };
 
