@@ -151,6 +151,15 @@ TEST(CliFeed, PositionsOverrideTheStart) {
     EXPECT_NE(a.out, c.out);
 }
 
+// The Q-417M has no print-wheel choice: asking for the Russian wheel with the German keyboard
+// and the Latin half of the wheel still prints Latin letters, as the window does.
+TEST(CliFeed, TheQ417MPrintsWithTheWheelOfItsKeyboard) {
+    const Result a = Cli("feed --machine 0 --layout 1 --wheel 4 --language 2 --rod 0", "ASDF");
+    ASSERT_EQ(a.status, 0) << a.err;
+    EXPECT_EQ(a.out, "ASDF");
+    EXPECT_EQ(Cli("feed --machine 0 --layout 1 --language 2 --rod 0", "ASDF").out, "ASDF");
+}
+
 TEST(CliUsage, BadOptionsAndValuesExitTwoWithOneLine) {
     const char* cases[] = {"",
                            "frobnicate",
