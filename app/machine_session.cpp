@@ -1,7 +1,6 @@
 #include "app/machine_session.h"
 
 #include "app/machine_switches.h"
-#include "io/feed_controls.h"
 #include "io/levers.h"
 #include "key/key_file.h"
 
@@ -251,79 +250,6 @@ std::string MachineSession::LoadKey(std::string_view bytes, std::string_view fil
     if (!work.LoadKey(key, KeyNumberFromFileName(file_name), error)) return error;
     KeyTableChanged();
     return {};
-}
-
-void MachineSession::LoadText(std::string_view file_text) {
-    q417::LoadText(machine, printer, feed, file_text);
-    Events().FeedMoved(feed.FeedPosition);
-}
-
-void MachineSession::ClearText() {
-    q417::ClearText(machine, printer, feed);
-    Events().FeedMoved(feed.FeedPosition);
-}
-
-MachineSession::InputText MachineSession::TakeInputText() {
-    InputText before{printer.InputText(), feed, machine.state.InputTextLoaded};
-    machine.state.InputTextLoaded = false;
-    printer.SetInputText({});
-    return before;
-}
-
-void MachineSession::PutBackInputText(InputText before) {
-    feed = std::move(before.feed);
-    machine.state.InputTextLoaded = before.loaded;
-    printer.SetInputText(std::move(before.text));
-    Events().FeedMoved(feed.FeedPosition);
-}
-
-bool MachineSession::StepFeed(int direction) {
-    if (!machine.state.InputTextLoaded || direction == 0) return false;
-    if (direction > 0)
-        feed.StepForward();
-    else
-        feed.StepBack();
-    sound_relay_.PlayStep();
-    Events().FeedMoved(feed.FeedPosition);
-    return true;
-}
-
-namespace {
-
-// The run's own surroundings: the host keeps the window alive, the session's sound paces
-// the run, the views hear where the feed stands.
-class RunHooks : public FeedHooks {
-public:
-    RunHooks(FeedHooks& host, SessionEvents& events) : host_(host), events_(events) {}
-    void ProcessEvents() override { host_.ProcessEvents(); }
-    void PlayStepToEnd() override { host_.PlayStepToEnd(); }
-    void Highlight(int32_t position) override { events_.FeedMoved(position); }
-    void RunEnded() override { host_.RunEnded(); }
-
-private:
-    FeedHooks& host_;
-    SessionEvents& events_;
-};
-
-}  // namespace
-
-void MachineSession::RunFeed(FeedHooks& host) {
-    RunHooks hooks(host, Events());
-    Events().RunStarted();
-    // Whichever way the run ends, the views draw everything it left.
-    struct End {
-        SessionEvents& events;
-        ~End() { events.RunEnded(); }
-    } end{Events()};
-    feed.FeedText(machine, hooks);
-}
-
-void MachineSession::FeedToEnd() {
-    FeedHooks quiet;
-    while (machine.state.InputTextLoaded) {
-        machine.state.AutoRun = true;
-        RunFeed(quiet);
-    }
 }
 
 }  // namespace q417
