@@ -2,10 +2,11 @@ cmake_minimum_required(VERSION 3.25)
 # The layers of the program, checked on the includes of every source file (run by ctest as
 # `cmake -DSOURCE_DIR=... -P CheckLayers.cmake`):
 #   model   core/, key/, io/, app/ and app/cli/ outside qt/: no Qt, no view;
-#   UI base picture elements, sprite sheets, picture copies, the view host: no view;
+#   UI base picture elements, sprite sheets, picture copies, dialogs, the view host: no view;
 #   views   the qt/ folders: never the main window.
 set(ui_base app/qt/picture_element.h app/qt/picture_element.cpp app/qt/sprites.h
-    app/qt/sprites.cpp core/qt/blit.h core/qt/blit.cpp app/qt/view_host.h)
+    app/qt/sprites.cpp core/qt/blit.h core/qt/blit.cpp app/qt/dialogs.h app/qt/dialogs.cpp
+    app/qt/view_host.h)
 set(window app/qt/main_window.h app/qt/main_window.cpp app/qt/main_window_events.cpp)
 set(faults "")
 

@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <string_view>
 
-#include <QMessageBox>
 #include <QPainter>
 #include <exception>
 
 #include "app/config_store.h"
 #include "app/qt/control_box.h"
+#include "app/qt/dialogs.h"
 #include "app/qt/machine_layout.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/settings_location.h"
@@ -39,9 +39,7 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    report_error_ = [this](const QString& message) {
-        QMessageBox::critical(this, QStringLiteral("Q-417"), message);
-    };
+    report_error_ = [this](const QString& message) { ShowError(this, message); };
     elements_ = CreateMachineElements(this);
     cabinet_ = Sprites::Get("cabinet");
     BindHandlers();

@@ -1,12 +1,12 @@
 #include "io/qt/text_panel.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFontDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QToolButton>
 
+#include "app/qt/dialogs.h"
 #include "app/qt/font_record_qt.h"
 #include "app/qt/key_mapping.h"
 #include "app/qt/view_host.h"
@@ -28,15 +28,8 @@ const char* const kButtonNames[5] = {"load", "save", "font", "clear", "close"};
 
 QString AskFile(QWidget* parent, bool save, const QString& title, const QString& filter,
                 const QString& name) {
-    QFileDialog dialog(parent, title, QDir::currentPath(), filter);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (save) {
-        dialog.setDefaultSuffix(QStringLiteral("txt"));
-        dialog.selectFile(name);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    return ChooseFile(parent, save ? FileDialogKind::Save : FileDialogKind::Open, title, filter,
+                      name, QStringLiteral("txt"), QDir::currentPath());
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 // The buttons of the key-setting box: key files, the basic key, an empty table, a random key
 // and the card editor.
 #include <QDate>
-#include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QToolButton>
 
+#include "app/qt/dialogs.h"
 #include "app/qt/view_host.h"
 #include "key/key_file.h"
 #include "key/qt/card_panel.h"
@@ -36,15 +37,8 @@ constexpr ButtonSpec kButtons[6] = {
 
 QString ChooseWithDialog(QWidget* parent, const QString& title, const QString& proposed,
                          bool save) {
-    QFileDialog dialog(parent, title, QString(), kKeyFilter);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (save) {
-        dialog.setDefaultSuffix(QStringLiteral("key"));
-        dialog.selectFile(proposed);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    return ChooseFile(parent, save ? FileDialogKind::Save : FileDialogKind::Open, title, kKeyFilter,
+                      proposed, QStringLiteral("key"));
 }
 
 }  // namespace
