@@ -131,6 +131,8 @@ public:
     void RunFeed(FeedHooks& host);
     // The start key pressed again after every asterisk stop until the text is used up.
     void FeedToEnd();
+    // Ends a run after the character it is feeding (the stop key, or the window going away).
+    void StopFeed() { machine.state.AutoRun = false; }
 
 private:
     // The sound player the keyboard and the verbs play through; it follows SetSoundPlayer.

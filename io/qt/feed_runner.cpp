@@ -28,7 +28,7 @@ void FeedRunner::ProcessEvents() {
     }
     QCoreApplication::processEvents();
     // A window that was closed during the run takes the run with it.
-    if (!window_.isVisible()) session_.machine.state.AutoRun = false;
+    if (!window_.isVisible()) session_.StopFeed();
 }
 
 void FeedRunner::PlayStepToEnd() {
