@@ -134,8 +134,9 @@ TEST(ConfigStoreFuzz, RandomAndDamagedFiles) {
         Survives("DeleteRecord", [&] { store.DeleteRecord(fz.Name(), fz.Name()); });
 
         const int32_t value = int32_t(fz.Below(100000));
-        if (Survives("WriteInteger", [&] { store.WriteInteger(section, key, value); }))
+        if (Survives("WriteInteger", [&] { store.WriteInteger(section, key, value); })) {
             EXPECT_EQ(store.ReadInteger(section, key, -1), value);
+        }
         const FontRecord font = fz.Font();
         if (Survives("WriteFont", [&] { store.WriteFont("Font", "All", font); })) {
             FontRecord read;
