@@ -19,13 +19,14 @@ SettingsPanelState SettingsPanelStateFor(const MachineSettings& s, bool machineC
     return p;
 }
 
+// The Q-417M has no print-wheel choice: its wheel is always the one of its keyboard.
 void ChooseKeyboard(MachineSettings& s, int item) {
     s.Layot = item + 1;
-    if (s.Wheel != 4) s.Wheel = s.Layot;
+    if (s.Machine == 0 || s.Wheel != 4) s.Wheel = s.Layot;
 }
 
 void ChooseWheel(MachineSettings& s, int item) {
-    s.Wheel = item == 1 ? 4 : s.Layot;
+    s.Wheel = item == 1 && s.Machine != 0 ? 4 : s.Layot;
 }
 
 void TogglePlug(MachineSettings& s) {

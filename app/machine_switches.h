@@ -26,9 +26,11 @@ struct SettingsPanelState {
 SettingsPanelState SettingsPanelStateFor(const MachineSettings& s, bool machineClosed,
                                          int removedRotors);
 
-// The keyboard choice (item 0..3): the layout, and the Latin print wheel follows it.
+// The keyboard choice (item 0..3): the layout, and the Latin print wheel follows it; on the
+// Q-417M the wheel always follows it.
 void ChooseKeyboard(MachineSettings& s, int item);
-// The print-wheel choice: item 1 the Russian wheel, anything else the Latin wheel of the layout.
+// The print-wheel choice: item 1 the Russian wheel, anything else the Latin wheel of the
+// layout. The Q-417M keeps the wheel of its keyboard.
 void ChooseWheel(MachineSettings& s, int item);
 // The alphabet plug turned round: Russian to Latin and back.
 void TogglePlug(MachineSettings& s);

@@ -29,10 +29,12 @@ void SanitizeSettings(MachineSettings& s) {
     Default(s.Serie, OneOf(s.Serie, {3, 4, 6}), d.Serie);
     Default(s.Tech, s.Tech >= 0 && s.Tech <= 9999, d.Tech);
     if (s.Machine == 0) {
-        // The Q-417M has the full alphabet, the Russian plug and no register modes.
+        // The Q-417M has the full alphabet, the Russian plug, no register modes and no
+        // print-wheel choice: its wheel is the one of its keyboard.
         s.Module = 30;
         s.Plug = 1;
         s.Mode = 1;
+        s.Wheel = s.Layot;
     }
 }
 

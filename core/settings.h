@@ -26,7 +26,7 @@ inline constexpr const char* kMachineNames[3] = {"Q-417M", "Q417-3MN", "Q417-3MR
 
 // A damaged settings file can hold values no table of the machine has a row for. Each field
 // outside its range takes its default, so nothing downstream indexes a table out of range.
-// The Q-417M then gets its fixed module 30, plug 1 and mode 1.
+// The Q-417M then gets its fixed module 30, plug 1, mode 1 and the wheel of its keyboard.
 void SanitizeSettings(MachineSettings& s);
 
 // 10 rotors in use, or 8 for the Q417-3MR.

@@ -130,7 +130,8 @@ bool Utf8ToCp1251Stream::DecodeCarry(std::string_view& piece, std::string& out, 
         if (carry_.size() < len && !last) return true;
         char32_t u = 0;
         if (DecodeUtf8(carry_, 0, u) == 0) return Fail(InvalidAt(offset_), error);
-        const int b = UnicodeToCp1251(u);
+        int b = UnicodeToCp1251(u);
+        if (b < 0) b = no_form_;
         if (b < 0) return Fail(NoFormAt(u, offset_), error);
         out.push_back(static_cast<char>(b));
         carry_.erase(0, len);
@@ -166,7 +167,8 @@ bool Utf8ToCp1251Stream::Put(std::string_view piece, std::string& out, std::stri
         if (len != 0 && piece.size() - i < len) break;  // completed by the next piece
         char32_t u = 0;
         if (len == 0 || DecodeUtf8(piece, i, u) == 0) return Fail(InvalidAt(offset_ + i), error);
-        const int b = UnicodeToCp1251(u);
+        int b = UnicodeToCp1251(u);
+        if (b < 0) b = no_form_;
         if (b < 0) return Fail(NoFormAt(u, offset_ + i), error);
         out.push_back(static_cast<char>(b));
         i += len;

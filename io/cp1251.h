@@ -81,6 +81,10 @@ bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string& error);
 // very start is dropped, and offsets then count from after it.
 class Utf8ToCp1251Stream {
 public:
+    // A character that has no Windows-1251 form is an error, or, with `no_form` given, that
+    // byte (the window's text loader gives 0x98, which has no key and is skipped by the feed).
+    explicit Utf8ToCp1251Stream(int no_form = -1) : no_form_(no_form) {}
+
     // Appends the piece's characters to `out`. After the first error every call fails.
     bool Put(std::string_view piece, std::string& out, std::string& error);
     // The end of the text: a character still waiting for its last bytes is an error.
@@ -92,6 +96,7 @@ private:
 
     std::string carry_;              // bytes of a split character, or the first bytes of the text
     unsigned long long offset_ = 0;  // offset of carry_'s first byte, or of the next piece
+    int no_form_ = -1;
     bool at_start_ = true;
     bool failed_ = false;
 };

@@ -47,8 +47,18 @@ bool WorkTable::CoreShown(int core) const {
     return !(CoreInserted && core == SelectedCore);
 }
 
+bool WorkTable::DescribesSlots() const {
+    if (Assembling() || Column() < RotorsInUse()) return false;
+    KeyTable rotors;
+    KeyTableFromRotors(machine_.rotors, rotors);
+    for (int k = 1; k <= RotorsInUse(); ++k)
+        for (int row = KeyTable::kRotorNumber; row <= KeyTable::kCoreSetting; ++row)
+            if (table.at(row, k) != rotors.at(row, k)) return false;
+    return true;
+}
+
 bool WorkTable::SaveEnabled() const {
-    return KeyTableValid(table, RotorsInUse()) && machine_.card.CardComplete();
+    return DescribesSlots() && KeyTableValid(table, RotorsInUse()) && machine_.card.CardComplete();
 }
 
 void WorkTable::OpenMachine() {
@@ -57,10 +67,21 @@ void WorkTable::OpenMachine() {
     Refresh();
 }
 
+// A closed machine enciphers with the rotors in its slots; the table must not promise a
+// different key. A half-built rotor or an empty slot would be silently lost or skipped.
+std::string WorkTable::CloseRefusal() const {
+    if (Assembling())
+        return "A rotor is being assembled: put it into the stack or give it up first.";
+    if (Column() < RotorsInUse())
+        return "Slot " + std::to_string(Column() + 1) + " has no rotor: the machine closes " +
+               "only with every slot filled.";
+    if (machine_.settings.Machine != 2 && !KeyTableValid(table, RotorsInUse()))
+        return "The key table is not valid.";
+    return {};
+}
+
 bool WorkTable::CloseMachine() {
-    if (machine_.settings.Machine != 2 && !KeyTableValid(table, RotorsInUse())) return false;
-    // The eight-rotor machine closes unchecked; a rotor half assembled goes back to the box.
-    if (Assembling()) GiveUpAssembly();
+    if (!CloseRefusal().empty()) return false;
     machine_.state.MachineClosed = true;
     return true;
 }
@@ -188,13 +209,18 @@ void WorkTable::Refresh() {
     RemovedRotors = 10 - RotorsInUse();
 }
 
-void WorkTable::LoadKey(const KeyFileContents& key, int32_t key_number) {
-    // The card was checked when the file was read; a refusal here would leave the old one.
+bool WorkTable::LoadKey(const KeyFileContents& key, int32_t key_number, std::string& error) {
+    if (!KeyTableValid(key.table, RotorsInUse())) {
+        error = kInvalidKeyTable;
+        return false;
+    }
+    // The card was checked when the file was read.
     machine_.card.SetRows(key.card);
     machine_.card.KeyNumber = key_number;
     table = key.table;
     ApplyKeyTable(table, machine_.rotors);
     Refresh();
+    return true;
 }
 
 void WorkTable::RandomKey(uint32_t seed) {

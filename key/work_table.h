@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "key/key_file.h"
 #include "key/key_table.h"
@@ -8,6 +9,10 @@
 namespace q417 {
 
 class Machine;
+
+// Why a key file's table is refused: the same words in the window and in q417-cli.
+inline constexpr const char* kInvalidKeyTable =
+    "its key table names a body or core twice or a value out of range";
 
 // The work table of the opened machine: the key table, the box of ten rotor bodies, the tray
 // of ten cores and the face view on which one rotor at a time is put together. Rotors leave
@@ -43,12 +48,20 @@ public:
     // covers the places of bodies 1..5.
     bool BodyShown(int body) const;
     bool CoreShown(int core) const;
-    // "save key" works only for a complete card and a valid table.
+    // The table says exactly which rotors stand in the slots in use: every slot filled, no
+    // rotor half built on the face view, and each column equal to its slot's rotor.
+    bool DescribesSlots() const;
+    // "save key" works only for a complete card and a table that describes the slots, so a
+    // saved key is always the key the machine enciphers with.
     bool SaveEnabled() const;
 
     // Opening: the rotors are copied into the table and the box and tray show what is not
-    // in the machine. Closing a ten-rotor machine needs a valid table; false leaves it open.
+    // in the machine. Closing needs every slot in use filled and no rotor being assembled,
+    // on every model, and on the ten-rotor models a valid table. CloseRefusal says why the
+    // machine cannot close now (empty when it can); CloseMachine closes it when it can and
+    // otherwise changes nothing.
     void OpenMachine();
+    std::string CloseRefusal() const;
     bool CloseMachine();
 
     // A click on a filled slot takes out the rightmost rotor, whichever slot was clicked.
@@ -72,8 +85,10 @@ public:
     // Box and tray made to match the rotors in use; the stack full again.
     void Refresh();
 
-    // A key read from a file: card and table taken over, the table applied when valid.
-    void LoadKey(const KeyFileContents& key, int32_t key_number);
+    // A key read from a file: card and table taken over and the table applied. A table that
+    // is not valid for the rotors in use is refused like a damaged card: false with the
+    // reason, and nothing changes.
+    bool LoadKey(const KeyFileContents& key, int32_t key_number, std::string& error);
     // A whole key from one seed, applied at once.
     void RandomKey(uint32_t seed);
     // The 80 bytes of the current card and table.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/machine_session.h"
 #include "io/feed.h"
 
 namespace q417::cli {
@@ -32,9 +33,9 @@ struct FeedOptions {
 
 FeedOptions ParseFeedOptions(const std::vector<std::string>& args);
 
-// The machine as feed starts it: settings from the options (sound off), start-up, the key
-// file and the starting positions.
-void PrepareMachine(const FeedOptions& o, Machine& m);
+// The machine session as feed starts it: settings from the options (sound off), the
+// window's start-up, the key file through the window's "load key", the starting positions.
+void PrepareSession(const FeedOptions& o, MachineSession& session);
 // The final positions and the key-press count on standard error (--show-state).
 void ShowState(const Machine& m);
 

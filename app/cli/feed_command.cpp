@@ -2,13 +2,10 @@
 #include <string>
 
 #include "app/cli/cli.h"
+#include "app/machine_session.h"
 #include "app/settings_file.h"
-#include "core/machine.h"
 #include "io/cp1251.h"
-#include "io/feed.h"
-#include "io/printer.h"
 #include "key/key_file.h"
-#include "key/key_table.h"
 
 namespace q417::cli {
 
@@ -29,7 +26,8 @@ MachineSettings SettingsFor(const FeedOptions& o) {
     if (o.serie) s.Serie = *o.serie;
     if (o.layout) s.Layot = *o.layout;
     // The print wheel follows the keyboard unless the Russian wheel is chosen, as in the
-    // settings panel; without a settings file it defaults to the layout.
+    // settings panel; without a settings file it defaults to the layout. On the Q-417M the
+    // start-up gives it the wheel of its keyboard whatever is asked.
     if (o.wheel)
         s.Wheel = *o.wheel;
     else if (!o.config_file || (o.layout && s.Wheel != 4))
@@ -41,40 +39,32 @@ MachineSettings SettingsFor(const FeedOptions& o) {
     return s;
 }
 
-// Card and key table from a key file, applied as the window's "load key" applies them: the
+// Card and key table from a key file, through the same verb as the window's "load key": the
 // whole file is checked first, and each rotor then stands at its body number.
-void LoadKey(Machine& m, const std::string& path) {
+void LoadKey(MachineSession& session, const std::string& path) {
     std::string bytes, error;
     if (!ReadKeyFileBytes(path, bytes, error)) throw FailedError(error);
-    KeyFileContents key;
-    if (!DecodeKeyFile(bytes, m.rotors.RotorsInUse(), key, error))
-        throw FailedError("invalid key file \"" + path + "\": " + error);
-    if (!KeyTableValid(key.table, m.rotors.RotorsInUse()))
-        throw FailedError("invalid key file \"" + path +
-                          "\": its key table names a body or core twice or a value out of range");
-    m.card.SetRows(key.card);
-    m.card.KeyNumber = KeyNumberFromFileName(path);
-    ApplyKeyTable(key.table, m.rotors);
+    error = session.LoadKey(bytes, path);
+    if (!error.empty()) throw FailedError("invalid key file \"" + path + "\": " + error);
 }
 
 }  // namespace
 
-void PrepareMachine(const FeedOptions& o, Machine& m) {
-    m.settings = SettingsFor(o);
-    m.StartUp();
-    if (o.key_file) LoadKey(m, *o.key_file);
+void PrepareSession(const FeedOptions& o, MachineSession& session) {
+    session.StartUp(SettingsFor(o));
+    if (o.key_file) LoadKey(session, *o.key_file);
     if (o.positions)
-        for (int slot = 1; slot <= 10; ++slot) m.rotors.SetPosition(slot, (*o.positions)[slot - 1]);
+        for (int slot = 1; slot <= 10; ++slot)
+            session.machine.rotors.SetPosition(slot, (*o.positions)[slot - 1]);
 }
 
 int RunFeed(const std::vector<std::string>& args) {
     const FeedOptions o = ParseFeedOptions(args);
-    Machine m;
-    PrepareMachine(o, m);
+    MachineSession session;
+    PrepareSession(o, session);
 
-    Printer printer(m);
-    m.SetOutputStage(&printer);
-    StreamFeed feed(m);
+    Printer& printer = session.printer;
+    StreamFeed feed(session.machine);
     const TextInput input(o.text_file);
     // What the printer printed for each piece goes out at once and is dropped.
     FeedInput(input, o.encoding, feed, [&] {
@@ -83,7 +73,7 @@ int RunFeed(const std::vector<std::string>& args) {
         WriteOutput(o.encoding == Encoding::Utf8 ? Cp1251ToUtf8(out) : out);
         printer.ClearTexts();
     });
-    if (o.show_state) ShowState(m);
+    if (o.show_state) ShowState(session.machine);
     return 0;
 }
 

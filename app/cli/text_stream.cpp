@@ -14,6 +14,7 @@ namespace q417::cli {
 namespace {
 
 constexpr std::size_t kPieceSize = 1 << 16;
+constexpr int kNoForm = 0x98;  // the one Windows-1251 byte with no character, as the window's loader
 
 bool IsRegular(int fd) {
     struct stat info {};
@@ -23,7 +24,10 @@ bool IsRegular(int fd) {
 // Decodes one piece of the text into Windows-1251 for the machine.
 class PieceDecoder {
 public:
-    PieceDecoder(Encoding encoding, const std::string& name) : encoding_(encoding), name_(name) {}
+    // Only bytes that are not UTF-8 are an error. A character the code page lacks has no key,
+    // and the feed skips it as it skips any character without a key, as the window does.
+    PieceDecoder(Encoding encoding, const std::string& name)
+        : encoding_(encoding), name_(name), utf8_(kNoForm) {}
 
     const std::string& Decode(std::string_view piece) {
         text_.clear();
@@ -41,7 +45,7 @@ public:
 
 private:
     [[noreturn]] void Fail() const {
-        throw FailedError("cannot read \"" + name_ + "\" as UTF-8 for the machine: " + error_);
+        throw FailedError("cannot read \"" + name_ + "\" as UTF-8: " + error_);
     }
 
     Encoding encoding_;

@@ -81,14 +81,14 @@ private:
 // press instead of the output text.
 int RunTrace(const std::vector<std::string>& args) {
     const FeedOptions o = ParseFeedOptions(args);
-    Machine m;
-    PrepareMachine(o, m);
+    MachineSession session;
+    PrepareSession(o, session);
     const TextInput input(o.text_file);
 
     // The printer prints as for feed, so that the register moves the same way; its texts
     // are dropped after every piece, and the trace of each piece goes out at once.
-    Printer printer(m);
-    m.SetOutputStage(&printer);
+    Machine& m = session.machine;
+    Printer& printer = session.printer;
     TraceWriter writer(m, printer);
     m.SetTracer(&writer);
     StreamFeed feed(m);

@@ -2,18 +2,20 @@
 
 #include <string_view>
 
-#include <QMessageBox>
 #include <QPainter>
+#include <QShortcut>
 #include <exception>
 
 #include "app/config_store.h"
 #include "app/qt/control_box.h"
+#include "app/qt/dialogs.h"
 #include "app/qt/guide_panel.h"
 #include "app/qt/key_mapping.h"
 #include "app/qt/machine_layout.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/settings_location.h"
 #include "app/qt/settings_panel.h"
+#include "app/qt/signal_path_panel.h"
 #include "app/qt/signal_path_panel.h"
 #include "app/qt/sprites.h"
 #include "app/qt/window_outline.h"
@@ -42,9 +44,7 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
     setMouseTracking(true);
     // Outside its outline the window shows the desktop, with or without a compositor.
     setAttribute(Qt::WA_TranslucentBackground);
-    report_error_ = [this](const QString& message) {
-        QMessageBox::critical(this, QStringLiteral("Q-417"), message);
-    };
+    report_error_ = [this](const QString& message) { ShowError(this, message); };
     key_input_ = std::make_unique<MachineKeyInput>([this](uint16_t code, bool down) {
         if (down)
             machineKeyDown(code);
@@ -58,10 +58,9 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    machine_.rotors.SetObserver(nullptr);
-    machine_.SetTracer(nullptr);
-    printer_.SetListener(nullptr);
-    keyboard_.SetListener(nullptr);
+    session_.machine.SetTracer(nullptr);
+    session_.SetEvents(nullptr);
+    session_.SetSoundPlayer(nullptr);
 }
 
 void MainWindow::setErrorReporter(std::function<void(const QString&)> reporter) {
@@ -78,17 +77,20 @@ void MainWindow::Guard(const std::function<void()>& action) {
     }
 }
 
-// Start-up, in the machine's order: store and settings, sounds, outline, keyboard, printer,
-// levers, counter, the plates round the stack, card and rotors. A failing step is reported
-// and start-up carries on with defaults, so the machine always comes up working.
+void MainWindow::reportRefusal(const std::string& refusal) {
+    if (!refusal.empty()) report_error_(QString::fromStdString(refusal));
+}
+
+// Start-up: the settings read, the sounds, the outline and every picture made; then the
+// session starts up exactly as q417-cli's does, and its news draw the pictures. A failing
+// step is reported and start-up carries on with defaults, so the machine always comes up
+// working.
 void MainWindow::FormCreate() {
-    MachineSettings& s = machine_.settings;
-    CycleState& st = machine_.state;
+    const MachineSettings& s = session_.settings();
     control_box_ = std::make_unique<ControlBox>(*element("Image6"));
     module_switch_ = std::make_unique<ModuleSwitch>(*element("Image11"));
-    ReadSettingsFromStore();
-    applied_machine_ = s.Machine;
-    applyMachineModel();
+    const MachineSettings read = ReadSettingsFromStore();
+    session_.SetSoundPlayer(&sound_);
     try {
         sound_.LoadSounds();
     } catch (const std::exception& e) {
@@ -99,73 +101,78 @@ void MainWindow::FormCreate() {
     control_box_->Draw(0);
 
     keyboard_view_ = std::make_unique<KeyboardView>(s, *element("Image21"), *element("Image23"));
-    keyboard_.SetListener(keyboard_view_.get());
     keyboard_view_->Prepare();
-    keyboard_.DrawKeyboard();
-    keyboard_.DrawSpaceBar(false);
-    st.AutoRun = false;
+    views_.AddKeyboardView(keyboard_view_.get());
     DrawStartStopKeys();
-    st.InputContact = 0;
-
     tape_view_ =
         std::make_unique<TapeView>(*element("Image8"), *element("Image7"), *element("Image22"));
-    printer_.SetListener(tape_view_.get());
-    machine_.SetOutputStage(&printer_);
     tape_view_->Prepare();
-    st.PrintRegister = s.Mode == 3 ? 2 : 1;
-    element("Image7")->setVisible(s.Sposob == 2);
+    views_.AddPrinterView(tape_view_.get());
     mode_wheel_view_ =
         std::make_unique<ModeWheelView>(*element("W"), *element("Image3"), *element("Image5"));
-    mode_wheel_view_->DrawModeSwitches(s);
-    printer_.ResetCounter();
-    mode_wheel_view_->DrawLevers(s);
-
     ShowEntryFrame(*element("E"), 1);
     ShowReflectorFrame(*element("R"), 1);
     ShowStepper(*element("ST"), StepperState::Hidden);
     ShowCover(*element("F"), true);
-    machine_.card.DiagonalCard();
-    machine_.card.KeyNumber = 0;
 
-    machine_.rotors.LoadSeries(s.Serie);  // a series without tables keeps the 6K tables
-    applied_serie_ = s.Serie;
-    rotor_pictures_ = std::make_unique<RotorPictures>(machine_);
-    st.MachineClosed = true;
+    rotor_pictures_ = std::make_unique<RotorPictures>(session_.machine);
     for (int slot = 1; slot <= RotorStack::kSlots; ++slot)
         rotor_pictures_->BindControl(slot, element(QStringLiteral("R%1").arg(slot)));
-    machine_.rotors.SetObserver(rotor_pictures_.get());
-    machine_.rotors.SetBasicKey();
-    text_loader_ = std::make_unique<TextLoaderView>(*this);
-    new GuidePanel(*this);  // owned by the window; F1 and the about panel open it
-    signal_path_panel_ = std::make_unique<SignalPathPanel>(this, printer_);
-    ConnectSignalPathPanel(*this, *signal_path_panel_);
-    ClipChildrenToOutline(*this);
-}
-
-// The panels over the machine are hidden at start and need the fonts and the widget style,
-// which take longer to load than everything the first frame shows. They are made when
-// first wanted.
-void MainWindow::BuildPanels() {
-    if (key_box_) return;
+    views_.AddRotorView(rotor_pictures_.get());
     key_box_ = std::make_unique<KeyBox>(*this);
-    text_panel_ = std::make_unique<TextPanel>(*this, *tape_view_);
+    text_panel_ = std::make_unique<TextPanel>(*this);
+    text_loader_ = std::make_unique<TextLoaderView>(*this, *text_panel_);
     settings_panel_ = std::make_unique<SettingsPanel>(*this);
+    new GuidePanel(*this);  // owned by the window; F1 and the about panel open it
+    signal_path_panel_ = std::make_unique<SignalPathPanel>(this, session_.printer);
+    ConnectSignalPathPanel();
+    views_.Add(this);
+    views_.Add(key_box_.get());
+    views_.Add(text_panel_.get());
+    views_.Add(settings_panel_.get());
+    session_.SetEvents(&views_);
+    session_.StartUp(read);
     ClipChildrenToOutline(*this);
 }
 
-KeyBox& MainWindow::keyBox() {
-    BuildPanels();
-    return *key_box_;
+// The signal-path panel: the machine traces its key presses only while the panel is open
+// (F2), and its step button (F3) feeds the loaded text one key press at a time.
+void MainWindow::ConnectSignalPathPanel() {
+    SignalPathPanel& panel = *signal_path_panel_;
+    panel.onOpenChanged = [this](bool shown) {
+        session_.machine.SetTracer(shown ? signal_path_panel_.get() : nullptr);
+    };
+    panel.onStep = [this] {
+        if (text_loader_->runner().running()) return;
+        Guard([this] { session_.FeedOneKeyPress(text_loader_->runner()); });
+    };
+    auto* toggle = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(toggle, &QShortcut::activated, &panel, [&panel] { panel.toggle(); });
+    auto* step = new QShortcut(QKeySequence(Qt::Key_F3), this);
+    connect(step, &QShortcut::activated, &panel, [&panel] {
+        if (panel.isVisible() && panel.onStep) panel.onStep();
+    });
 }
 
-TextPanel& MainWindow::textPanel() {
-    BuildPanels();
-    return *text_panel_;
+void MainWindow::SettingsChanged() {
+    const MachineSettings& s = session_.settings();
+    mode_wheel_view_->DrawModeSwitches(s);
+    mode_wheel_view_->DrawLevers(s);
+    element("Image7")->setVisible(s.Sposob == 2);
+    if (s.Machine == 0 || !module_switch_->hover)
+        module_switch_->DrawPlain(s.Machine);
+    else
+        module_switch_->DrawHover(s.Module);
 }
 
-SettingsPanel& MainWindow::settingsPanel() {
-    BuildPanels();
-    return *settings_panel_;
+void MainWindow::ModelChanged() {
+    const MachineSettings& s = session_.settings();
+    element("R9")->setVisible(s.Machine != 2);
+    element("R10")->setVisible(s.Machine != 2);
+    element("F")->setVisible(s.Machine == 2);
+    ShowCover(*element("F"), true);
+    if (s.Machine == 0) module_switch_->hover = false;
+    module_switch_->DrawPlain(s.Machine);
 }
 
 void MainWindow::openSettingsPanel() {
@@ -188,32 +195,19 @@ void MainWindow::takeOutRotor(int slot) {
     keyBox().takeOutRotor(slot);
 }
 
-void MainWindow::ReadSettingsFromStore() {
+MachineSettings MainWindow::ReadSettingsFromStore() {
+    MachineSettings read;
     if (settings_path_.isEmpty()) settings_path_ = SettingsFilePath();
-    if (settings_path_.isEmpty()) {  // nowhere to keep them: the defaults, and a word at close
-        machine_.ApplySettings();
-        return;
-    }
+    if (settings_path_.isEmpty()) return read;  // nowhere to keep them: defaults, a word at close
     std::string error;
     // ReadSettingsFile leaves every setting it could not reach at its default.
-    if (!ReadSettingsFile(settings_path_.toStdString(), machine_.settings, &text_font_, error))
+    if (!ReadSettingsFile(settings_path_.toStdString(), read, &text_font_, error))
         startup_errors_ << QString::fromLocal8Bit(error.c_str());
-    machine_.ApplySettings();
+    return read;
 }
 
 void MainWindow::applyMachineModel() {
-    MachineSettings& s = machine_.settings;
-    // A change of model keeps the register mode and the language lever as they are.
-    machine_.rotors.SetRotorsInUse(RotorsInUseFor(s.Machine));
-    if (s.Machine == 0) {
-        s.Module = 30;
-        s.Plug = 1;
-    }
-    element("R9")->setVisible(s.Machine != 2);
-    element("R10")->setVisible(s.Machine != 2);
-    element("F")->setVisible(s.Machine == 2);
-    if (s.Machine == 0) s.Wheel = s.Layot;
-    module_switch_->DrawPlain(s.Machine);
+    session_.ApplyMachineModel();
 }
 
 bool MainWindow::saveSettings() {
@@ -224,7 +218,7 @@ bool MainWindow::saveSettings() {
         return false;
     }
     const SaveOutcome outcome =
-        SaveSettingsFile(settings_path_.toStdString(), machine_.settings, text_font_);
+        SaveSettingsFile(settings_path_.toStdString(), session_.SettingsToWrite(), text_font_);
     if (!outcome.damaged_copy.empty())
         report_error_(
             QStringLiteral("The settings file \"%1\" was damaged. It was kept as "

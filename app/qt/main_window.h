@@ -7,11 +7,10 @@
 #include <memory>
 
 #include "app/font_record.h"
+#include "app/machine_session.h"
 #include "app/qt/qt_sound_player.h"
-#include "core/machine.h"
-#include "io/feed.h"
-#include "io/keyboard.h"
-#include "io/printer.h"
+#include "app/qt/session_views.h"
+#include "app/qt/view_host.h"
 
 namespace q417 {
 
@@ -30,9 +29,9 @@ class TextLoaderView;
 class TextPanel;
 
 // The simulator's one window: a frameless picture of the machine, cut to its outline. It
-// owns the machine and everything round it for the whole run (printer, keyboard, feed,
-// sounds, pictures) and turns mouse and key events into calls on them.
-class MainWindow : public QWidget {
+// owns the machine session for the whole run, with the sounds and the pictures, turns mouse
+// and key events into the session's verbs, and fans the session's news out to the views.
+class MainWindow : public QWidget, public ViewHost, private SessionEvents {
     Q_OBJECT
 public:
     static constexpr int kWidth = 649;
@@ -42,36 +41,39 @@ public:
     explicit MainWindow(const QString& settingsPath = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Machine& machine() { return machine_; }
-    Printer& printer() { return printer_; }
-    Keyboard& keyboard() { return keyboard_; }
-    TextFeed& feed() { return feed_; }
+    QWidget& hostWidget() override { return *this; }
+    MachineSession& session() override { return session_; }
+    SessionViews& views() override { return views_; }
+    Machine& machine() { return session_.machine; }
+    Printer& printer() { return session_.printer; }
+    Keyboard& keyboard() { return session_.keyboard(); }
+    TextFeed& feed() { return session_.feed; }
     QtSoundPlayer& sound() { return sound_; }
-    RotorPictures& rotorPictures() { return *rotor_pictures_; }
+    RotorPictures& rotorPictures() override { return *rotor_pictures_; }
     // The key-setting box, the core tray and the card editor of the opened machine.
-    KeyBox& keyBox();
+    KeyBox& keyBox() { return *key_box_; }
     // The text panel, and the loader with the start and stop keys that feed its text.
-    TextPanel& textPanel();
+    TextPanel& textPanel() { return *text_panel_; }
     TextLoaderView& textLoader() { return *text_loader_; }
-    SettingsPanel& settingsPanel();
+    SettingsPanel& settingsPanel() { return *settings_panel_; }
     SignalPathPanel& signalPathPanel() { return *signal_path_panel_; }
     ModeWheelView& modeWheelView() { return *mode_wheel_view_; }
-    PictureElement* element(const QString& name) const { return elements_.value(name); }
-    FontRecord& textFont() { return text_font_; }
+    PictureElement* element(const QString& name) const override { return elements_.value(name); }
+    FontRecord& textFont() override { return text_font_; }
 
     // The rotor window under the mouse (1..10), 0 for none: what the mouse wheel turns.
     int wheelSlot() const { return wheel_slot_; }
     bool counterLeverPressed() const { return counter_lever_pressed_; }
-    int appliedMachine() const { return applied_machine_; }
-    int appliedSerie() const { return applied_serie_; }
-    void setAppliedMachine(int machine) { applied_machine_ = machine; }
-    void setAppliedSerie(int serie) { applied_serie_ = serie; }
+    int appliedMachine() const { return session_.AppliedMachine(); }
+    int appliedSerie() const { return session_.AppliedSerie(); }
     // The errors met while starting (a damaged settings file, a missing sound); the window
     // starts anyway, on defaults where it had to.
     const QStringList& startupErrors() const { return startup_errors_; }
     // Where errors escaping a handler are shown; a message box unless replaced (tests).
     void setErrorReporter(std::function<void(const QString&)> reporter);
-    void reportError(const QString& message) { report_error_(message); }
+    void reportError(const QString& message) override { report_error_(message); }
+    void reportRefusal(const std::string& refusal) override;
+    void focusMachine() override { setFocus(); }
 
     // Writes every setting to the settings file; tells the user where a damaged file was kept,
     // and why the settings could not be saved. True when they were.
@@ -93,11 +95,11 @@ public:
 
     // The machine keyboard's entry points for key events from any widget (the text boxes
     // send theirs here too). Codes are US virtual-key codes of the key's position.
-    void machineKeyDown(uint16_t vk);
-    void machineKeyUp(uint16_t vk);
+    void machineKeyDown(uint16_t vk) override;
+    void machineKeyUp(uint16_t vk) override;
     // A key event of the computer keyboard, from the window or a text box: one key press
     // per hold, whatever the desktop repeats.
-    void machineKeyEvent(const QKeyEvent& event);
+    void machineKeyEvent(const QKeyEvent& event) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -110,12 +112,15 @@ protected:
 
 private:
     void FormCreate();
-    void ReadSettingsFromStore();
+    MachineSettings ReadSettingsFromStore();
+    // The machine picture's own parts follow the settings and the model.
+    void SettingsChanged() override;
+    void ModelChanged() override;
     void BindHandlers();
     void BindRotorWindow(int slot);
     void SetWindowOutline(bool leverReleased);
     void DrawStartStopKeys();
-    void BuildPanels();
+    void ConnectSignalPathPanel();
     void Guard(const std::function<void()>& action);
 
     // Handlers of the machine picture, named after the elements they are bound to.
@@ -133,11 +138,9 @@ private:
     void FMouseUp(int y);
     void RotorMouseUp(int slot, int y);
 
-    Machine machine_;
-    Printer printer_{machine_};
-    QtSoundPlayer sound_{machine_.settings};
-    Keyboard keyboard_{machine_, sound_};
-    TextFeed feed_;
+    MachineSession session_;
+    QtSoundPlayer sound_{session_.machine.settings};
+    SessionViews views_;
     QString settings_path_;
     FontRecord text_font_;
 
@@ -159,8 +162,6 @@ private:
     int wheel_slot_ = 0;
     int wheel_delta_ = 0;  // wheel turn not yet a whole notch
     bool counter_lever_pressed_ = false;
-    int applied_machine_ = 1;
-    int applied_serie_ = 6;
     QStringList startup_errors_;
     std::function<void(const QString&)> report_error_;
 };

@@ -11,8 +11,6 @@
 #include "app/qt/picture_element.h"
 #include "app/qt/signal_path_panel.h"
 #include "core/qt/rotor_view.h"
-#include "io/levers.h"
-#include "io/qt/mode_wheel_view.h"
 
 namespace q417 {
 
@@ -46,13 +44,13 @@ void MainWindow::BindHandlers() {
     up("R", [this](int, int y) { EMouseUp(y); });
     up("F", [this](int, int y) { FMouseUp(y); });
     element("Image21")->onMouseDown = [this](int x, int y, Qt::MouseButton) {
-        Guard([&] { keyboard_.MouseDownOnKeyboard(x, y); });
+        Guard([&] { keyboard().MouseDownOnKeyboard(x, y); });
     };
-    up("Image21", [this](int, int) { keyboard_.MouseUpOnKeyboard(); });
+    up("Image21", [this](int, int) { keyboard().MouseUpOnKeyboard(); });
     element("Image23")->onMouseDown = [this](int x, int y, Qt::MouseButton) {
-        Guard([&] { keyboard_.MouseDownOnSpaceBar(x, y); });
+        Guard([&] { keyboard().MouseDownOnSpaceBar(x, y); });
     };
-    up("Image23", [this](int, int) { keyboard_.MouseUpOnSpaceBar(); });
+    up("Image23", [this](int, int) { keyboard().MouseUpOnSpaceBar(); });
     for (int slot = 1; slot <= RotorStack::kSlots; ++slot) BindRotorWindow(slot);
 }
 
@@ -92,8 +90,7 @@ void MainWindow::Image6MouseUp(int x, int y) {
 void MainWindow::Image19MouseDown() {
     if (counter_lever_pressed_) return;
     counter_lever_pressed_ = true;
-    sound_.PlayClick();
-    printer_.ResetCounter();
+    session_.ResetCounter();
     SetWindowOutline(false);
 }
 
@@ -105,34 +102,28 @@ void MainWindow::Image19MouseUp() {
 
 // A click on the paper tape feeds a blank cell; the texts and the counter stay.
 void MainWindow::Image8MouseUp() {
-    printer_.AdvanceTape();
-    sound_.PlayStep();
+    session_.AdvanceTape();
 }
 
 void MainWindow::WMouseUp(int x, int y) {
-    const bool moved = LeverClick(machine_, x, y);
-    mode_wheel_view_->DrawLevers(machine_.settings);
-    if (moved) sound_.PlayStep();
-    element("Image7")->setVisible(machine_.settings.Sposob == 2);
+    session_.LeverClick(x, y);
 }
 
 void MainWindow::Image3MouseUp(int x) {
-    if (machine_.settings.Machine == 0) return;
-    if (RegisterSwitchClick(machine_, x)) sound_.PlayStep();
-    mode_wheel_view_->DrawModeSwitches(machine_.settings);
+    if (session_.settings().Machine == 0) return;
+    session_.RegisterSwitchClick(x);
 }
 
 void MainWindow::Image5MouseUp(int x, int y) {
-    if (machine_.settings.Machine != 0) return;
-    if (LanguageLeverClick(machine_, x, y)) sound_.PlayStep();
-    mode_wheel_view_->DrawModeSwitches(machine_.settings);
+    if (session_.settings().Machine != 0) return;
+    session_.LanguageLeverClick(x, y);
 }
 
 // The module switch shows its lever while the mouse is over it; a release on the lever
 // changes between the thirty-contact and the ten-key alphabet.
 void MainWindow::Image11MouseMove(int x, int y) {
     wheel_slot_ = 0;
-    const MachineSettings& s = machine_.settings;
+    const MachineSettings& s = session_.settings();
     if (s.Machine == 0) return;
     const bool inside = InModuleSwitchZone(x, y);
     if (inside && !module_switch_->hover) {
@@ -145,17 +136,15 @@ void MainWindow::Image11MouseMove(int x, int y) {
 }
 
 void MainWindow::Image11MouseUp(int y) {
-    MachineSettings& s = machine_.settings;
-    if (s.Machine == 0 || !module_switch_->hover || !OnModuleSwitchLever(y)) return;
-    ToggleModule(s);
-    module_switch_->DrawHover(s.Module);
-    sound_.PlayStep();
+    if (session_.settings().Machine == 0 || !module_switch_->hover || !OnModuleSwitchLever(y))
+        return;
+    reportRefusal(session_.ToggleModule());
 }
 
 // Reflector and entry plate: the window band opens the closed machine, the top edge
 // closes the open one.
 void MainWindow::EMouseUp(int y) {
-    if (machine_.state.MachineClosed) {
+    if (machine().state.MachineClosed) {
         if (y >= 76 && y <= 92) openMachine();
     } else if (y < 20) {
         closeMachine();
@@ -163,7 +152,7 @@ void MainWindow::EMouseUp(int y) {
 }
 
 void MainWindow::FMouseUp(int y) {
-    if (machine_.state.MachineClosed) {
+    if (machine().state.MachineClosed) {
         if (y >= 66 && y <= 92) openMachine();
     } else if (y < 35) {
         closeMachine();
@@ -173,7 +162,7 @@ void MainWindow::FMouseUp(int y) {
 // A rotor of the closed machine turns back when clicked above its window and on when
 // clicked below it; a click in the window opens the machine.
 void MainWindow::RotorMouseUp(int slot, int y) {
-    if (machine_.state.MachineClosed) {
+    if (machine().state.MachineClosed) {
         if (y < 65)
             turnRotor(slot, false);
         else if (y > 93)
@@ -189,19 +178,15 @@ void MainWindow::RotorMouseUp(int slot, int y) {
 }
 
 void MainWindow::turnRotor(int slot, bool plus) {
-    sound_.PlayStep();
-    if (plus)
-        machine_.rotors.StepPlus(slot);
-    else
-        machine_.rotors.StepMinus(slot);
+    session_.TurnRotor(slot, plus);
 }
 
 void MainWindow::machineKeyDown(uint16_t vk) {
-    Guard([&] { keyboard_.KeyDown(vk); });
+    Guard([&] { keyboard().KeyDown(vk); });
 }
 
 void MainWindow::machineKeyUp(uint16_t vk) {
-    Guard([&] { keyboard_.KeyUp(vk); });
+    Guard([&] { keyboard().KeyUp(vk); });
 }
 
 // A held key repeats nothing: the repeats the desktop sends (on X11 as release and press

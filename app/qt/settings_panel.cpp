@@ -10,13 +10,10 @@
 
 #include "app/machine_switches.h"
 #include "app/qt/about_panel.h"
-#include "app/qt/main_window.h"
 #include "app/qt/picture_element.h"
+#include "app/qt/view_host.h"
 #include "core/qt/machine_frames.h"
-#include "core/qt/rotor_view.h"
-#include "io/qt/mode_wheel_view.h"
 #include "io/qt/panel_glyphs.h"
-#include "key/qt/key_box.h"
 
 namespace q417 {
 
@@ -54,7 +51,8 @@ QToolButton* SmallButton(const QString& name, Glyph glyph, int x, int y, QWidget
 
 }  // namespace
 
-SettingsPanel::SettingsPanel(MainWindow& window) : QWidget(&window), window_(window) {
+SettingsPanel::SettingsPanel(ViewHost& window)
+    : QWidget(&window.hostWidget()), window_(window), session_(window.session()) {
     setObjectName(QStringLiteral("SPanel0"));
     setGeometry(6, 4, 320, 157);
     setAutoFillBackground(true);
@@ -92,11 +90,7 @@ SettingsPanel::SettingsPanel(MainWindow& window) : QWidget(&window), window_(win
 SettingsPanel::~SettingsPanel() = default;
 
 void SettingsPanel::Guard(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const std::exception& e) {
-        window_.reportError(QString::fromLocal8Bit(e.what()));
-    }
+    Guarded(window_, action);
 }
 
 void SettingsPanel::BuildModelRow() {
@@ -208,13 +202,19 @@ void SettingsPanel::BuildChecksAndModule(QWidget* parent) {
     plug_->onMouseUp = [this](int, int, Qt::MouseButton) { Guard([&] { Image26MouseUp(); }); };
 }
 
-// Setting the controls runs no handler: the buttons only answer clicks.
 void SettingsPanel::ShowSettingsPanel() {
-    const Machine& m = window_.machine();
+    setEnabled(true);
+    showSettings();
+    show();
+    raise();
+}
+
+// Setting the controls runs no handler: the buttons only answer clicks.
+void SettingsPanel::showSettings() {
+    const Machine& m = session_.machine;
     const MachineSettings& s = m.settings;
     const SettingsPanelState p =
-        SettingsPanelStateFor(s, m.state.MachineClosed, window_.keyBox().workTable().RemovedRotors);
-    setEnabled(true);
+        SettingsPanelStateFor(s, m.state.MachineClosed, session_.work.RemovedRotors);
     const auto check = [](QButtonGroup* group, int id) {
         if (QAbstractButton* b = group->button(id)) b->setChecked(true);
     };
@@ -233,84 +233,45 @@ void SettingsPanel::ShowSettingsPanel() {
     module_->setEnabled(p.machine_controls_enabled);
     plug_->setEnabled(p.machine_controls_enabled);
     plug_->setMouseEnabled(p.machine_controls_enabled);
-    show();
-    raise();
 }
 
 void SettingsPanel::closePanel() {
     setEnabled(false);
     hide();
-    window_.setFocus();
+    window_.focusMachine();
 }
 
-// The model switch: a new model comes with the basic key in every slot; the card, the kind
-// of work, the levers and the texts stay.
 void SettingsPanel::RadioButton1Click(int machine) {
-    if (machine == window_.appliedMachine()) return;
-    Machine& m = window_.machine();
-    m.settings.Machine = machine;
-    plug_->setVisible(machine != 0);
-    window_.applyMachineModel();
-    m.rotors.SetBasicKey();
-    window_.keyBox().workTable().Refresh();
-    window_.keyBox().sync();
-    for (int slot = 1; slot <= m.rotors.RotorsInUse(); ++slot)
-        window_.rotorPictures().ShowRotor(slot);
-    ShowCover(*window_.element(QStringLiteral("F")), true);
-    window_.modeWheelView().DrawModeSwitches(m.settings);
-    window_.keyboard().DrawKeyboard();
-    if (machine == 0) wheel_group_->button(0)->setChecked(true);
-    wheel_->setEnabled(machine > 0);
-    window_.setAppliedMachine(machine);
+    window_.reportRefusal(session_.SwitchModel(machine));
 }
 
 void SettingsPanel::RadioButton4Click(int serie) {
-    Machine& m = window_.machine();
-    m.settings.Serie = serie;
-    KeyBox& box = window_.keyBox();
-    if (SeriesSwitchReloads(m.state.MachineClosed, box.workTable().RemovedRotors, serie,
-                            window_.appliedSerie())) {
-        m.rotors.LoadSeries(serie);
-        for (int slot = 1; slot <= RotorStack::kSlots; ++slot)
-            window_.rotorPictures().BuildRotorStrip(slot);
-        if (m.state.MachineClosed)
-            for (int slot = 1; slot <= m.rotors.RotorsInUse(); ++slot)
-                window_.rotorPictures().ShowRotor(slot);
-        m.rotors.SetBasicKey();
-        box.drawBodies();
-        if (!m.state.MachineClosed) box.sync();
-        window_.setAppliedSerie(serie);
-    }
-    box.drawCorePictures();
+    session_.SwitchSeries(serie);
 }
 
 void SettingsPanel::RadioButton13Click(int module) {
-    window_.machine().settings.Module = module;
+    window_.reportRefusal(session_.SetModule(module));
 }
 
 void SettingsPanel::RadioGroup1Click(int item) {
-    ChooseWheel(window_.machine().settings, item);
+    session_.ChooseWheel(item);
 }
 
 void SettingsPanel::RadioGroup2Click(int item) {
-    ChooseKeyboard(window_.machine().settings, item);
-    window_.keyboard().DrawKeyboard();
+    session_.ChooseKeyboard(item);
 }
 
 void SettingsPanel::CheckBox1Click(bool checked) {
-    window_.machine().settings.Sound = checked;
+    session_.SetSound(checked);
 }
 
 void SettingsPanel::CheckBox2Click(bool checked) {
-    window_.machine().settings.Divider = checked;
+    session_.SetDivider(checked);
 }
 
 void SettingsPanel::Image26MouseUp() {
-    MachineSettings& s = window_.machine().settings;
-    if (s.Machine == 0) return;
-    TogglePlug(s);
-    DrawPlug(*plug_, s.Plug);
-    window_.sound().PlayStep();
+    if (session_.settings().Machine == 0) return;
+    window_.reportRefusal(session_.TogglePlug());
 }
 
 QAbstractButton* SettingsPanel::button(const QString& name) const {

@@ -2,6 +2,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/machine_session.h"
+
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
@@ -12,21 +14,27 @@ class QToolButton;
 namespace q417 {
 
 class AboutPanel;
-class MainWindow;
+class ViewHost;
 class PictureElement;
 
 // The settings panel SPanel0 over the upper left of the window: the model, the rotor series,
 // the keyboard, the print wheel, sound, the divider, the module and the alphabet plug. Every
-// choice takes effect at once; the settings are written only when the program is closed. It
-// holds the about panel.
-class SettingsPanel : public QWidget {
+// choice takes effect at once, through the session's verbs; the settings are written only when
+// the program is closed. While it is open it shows the settings as they are, whatever changed
+// them. It holds the about panel.
+class SettingsPanel : public QWidget, public SessionEvents {
     Q_OBJECT
 public:
-    explicit SettingsPanel(MainWindow& window);
+    explicit SettingsPanel(ViewHost& window);
     ~SettingsPanel() override;
 
     // Every control set from the settings, then the panel shown. Changes no setting.
     void ShowSettingsPanel();
+    // Every control set from the settings; runs no handler.
+    void showSettings();
+    void SettingsChanged() override {
+        if (isVisible()) showSettings();
+    }
     void closePanel();
     AboutPanel& about() { return *about_; }
 
@@ -56,7 +64,8 @@ private:
     void BuildChecksAndModule(QWidget* parent);
     void Guard(const std::function<void()>& action);
 
-    MainWindow& window_;
+    ViewHost& window_;
+    MachineSession& session_;
     QWidget* model_row_ = nullptr;
     QWidget* body_ = nullptr;
     QGroupBox* series_ = nullptr;

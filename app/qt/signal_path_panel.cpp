@@ -3,18 +3,12 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 
-#include "app/qt/main_window.h"
 #include "io/cp1251.h"
-#include "io/feed_step.h"
 #include "io/printer.h"
-#include "io/qt/feed_runner.h"
 #include "io/qt/panel_glyphs.h"
-#include "io/qt/text_loader_view.h"
-#include "io/qt/text_panel.h"
 
 namespace q417 {
 
@@ -430,38 +424,6 @@ void SignalPathPanel::DrawPicture() {
                          (10 - trace.rotors_in_use) * kGap - 10, 29 * kPitch + 12),
                    QColor(160, 160, 160));
     DrawPath(p);
-}
-
-namespace {
-
-// A step draws as it goes: the rotors and texts follow each key press directly.
-class StepHooks : public FeedHooks {
-public:
-    explicit StepHooks(MainWindow& window) : window_(window) {}
-    void PlayStepToEnd() override { window_.sound().PlayStepToEnd(); }
-    void Highlight(int32_t position) override { window_.textPanel().highlight(position); }
-
-private:
-    MainWindow& window_;
-};
-
-}  // namespace
-
-void ConnectSignalPathPanel(MainWindow& window, SignalPathPanel& panel) {
-    panel.onOpenChanged = [&window, &panel](bool shown) {
-        window.machine().SetTracer(shown ? &panel : nullptr);
-    };
-    panel.onStep = [&window] {
-        if (window.textLoader().runner().running()) return;
-        StepHooks hooks(window);
-        FeedOneKeyPress(window.machine(), window.feed(), hooks);
-    };
-    auto* toggle = new QShortcut(QKeySequence(Qt::Key_F2), &window);
-    QObject::connect(toggle, &QShortcut::activated, &panel, [&panel] { panel.toggle(); });
-    auto* step = new QShortcut(QKeySequence(Qt::Key_F3), &window);
-    QObject::connect(step, &QShortcut::activated, &panel, [&panel] {
-        if (panel.isVisible() && panel.onStep) panel.onStep();
-    });
 }
 
 }  // namespace q417

@@ -12,7 +12,6 @@ class QToolButton;
 
 namespace q417 {
 
-class MainWindow;
 class Printer;
 
 // The signal-path panel over the upper part of the window. It shows the machine's stages as
@@ -75,10 +74,5 @@ private:
     bool stale_ = false;  // a key press came since the picture was drawn
     bool update_due_ = false;
 };
-
-// Wires the panel into the window: F2 (and the control box) opens and closes it, while it is
-// shown it traces every key press, and its step button and F3 feed the loaded text one key
-// press at a time.
-void ConnectSignalPathPanel(MainWindow& window, SignalPathPanel& panel);
 
 }  // namespace q417

@@ -1,8 +1,9 @@
 #include "io/qt/text_loader_view.h"
 
-#include "app/qt/main_window.h"
+#include "app/machine_session.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
+#include "app/qt/view_host.h"
 #include "core/qt/blit.h"
 #include "io/qt/feed_runner.h"
 #include "io/qt/text_panel.h"
@@ -15,24 +16,15 @@ constexpr int kKeyWidth = 47;
 constexpr int kKeyHeight = 52;
 constexpr int kStripBandY[4] = {21, 37, 53, 69};  // normal, left lit, right lit, pressed
 
-// Errors in a handler are shown; the rest of the action is skipped.
-template <typename F>
-void Guarded(MainWindow& window, F&& action) {
-    try {
-        action();
-    } catch (const std::exception& e) {
-        window.reportError(QString::fromLocal8Bit(e.what()));
-    }
-}
-
 }  // namespace
 
-TextLoaderView::TextLoaderView(MainWindow& window)
+TextLoaderView::TextLoaderView(ViewHost& window, TextPanel& panel)
     : window_(window),
-      loader_(*window.element("Image17")),
-      start_(*window.element("Image25")),
-      stop_(*window.element("Image24")),
-      runner_(std::make_unique<FeedRunner>(window)) {
+      panel_(panel),
+      loader_(*window.element(QStringLiteral("Image17"))),
+      start_(*window.element(QStringLiteral("Image25"))),
+      stop_(*window.element(QStringLiteral("Image24"))),
+      runner_(std::make_unique<FeedRunner>(window.session(), window.views(), window.hostWidget())) {
     runner_->onRunEnded = [this] {
         DrawStartKey(false);
         DrawStopKey(false);
@@ -90,7 +82,7 @@ void TextLoaderView::Image17MouseMove(int x, int y) {
 
 void TextLoaderView::Image17MouseDown(int x, int y) {
     if (loader::InLoadButton(x, y)) {
-        window_.sound().PlayClick();
+        window_.session().Sound().PlayClick();
         DrawLoader(loader::ButtonLook::Pressed, strip_look_);
     } else if (loader::InStrip(x, y)) {
         DrawLoader(button_look_, loader::StripLook::Pressed);
@@ -98,20 +90,17 @@ void TextLoaderView::Image17MouseDown(int x, int y) {
 }
 
 void TextLoaderView::Image17MouseUp(int x, int y) {
-    if (loader::InLoadButton(x, y)) window_.textPanel().loadText();
+    if (loader::InLoadButton(x, y)) panel_.loadText();
     DrawLoader(loader::ButtonLook::Normal, loader::StripLookAt(x, y));
-    if (loader::ReleaseOnStrip(window_.machine().state, window_.feed(), x, y)) {
-        window_.textPanel().highlight(window_.feed().FeedPosition);
-        window_.sound().PlayStep();
-    }
+    window_.session().StepFeed(loader::StripStepAt(x, y));
 }
 
 // The run goes on inside this handler; the key's own release, the stop key and the
 // keyboard are handled between the characters.
 void TextLoaderView::StartKeyDown() {
-    if (!keys_.PressStart(window_.machine().state)) return;
+    if (!keys_.PressStart(window_.session().machine.state)) return;
     DrawStartKey(true);
-    window_.sound().PlayClick();
+    window_.session().Sound().PlayClick();
     runner_->run();
 }
 
@@ -120,10 +109,10 @@ void TextLoaderView::StartKeyUp() {
 }
 
 void TextLoaderView::StopKeyDown() {
-    if (!keys_.PressStop(window_.machine().state)) return;
+    if (!keys_.PressStop(window_.session().machine.state)) return;
     DrawStopKey(true);
     DrawStartKey(false);
-    window_.sound().PlayClick();
+    window_.session().Sound().PlayClick();
 }
 
 void TextLoaderView::StopKeyUp() {

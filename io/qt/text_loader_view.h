@@ -6,15 +6,16 @@
 namespace q417 {
 
 class FeedRunner;
-class MainWindow;
+class ViewHost;
 class PictureElement;
+class TextPanel;
 
 // The feeding controls on the machine picture: the text loader (load button and step strip,
 // drawn over its fixed picture from the LOADER sheet) and the start and stop keys (PUSKSTOP).
 // The start key runs the automatic typing; the stop key ends it.
 class TextLoaderView {
 public:
-    explicit TextLoaderView(MainWindow& window);
+    TextLoaderView(ViewHost& window, TextPanel& panel);
     ~TextLoaderView();
 
     StartStopKeys& keys() { return keys_; }
@@ -36,7 +37,8 @@ public:
 private:
     void Bind();
 
-    MainWindow& window_;
+    ViewHost& window_;
+    TextPanel& panel_;
     PictureElement& loader_;
     PictureElement& start_;
     PictureElement& stop_;

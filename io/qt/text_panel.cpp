@@ -1,14 +1,14 @@
 #include "io/qt/text_panel.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFontDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QToolButton>
 
+#include "app/qt/dialogs.h"
 #include "app/qt/font_record_qt.h"
-#include "app/qt/main_window.h"
+#include "app/qt/view_host.h"
 #include "io/feed.h"
 #include "io/qt/panel_glyphs.h"
 #include "io/qt/text_box.h"
@@ -27,21 +27,14 @@ const char* const kButtonNames[5] = {"load", "save", "font", "clear", "close"};
 
 QString AskFile(QWidget* parent, bool save, const QString& title, const QString& filter,
                 const QString& name) {
-    QFileDialog dialog(parent, title, QDir::currentPath(), filter);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (save) {
-        dialog.setDefaultSuffix(QStringLiteral("txt"));
-        dialog.selectFile(name);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    return ChooseFile(parent, save ? FileDialogKind::Save : FileDialogKind::Open, title, filter,
+                      name, QStringLiteral("txt"), QDir::currentPath());
 }
 
 }  // namespace
 
-TextPanel::TextPanel(MainWindow& window, PrinterListener& tapes)
-    : QWidget(&window), window_(window), tapes_(tapes) {
+TextPanel::TextPanel(ViewHost& window)
+    : QWidget(&window.hostWidget()), window_(window), session_(window.session()) {
     setObjectName(QStringLiteral("TXTPanel"));
     setGeometry(7, 6, 637, 295);
     setAutoFillBackground(true);
@@ -62,7 +55,6 @@ TextPanel::TextPanel(MainWindow& window, PrinterListener& tapes)
                 });
     applyStoredFont();
     ShowTexts();
-    window_.printer().SetListener(this);
     setEnabled(false);
     hide();
 }
@@ -151,7 +143,7 @@ void TextPanel::open() {
 void TextPanel::closePanel() {
     setEnabled(false);
     hide();
-    window_.setFocus();
+    window_.focusMachine();
 }
 
 void TextPanel::headingClicked(bool outputHeading) {
@@ -188,19 +180,11 @@ bool TextPanel::eventFilter(QObject* watched, QEvent* event) {
 // The input text is emptied before the file is asked for: a cancelled load leaves no text.
 // A file that cannot be read puts back what was there.
 void TextPanel::loadText() {
-    Machine& m = window_.machine();
-    const std::string input_before = window_.printer().InputText();
-    const TextFeed feed_before = window_.feed();
-    const bool loaded_before = m.state.InputTextLoaded;
-    m.state.InputTextLoaded = false;
-    window_.printer().SetInputText({});
+    MachineSession::InputText before = session_.TakeInputText();
     const QString path =
         choose_open_(QStringLiteral("load text"), QStringLiteral("text file (*.txt)"), QString());
     if (path.isEmpty() || loadTextFrom(path)) return;
-    window_.feed() = feed_before;
-    m.state.InputTextLoaded = loaded_before;
-    window_.printer().SetInputText(input_before);
-    highlight(window_.feed().FeedPosition);
+    session_.PutBackInputText(std::move(before));
 }
 
 bool TextPanel::loadTextFrom(const QString& path) {
@@ -209,8 +193,7 @@ bool TextPanel::loadTextFrom(const QString& path) {
         window_.reportError(QString::fromStdString(error));
         return false;
     }
-    LoadText(window_.machine(), window_.printer(), window_.feed(), DecodeTextFile(bytes));
-    highlight(0);
+    session_.LoadText(DecodeTextFile(bytes));
     return true;
 }
 
@@ -223,7 +206,7 @@ void TextPanel::saveText() {
 
 bool TextPanel::saveTextTo(const QString& path) {
     std::string error;
-    if (!WriteTextFile(path.toStdString(), TextFileBytes(window_.printer().OutputText()), error)) {
+    if (!WriteTextFile(path.toStdString(), TextFileBytes(session_.printer.OutputText()), error)) {
         window_.reportError(QString::fromStdString(error));
         return false;
     }
@@ -250,7 +233,7 @@ void TextPanel::applyStoredFont() {
 }
 
 void TextPanel::clearText() {
-    ClearText(window_.machine(), window_.printer(), window_.feed());
+    session_.ClearText();
 }
 
 void TextPanel::highlight(int32_t position) {
@@ -261,18 +244,6 @@ void TextPanel::highlight(int32_t position) {
         input_box_->select(position <= 0 ? 0 : size, 0);
 }
 
-void TextPanel::setCollecting(bool collecting) {
-    if (!collecting) flush();
-    collecting_ = collecting;
-}
-
-void TextPanel::flush() {
-    input_box_->append(pending_input_);
-    output_box_->append(pending_output_);
-    pending_input_.clear();
-    pending_output_.clear();
-}
-
 void TextPanel::setChoosers(FileChooser open, FileChooser save, FontChooser font) {
     choose_open_ = std::move(open);
     choose_save_ = std::move(save);
@@ -280,41 +251,20 @@ void TextPanel::setChoosers(FileChooser open, FileChooser save, FontChooser font
 }
 
 void TextPanel::ShowTexts() {
-    pending_input_.clear();
-    pending_output_.clear();
-    input_box_->setText(window_.printer().InputText());
-    output_box_->setText(window_.printer().OutputText());
+    input_box_->setText(session_.printer.InputText());
+    output_box_->setText(session_.printer.OutputText());
 }
 
 void TextPanel::InputAppended(std::string_view cp1251) {
-    if (collecting_)
-        pending_input_.append(cp1251);
-    else
-        input_box_->append(cp1251);
+    input_box_->append(cp1251);
 }
 
 void TextPanel::OutputAppended(std::string_view cp1251) {
-    if (collecting_)
-        pending_output_.append(cp1251);
-    else
-        output_box_->append(cp1251);
+    output_box_->append(cp1251);
 }
 
 void TextPanel::TextsCleared() {
     ShowTexts();
-}
-
-void TextPanel::TapeAdvanced() {
-    tapes_.TapeAdvanced();
-}
-void TextPanel::GlyphPrinted(int band, int32_t contact, int32_t machine) {
-    tapes_.GlyphPrinted(band, contact, machine);
-}
-void TextPanel::Punched(int32_t contact) {
-    tapes_.Punched(contact);
-}
-void TextPanel::CounterChanged(int groupCount, int groupPosition) {
-    tapes_.CounterChanged(groupCount, groupPosition);
 }
 
 }  // namespace q417

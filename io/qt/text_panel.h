@@ -5,14 +5,14 @@
 #include <optional>
 #include <string>
 
-#include "io/printer.h"
+#include "app/machine_session.h"
 
 class QLabel;
 class QToolButton;
 
 namespace q417 {
 
-class MainWindow;
+class ViewHost;
 class TextBox;
 
 // The text panel over the upper part of the window: the input text (what was typed, or the
@@ -20,13 +20,12 @@ class TextBox;
 // with buttons to load a text, save the output, choose the font and clear both texts. A
 // click on either heading shows that text enlarged, and the next click shows both again.
 //
-// It hears the printer's texts as a printer listener, passing every other piece of news on
-// to the tapes. While the machine types by itself the new characters are collected and put
-// into the boxes only when flush() is called, so that the boxes are drawn once per frame.
-class TextPanel : public QWidget, public PrinterListener {
+// It shows the texts and the feed position as the session tells them (a run's news arrive
+// once per frame, held back by the window's owner of the news).
+class TextPanel : public QWidget, public SessionEvents {
     Q_OBJECT
 public:
-    TextPanel(MainWindow& window, PrinterListener& tapes);
+    explicit TextPanel(ViewHost& window);
     ~TextPanel() override;
 
     TextBox& inputBox() { return *input_box_; }
@@ -35,8 +34,6 @@ public:
     QLabel* outputHeading() const { return output_heading_; }
     QToolButton* button(const QString& name) const;  // "load", "save", "font", "clear", "close"
     bool textEnlarged() const { return enlarged_; }
-    // Where the printer's news go while no run is drawing them once per frame.
-    PrinterListener& printerListener() { return *this; }
 
     // The control box's text button: the panel shown, the input text ready for the keyboard.
     void open();
@@ -52,9 +49,6 @@ public:
 
     // Puts the selection on 1-based position p of the input text (the next to feed).
     void highlight(int32_t position);
-    // While collecting, new characters wait for flush() instead of going into the boxes.
-    void setCollecting(bool collecting);
-    void flush();
 
     // How files and the font are chosen; dialogs unless replaced (tests). Empty or no value
     // when the user cancels.
@@ -69,10 +63,7 @@ public:
     void InputAppended(std::string_view cp1251) override;
     void OutputAppended(std::string_view cp1251) override;
     void TextsCleared() override;
-    void TapeAdvanced() override;
-    void GlyphPrinted(int band, int32_t contact, int32_t machine) override;
-    void Punched(int32_t contact) override;
-    void CounterChanged(int groupCount, int groupPosition) override;
+    void FeedMoved(int32_t position) override { highlight(position); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -83,17 +74,14 @@ private:
     void PlaceBoxes();
     void ShowTexts();
 
-    MainWindow& window_;
-    PrinterListener& tapes_;
+    ViewHost& window_;
+    MachineSession& session_;
     TextBox* input_box_ = nullptr;
     TextBox* output_box_ = nullptr;
     QLabel* input_heading_ = nullptr;
     QLabel* output_heading_ = nullptr;
     QToolButton* buttons_[5] = {};
     bool enlarged_ = false;
-    bool collecting_ = false;
-    std::string pending_input_;
-    std::string pending_output_;
     FileChooser choose_open_;
     FileChooser choose_save_;
     FontChooser choose_font_;

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QToolButton>
 
-#include "app/qt/main_window.h"
 #include "app/qt/picture_element.h"
+#include "app/qt/view_host.h"
 #include "core/qt/blit.h"
 #include "core/qt/machine_frames.h"
 #include "core/qt/rotor_view.h"
@@ -34,24 +34,28 @@ QWidget* MakeBlackPanel(QWidget& parent, const char* name, const QRect& place) {
 
 }  // namespace
 
-KeyBox::KeyBox(MainWindow& window) : window_(window), work_(window.machine()) {
+KeyBox::KeyBox(ViewHost& window)
+    : window_(window), session_(window.session()), work_(window.session().work) {
     BuildBox();
     BuildTray();
-    card_panel_ = std::make_unique<CardPanel>(window, window.machine().card, window.sound());
-    card_panel_->cardChanged = [this] { UpdateSaveButton(); };
+    card_panel_ =
+        std::make_unique<CardPanel>(window.hostWidget(), session_.machine.card, session_.Sound());
+    card_panel_->cardChanged = [this] { session_.CardChanged(); };
     card_panel_->dayOfMonth = [] { return QDate::currentDate().day(); };
-    window.element("ST")->onMouseUp = [this](int, int, Qt::MouseButton) { STMouseUp(); };
+    window.element(QStringLiteral("ST"))->onMouseUp = [this](int, int, Qt::MouseButton) {
+        STMouseUp();
+    };
     drawBodies();
     DrawKeyTable(kt_image_->image(), work_.table, work_.RotorsInUse());
     UpdateSaveButton();
 }
 
 KeyBox::~KeyBox() {
-    if (PictureElement* st = window_.element("ST")) st->onMouseUp = nullptr;
+    if (PictureElement* st = window_.element(QStringLiteral("ST"))) st->onMouseUp = nullptr;
 }
 
 void KeyBox::BuildBox() {
-    box_ = MakeBlackPanel(window_, "BOX", QRect(6, 316, 639, 198));
+    box_ = MakeBlackPanel(window_.hostWidget(), "BOX", QRect(6, 316, 639, 198));
     for (int n = 1; n <= 10; ++n) {
         bodies_[n] =
             new PictureElement(QStringLiteral("B%1").arg(n),
@@ -69,7 +73,7 @@ void KeyBox::BuildBox() {
 }
 
 void KeyBox::BuildTray() {
-    tray_ = MakeBlackPanel(window_, "MPanel", QRect(6, 4, 455, 185));
+    tray_ = MakeBlackPanel(window_.hostWidget(), "MPanel", QRect(6, 4, 455, 185));
     for (int n = 1; n <= 10; ++n) {
         const QRect place(2 + 90 * ((n - 1) % 5), n <= 5 ? 2 : 92, kCoreSize, kCoreSize);
         cores_[n] = new PictureElement(QStringLiteral("M%1").arg(n), place, true, tray_);
@@ -88,7 +92,7 @@ PictureElement* KeyBox::element(const QString& name) const {
 }
 
 void KeyBox::drawCorePictures() {
-    const int32_t serie = window_.machine().settings.Serie;
+    const int32_t serie = session_.machine.settings.Serie;
     for (int n = 1; n <= 10; ++n) {
         DrawCorePicture(cores_[n]->image(), n, serie);
         cores_[n]->update();
@@ -97,7 +101,7 @@ void KeyBox::drawCorePictures() {
 
 // Body n is drawn as it comes out of the box: ring at 1, standing at its own number.
 void KeyBox::drawBodies() {
-    const RotorStack& rotors = window_.machine().rotors;
+    const RotorStack& rotors = session_.machine.rotors;
     for (int n = 1; n <= 10; ++n) {
         RotorState basic{n, n, 1, n, 1, 1};
         const QImage strip = BuildRotorStrip(basic, rotors.Pins(), rotors.LoadedSeries());
@@ -107,59 +111,60 @@ void KeyBox::drawBodies() {
 }
 
 void KeyBox::openMachine() {
-    Machine& m = window_.machine();
-    if (!m.state.MachineClosed) return;
-    work_.OpenMachine();
-    window_.sound().PlayClick();
-    ShowReflectorFrame(*window_.element("R"), 3);
-    ShowEntryFrame(*window_.element("E"), 3);
-    ShowStepper(*window_.element("ST"), StepperState::Open);
-    drawCorePictures();
-    sync();
-    ShowCover(*window_.element("F"), false);
-    box_->show();
+    session_.OpenMachine();
 }
 
 void KeyBox::closeMachine() {
-    Machine& m = window_.machine();
-    if (m.state.MachineClosed || !work_.CloseMachine()) return;
-    window_.sound().PlayClick();
+    window_.reportRefusal(session_.CloseMachine());
+}
+
+void KeyBox::MachineOpened() {
+    ShowReflectorFrame(*window_.element(QStringLiteral("R")), 3);
+    ShowEntryFrame(*window_.element(QStringLiteral("E")), 3);
+    ShowStepper(*window_.element(QStringLiteral("ST")), StepperState::Open);
+    drawCorePictures();
+    ShowCover(*window_.element(QStringLiteral("F")), false);
+    box_->show();
+}
+
+void KeyBox::MachineClosed() {
     box_->hide();
     tray_->hide();
-    ShowReflectorFrame(*window_.element("R"), 1);
-    ShowEntryFrame(*window_.element("E"), 1);
-    ShowStepper(*window_.element("ST"), StepperState::Hidden);
-    if (m.settings.Machine == 2) ShowCover(*window_.element("F"), true);
+    ShowReflectorFrame(*window_.element(QStringLiteral("R")), 1);
+    ShowEntryFrame(*window_.element(QStringLiteral("E")), 1);
+    ShowStepper(*window_.element(QStringLiteral("ST")), StepperState::Hidden);
+    if (session_.machine.settings.Machine == 2)
+        ShowCover(*window_.element(QStringLiteral("F")), true);
     SyncRotors();
 }
 
+// New wiring: every rotor's ring, the bodies in the box and the cores in the tray redrawn.
+void KeyBox::SeriesChanged() {
+    for (int slot = 1; slot <= RotorStack::kSlots; ++slot)
+        window_.rotorPictures().BuildRotorStrip(slot);
+    drawBodies();
+    drawCorePictures();
+}
+
 void KeyBox::takeOutRotor(int slot) {
-    if (window_.machine().state.MachineClosed || !work_.TakeOutRotor(slot)) return;
-    window_.sound().PlayStep();
-    sync();
+    session_.TakeOutRotor(slot);
 }
 
 void KeyBox::BodyMouseUp(int body) {
-    if (!work_.TakeBody(body)) return;
-    window_.sound().PlayStep();
-    sync();
+    session_.TakeBody(body);
 }
 
 void KeyBox::CoreMouseUp(int core) {
-    if (!work_.TakeCore(core)) return;
-    window_.sound().PlayStep();
-    sync();
+    session_.TakeCore(core);
 }
 
 void KeyBox::DotMouseUp(int x, int y) {
-    if (work_.FaceClick(x, y) != WorkTable::FaceZone::None) window_.sound().PlayStep();
-    sync();
+    session_.FaceClick(x, y);
 }
 
 // The stack's empty slots: an assembled rotor goes in at the next one.
 void KeyBox::STMouseUp() {
-    if (work_.InsertRotor()) window_.sound().PlayStep();
-    sync();
+    session_.InsertRotor();
 }
 
 void KeyBox::sync() {
@@ -169,8 +174,8 @@ void KeyBox::sync() {
     }
     dot_->setVisible(work_.Assembling());
     if (work_.Assembling()) DrawFace();
-    tray_->setVisible(work_.TrayShown() && !window_.machine().state.MachineClosed);
-    const int columns = window_.machine().settings.Machine == 2 ? 8 : 10;
+    tray_->setVisible(work_.TrayShown() && !session_.machine.state.MachineClosed);
+    const int columns = session_.machine.settings.Machine == 2 ? 8 : 10;
     DrawKeyTable(kt_image_->image(), work_.table, columns);
     kt_image_->update();
     SyncRotors();
@@ -180,7 +185,7 @@ void KeyBox::sync() {
 void KeyBox::DrawFace() {
     if (work_.CoreInserted) {
         const FaceCore core{work_.SelectedCore, work_.EditCoreSide, work_.EditCoreSetting,
-                            window_.machine().settings.Serie};
+                            session_.machine.settings.Serie};
         DrawFaceWithCore(dot_->image(), work_.EditRingSetting, core);
     } else {
         DrawFaceEmpty(dot_->image(), work_.EditRingSetting);
@@ -191,7 +196,7 @@ void KeyBox::DrawFace() {
 // The rotors in use are shown when the machine is closed; in the open machine only the
 // filled slots. The Q417-3MR never shows slots 9 and 10.
 void KeyBox::SyncRotors() {
-    const Machine& m = window_.machine();
+    const Machine& m = session_.machine;
     RotorPictures& pictures = window_.rotorPictures();
     for (int slot = 1; slot <= RotorStack::kSlots; ++slot) {
         const bool in_use = slot <= m.rotors.RotorsInUse();

@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "key/work_table.h"
+#include "app/machine_session.h"
 
 class QLabel;
 class QToolButton;
@@ -13,20 +13,19 @@ class QWidget;
 namespace q417 {
 
 class CardPanel;
-class MainWindow;
+class ViewHost;
 class PictureElement;
 
 // The key-setting box of the opened machine: the box panel BOX with the rotor bodies B1..B10,
 // the face view DOT, the key table KTImage, its title and buttons; the core tray MPanel with
-// M1..M10; and the card editor. It also opens and closes the machine, since that is when the
-// box comes and goes. What is shown always follows the work table (WorkTable); the handlers
-// here only call it and draw.
-class KeyBox {
+// M1..M10; and the card editor. Its handlers call the session's verbs; what is shown always
+// follows the session's work table, redrawn from the session's news.
+class KeyBox : public SessionEvents {
 public:
-    explicit KeyBox(MainWindow& window);
-    ~KeyBox();
+    explicit KeyBox(ViewHost& window);
+    ~KeyBox() override;
 
-    WorkTable& workTable() { return work_; }
+    WorkTable& workTable() { return session_.work; }
     CardPanel& cardPanel() { return *card_panel_; }
     QWidget* box() const { return box_; }
     QWidget* tray() const { return tray_; }
@@ -62,6 +61,11 @@ public:
     // Makes every picture of the box, the tray and the stack match the work table.
     void sync();
 
+    void KeyChanged() override { sync(); }
+    void SeriesChanged() override;
+    void MachineOpened() override;
+    void MachineClosed() override;
+
 private:
     void BuildBox();
     void BuildButtons();
@@ -75,8 +79,9 @@ private:
     void SyncRotors();
     void Report(const QString& message);
 
-    MainWindow& window_;
-    WorkTable work_;
+    ViewHost& window_;
+    MachineSession& session_;
+    const WorkTable& work_;
     QWidget* box_ = nullptr;
     QWidget* tray_ = nullptr;
     QLabel* label2_ = nullptr;

@@ -1,12 +1,13 @@
 // The buttons of the key-setting box: key files, the basic key, an empty table, a random key
 // and the card editor.
 #include <QDate>
-#include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QToolButton>
 
-#include "app/qt/main_window.h"
+#include "app/qt/dialogs.h"
+#include "app/qt/view_host.h"
 #include "io/file_access.h"
 #include "key/key_file.h"
 #include "key/qt/card_panel.h"
@@ -37,15 +38,8 @@ constexpr ButtonSpec kButtons[6] = {
 
 QString ChooseWithDialog(QWidget* parent, const QString& title, const QString& proposed,
                          bool save) {
-    QFileDialog dialog(parent, title, QString(), kKeyFilter);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (save) {
-        dialog.setDefaultSuffix(QStringLiteral("key"));
-        dialog.selectFile(proposed);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    return ChooseFile(parent, save ? FileDialogKind::Save : FileDialogKind::Open, title, kKeyFilter,
+                      proposed, QStringLiteral("key"));
 }
 
 }  // namespace
@@ -81,10 +75,10 @@ void KeyBox::BuildButtons() {
     on(5, &KeyBox::generateRandomKey);
     QObject::connect(buttons_[2], &QToolButton::clicked, box_, [this] { card_panel_->open(); });
     choose_open_ = [this](const QString& title, const QString& proposed) {
-        return ChooseWithDialog(&window_, title, proposed, false);
+        return ChooseWithDialog(&window_.hostWidget(), title, proposed, false);
     };
     choose_save_ = [this](const QString& title, const QString& proposed) {
-        return ChooseWithDialog(&window_, title, proposed, true);
+        return ChooseWithDialog(&window_.hostWidget(), title, proposed, true);
     };
 }
 
@@ -110,27 +104,25 @@ void KeyBox::loadKey() {
 // leaves card, table and rotors as they were.
 void KeyBox::loadKeyFrom(const QString& path) {
     std::string bytes, error;
-    KeyFileContents key;
     const std::string name = QFile::encodeName(path).toStdString();
     if (!ReadKeyFileBytes(name, bytes, error)) {
         Report(QString::fromLocal8Bit(error.c_str()));
         return;
     }
-    if (!DecodeKeyFile(bytes, work_.RotorsInUse(), key, error)) {
+    error = session_.LoadKey(bytes, QFileInfo(path).fileName().toStdString());
+    if (!error.empty()) {
         Report(QString::fromLocal8Bit(FileError("load", name, error).c_str()));
         return;
     }
-    const int32_t number = KeyNumberFromFileName(QFileInfo(path).fileName().toStdString());
-    work_.LoadKey(key, number);
+    const int32_t number = session_.machine.card.KeyNumber;
     QString title = QStringLiteral("Ключевая таблица ");
     if (number > 0) title += QString::number(number);
     label2_->setText(title);
     card_panel_->cardReplaced();
-    sync();
 }
 
 void KeyBox::saveKey() {
-    if (!work_.SaveEnabled()) return;
+    if (!session_.SaveEnabled()) return;
     const QDate today = QDate::currentDate();
     const QString proposed =
         QString::fromStdString(ProposedKeyFileName(today.day(), today.month(), today.year()));
@@ -141,24 +133,21 @@ void KeyBox::saveKey() {
 // All 80 bytes reach the file or the old file stays as it was; a failure is always shown.
 void KeyBox::saveKeyTo(const QString& path) {
     std::string error;
-    if (!WriteKeyFileBytes(QFile::encodeName(path).toStdString(), work_.SaveBytes(), error))
+    if (!WriteKeyFileBytes(QFile::encodeName(path).toStdString(), session_.KeyToSave(), error))
         Report(QString::fromLocal8Bit(error.c_str()));
 }
 
 void KeyBox::setBasePosition() {
-    work_.SetBasePosition();
-    sync();
+    session_.SetBasePosition();
 }
 
 void KeyBox::clearKeyTable() {
-    work_.ClearTable();
-    sync();
+    session_.ClearKeyTable();
 }
 
 void KeyBox::generateRandomKey() {
-    work_.RandomKey(ClockSeed());
+    session_.RandomKey(ClockSeed());
     card_panel_->cardReplaced();
-    sync();
 }
 
 }  // namespace q417

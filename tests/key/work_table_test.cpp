@@ -52,7 +52,11 @@ TEST_F(WorkTableTest, EightRotorModelKeepsTwoBodiesAndCoresInTheBox) {
     EXPECT_FALSE(work.SlotFilled(9));
     EXPECT_FALSE(work.TakeBody(9));  // every slot in use is filled
     ASSERT_TRUE(work.TakeOutRotor(1));
-    EXPECT_TRUE(work.CloseMachine());  // no check on this model
+    // The table is not checked on this model, but an empty slot in use still keeps it open.
+    EXPECT_FALSE(work.CloseMachine());
+    EXPECT_NE(work.CloseRefusal().find("Slot 8"), std::string::npos);
+    Assemble(8, 8, 0, 0, false);
+    EXPECT_TRUE(work.CloseMachine());
 }
 
 TEST_F(WorkTableTest, ClickOnAnyFilledSlotTakesOutTheRightmost) {
@@ -222,7 +226,7 @@ TEST_F(WorkTableTest, BasePositionAndRandomKeyRefillTheStack) {
         EXPECT_EQ(machine.rotors.Slot(k).Position, Entry(KeyTable::kRotorNumber, k));
 }
 
-TEST_F(WorkTableTest, LoadedTableOutOfRangeIsShownButNeverApplied) {
+TEST_F(WorkTableTest, LoadedTableOutOfRangeIsRefusedAndChangesNothing) {
     Open();
     work.TakeOutRotor(1);
     KeyFileBytes bytes = work.SaveBytes();
@@ -232,16 +236,17 @@ TEST_F(WorkTableTest, LoadedTableOutOfRangeIsShownButNeverApplied) {
     std::string error;
     ASSERT_TRUE(DecodeKeyFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), 80), 10,
                               key, error));
-    work.LoadKey(key, 13);
-    EXPECT_EQ(Entry(KeyTable::kRotorNumber, 10), 200);
-    EXPECT_EQ(machine.card.KeyNumber, 13);
+    machine.card.ClearCard();
+    const KeyTable before = work.table;
+    EXPECT_FALSE(work.LoadKey(key, 13, error));
+    EXPECT_EQ(error, kInvalidKeyTable);
+    EXPECT_EQ(work.table, before);
+    EXPECT_EQ(machine.card.KeyNumber, 0);
+    EXPECT_FALSE(machine.card.CardComplete());
+    EXPECT_EQ(work.RemovedRotors, 1);
     EXPECT_EQ(machine.rotors.Slot(10).RotorNumber, 10);  // the rotors keep theirs
-    EXPECT_EQ(work.RemovedRotors, 0);
     EXPECT_FALSE(work.SaveEnabled());
     EXPECT_FALSE(work.CloseMachine());
-    ASSERT_TRUE(work.TakeOutRotor(10));  // frees the body and core actually in slot 10
-    EXPECT_TRUE(work.BodyShown(10) && work.CoreShown(10));
-    EXPECT_FALSE(work.BodyShown(9));
 }
 
 }  // namespace

@@ -1,0 +1,27 @@
+#include "app/qt/dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace q417 {
+
+QString ChooseFile(QWidget* parent, FileDialogKind kind, const QString& title,
+                   const QString& filter, const QString& proposed, const QString& suffix,
+                   const QString& folder) {
+    const bool save = kind == FileDialogKind::Save;
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save) {
+        if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
+        dialog.selectFile(proposed);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void ShowError(QWidget* parent, const QString& message) {
+    QMessageBox::critical(parent, QStringLiteral("Q-417"), message);
+}
+
+}  // namespace q417
