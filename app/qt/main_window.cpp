@@ -23,6 +23,7 @@
 #include "core/qt/blit.h"
 #include "core/qt/machine_frames.h"
 #include "core/qt/rotor_view.h"
+#include "io/qt/feed_runner.h"
 #include "io/qt/keyboard_view.h"
 #include "io/qt/mode_wheel_view.h"
 #include "io/qt/tape_view.h"
