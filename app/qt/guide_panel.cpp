@@ -11,6 +11,7 @@
 #include "app/qt/font_record_qt.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
+#include "app/qt/window_outline.h"
 #include "io/qt/panel_glyphs.h"
 
 namespace q417 {
@@ -159,18 +160,12 @@ GuidePanel::GuidePanel(QWidget& window) : QWidget(&window), window_(window) {
         hide();
         window_.setFocus();
     });
-
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &window);
-    connect(f1, &QShortcut::activated, this, [this] { open(); });
-    for (const char* name : kHinted)
-        if (auto* e = window.findChild<PictureElement*>(QLatin1String(name)))
-            e->installEventFilter(this);
     hide();
 }
 
 void GuidePanel::openIn(QWidget* anyWidget) {
     if (!anyWidget) return;
-    if (auto* guide = anyWidget->window()->findChild<GuidePanel*>()) guide->open();
+    if (auto* guide = anyWidget->window()->findChild<GuideHints*>()) guide->open();
 }
 
 void GuidePanel::open(int page) {
@@ -253,10 +248,28 @@ QString GuidePanel::hintAt(const QString& element, int x, int y) {
     return {};
 }
 
-bool GuidePanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::ToolTip) return QWidget::eventFilter(watched, event);
+GuideHints::GuideHints(QWidget& window) : QObject(&window), window_(window) {
+    setObjectName(QStringLiteral("GuideHints"));
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+    connect(f1, &QShortcut::activated, this, [this] { open(); });
+    for (const char* name : kHinted)
+        if (auto* e = window.findChild<PictureElement*>(QLatin1String(name)))
+            e->installEventFilter(this);
+}
+
+GuidePanel& GuideHints::panel() {
+    if (!panel_) {
+        panel_ = new GuidePanel(window_);
+        ClipChildrenToOutline(window_);
+    }
+    return *panel_;
+}
+
+bool GuideHints::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QObject::eventFilter(watched, event);
     auto* help = static_cast<QHelpEvent*>(event);
-    const QString hint = hintAt(watched->objectName(), help->pos().x(), help->pos().y());
+    const QString hint =
+        GuidePanel::hintAt(watched->objectName(), help->pos().x(), help->pos().y());
     if (hint.isEmpty())
         QToolTip::hideText();
     else

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <vector>
 
+class QEvent;
+
 class QLabel;
 class QToolButton;
 
@@ -13,7 +15,7 @@ namespace q417 {
 // The newcomer's guide: a panel over the upper part of the window, in the panels' style, that
 // explains on a few pages how to work the machine, each page with pictures cut from the machine
 // as it stands. F1 opens it anywhere in the window, and so does the button on the about panel.
-// It also gives the control box and the levers their hover hints.
+// It is made when first opened (GuideHints makes it); the hover hints need no page.
 class GuidePanel : public QWidget {
     Q_OBJECT
 public:
@@ -30,7 +32,8 @@ public:
 
     // The pages in order; the man page and the README carry the same text.
     static const std::vector<Page>& pages();
-    // Opens the guide of the window that holds `anyWidget`, at its first page.
+    // Opens the guide of the window that holds `anyWidget`, at its first page, making its
+    // pages if they are not made yet.
     static void openIn(QWidget* anyWidget);
     // The hover hint of a picture element at (x, y), or an empty text.
     static QString hintAt(const QString& element, int x, int y);
@@ -42,9 +45,6 @@ public:
     // the cabinet and every picture element of the window, as they are drawn now.
     QImage machineCut(const QRect& r) const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QWidget& window_;
     QLabel* heading_ = nullptr;
@@ -54,6 +54,28 @@ private:
     QToolButton* back_ = nullptr;
     QToolButton* next_ = nullptr;
     int page_ = 0;
+};
+
+// The guide's part in the window from the first frame: the hover hints of the control box and
+// the levers, and F1. The pages, with their fonts and pictures, are made only when the guide
+// is first opened, so that start-up does not wait for them.
+class GuideHints : public QObject {
+    Q_OBJECT
+public:
+    // Installs the hints on the window's picture elements and F1 on the window.
+    explicit GuideHints(QWidget& window);
+
+    // The guide's pages, made at the first call; a child of the window, which owns it.
+    GuidePanel& panel();
+    bool panelMade() const { return panel_ != nullptr; }
+    void open(int page = 0) { panel().open(page); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget& window_;
+    GuidePanel* panel_ = nullptr;
 };
 
 }  // namespace q417

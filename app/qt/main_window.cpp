@@ -16,7 +16,6 @@
 #include "app/qt/settings_location.h"
 #include "app/qt/settings_panel.h"
 #include "app/qt/signal_path_panel.h"
-#include "app/qt/signal_path_panel.h"
 #include "app/qt/sprites.h"
 #include "app/qt/window_outline.h"
 #include "app/settings_file.h"
@@ -120,25 +119,56 @@ void MainWindow::FormCreate() {
     for (int slot = 1; slot <= RotorStack::kSlots; ++slot)
         rotor_pictures_->BindControl(slot, element(QStringLiteral("R%1").arg(slot)));
     views_.AddRotorView(rotor_pictures_.get());
-    key_box_ = std::make_unique<KeyBox>(*this);
-    text_panel_ = std::make_unique<TextPanel>(*this);
-    text_loader_ = std::make_unique<TextLoaderView>(*this, *text_panel_);
-    settings_panel_ = std::make_unique<SettingsPanel>(*this);
-    new GuidePanel(*this);  // owned by the window; F1 and the about panel open it
-    signal_path_panel_ = std::make_unique<SignalPathPanel>(this, session_.printer);
-    ConnectSignalPathPanel();
+    text_loader_ =
+        std::make_unique<TextLoaderView>(*this, [this]() -> TextPanel& { return textPanel(); });
+    guide_ = new GuideHints(*this);
+    BindPanelKeys();
     views_.Add(this);
-    views_.Add(key_box_.get());
-    views_.Add(text_panel_.get());
-    views_.Add(settings_panel_.get());
     session_.SetEvents(&views_);
     session_.StartUp(read);
     ClipChildrenToOutline(*this);
 }
 
+void MainWindow::PanelMade() {
+    ClipChildrenToOutline(*this);
+}
+
+KeyBox& MainWindow::keyBox() {
+    if (!key_box_) {
+        key_box_ = std::make_unique<KeyBox>(*this);
+        views_.Add(key_box_.get());
+        PanelMade();
+    }
+    return *key_box_;
+}
+
+TextPanel& MainWindow::textPanel() {
+    if (!text_panel_) {
+        text_panel_ = std::make_unique<TextPanel>(*this);
+        views_.Add(text_panel_.get());
+        PanelMade();
+    }
+    return *text_panel_;
+}
+
+SettingsPanel& MainWindow::settingsPanel() {
+    if (!settings_panel_) {
+        settings_panel_ = std::make_unique<SettingsPanel>(*this);
+        views_.Add(settings_panel_.get());
+        PanelMade();
+    }
+    return *settings_panel_;
+}
+
+GuidePanel& MainWindow::guidePanel() {
+    return guide_->panel();
+}
+
 // The signal-path panel: the machine traces its key presses only while the panel is open
 // (F2), and its step button (F3) feeds the loaded text one key press at a time.
-void MainWindow::ConnectSignalPathPanel() {
+SignalPathPanel& MainWindow::signalPathPanel() {
+    if (signal_path_panel_) return *signal_path_panel_;
+    signal_path_panel_ = std::make_unique<SignalPathPanel>(this, session_.printer);
     SignalPathPanel& panel = *signal_path_panel_;
     panel.onOpenChanged = [this](bool shown) {
         session_.machine.SetTracer(shown ? signal_path_panel_.get() : nullptr);
@@ -147,11 +177,19 @@ void MainWindow::ConnectSignalPathPanel() {
         if (text_loader_->runner().running()) return;
         Guard([this] { session_.FeedOneKeyPress(text_loader_->runner()); });
     };
+    PanelMade();
+    return panel;
+}
+
+// F2 opens and closes the signal-path panel, making it the first time; F3 steps while it
+// is open.
+void MainWindow::BindPanelKeys() {
     auto* toggle = new QShortcut(QKeySequence(Qt::Key_F2), this);
-    connect(toggle, &QShortcut::activated, &panel, [&panel] { panel.toggle(); });
+    connect(toggle, &QShortcut::activated, this, [this] { signalPathPanel().toggle(); });
     auto* step = new QShortcut(QKeySequence(Qt::Key_F3), this);
-    connect(step, &QShortcut::activated, &panel, [&panel] {
-        if (panel.isVisible() && panel.onStep) panel.onStep();
+    connect(step, &QShortcut::activated, this, [this] {
+        if (signal_path_panel_ && signal_path_panel_->isVisible() && signal_path_panel_->onStep)
+            signal_path_panel_->onStep();
     });
 }
 
@@ -174,6 +212,23 @@ void MainWindow::ModelChanged() {
     ShowCover(*element("F"), true);
     if (s.Machine == 0) module_switch_->hover = false;
     module_switch_->DrawPlain(s.Machine);
+}
+
+// The rotor strips follow the series and the shown rotors the key whether or not the key
+// box is made; while the machine is closed every rotor in use is shown (the opened machine
+// has its key box, which shows the assembly).
+void MainWindow::SeriesChanged() {
+    for (int slot = 1; slot <= RotorStack::kSlots; ++slot) rotor_pictures_->BuildRotorStrip(slot);
+}
+
+void MainWindow::KeyChanged() {
+    if (key_box_ || !session_.machine.state.MachineClosed) return;
+    for (int slot = 1; slot <= RotorStack::kSlots; ++slot) {
+        if (slot <= session_.machine.rotors.RotorsInUse())
+            rotor_pictures_->ShowRotor(slot);
+        else
+            rotor_pictures_->HideRotor(slot);
+    }
 }
 
 void MainWindow::openSettingsPanel() {

@@ -15,6 +15,8 @@
 namespace q417 {
 
 class ControlBox;
+class GuideHints;
+class GuidePanel;
 class KeyBox;
 class KeyboardView;
 class MachineKeyInput;
@@ -50,13 +52,18 @@ public:
     TextFeed& feed() { return session_.feed; }
     QtSoundPlayer& sound() { return sound_; }
     RotorPictures& rotorPictures() override { return *rotor_pictures_; }
+    // The panels over the machine are hidden at start and need fonts and the widget style,
+    // which take longer to load than everything the first frame shows: each is made when
+    // first wanted, shows the session as it stands, and hears its news from then on.
     // The key-setting box, the core tray and the card editor of the opened machine.
-    KeyBox& keyBox() { return *key_box_; }
+    KeyBox& keyBox();
     // The text panel, and the loader with the start and stop keys that feed its text.
-    TextPanel& textPanel() { return *text_panel_; }
+    TextPanel& textPanel();
     TextLoaderView& textLoader() { return *text_loader_; }
-    SettingsPanel& settingsPanel() { return *settings_panel_; }
-    SignalPathPanel& signalPathPanel() { return *signal_path_panel_; }
+    SettingsPanel& settingsPanel();
+    SignalPathPanel& signalPathPanel();
+    // The guide's pages (F1); its hover hints are there from the start.
+    GuidePanel& guidePanel();
     ModeWheelView& modeWheelView() { return *mode_wheel_view_; }
     PictureElement* element(const QString& name) const override { return elements_.value(name); }
     FontRecord& textFont() override { return text_font_; }
@@ -116,11 +123,15 @@ private:
     // The machine picture's own parts follow the settings and the model.
     void SettingsChanged() override;
     void ModelChanged() override;
+    void SeriesChanged() override;
+    void KeyChanged() override;
     void BindHandlers();
     void BindRotorWindow(int slot);
     void SetWindowOutline(bool leverReleased);
     void DrawStartStopKeys();
-    void ConnectSignalPathPanel();
+    void BindPanelKeys();
+    // A panel made late: cut to the outline with the rest.
+    void PanelMade();
     void Guard(const std::function<void()>& action);
 
     // Handlers of the machine picture, named after the elements they are bound to.
@@ -154,6 +165,7 @@ private:
     std::unique_ptr<KeyboardView> keyboard_view_;
     std::unique_ptr<TapeView> tape_view_;
     std::unique_ptr<ModeWheelView> mode_wheel_view_;
+    GuideHints* guide_ = nullptr;  // a child of the window
     std::unique_ptr<ControlBox> control_box_;
     std::unique_ptr<ModuleSwitch> module_switch_;
     std::unique_ptr<MachineKeyInput> key_input_;

@@ -79,7 +79,7 @@ void MainWindow::Image6MouseUp(int x, int y) {
             openTextPanel();
             break;
         case 4:
-            signal_path_panel_->toggle();
+            signalPathPanel().toggle();
             break;
         default:
             break;

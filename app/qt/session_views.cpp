@@ -7,6 +7,11 @@ namespace q417 {
 SessionViews::SessionViews() = default;
 SessionViews::~SessionViews() = default;
 
+void SessionViews::Add(SessionEvents* view) {
+    if (!drawing_) DrawFrame();
+    views_.push_back(view);
+}
+
 void SessionViews::RotorMoved(int slot) {
     if (batching_) {
         moved_[slot] = true;
@@ -139,7 +144,12 @@ void SessionViews::RunEnded() {
 }
 
 void SessionViews::DrawFrame() {
-    if (!batching_) return;
+    if (!batching_ || drawing_) return;
+    drawing_ = true;
+    struct Drawn {
+        bool& drawing;
+        ~Drawn() { drawing = false; }
+    } drawn{drawing_};
     log_->Replay(printers_);
     if (!held_texts_.input.empty()) printers_.InputAppended(held_texts_.input);
     if (!held_texts_.output.empty()) printers_.OutputAppended(held_texts_.output);

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,7 +27,10 @@ public:
     void AddRotorView(RotorObserver* view) { rotor_views_.push_back(view); }
     void AddPrinterView(PrinterListener* view) { printer_views_.push_back(view); }
     void AddKeyboardView(KeyboardListener* view) { keyboard_views_.push_back(view); }
-    void Add(SessionEvents* view) { views_.push_back(view); }
+    // A view made at any time, also during a run: what was held back is drawn first, since
+    // a view made now shows the session as it stands, and then it gets every later news.
+    // A view added while news are being told gets the next news, not the one under way.
+    void Add(SessionEvents* view);
 
     bool Batching() const { return batching_; }
     // Draws what was held back; nothing when nothing is.
@@ -86,9 +90,11 @@ private:
         std::string input, output;
     };
 
+    // By index, up to the views there were: a view may be made while the news are told.
     template <typename F>
     void ToViews(F&& tell) {
-        for (SessionEvents* v : views_) tell(*v);
+        const std::size_t count = views_.size();
+        for (std::size_t i = 0; i < count; ++i) tell(*views_[i]);
     }
     // The printer's news now go either to the log or to the views.
     PrinterListener& PrinterNews();
@@ -106,6 +112,7 @@ private:
     int32_t held_position_ = -1;
     int runs_ = 0;  // runs under way, one inside the other at most a few deep
     bool batching_ = false;
+    bool drawing_ = false;  // inside DrawFrame
 };
 
 }  // namespace q417

@@ -18,9 +18,9 @@ constexpr int kStripBandY[4] = {21, 37, 53, 69};  // normal, left lit, right lit
 
 }  // namespace
 
-TextLoaderView::TextLoaderView(ViewHost& window, TextPanel& panel)
+TextLoaderView::TextLoaderView(ViewHost& window, PanelSource panel)
     : window_(window),
-      panel_(panel),
+      panel_(std::move(panel)),
       loader_(*window.element(QStringLiteral("Image17"))),
       start_(*window.element(QStringLiteral("Image25"))),
       stop_(*window.element(QStringLiteral("Image24"))),
@@ -90,7 +90,7 @@ void TextLoaderView::Image17MouseDown(int x, int y) {
 }
 
 void TextLoaderView::Image17MouseUp(int x, int y) {
-    if (loader::InLoadButton(x, y)) panel_.loadText();
+    if (loader::InLoadButton(x, y)) panel_().loadText();
     DrawLoader(loader::ButtonLook::Normal, loader::StripLookAt(x, y));
     window_.session().StepFeed(loader::StripStepAt(x, y));
 }

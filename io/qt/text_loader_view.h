@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 
 #include "io/feed_controls.h"
@@ -15,7 +16,9 @@ class TextPanel;
 // The start key runs the automatic typing; the stop key ends it.
 class TextLoaderView {
 public:
-    TextLoaderView(ViewHost& window, TextPanel& panel);
+    // The text panel, made when first wanted: the load button opens its file dialog.
+    using PanelSource = std::function<TextPanel&()>;
+    TextLoaderView(ViewHost& window, PanelSource panel);
     ~TextLoaderView();
 
     StartStopKeys& keys() { return keys_; }
@@ -38,7 +41,7 @@ private:
     void Bind();
 
     ViewHost& window_;
-    TextPanel& panel_;
+    PanelSource panel_;
     PictureElement& loader_;
     PictureElement& start_;
     PictureElement& stop_;

@@ -54,7 +54,10 @@ TextPanel::TextPanel(ViewHost& window)
                     return ok ? std::optional<QFont>(font) : std::nullopt;
                 });
     applyStoredFont();
+    // Made when first wanted, it shows what was typed and fed before, and the next character
+    // a run would feed.
     ShowTexts();
+    if (session_.feed.FeedPosition > 0) highlight(session_.feed.FeedPosition);
     setEnabled(false);
     hide();
 }

@@ -45,9 +45,10 @@ KeyBox::KeyBox(ViewHost& window)
     window.element(QStringLiteral("ST"))->onMouseUp = [this](int, int, Qt::MouseButton) {
         STMouseUp();
     };
+    // Made when first wanted: it shows the work table and the machine as they stand.
     drawBodies();
-    DrawKeyTable(kt_image_->image(), work_.table, work_.RotorsInUse());
-    UpdateSaveButton();
+    sync();
+    if (!session_.machine.state.MachineClosed) MachineOpened();
 }
 
 KeyBox::~KeyBox() {
@@ -139,9 +140,8 @@ void KeyBox::MachineClosed() {
 }
 
 // New wiring: every rotor's ring, the bodies in the box and the cores in the tray redrawn.
+// The rotor strips of the stack follow the series on the window's side, box or no box.
 void KeyBox::SeriesChanged() {
-    for (int slot = 1; slot <= RotorStack::kSlots; ++slot)
-        window_.rotorPictures().BuildRotorStrip(slot);
     drawBodies();
     drawCorePictures();
 }

@@ -1,9 +1,11 @@
 // The newcomer's guide: opened with F1 and from the about panel, its pages and pictures, the
 // hover hints of the controls, and the same text in the man page and the README.
 #include <QFile>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QShortcut>
 #include <QToolButton>
+#include <QToolTip>
 
 #include "app/qt/about_panel.h"
 #include "app/qt/guide_panel.h"
@@ -22,8 +24,9 @@ protected:
 };
 
 TEST_F(GuideTest, F1OpensItAndItsArrowsTurnThePages) {
-    ASSERT_NE(Guide(), nullptr);
-    EXPECT_FALSE(Guide()->isVisible());
+    // Its pages are made when it is first opened; the hints are there from the start.
+    EXPECT_EQ(Guide(), nullptr);
+    EXPECT_NE(window->findChild<GuideHints*>(), nullptr);
     // The shortcut the window holds for F1 (offscreen test windows get no shortcut events;
     // under X the key itself opens the guide through it).
     QShortcut* f1 = nullptr;
@@ -32,6 +35,7 @@ TEST_F(GuideTest, F1OpensItAndItsArrowsTurnThePages) {
     ASSERT_NE(f1, nullptr);
     EXPECT_EQ(f1->context(), Qt::WindowShortcut);
     emit f1->activated();
+    ASSERT_NE(Guide(), nullptr);
     ASSERT_TRUE(Guide()->isVisible());
     EXPECT_EQ(Guide()->page(), 0);
     const int last = int(GuidePanel::pages().size()) - 1;
@@ -62,6 +66,7 @@ TEST_F(GuideTest, TheAboutPanelOpensIt) {
 // The pictures are cut from the machine as it stands, not from a stored copy: the control box
 // cut is the control box element, and a lever moved shows moved in the guide.
 TEST_F(GuideTest, PicturesAreCutFromTheMachineAsItStands) {
+    window->guidePanel();
     const QImage box = Guide()->machineCut(QRect(591, 0, 59, 81));
     EXPECT_EQ(box, E("Image6")->image().copy(0, 0, 59, 81));
     const QRect wheel(548, 97, 91, 202);
@@ -99,6 +104,11 @@ TEST_F(GuideTest, ControlsHaveHoverHintsByZone) {
     EXPECT_TRUE(GuidePanel::hintAt("Image17", 100, 80).isEmpty());
     for (const char* lever : {"Image3", "Image5", "Image11", "Image19", "Image24", "Image25"})
         EXPECT_FALSE(GuidePanel::hintAt(lever, 5, 5).isEmpty()) << lever;
+    // The control box shows its hint from the start, before the guide's pages are made.
+    QHelpEvent help(QEvent::ToolTip, QPoint(22, 40), E("Image6")->mapToGlobal(QPoint(22, 40)));
+    QApplication::sendEvent(E("Image6"), &help);
+    EXPECT_EQ(QToolTip::text(), settings);
+    EXPECT_EQ(Guide(), nullptr);
 }
 
 // The man page and the README tell the newcomer the same: every page's heading is there.
