@@ -1,10 +1,15 @@
 // The window as desktops deliver to it: key events with time stamps (X11 repeat pairs), a
-// translucent window painted only inside its outline, and the panels made when first wanted.
+// translucent window painted only inside its outline, and the panels made when first wanted
+// showing the session as it stands.
+#include <QAbstractButton>
 #include <QKeyEvent>
 
 #include "app/qt/window_outline.h"
 #include "core/qt/blit.h"
+#include "app/qt/settings_panel.h"
+#include "io/qt/text_box.h"
 #include "io/qt/text_panel.h"
+#include "key/qt/key_box.h"
 #include "window_fixture.h"
 
 namespace q417::testing {
@@ -87,6 +92,72 @@ TEST_F(WindowTest, PanelsAreMadeWhenFirstWanted) {
     Type(Qt::Key_A);
     EXPECT_EQ(Input().size(), 2u);
     EXPECT_TRUE(errors.isEmpty());
+}
+
+// A panel made after the user has worked shows the session as it stands, not as it started:
+// the texts typed and fed and the next character to feed, the settings changed elsewhere, the
+// opened machine; and from then on it follows every change.
+TEST_F(WindowTest, PanelsMadeLateShowTheSessionAsItStands) {
+    S().Sound = false;
+    S().Layot = S().Wheel = 1;  // Latin, so that the text's letters have keys
+    S().Rod = 1;
+    Type(Qt::Key_F);
+    QTest::qWait(50);  // the release waits a moment for a repeat pair
+    ASSERT_EQ(Output().size(), 1u);
+    const std::string typed = Output();
+    window->session().LoadText("AB*CD");
+    QTest::mouseClick(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));  // runs to the asterisk
+    ASSERT_EQ(window->feed().FeedPosition, 4);
+    ASSERT_GT(Output().size(), typed.size());
+    window->session().SetDivider(!S().Divider);
+    window->session().OpenMachine();
+    ASSERT_EQ(window->findChild<QWidget*>(QStringLiteral("TXTPanel")), nullptr);
+    ASSERT_EQ(window->findChild<QWidget*>(QStringLiteral("SPanel0")), nullptr);
+
+    TextPanel& texts = window->textPanel();
+    EXPECT_EQ(texts.inputBox().text(), Input());
+    EXPECT_EQ(texts.outputBox().text(), Output());
+    EXPECT_EQ(texts.outputBox().text().substr(0, typed.size()), typed);
+    EXPECT_EQ(texts.inputBox().selectionStart(), 3u);  // C, the next to feed
+    texts.open();
+    const std::size_t before = Output().size();
+    QTest::mouseClick(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));  // the rest
+    EXPECT_GT(Output().size(), before);
+    EXPECT_EQ(texts.inputBox().text(), Input());
+    EXPECT_EQ(texts.outputBox().text(), Output());
+
+    SettingsPanel& settings = window->settingsPanel();
+    settings.ShowSettingsPanel();
+    EXPECT_EQ(settings.button(QStringLiteral("CheckBox2"))->isChecked(), S().Divider);
+    window->session().SetDivider(!S().Divider);
+    EXPECT_EQ(settings.button(QStringLiteral("CheckBox2"))->isChecked(), S().Divider);
+
+    // The machine was opened before its box was made: the box comes up open, its table drawn.
+    KeyBox& box = window->keyBox();
+    EXPECT_TRUE(box.box()->isVisible());
+    const QImage table = box.element(QStringLiteral("KTImage"))->image().copy();
+    box.sync();
+    EXPECT_EQ(box.element(QStringLiteral("KTImage"))->image(), table);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+// A panel made during a run shows what the run has typed so far once, not again when the
+// held-back news are drawn.
+TEST(SessionViewsAdd, AViewAddedDuringARunGetsOnlyLaterNews) {
+    struct Texts : SessionEvents {
+        void InputAppended(std::string_view s) override { input.append(s); }
+        std::string input;
+    } early, late;
+    SessionViews views;
+    views.Add(&early);
+    views.RunStarted();
+    views.InputAppended("AB");
+    late.input = "AB";  // what a view made now reads from the printer
+    views.Add(&late);
+    views.InputAppended("C");
+    views.RunEnded();
+    EXPECT_EQ(early.input, "ABC");
+    EXPECT_EQ(late.input, "ABC");
 }
 
 // The whole-row copy of an opaque sheet against the pixel walk it stands for.
