@@ -4,9 +4,9 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 
+#include "app/qt/settings_panel.h"
 #include "app/qt/window_outline.h"
 #include "core/qt/blit.h"
-#include "app/qt/settings_panel.h"
 #include "io/qt/text_box.h"
 #include "io/qt/text_panel.h"
 #include "key/qt/key_box.h"
@@ -166,8 +166,8 @@ TEST(CopyRect, OpaqueSheetsCopyLikeThePixelWalk) {
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x) sheet.setPixel(x, y, qRgb(x * 6, y * 8, (x ^ y) * 4));
     const QImage walked = sheet.convertToFormat(QImage::Format_ARGB32);
-    const QRect rects[] = {{0, 0, 40, 30}, {5, 3, 12, 9}, {-4, -2, 20, 10}, {30, 25, 20, 20},
-                           {0, 0, 0, 5}};
+    const QRect rects[] = {
+        {0, 0, 40, 30}, {5, 3, 12, 9}, {-4, -2, 20, 10}, {30, 25, 20, 20}, {0, 0, 0, 5}};
     const QPoint places[] = {{0, 0}, {7, 4}, {-3, 6}, {20, 18}, {25, -5}};
     for (const QRect& r : rects)
         for (const QPoint& p : places) {
