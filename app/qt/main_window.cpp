@@ -133,10 +133,24 @@ void MainWindow::PanelMade() {
     ClipChildrenToOutline(*this);
 }
 
+// The key box, its tray and the card editor lie under the other panels, as if made first:
+// those are raised when opened, while the box's parts are only shown.
 KeyBox& MainWindow::keyBox() {
     if (!key_box_) {
+        const QObjectList before = children();
         key_box_ = std::make_unique<KeyBox>(*this);
         views_.Add(key_box_.get());
+        QWidget* lowest = nullptr;
+        for (QObject* child : before)
+            if (child == text_panel_.get() || child == settings_panel_.get() ||
+                child == signal_path_panel_.get() || qobject_cast<GuidePanel*>(child)) {
+                lowest = static_cast<QWidget*>(child);
+                break;
+            }
+        if (lowest)
+            for (QObject* child : children())
+                if (child->isWidgetType() && !before.contains(child))
+                    static_cast<QWidget*>(child)->stackUnder(lowest);
         PanelMade();
     }
     return *key_box_;

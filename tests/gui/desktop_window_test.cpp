@@ -135,6 +135,8 @@ TEST_F(WindowTest, PanelsMadeLateShowTheSessionAsItStands) {
     // The machine was opened before its box was made: the box comes up open, its table drawn.
     KeyBox& box = window->keyBox();
     EXPECT_TRUE(box.box()->isVisible());
+    // Made after the text panel, its tray still lies under it, as when all were made at start.
+    EXPECT_LT(window->children().indexOf(box.tray()), window->children().indexOf(&texts));
     const QImage table = box.element(QStringLiteral("KTImage"))->image().copy();
     box.sync();
     EXPECT_EQ(box.element(QStringLiteral("KTImage"))->image(), table);
