@@ -22,8 +22,8 @@ uint32_t Le32(const QByteArray& b, int at) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24);
 }
 
-// The sound module beside the program (a build) or in the library folder of an installed
-// copy.
+// The sound module beside the program (a build) or in the program's private folder under
+// libexec (an installed copy).
 std::unique_ptr<QLibrary> LoadSoundModule() {
     const QDir program(QCoreApplication::applicationDirPath());
     for (const QString& dir : {QStringLiteral("."), QStringLiteral(Q417_SOUND_MODULE_DIR)}) {
