@@ -8,6 +8,7 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "app/qt/control_box.h"
 #include "app/qt/font_record_qt.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
@@ -106,12 +107,14 @@ const std::vector<GuidePanel::Page>& GuidePanel::pages() {
          1},
         {QStringLiteral("The control box"),
          QStringLiteral(
-             "<p>The three buttons at the top right of the machine:</p>"
+             "<p>The three buttons at the top right of the machine, and a small key:</p>"
              "<p><b>Red</b>: close the program. Only this way are the settings kept.<br>"
              "<b>Blue</b>: the settings panel: model, rotor series, keyboard, print wheel, "
              "sound, divider, module and the alphabet plug; its about button shows the version "
              "and opens this guide.<br>"
-             "<b>Sheet</b>: the text panel.</p>"
+             "<b>Sheet</b>: the text panel.<br>"
+             "<b>Path key</b> (right of the sheet, or F2): the signal-path panel, the way the "
+             "current took through the machine at the last key press.</p>"
              "<p>Point at a button or a lever to see what it does; F1 opens this guide at any "
              "time. Drag the cabinet where nothing reacts to the mouse to move the window.</p>"),
          {QRect(591, 0, 59, 81)},
@@ -220,6 +223,8 @@ QImage GuidePanel::machineCut(const QRect& r) const {
 
 QString GuidePanel::hintAt(const QString& element, int x, int y) {
     if (element == QLatin1String("Image6")) {
+        if (ControlBox::ZoneAt(x, y) == 4)
+            return QStringLiteral("Signal path: where the current ran for the last key (F2)");
         if (y < 29) return QStringLiteral("Close the program and keep the settings");
         if (y < 52) return QStringLiteral("Settings: model, rotor series, keyboard, sound, module");
         return QStringLiteral("Text panel: load, save and clear the texts");

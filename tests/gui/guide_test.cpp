@@ -97,6 +97,7 @@ TEST_F(GuideTest, ControlsHaveHoverHintsByZone) {
     EXPECT_TRUE(close.contains("Close"));
     EXPECT_TRUE(settings.contains("Settings"));
     EXPECT_TRUE(texts.contains("Text"));
+    EXPECT_TRUE(GuidePanel::hintAt("Image6", 48, 67).contains("Signal path"));  // the path key
     EXPECT_TRUE(GuidePanel::hintAt("W", 37, 100).contains("Work lever"));
     EXPECT_TRUE(GuidePanel::hintAt("W", 76, 110).contains("Printing lever"));
     EXPECT_TRUE(GuidePanel::hintAt("Image17", 150, 20).contains("Load"));
