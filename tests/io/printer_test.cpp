@@ -180,6 +180,10 @@ TEST(Levers, EachMovesInItsZoneOnly) {
         {"register",     0, 61,   0, false, 0, 1, 1, 1, 1},  // the Q-417M has none
         {"language",     0,  3,  26, true,  0, 1, 1, 1, 2},
         {"language",     0, 16,  26, false, 0, 1, 1, 1, 1},
+        {"language",     0, 15,  52, true,  0, 1, 1, 1, 2},
+        {"language",     0,  3,  53, false, 0, 1, 1, 1, 1},
+        {"language",     0, 15,  83, true,  0, 1, 1, 1, 1},
+        {"language",     0, 15,  84, false, 0, 1, 1, 1, 1},
         {"language",     1,  3,  26, false, 0, 1, 1, 1, 1},  // only on the Q-417M
     };
     // clang-format on

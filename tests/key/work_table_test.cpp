@@ -211,6 +211,8 @@ TEST_F(WorkTableTest, BasePositionAndRandomKeyRefillTheStack) {
     for (int k = 1; k <= 10; ++k) {
         EXPECT_EQ(machine.rotors.Slot(k).Position, 1);
         EXPECT_EQ(Entry(KeyTable::kCoreNumber, k), k);
+        EXPECT_EQ(Entry(KeyTable::kCoreSetting, k), 1);
+        EXPECT_EQ(machine.rotors.Slot(k).CoreSetting, 1);
         EXPECT_FALSE(work.BodyShown(k));
     }
     machine.card.ClearCard();
