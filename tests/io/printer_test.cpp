@@ -170,6 +170,7 @@ TEST(Levers, EachMovesInItsZoneOnly) {
         {"work lever",   1, 30,  76, false, 0, 1, 1, 1, 1},
         {"work lever",   1, 44,  75, false, 0, 1, 1, 1, 1},
         {"method lever", 1, 71,  96, true,  0, 2, 1, 1, 1},
+        {"method lever", 1, 81, 129, true,  0, 2, 1, 1, 1},
         {"method lever", 1, 81, 130, false, 0, 1, 1, 1, 1},
         {"method lever", 1, 20, 100, false, 0, 1, 1, 1, 1},
         {"register",     1, 24,   0, true,  0, 1, 1, 1, 1},
