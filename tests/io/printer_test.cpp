@@ -161,7 +161,7 @@ TEST(Levers, EachMovesInItsZoneOnly) {
     struct Row {
         const char* control;
         int machine, x, y;
-        bool moved;  // the step sound plays
+        bool moved;                            // the step sound plays
         int rod, sposob, mode, reg, language;  // afterwards; from 0, 1, mode 1, register 1, 1
     };
     // clang-format off
