@@ -6,6 +6,7 @@
 #include "core/machine.h"
 #include "io/cp1251.h"
 #include "io/feed.h"
+#include "io/feed_controls.h"
 #include "io/printer.h"
 
 namespace q417 {
@@ -138,6 +139,13 @@ TEST_F(FeedTest, TenKeyAlphabetFeedsTheAsteriskAndGetsNoSignal) {
 }
 
 TEST_F(FeedTest, TheStripStepsWithoutFeeding) {
+    EXPECT_FALSE(loader::ReleaseOnStrip(machine.state, feed, 10, 57));  // nothing loaded
+    Load("аб");
+    EXPECT_FALSE(loader::ReleaseOnStrip(machine.state, feed, 10, 50));  // above the strip
+    EXPECT_TRUE(loader::ReleaseOnStrip(machine.state, feed, 10, 57));   // left half: on
+    EXPECT_EQ(feed.FeedPosition, 1);
+    EXPECT_TRUE(loader::ReleaseOnStrip(machine.state, feed, 40, 57));  // right half: back
+    EXPECT_EQ(feed.FeedPosition, 1);
     Load("аб");
     EXPECT_FALSE(feed.StepBack());
     EXPECT_TRUE(feed.StepForward());

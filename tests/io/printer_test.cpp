@@ -161,7 +161,7 @@ TEST(Levers, EachMovesInItsZoneOnly) {
     struct Row {
         const char* control;
         int machine, x, y;
-        bool moved;  // the step sound plays
+        bool moved;                            // the step sound plays
         int rod, sposob, mode, reg, language;  // afterwards; from 0, 1, mode 1, register 1, 1
     };
     // clang-format off
@@ -170,6 +170,7 @@ TEST(Levers, EachMovesInItsZoneOnly) {
         {"work lever",   1, 30,  76, false, 0, 1, 1, 1, 1},
         {"work lever",   1, 44,  75, false, 0, 1, 1, 1, 1},
         {"method lever", 1, 71,  96, true,  0, 2, 1, 1, 1},
+        {"method lever", 1, 81, 129, true,  0, 2, 1, 1, 1},
         {"method lever", 1, 81, 130, false, 0, 1, 1, 1, 1},
         {"method lever", 1, 20, 100, false, 0, 1, 1, 1, 1},
         {"register",     1, 24,   0, true,  0, 1, 1, 1, 1},
@@ -180,6 +181,10 @@ TEST(Levers, EachMovesInItsZoneOnly) {
         {"register",     0, 61,   0, false, 0, 1, 1, 1, 1},  // the Q-417M has none
         {"language",     0,  3,  26, true,  0, 1, 1, 1, 2},
         {"language",     0, 16,  26, false, 0, 1, 1, 1, 1},
+        {"language",     0, 15,  52, true,  0, 1, 1, 1, 2},
+        {"language",     0,  3,  53, false, 0, 1, 1, 1, 1},
+        {"language",     0, 15,  83, true,  0, 1, 1, 1, 1},
+        {"language",     0, 15,  84, false, 0, 1, 1, 1, 1},
         {"language",     1,  3,  26, false, 0, 1, 1, 1, 1},  // only on the Q-417M
     };
     // clang-format on

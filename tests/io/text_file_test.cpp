@@ -152,9 +152,10 @@ TEST(TextLines, WrapsAfterBlanksAndCutsLongWords) {
         {"ab   cd", V{"ab   ", "cd"}},  // blanks hang past the edge
         {"ab\r\ncd\r\n", V{"ab", "cd", ""}},
         {"a\nb\rc", V{"a", "b", "c"}},
+        {"x\nyyyy", V{"x", "yyyy"}},  // fewer lines than before: the last ends at the end
     };
+    TextLines lines = FiveWide();  // one box, laid out again for each text
     for (const auto& [text, expected] : rows) {
-        TextLines lines = FiveWide();
         lines.Layout(text);
         EXPECT_EQ(Shown(lines, text), expected) << text;
     }

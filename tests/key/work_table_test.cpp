@@ -70,6 +70,9 @@ TEST_F(WorkTableTest, ClickOnAnyFilledSlotTakesOutTheRightmost) {
     EXPECT_FALSE(work.TakeOutRotor(10));  // empty now
     EXPECT_FALSE(work.CloseMachine());    // the table has an empty column
     EXPECT_FALSE(machine.state.MachineClosed);
+    for (int left = 9; left >= 1; --left) EXPECT_TRUE(work.TakeOutRotor(1)) << left;
+    EXPECT_EQ(work.RemovedRotors, 10);  // the last rotor, in slot 1, comes out too
+    EXPECT_FALSE(work.TakeOutRotor(1));
 }
 
 TEST_F(WorkTableTest, AssembledRotorGoesInAtItsBodyNumber) {
@@ -215,6 +218,9 @@ TEST_F(WorkTableTest, BasePositionAndRandomKeyRefillTheStack) {
     for (int k = 1; k <= 10; ++k) {
         EXPECT_EQ(machine.rotors.Slot(k).Position, 1);
         EXPECT_EQ(Entry(KeyTable::kCoreNumber, k), k);
+        EXPECT_EQ(Entry(KeyTable::kRingSetting, k), 1);
+        EXPECT_EQ(Entry(KeyTable::kCoreSetting, k), 1);
+        EXPECT_EQ(machine.rotors.Slot(k).CoreSetting, 1);
         EXPECT_FALSE(work.BodyShown(k));
     }
     machine.card.ClearCard();
