@@ -15,42 +15,12 @@
 #include "io/cp1251.h"
 #include "io/feed.h"
 #include "io/printer.h"
+#include "tests/cli/run_cli.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// ctest runs every case as its own process, several at once: each gets a folder of its own.
-fs::path TestDir() {
-    return fs::temp_directory_path() / ("q417_cli_test_" + std::to_string(::getpid()));
-}
-
-struct RemoveTestDir : testing::Environment {
-    void TearDown() override { fs::remove_all(TestDir()); }
-};
-const testing::Environment* const kRemoveTestDir =
-    testing::AddGlobalTestEnvironment(new RemoveTestDir);
-
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-// Runs q417-cli through the shell with the given arguments and standard input.
-Result Cli(const std::string& args, const std::string& input = "") {
-    const fs::path dir = TestDir();
-    fs::create_directories(dir);
-    const fs::path in = dir / "stdin", out = dir / "stdout", err = dir / "stderr";
-    std::ofstream(in, std::ios::binary) << input;
-    const std::string cmd = std::string(Q417_CLI) + " " + args + " <" + in.string() + " >" +
-                            out.string() + " 2>" + err.string();
-    const int raw = std::system(cmd.c_str());
-    auto slurp = [](const fs::path& p) {
-        std::ifstream f(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), {});
-    };
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
-}
+using namespace q417::testing::cli;
 
 std::string Temp(const std::string& name, const std::string& bytes) {
     const fs::path p = TestDir() / name;

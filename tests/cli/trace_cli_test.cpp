@@ -10,44 +10,17 @@
 #include <string>
 #include <vector>
 
+#include "tests/cli/run_cli.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
+using namespace q417::testing::cli;
+using Ran = Result;
+
 fs::path TraceDir() {
-    return fs::temp_directory_path() / ("q417_trace_test_" + std::to_string(::getpid()));
-}
-
-struct RemoveTraceDir : testing::Environment {
-    void TearDown() override { fs::remove_all(TraceDir()); }
-};
-const testing::Environment* const kRemoveTraceDir =
-    testing::AddGlobalTestEnvironment(new RemoveTraceDir);
-
-struct Ran {
-    int status;
-    std::string out, err;
-};
-
-std::string Slurp(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
-// Runs a shell line with q417-cli standing for the program and the text as standard input.
-Ran Shell(const std::string& line, const std::string& input = "") {
-    const fs::path dir = TraceDir();
-    fs::create_directories(dir);
-    const fs::path in = dir / "stdin", out = dir / "stdout", err = dir / "stderr";
-    std::ofstream(in, std::ios::binary) << input;
-    const std::string cmd = "q417() { " + std::string(Q417_CLI) + " \"$@\"; }; ( " + line + " ) <" +
-                            in.string() + " >" + out.string() + " 2>" + err.string();
-    const int raw = std::system(cmd.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
-}
-
-Ran Cli(const std::string& args, const std::string& input = "") {
-    return Shell("q417 " + args, input);
+    return TestDir();
 }
 
 // One line of the trace, read strictly in the order the program writes its fields.
