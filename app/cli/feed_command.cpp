@@ -16,8 +16,11 @@ MachineSettings SettingsFor(const FeedOptions& o) {
     s.Rod = 1;
     if (o.config_file) {
         std::string error;
+        // A file that cannot be opened is named by the file layer's message already.
         if (!LoadSettingsFile(*o.config_file, s, error))
-            throw FailedError("cannot use settings file \"" + *o.config_file + "\": " + error);
+            throw FailedError(error.find(*o.config_file) != std::string::npos
+                                  ? error
+                                  : "cannot use settings file \"" + *o.config_file + "\": " + error);
     }
     if (o.machine) s.Machine = *o.machine;
     if (o.module) s.Module = *o.module;
