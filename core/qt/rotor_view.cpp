@@ -89,16 +89,33 @@ RotorPictures::RotorPictures(const Machine& machine) : machine_(machine) {
 
 void RotorPictures::BuildRotorStrip(int slot) {
     const RotorStack& rotors = machine_.rotors;
-    strips_[slot] = q417::BuildRotorStrip(rotors.Slot(slot), rotors.Pins(), rotors.LoadedSeries());
-    views_[slot] = MakePicture(kViewWidth, kViewHeight);
+    const RotorState& rotor = rotors.Slot(slot);
+    const StripMadeFrom from{rotor.RotorNumber, rotor.RingSetting, rotors.LoadedSeries()};
+    if (strips_[slot].isNull() || strip_made_from_[slot] != from) {
+        strips_[slot] = q417::BuildRotorStrip(rotor, rotors.Pins(), rotors.LoadedSeries());
+        strip_made_from_[slot] = from;
+        views_[slot] = MakePicture(kViewWidth, kViewHeight);
+        view_made_from_[slot] = {};
+    }
+}
+
+// The slot's view at its rotor's position, rendered again only when the strip, the position
+// or the frame changed since the last time.
+const QImage& RotorPictures::RenderedView(int slot, bool closed) {
+    const ViewMadeFrom from{machine_.rotors.Slot(slot).Position, closed, true};
+    if (view_made_from_[slot] != from) {
+        views_[slot] = RenderRotorView(strips_[slot], from.position, closed);
+        view_made_from_[slot] = from;
+    }
+    return views_[slot];
 }
 
 void RotorPictures::RedrawRotor(int slot) {
     const bool closed = machine_.state.MachineClosed;
-    views_[slot] = RenderRotorView(strips_[slot], machine_.rotors.Slot(slot).Position, closed);
+    const QImage& view = RenderedView(slot, closed);
     PictureElement* control = controls_[slot];
     if (!control) return;
-    CopyAll(control->image(), 0, 0, views_[slot]);
+    CopyAll(control->image(), 0, 0, view);
     if (!closed) CopyAll(control->image(), 0, 0, Sprites::Get("dsk_linU"));
     control->update();
 }
@@ -113,10 +130,10 @@ void RotorPictures::HideRotor(int slot) {
 }
 
 void RotorPictures::DrawRotorOn(int slot, PictureElement* control, bool closed) {
-    views_[slot] = RenderRotorView(strips_[slot], machine_.rotors.Slot(slot).Position, closed);
+    const QImage& view = RenderedView(slot, closed);
     if (!control) return;
     control->setVisible(true);
-    CopyAll(control->image(), 0, 0, views_[slot]);
+    CopyAll(control->image(), 0, 0, view);
     control->update();
 }
 
