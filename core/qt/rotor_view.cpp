@@ -67,15 +67,18 @@ QImage RenderRotorView(const QImage& strip, int32_t position, bool machine_close
     CopyAll(view, 0, 0, body);
     const bool usable = strip.format() == QImage::Format_RGB32 && strip.width() >= kStripWidth &&
                         strip.height() >= kStripHeight;
+    const auto& cylinderRows = CylinderTable();
+    const uchar* stripBits = strip.constBits();
+    uchar* viewBits = view.bits();
     for (int i = 0; usable && i < kCylinderRows; ++i) {
         int n = base + i;
         if (n > kStripHeight) n -= kStripHeight;
-        const int y = CylinderRow(i);
+        const int y = cylinderRows[i];
         // Row 600 lies just past the end of the ring, and the arc's last rows fall below the
         // picture: those lines stay bare.
         if (n >= kStripHeight || y >= kViewHeight) continue;
-        const auto* s = reinterpret_cast<const QRgb*>(strip.constScanLine(n));
-        auto* d = reinterpret_cast<QRgb*>(view.scanLine(y));
+        const auto* s = reinterpret_cast<const QRgb*>(stripBits + n * strip.bytesPerLine());
+        auto* d = reinterpret_cast<QRgb*>(viewBits + y * view.bytesPerLine());
         for (int x = 0; x < kStripWidth; ++x) d[x] &= s[x];
     }
     CopyRect(view, 25, 15, band, QRect(position % 2 == 1 ? 0 : 8, 0, 8, 165));
