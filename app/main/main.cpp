@@ -2,6 +2,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <exception>
 
 #include "app/qt/main_window.h"
@@ -41,6 +42,26 @@ QIcon ProgramIcon() {
     return icon;
 }
 
+// The program's icon is given once the window has painted its first frame: turning the four
+// sizes into the window system's icon property costs as much as a quarter of starting a plain
+// window, and nobody sees the icon before the window itself.
+class IconAfterFirstFrame : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                QApplication::setWindowIcon(ProgramIcon());
+                deleteLater();
+            });
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 // The program takes no arguments: everything it needs is in its settings file.
@@ -54,7 +75,6 @@ int main(int argc, char** argv) {
     // Lets desktops match the window to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("q417"));
     QApplication::setApplicationDisplayName(QStringLiteral("Q-417"));
-    QApplication::setWindowIcon(ProgramIcon());
 
     std::unique_ptr<q417::MainWindow> window;
     try {
@@ -65,6 +85,7 @@ int main(int argc, char** argv) {
     }
     if (const QScreen* screen = window->screen())
         window->move(screen->availableGeometry().center() - window->rect().center());
+    window->installEventFilter(new IconAfterFirstFrame(&app));
     window->show();
     window->activateWindow();
     window->setFocus();

@@ -83,11 +83,16 @@ const QImage& Sprites::Get(const QString& name) {
 
 const QImage& Sprites::Numbered(int number) { return Get(QString::number(number)); }
 
+// A name spelt as the file is opened directly: listing and sorting the resource folder to
+// find it whatever its case is kept for the other spellings.
 QByteArray Sprites::Bytes(const QString& fileName) {
-    const QString path = Index().value(fileName.toUpper());
-    if (path.isEmpty()) return {};
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
+    QFile f(kResourceDir + '/' + fileName);
+    if (!f.open(QIODevice::ReadOnly)) {
+        const QString path = Index().value(fileName.toUpper());
+        if (path.isEmpty()) return {};
+        f.setFileName(path);
+        if (!f.open(QIODevice::ReadOnly)) return {};
+    }
     return f.readAll();
 }
 

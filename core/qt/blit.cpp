@@ -23,13 +23,29 @@ bool Clip(const QImage& dst, int& x, int& y, const QImage& src, QRect& from) {
     return true;
 }
 
-const QRgb* SourceRow(const QImage& src, int row) {
-    return reinterpret_cast<const QRgb*>(src.constScanLine(row));
-}
+// Row addresses worked out from the first pixel and the line length: asking the picture for
+// each row checks for sharing every time, which was a good part of drawing the window at start.
+class SourceRows {
+public:
+    explicit SourceRows(const QImage& src) : bits_(src.constBits()), stride_(src.bytesPerLine()) {}
+    const QRgb* operator[](int row) const {
+        return reinterpret_cast<const QRgb*>(bits_ + row * stride_);
+    }
 
-QRgb* TargetRow(QImage& dst, int row) {
-    return reinterpret_cast<QRgb*>(dst.scanLine(row));
-}
+private:
+    const uchar* bits_;
+    qsizetype stride_;
+};
+
+class TargetRows {
+public:
+    explicit TargetRows(QImage& dst) : bits_(dst.bits()), stride_(dst.bytesPerLine()) {}
+    QRgb* operator[](int row) const { return reinterpret_cast<QRgb*>(bits_ + row * stride_); }
+
+private:
+    uchar* bits_;
+    qsizetype stride_;
+};
 
 // Sheets are 32-bit (with or without alpha); the colour bits are what count.
 QImage As32(const QImage& src) {
@@ -53,9 +69,11 @@ void Blit(QImage& dst, int x, int y, const QImage& source, const QRect& rect, Co
     QRect from = rect;
     const QImage src = As32(source);
     if (!Clip(dst, x, y, src, from)) return;
+    const SourceRows sourceRows(src);
+    const TargetRows targetRows(dst);
     for (int r = 0; r < from.height(); ++r) {
-        const QRgb* s = SourceRow(src, from.top() + r) + from.left();
-        QRgb* d = TargetRow(dst, y + r) + x;
+        const QRgb* s = sourceRows[from.top() + r] + from.left();
+        QRgb* d = targetRows[y + r] + x;
         for (int c = 0; c < from.width(); ++c) combine(d[c], s[c] | 0xFF000000u);
     }
 }
@@ -71,9 +89,10 @@ void CopyRect(QImage& dst, int x, int y, const QImage& source, const QRect& rect
     }
     QRect from = rect;
     if (!Clip(dst, x, y, source, from)) return;
+    const SourceRows sourceRows(source);
+    const TargetRows targetRows(dst);
     for (int r = 0; r < from.height(); ++r)
-        std::copy_n(SourceRow(source, from.top() + r) + from.left(), from.width(),
-                    TargetRow(dst, y + r) + x);
+        std::copy_n(sourceRows[from.top() + r] + from.left(), from.width(), targetRows[y + r] + x);
 }
 
 // Legends and glyphs: white in the sprite leaves the picture as it is, ink darkens it.
@@ -83,21 +102,25 @@ void AndRect(QImage& dst, int x, int y, const QImage& source, const QRect& rect)
 
 void FillRect(QImage& dst, const QRect& area, QRgb colour) {
     const QRect a = area.intersected(dst.rect());
+    if (a.isEmpty()) return;
+    const TargetRows targetRows(dst);
     for (int r = a.top(); r <= a.bottom(); ++r) {
-        QRgb* d = TargetRow(dst, r);
+        QRgb* d = targetRows[r];
         std::fill(d + a.left(), d + a.left() + a.width(), colour | 0xFF000000u);
     }
 }
 
 void StretchRect(QImage& dst, const QRect& to, const QImage& source, const QRect& from) {
     const QImage src = As32(source);
-    if (src.isNull() || from.isEmpty() || to.isEmpty()) return;
+    if (src.isNull() || dst.isNull() || from.isEmpty() || to.isEmpty()) return;
+    const SourceRows sourceRows(src);
+    const TargetRows targetRows(dst);
     for (int r = 0; r < to.height(); ++r) {
         const int ty = to.top() + r;
         const int sy = from.top() + r * from.height() / to.height();
         if (ty < 0 || ty >= dst.height() || sy < 0 || sy >= src.height()) continue;
-        const QRgb* s = SourceRow(src, sy);
-        QRgb* d = TargetRow(dst, ty);
+        const QRgb* s = sourceRows[sy];
+        QRgb* d = targetRows[ty];
         for (int c = 0; c < to.width(); ++c) {
             const int tx = to.left() + c;
             const int sx = from.left() + c * from.width() / to.width();

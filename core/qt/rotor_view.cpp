@@ -67,15 +67,18 @@ QImage RenderRotorView(const QImage& strip, int32_t position, bool machine_close
     CopyAll(view, 0, 0, body);
     const bool usable = strip.format() == QImage::Format_RGB32 && strip.width() >= kStripWidth &&
                         strip.height() >= kStripHeight;
+    const auto& cylinderRows = CylinderTable();
+    const uchar* stripBits = strip.constBits();
+    uchar* viewBits = view.bits();
     for (int i = 0; usable && i < kCylinderRows; ++i) {
         int n = base + i;
         if (n > kStripHeight) n -= kStripHeight;
-        const int y = CylinderRow(i);
+        const int y = cylinderRows[i];
         // Row 600 lies just past the end of the ring, and the arc's last rows fall below the
         // picture: those lines stay bare.
         if (n >= kStripHeight || y >= kViewHeight) continue;
-        const auto* s = reinterpret_cast<const QRgb*>(strip.constScanLine(n));
-        auto* d = reinterpret_cast<QRgb*>(view.scanLine(y));
+        const auto* s = reinterpret_cast<const QRgb*>(stripBits + n * strip.bytesPerLine());
+        auto* d = reinterpret_cast<QRgb*>(viewBits + y * view.bytesPerLine());
         for (int x = 0; x < kStripWidth; ++x) d[x] &= s[x];
     }
     CopyRect(view, 25, 15, band, QRect(position % 2 == 1 ? 0 : 8, 0, 8, 165));
@@ -89,16 +92,33 @@ RotorPictures::RotorPictures(const Machine& machine) : machine_(machine) {
 
 void RotorPictures::BuildRotorStrip(int slot) {
     const RotorStack& rotors = machine_.rotors;
-    strips_[slot] = q417::BuildRotorStrip(rotors.Slot(slot), rotors.Pins(), rotors.LoadedSeries());
-    views_[slot] = MakePicture(kViewWidth, kViewHeight);
+    const RotorState& rotor = rotors.Slot(slot);
+    const StripMadeFrom from{rotor.RotorNumber, rotor.RingSetting, rotors.LoadedSeries()};
+    if (strips_[slot].isNull() || strip_made_from_[slot] != from) {
+        strips_[slot] = q417::BuildRotorStrip(rotor, rotors.Pins(), rotors.LoadedSeries());
+        strip_made_from_[slot] = from;
+        views_[slot] = MakePicture(kViewWidth, kViewHeight);
+        view_made_from_[slot] = {};
+    }
+}
+
+// The slot's view at its rotor's position, rendered again only when the strip, the position
+// or the frame changed since the last time.
+const QImage& RotorPictures::RenderedView(int slot, bool closed) {
+    const ViewMadeFrom from{machine_.rotors.Slot(slot).Position, closed, true};
+    if (view_made_from_[slot] != from) {
+        views_[slot] = RenderRotorView(strips_[slot], from.position, closed);
+        view_made_from_[slot] = from;
+    }
+    return views_[slot];
 }
 
 void RotorPictures::RedrawRotor(int slot) {
     const bool closed = machine_.state.MachineClosed;
-    views_[slot] = RenderRotorView(strips_[slot], machine_.rotors.Slot(slot).Position, closed);
+    const QImage& view = RenderedView(slot, closed);
     PictureElement* control = controls_[slot];
     if (!control) return;
-    CopyAll(control->image(), 0, 0, views_[slot]);
+    CopyAll(control->image(), 0, 0, view);
     if (!closed) CopyAll(control->image(), 0, 0, Sprites::Get("dsk_linU"));
     control->update();
 }
@@ -113,10 +133,10 @@ void RotorPictures::HideRotor(int slot) {
 }
 
 void RotorPictures::DrawRotorOn(int slot, PictureElement* control, bool closed) {
-    views_[slot] = RenderRotorView(strips_[slot], machine_.rotors.Slot(slot).Position, closed);
+    const QImage& view = RenderedView(slot, closed);
     if (!control) return;
     control->setVisible(true);
-    CopyAll(control->image(), 0, 0, views_[slot]);
+    CopyAll(control->image(), 0, 0, view);
     control->update();
 }
 

@@ -57,8 +57,24 @@ public:
 
 private:
     const Machine& machine_;
+    // What each strip and view was last made from: making the same again is skipped (start-up
+    // alone asks for every strip three times and every view twice).
+    struct StripMadeFrom {
+        int32_t rotorNumber = 0, ringSetting = 0, serie = 0;
+        bool operator==(const StripMadeFrom&) const = default;
+    };
+    struct ViewMadeFrom {
+        int32_t position = 0;
+        bool closed = false;
+        bool valid = false;
+        bool operator==(const ViewMadeFrom&) const = default;
+    };
     std::array<QImage, RotorStack::kSlots + 1> strips_;
+    std::array<StripMadeFrom, RotorStack::kSlots + 1> strip_made_from_{};
     std::array<QImage, RotorStack::kSlots + 1> views_;
+    std::array<ViewMadeFrom, RotorStack::kSlots + 1> view_made_from_{};
+
+    const QImage& RenderedView(int slot, bool closed);
     std::array<PictureElement*, RotorStack::kSlots + 1> controls_{};
 };
 

@@ -7,7 +7,9 @@
 
 #include "app/qt/control_box.h"
 #include "app/qt/key_mapping.h"
+#include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
+#include "core/machine.h"
 #include "core/qt/blit.h"
 #include "core/qt/rotor_view.h"
 #include "io/keyboard_tables.h"
@@ -90,6 +92,94 @@ TEST(RotorViewRule, TopRowStartsAtRow480ForPositionOneAndRow500ForThirty) {
                   expected | 0xFF000000u)
             << position;
     }
+}
+
+// The rotor pictures skip making a strip or a view again when nothing it shows changed; every
+// change of body, ring, series, position or frame must still reach the window, as a fresh
+// rendering draws it.
+TEST(RotorPictures, ShowWhatAFreshRenderingShowsAfterEveryKindOfChange) {
+    Machine machine;
+    RotorPictures pictures(machine);
+    PictureElement control(QStringLiteral("R3"), QRect(0, 0, kViewWidth, kViewHeight), false,
+                           nullptr);
+    pictures.BindControl(3, &control);
+    RotorStack& rotors = machine.rotors;
+    auto expectFresh = [&](const char* what) {
+        const QImage strip = BuildRotorStrip(rotors.Slot(3), rotors.Pins(), rotors.LoadedSeries());
+        QImage expected =
+            RenderRotorView(strip, rotors.Slot(3).Position, machine.state.MachineClosed);
+        if (!machine.state.MachineClosed) CopyAll(expected, 0, 0, Sprites::Get("dsk_linU"));
+        EXPECT_EQ(pictures.Strip(3), strip) << what;
+        EXPECT_EQ(control.image(), expected) << what;
+    };
+    auto rebuilt = [&] {
+        pictures.RotorInitialised(3);
+        pictures.RotorMoved(3);
+    };
+
+    pictures.RotorMoved(3);
+    expectFresh("first drawing");
+    rebuilt();  // asked again with nothing changed
+    expectFresh("same rotor again");
+    ASSERT_TRUE(rotors.InitRotor(3, 7, 1, 3, 1, 1));
+    rebuilt();
+    expectFresh("another body");
+    ASSERT_TRUE(rotors.InitRotor(3, 7, 12, 3, 1, 1));
+    rebuilt();
+    expectFresh("another ring setting");
+    ASSERT_TRUE(rotors.LoadSeries(rotors.LoadedSeries() == 3 ? 6 : 3));
+    pictures.BuildRotorStrip(3);
+    pictures.RedrawRotor(3);
+    expectFresh("another series");
+    rotors.SetPosition(3, 21);
+    pictures.RotorMoved(3);
+    expectFresh("another position");
+    machine.state.MachineClosed = false;
+    pictures.RedrawRotor(3);
+    expectFresh("machine opened");
+    machine.state.MachineClosed = true;
+    pictures.RedrawRotor(3);
+    expectFresh("machine closed again");
+}
+
+// The picture copies against a pixel-by-pixel reference, clipped on every side.
+TEST(PictureCopies, MatchAPlainPixelByPixelCopy) {
+    QImage argb(23, 17, QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x)
+            argb.setPixel(x, y, qRgba(x * 11, y * 13, x ^ y, 200));
+    const QImage& src = argb;
+    const QImage opaque = argb.convertToFormat(QImage::Format_RGB32);
+    for (const QPoint at : {QPoint(3, 4), QPoint(-5, -2), QPoint(12, 9), QPoint(-30, 0)}) {
+        for (const QImage* source : {&src, &opaque}) {
+            const QRect from(2, 1, 19, 15);
+            QImage copied = MakePicture(20, 16, 0xFF808080u);
+            QImage anded = MakePicture(20, 16, 0xFFF0F0F0u);
+            QImage copyRef = copied, andRef = anded;
+            CopyRect(copied, at.x(), at.y(), *source, from);
+            AndRect(anded, at.x(), at.y(), *source, from);
+            for (int y = 0; y < from.height(); ++y)
+                for (int x = 0; x < from.width(); ++x) {
+                    const QPoint d(at.x() + x, at.y() + y);
+                    if (!copyRef.rect().contains(d)) continue;
+                    const QRgb s = source->pixel(from.left() + x, from.top() + y) | 0xFF000000u;
+                    copyRef.setPixel(d, s);
+                    andRef.setPixel(d, andRef.pixel(d) & s);
+                }
+            EXPECT_EQ(copied, copyRef) << at.x() << "," << at.y();
+            EXPECT_EQ(anded, andRef) << at.x() << "," << at.y();
+        }
+    }
+    QImage filled = MakePicture(10, 10);
+    FillRect(filled, QRect(-3, 4, 8, 20), 0x123456);
+    EXPECT_EQ(filled.pixel(4, 9), 0xFF123456u);
+    EXPECT_EQ(filled.pixel(5, 9), 0xFFFFFFFFu);
+    EXPECT_EQ(filled.pixel(0, 3), 0xFFFFFFFFu);
+    QImage stretched = MakePicture(8, 8);
+    StretchRect(stretched, QRect(-2, 0, 8, 8), opaque, QRect(0, 0, 4, 4));
+    EXPECT_EQ(stretched.pixel(0, 0), opaque.pixel(1, 0));
+    EXPECT_EQ(stretched.pixel(5, 7), opaque.pixel(3, 3));
+    EXPECT_EQ(stretched.pixel(6, 0), 0xFFFFFFFFu);
 }
 
 TEST(ModuleSwitchBlend, MixesAt145Of255RoundingHalvesToEven) {
