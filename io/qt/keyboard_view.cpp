@@ -66,7 +66,8 @@ void KeyboardView::KeyboardReleased() {
     for (int row = 1; row <= 3; ++row)
         for (int col = 1; col <= 11; ++col)
             if (tables::KeyCodeTable[row][col] != 0) DrawKey(row, col, false);
-    released_ = keys_.image().copy();
+    // Shared, not copied: the picture is copied only when a key is next drawn pressed on it.
+    released_ = keys_.image();
     released_machine_ = settings_.Machine;
     released_layot_ = settings_.Layot;
     keys_.update();
