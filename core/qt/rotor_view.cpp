@@ -63,11 +63,7 @@ QImage RenderRotorView(const QImage& strip, int32_t position, bool machine_close
     static const QImage body = Sprites::Get("dsk");
     static const QImage band = Sprites::Get("izo");
     static const QImage frame = Sprites::Get("dsk_lin");
-    // The body covers the whole view when its sheet is there: no white fill first.
-    const bool bodyCovers = body.format() == QImage::Format_RGB32 && body.width() >= kViewWidth &&
-                            body.height() >= kViewHeight;
-    QImage view = bodyCovers ? QImage(kViewWidth, kViewHeight, QImage::Format_RGB32)
-                             : MakePicture(kViewWidth, kViewHeight);
+    QImage view = MakePicture(kViewWidth, kViewHeight);
     int base = 480 - 20 * (position - 1);
     if (base < 0) base += kStripHeight;
     CopyAll(view, 0, 0, body);
@@ -125,6 +121,7 @@ const QImage& RotorPictures::RenderedView(int slot, bool closed) {
     if (view_made_from_[slot] != from) {
         views_[slot] = RenderRotorView(strips_[slot], from.position, closed);
         view_made_from_[slot] = from;
+        on_control_[slot] = false;
     }
     return views_[slot];
 }
@@ -133,9 +130,10 @@ void RotorPictures::RedrawRotor(int slot) {
     const bool closed = machine_.state.MachineClosed;
     const QImage& view = RenderedView(slot, closed);
     PictureElement* control = controls_[slot];
-    if (!control) return;
+    if (!control || on_control_[slot]) return;
     CopyAll(control->image(), 0, 0, view);
     if (!closed) CopyAll(control->image(), 0, 0, Sprites::Get("dsk_linU"));
+    on_control_[slot] = true;
     control->update();
 }
 

@@ -36,7 +36,10 @@ public:
     explicit RotorPictures(const Machine& machine);
 
     // The window a slot is shown in (none: the slot is drawn nowhere).
-    void BindControl(int slot, PictureElement* control) { controls_[slot] = control; }
+    void BindControl(int slot, PictureElement* control) {
+        controls_[slot] = control;
+        on_control_[slot] = false;
+    }
     PictureElement* Control(int slot) const { return controls_[slot]; }
 
     void BuildRotorStrip(int slot);
@@ -76,6 +79,10 @@ private:
 
     const QImage& RenderedView(int slot, bool closed);
     std::array<PictureElement*, RotorStack::kSlots + 1> controls_{};
+    // The slot's window already holds its current view (start-up shows every rotor as it
+    // moves and again as the key is shown): drawing it there again is skipped. Nothing but
+    // this class draws on the rotor windows.
+    std::array<bool, RotorStack::kSlots + 1> on_control_{};
 };
 
 }  // namespace q417

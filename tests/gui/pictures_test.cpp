@@ -140,6 +140,14 @@ TEST(RotorPictures, ShowWhatAFreshRenderingShowsAfterEveryKindOfChange) {
     machine.state.MachineClosed = true;
     pictures.RedrawRotor(3);
     expectFresh("machine closed again");
+    // Another picture of the same rotor without the frame, then the window again.
+    PictureElement other(QStringLiteral("other"), QRect(0, 0, kViewWidth, kViewHeight), false,
+                         nullptr);
+    pictures.DrawRotorOn(3, &other, false);
+    pictures.RedrawRotor(3);
+    expectFresh("after another picture of it");
+    pictures.RotorMoved(3);
+    expectFresh("moved to where it stands");
 }
 
 // The picture copies against a pixel-by-pixel reference, clipped on every side.
