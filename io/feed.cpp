@@ -9,16 +9,7 @@ namespace q417 {
 std::string JoinLines(std::string_view file_bytes) {
     std::string joined;
     joined.reserve(file_bytes.size() + file_bytes.size() / 32);
-    const std::size_t n = file_bytes.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const char c = file_bytes[i];
-        if (c != '\r' && c != '\n') {
-            joined.push_back(c);
-            continue;
-        }
-        if (c == '\r' && i + 1 < n && file_bytes[i + 1] == '\n') ++i;
-        if (i + 1 < n) joined += "\r\n";  // a break at the very end closes the last line only
-    }
+    LineJoiner().Put(file_bytes, [&joined](char c) { joined.push_back(c); });
     return joined;
 }
 
@@ -107,30 +98,16 @@ void TextFeed::RunWithoutText(Machine& machine, FeedHooks& hooks) {
     }
 }
 
-StreamFeed::StreamFeed(Machine& machine, CharacterHook hook)
-    : machine_(machine), hook_(std::move(hook)) {
+StreamFeed::StreamFeed(Machine& machine) : machine_(machine) {
     machine_.state.InputTextLoaded = true;
 }
 
 void StreamFeed::Put(std::string_view cp1251) {
-    for (const char c : cp1251) {
-        if (after_cr_) {
-            after_cr_ = false;
-            if (c == '\n') continue;
-        }
-        const bool line_break = c == '\r' || c == '\n';
-        if (break_pending_) {
-            Feed('\r');
-            Feed('\n');
-        }
-        break_pending_ = line_break;
-        after_cr_ = c == '\r';
-        if (!line_break) Feed(static_cast<unsigned char>(c));
-    }
+    lines_.Put(cp1251, [this](char c) { Feed(static_cast<unsigned char>(c)); });
 }
 
 void StreamFeed::Finish() {
-    break_pending_ = after_cr_ = false;
+    lines_ = {};
     machine_.state.AutoRun = false;
     machine_.state.InputTextLoaded = false;
 }
@@ -139,8 +116,7 @@ void StreamFeed::Finish() {
 // pressed again.
 void StreamFeed::Feed(unsigned char ch) {
     machine_.state.AutoRun = true;
-    const int32_t contact = FeedCharacter(machine_, ch);
-    if (hook_) hook_(ch, contact);
+    FeedCharacter(machine_, ch);
 }
 
 void LoadText(Machine& machine, Printer& printer, TextFeed& feed, std::string_view file_bytes) {

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -9,8 +8,36 @@
 
 namespace q417 {
 
-// A text file's lines joined by carriage return and line feed, as the input text holds them.
-// Lines may end in CR LF, LF or CR; a line break at the very end adds nothing.
+// A text's lines joined by carriage return and line feed, as the input text holds them, one
+// piece of the text at a time: lines may end in CR LF, LF or CR (a CR LF may be split between
+// two pieces), and a line break becomes CR LF only once something follows it, so a break at
+// the very end adds nothing.
+class LineJoiner {
+public:
+    // Hands every character of the joined text that this piece decides to `emit`.
+    template <typename Emit>
+    void Put(std::string_view piece, Emit&& emit) {
+        for (const char c : piece) {
+            if (after_cr_) {
+                after_cr_ = false;
+                if (c == '\n') continue;
+            }
+            if (break_pending_) {
+                emit('\r');
+                emit('\n');
+            }
+            break_pending_ = c == '\r' || c == '\n';
+            after_cr_ = c == '\r';
+            if (!break_pending_) emit(c);
+        }
+    }
+
+private:
+    bool break_pending_ = false;  // a line break that becomes CR LF once anything follows it
+    bool after_cr_ = false;       // that break was a CR: an LF right after it belongs to it
+};
+
+// A whole text file's lines joined as LineJoiner joins them.
 std::string JoinLines(std::string_view file_bytes);
 
 // The length the feed runs over: every line counted as followed by CR LF, so the text's
@@ -73,15 +100,11 @@ int32_t FeedCharacter(Machine& machine, unsigned char ch);
 // A text typed into the machine as it arrives, piece by piece, with the same effect as loading
 // the whole of it and pressing the start key again after every asterisk stop until it is used
 // up, but in memory that does not grow with the text. Lines are joined as JoinLines joins
-// them, also where a CR LF is split between two pieces, and a line break at the very end adds
-// nothing. InputTextLoaded stays set while the text runs, so nothing is echoed into the input
+// them (LineJoiner), and a line break at the very end adds nothing. InputTextLoaded stays set while the text runs, so nothing is echoed into the input
 // text; the output goes to the machine's output stage as usual.
 class StreamFeed {
 public:
-    // Told of every character fed (Windows-1251) and the contact it pressed (0 for none).
-    using CharacterHook = std::function<void(unsigned char ch, int32_t contact)>;
-
-    explicit StreamFeed(Machine& machine, CharacterHook hook = {});
+    explicit StreamFeed(Machine& machine);
     // Feeds every character of the piece whose place in the joined text is already known.
     void Put(std::string_view cp1251);
     // The text ended: it is used up, and a line break it ended with is dropped.
@@ -91,9 +114,7 @@ private:
     void Feed(unsigned char ch);
 
     Machine& machine_;
-    CharacterHook hook_;
-    bool break_pending_ = false;  // a line break that becomes CR LF once anything follows it
-    bool after_cr_ = false;       // that break was a CR: an LF right after it belongs to it
+    LineJoiner lines_;
 };
 
 // A text file read for feeding: its lines become the input text and the loaded text, from
