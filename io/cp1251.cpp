@@ -21,34 +21,6 @@ void AppendUtf8(std::string& out, char32_t u) {
     }
 }
 
-// Decodes one UTF-8 sequence at s[i]. Returns its length (1..4) and the character, or 0 when
-// the bytes there do not form a well-formed sequence.
-std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& u) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char b0 = byte(i);
-    if (b0 < 0x80) {
-        u = b0;
-        return 1;
-    }
-    std::size_t len = 0;
-    char32_t min = 0;
-    if (b0 >= 0xC2 && b0 <= 0xDF) {
-        len = 2, min = 0x80, u = b0 & 0x1F;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        len = 3, min = 0x800, u = b0 & 0x0F;
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        len = 4, min = 0x10000, u = b0 & 0x07;
-    } else {
-        return 0;  // a continuation byte, or a lead byte that only overlong forms use
-    }
-    if (s.size() - i < len) return 0;
-    for (std::size_t k = 1; k < len; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) return 0;
-        u = (u << 6) | (byte(i + k) & 0x3F);
-    }
-    if (u < min || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)) return 0;
-    return len;
-}
 
 std::string CodePoint(char32_t u) {
     char buffer[16];
@@ -75,6 +47,33 @@ std::string NoFormAt(char32_t u, unsigned long long offset) {
 }
 
 }  // namespace
+
+std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& u) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char b0 = byte(i);
+    if (b0 < 0x80) {
+        u = b0;
+        return 1;
+    }
+    std::size_t len = 0;
+    char32_t min = 0;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        len = 2, min = 0x80, u = b0 & 0x1F;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        len = 3, min = 0x800, u = b0 & 0x0F;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        len = 4, min = 0x10000, u = b0 & 0x07;
+    } else {
+        return 0;  // a continuation byte, or a lead byte that only overlong forms use
+    }
+    if (s.size() - i < len) return 0;
+    for (std::size_t k = 1; k < len; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) return 0;
+        u = (u << 6) | (byte(i + k) & 0x3F);
+    }
+    if (u < min || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)) return 0;
+    return len;
+}
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
     std::string out;

@@ -75,15 +75,24 @@ std::string Cp1251ToUtf8(std::string_view bytes);
 // returns false, leaves `out` empty and says where (byte offsets count from 0).
 bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string& error);
 
+// Decodes one UTF-8 sequence at s[i]. Returns its length (1..4) and the character, or 0 when
+// the bytes there do not form a well-formed sequence.
+std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& u);
+
+// The one Windows-1251 byte that stands for no character: it has no key, so the feed skips
+// it. A text character the code page lacks becomes this byte.
+inline constexpr char kNoCharacter = '\x98';
+
 // UTF-8 that arrives in pieces, decoded into Windows-1251 exactly as Utf8ToCp1251 decodes
 // the whole: a character split between two pieces is decoded once both are there, and an
 // error names the same byte, counted from the start of the text. A byte-order mark at the
 // very start is dropped, and offsets then count from after it.
 class Utf8ToCp1251Stream {
 public:
-    // A character that has no Windows-1251 form is an error, or, with `no_form` given, that
-    // byte (the window's text loader gives 0x98, which has no key and is skipped by the feed).
-    explicit Utf8ToCp1251Stream(int no_form = -1) : no_form_(no_form) {}
+    // A character that has no Windows-1251 form is an error, or, with `gap_for_no_form`,
+    // kNoCharacter, as the window's text loader makes it.
+    explicit Utf8ToCp1251Stream(bool gap_for_no_form = false)
+        : no_form_(gap_for_no_form ? static_cast<unsigned char>(kNoCharacter) : -1) {}
 
     // Appends the piece's characters to `out`. After the first error every call fails.
     bool Put(std::string_view piece, std::string& out, std::string& error);

@@ -7,37 +7,18 @@
 
 namespace q417 {
 
-namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr char kNoCharacter = '\x98';
-
-// Walks well-formed UTF-8 one character at a time.
-char32_t NextCodePoint(std::string_view s, std::size_t& i) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    const std::size_t len = b0 < 0x80 ? 1 : b0 < 0xE0 ? 2 : b0 < 0xF0 ? 3 : 4;
-    char32_t u = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
-    for (std::size_t k = 1; k < len && i + k < s.size(); ++k) u = (u << 6) | (s[i + k] & 0x3F);
-    i += len;
-    return u;
-}
-
-}  // namespace
-
 TextEncoding DetectTextEncoding(std::string_view bytes) {
     return IsValidUtf8(bytes) && !IsPlainAscii(bytes) ? TextEncoding::Utf8 : TextEncoding::Cp1251;
 }
 
 std::string DecodeTextFile(std::string_view bytes) {
     if (DetectTextEncoding(bytes) == TextEncoding::Cp1251) return std::string(bytes);
-    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-        bytes.remove_prefix(kByteOrderMark.size());
-    std::string text;
+    // Well-formed UTF-8: the decoder cannot fail; it drops a byte-order mark.
+    Utf8ToCp1251Stream utf8(true);
+    std::string text, error;
     text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size();) {
-        const int b = UnicodeToCp1251(NextCodePoint(bytes, i));
-        text.push_back(b < 0 ? kNoCharacter : static_cast<char>(b));
-    }
+    utf8.Put(bytes, text, error);
+    utf8.Finish(text, error);
     return text;
 }
 
@@ -70,7 +51,8 @@ bool EncodeTextFile(std::string_view utf8, std::string& bytes, std::string& erro
     cp1251.reserve(utf8.size());
     int line = 1, column = 1, missing = 0;
     for (std::size_t i = 0; i < utf8.size();) {
-        const char32_t u = NextCodePoint(utf8, i);
+        char32_t u = 0;
+        i += DecodeUtf8(utf8, i, u);  // well-formed: never 0
         const int b = UnicodeToCp1251(u);
         if (b < 0) {
             if (++missing <= 3) {

@@ -14,7 +14,6 @@ namespace q417::cli {
 namespace {
 
 constexpr std::size_t kPieceSize = 1 << 16;
-constexpr int kNoForm = 0x98;  // the one Windows-1251 byte with no character, as the window's loader
 
 bool IsRegular(int fd) {
     struct stat info {};
@@ -27,7 +26,7 @@ public:
     // Only bytes that are not UTF-8 are an error. A character the code page lacks has no key,
     // and the feed skips it as it skips any character without a key, as the window does.
     PieceDecoder(Encoding encoding, const std::string& name)
-        : encoding_(encoding), name_(name), utf8_(kNoForm) {}
+        : encoding_(encoding), name_(name), utf8_(true) {}
 
     const std::string& Decode(std::string_view piece) {
         text_.clear();
