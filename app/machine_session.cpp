@@ -78,8 +78,10 @@ void MachineSession::SwitchSeries(int32_t serie) {
 }
 
 // The Q-417M has only the thirty-contact alphabet and the Russian plug.
+constexpr const char* kModuleRefused = "The Q-417M has only the thirty-contact alphabet.";
+
 std::string MachineSession::SetModule(int32_t module) {
-    if (machine.settings.Machine == 0) return "The Q-417M has only the thirty-contact alphabet.";
+    if (machine.settings.Machine == 0) return kModuleRefused;
     if (module != 10 && module != 30) return {};
     machine.settings.Module = module;
     Events().SettingsChanged();
@@ -87,7 +89,7 @@ std::string MachineSession::SetModule(int32_t module) {
 }
 
 std::string MachineSession::ToggleModule() {
-    if (machine.settings.Machine == 0) return "The Q-417M has only the thirty-contact alphabet.";
+    if (machine.settings.Machine == 0) return kModuleRefused;
     q417::ToggleModule(machine.settings);
     sound_relay_.PlayStep();
     Events().SettingsChanged();
