@@ -15,10 +15,24 @@ bool ClearsWheelSlot(const QString& element) {
 namespace {
 
 PictureElement* Create(const ElementPlace& place, const QString& name, int x, QWidget* window) {
-    auto* element =
-        new PictureElement(name, QRect(x, place.y, place.width, place.height), place.enabled, window);
-    // Fixed pieces cut from a larger strip show its top-left part.
-    if (place.artwork) CopyAll(element->image(), 0, 0, Sprites::Get(name));
+    const QRect rect(x, place.y, place.width, place.height);
+    PictureElement* element = nullptr;
+    if (place.artwork) {
+        // Fixed pieces cut from a larger strip show its top-left part. An opaque sheet is
+        // shown where it lies, without a copy: an element drawn on later gets its own.
+        const QImage& sheet = Sprites::Get(name);
+        if (sheet.format() == QImage::Format_RGB32 && sheet.width() >= rect.width() &&
+            sheet.height() >= rect.height()) {
+            element = new PictureElement(name, rect, place.enabled, window,
+                                         QImage(sheet.constBits(), rect.width(), rect.height(),
+                                                sheet.bytesPerLine(), sheet.format()));
+        } else {
+            element = new PictureElement(name, rect, place.enabled, window);
+            CopyAll(element->image(), 0, 0, sheet);
+        }
+    } else {
+        element = new PictureElement(name, rect, place.enabled, window);
+    }
     element->setVisible(place.visible);
     return element;
 }

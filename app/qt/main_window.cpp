@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QShortcut>
 #include <exception>
@@ -42,8 +43,11 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
     setFixedSize(kWidth, kHeight);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    // Outside its outline the window shows the desktop, with or without a compositor.
-    setAttribute(Qt::WA_TranslucentBackground);
+    // Outside its outline the window shows the desktop, with or without a compositor: the
+    // shape cuts it on X11, and where the desktop composes windows it is translucent too.
+    translucent_ = DesktopComposesWindows();
+    setAttribute(Qt::WA_TranslucentBackground, translucent_);
+    setAttribute(Qt::WA_OpaquePaintEvent, !translucent_);  // the paint covers every pixel
     report_error_ = [this](const QString& message) { ShowError(this, message); };
     key_input_ = std::make_unique<MachineKeyInput>([this](uint16_t code, bool down) {
         if (down)
@@ -309,6 +313,8 @@ void MainWindow::closeProgram() {
 
 void MainWindow::SetWindowOutline(bool leverReleased) {
     q417::SetWindowOutline(*this, leverReleased);
+    QImage& cut = cut_cabinet_[leverReleased ? 1 : 0];
+    if (translucent_ && cut.isNull() && !cabinet_.isNull()) cut = CutToOutline(cabinet_, mask());
 }
 
 void MainWindow::DrawStartStopKeys() {
@@ -319,14 +325,19 @@ void MainWindow::DrawStartStopKeys() {
     element("Image25")->update();
 }
 
-// The translucent window starts clear; only the cabinet inside the outline is drawn.
-void MainWindow::paintEvent(QPaintEvent*) {
+// Only the cabinet inside the outline shows: a translucent window paints it cut to the
+// outline, an opaque one is cut by its shape.
+void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    if (!mask().isEmpty()) painter.setClipRegion(mask());
-    if (cabinet_.isNull())
+    const QImage& picture =
+        translucent_ ? cut_cabinet_[counter_lever_pressed_ ? 0 : 1] : cabinet_;
+    if (picture.isNull()) {
+        if (!mask().isEmpty()) painter.setClipRegion(mask());
         painter.fillRect(rect(), QColor::fromRgb(kBackground));
-    else
-        painter.drawImage(QRect(0, 0, kWidth, kHeight), cabinet_);
+        return;
+    }
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(event->rect(), picture, event->rect());
 }
 
 }  // namespace q417

@@ -170,6 +170,9 @@ private:
     std::unique_ptr<ModuleSwitch> module_switch_;
     std::unique_ptr<MachineKeyInput> key_input_;
     QImage cabinet_;
+    // Translucent windows paint the cabinet cut to the outline, one picture per lever position.
+    bool translucent_ = false;
+    QImage cut_cabinet_[2];
 
     int wheel_slot_ = 0;
     int wheel_delta_ = 0;  // wheel turn not yet a whole notch

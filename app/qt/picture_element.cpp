@@ -9,7 +9,11 @@ namespace q417 {
 
 PictureElement::PictureElement(const QString& name, const QRect& place, bool enabled,
                                QWidget* parent)
-    : QWidget(parent), image_(MakePicture(place.width(), place.height())) {
+    : PictureElement(name, place, enabled, parent, QImage()) {}
+
+PictureElement::PictureElement(const QString& name, const QRect& place, bool enabled,
+                               QWidget* parent, const QImage& picture)
+    : QWidget(parent), image_(picture) {
     setObjectName(name);
     setGeometry(place);
     setFocusPolicy(Qt::NoFocus);
@@ -18,8 +22,18 @@ PictureElement::PictureElement(const QString& name, const QRect& place, bool ena
     setMouseEnabled(enabled);
 }
 
+QImage& PictureElement::surface() const {
+    if (image_.isNull()) image_ = MakePicture(width(), height());
+    return image_;
+}
+
+void PictureElement::setPicture(const QImage& picture) {
+    image_ = picture;
+    update();
+}
+
 void PictureElement::resizePicture(int width, int height) {
-    image_ = MakePicture(width, height);
+    image_ = QImage();
     resize(width, height);
     update();
 }
@@ -33,7 +47,7 @@ void PictureElement::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // Whole-number scale factors only, nearest pixel: the sprites stay sharp.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(0, 0, width(), height()), image_);
+    painter.drawImage(QRect(0, 0, width(), height()), surface());
 }
 
 void PictureElement::mousePressEvent(QMouseEvent* event) {

@@ -19,10 +19,16 @@ public:
     using ButtonHandler = std::function<void(int x, int y, Qt::MouseButton button)>;
 
     PictureElement(const QString& name, const QRect& place, bool enabled, QWidget* parent);
+    // An element that starts with the given picture (of its size), shared until drawn on.
+    PictureElement(const QString& name, const QRect& place, bool enabled, QWidget* parent,
+                   const QImage& picture);
 
-    // The drawing surface; call update() after drawing on it.
-    QImage& image() { return image_; }
-    const QImage& image() const { return image_; }
+    // The drawing surface; call update() after drawing on it. A surface nobody has asked for
+    // yet is made (filled white) when first wanted, so that hidden elements cost no memory.
+    QImage& image() { return surface(); }
+    const QImage& image() const { return surface(); }
+    // Shows the picture as it is, shared until something draws on the element.
+    void setPicture(const QImage& picture);
     // Gives the element a new size and a fresh surface (filled white).
     void resizePicture(int width, int height);
     // Whether the element reacts to the mouse (the machine's enabled flag).
@@ -40,7 +46,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    QImage image_;
+    QImage& surface() const;
+
+    mutable QImage image_;
     bool mouse_enabled_ = true;
     bool press_taken_ = false;  // this element handles the press now under way
 };

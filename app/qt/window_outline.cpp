@@ -1,8 +1,15 @@
 #include "app/qt/window_outline.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <string>
+
+#ifdef Q417_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
 
 namespace q417 {
 
@@ -44,10 +51,50 @@ QRegion WindowOutline(bool leverReleased, int w, int h) {
     return outline;
 }
 
+bool DesktopComposesWindows() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return true;
+#ifdef Q417_HAVE_XCB
+    // A compositing manager owns the selection _NET_WM_CM_S<screen> while it runs.
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection) return true;
+    char* host = nullptr;
+    int display = 0, screen = 0;
+    if (xcb_parse_display(nullptr, &host, &display, &screen))
+        std::free(host);
+    else
+        screen = 0;
+    const std::string name = "_NET_WM_CM_S" + std::to_string(screen);
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection,
+        xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.c_str()),
+        nullptr);
+    if (!atom) return true;
+    xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+    const bool composed = !owner || owner->owner != XCB_NONE;
+    std::free(owner);
+    std::free(atom);
+    return composed;
+#else
+    return true;
+#endif
+}
+
+QImage CutToOutline(const QImage& picture, const QRegion& outline) {
+    QImage cut = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (const QRect& r : QRegion(cut.rect()).subtracted(outline))
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            QRgb* row = reinterpret_cast<QRgb*>(cut.scanLine(y));
+            std::fill(row + r.left(), row + r.left() + r.width(), QRgb{0});
+        }
+    return cut;
+}
+
 // The mask cuts the window on an X server without a compositor and limits the mouse
 // everywhere; under a compositor (and on Wayland, where a mask does nothing more) the window
 // is translucent and only what is drawn inside the outline shows. The window paints its
-// cabinet clipped to the mask; pictures reaching past the outline are cut here.
+// cabinet cut to the outline; pictures reaching past the outline are cut here.
 void SetWindowOutline(QWidget& window, bool leverReleased) {
     const QRegion outline = WindowOutline(leverReleased, window.width(), window.height());
     window.setMask(outline);

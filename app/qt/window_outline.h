@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 #include <QRegion>
 
 class QWidget;
@@ -9,6 +10,17 @@ namespace q417 {
 // counter-reset lever (shorter while the lever is pushed in) and a tab with two round
 // holes. Everything outside it is neither drawn nor clickable.
 QRegion WindowOutline(bool leverReleased, int width = 649, int height = 575);
+
+// Whether the desktop composes windows, so that what a window leaves transparent shows the
+// desktop: on Wayland (and every platform but X11) always, on X11 while a compositing manager
+// runs. An X server without one shows a window's pixels as they are and cuts the window with
+// its shape alone; an alpha channel there only costs a deeper visual, a slower map and a
+// frame cleared and blended before every paint.
+bool DesktopComposesWindows();
+
+// The picture with everything outside the outline made transparent: what a translucent
+// window paints, so that it needs no clipping by a region of many rectangles on every frame.
+QImage CutToOutline(const QImage& picture, const QRegion& outline);
 
 // Cuts the window to the outline and redraws it.
 void SetWindowOutline(QWidget& window, bool leverReleased);

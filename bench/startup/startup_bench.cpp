@@ -3,7 +3,8 @@
 // the resident memory once it is up. Both programs are started in turns, several times each;
 // the medians and their ratios are reported.
 //
-// usage: q417_bench_startup [ROUNDS]      (needs DISPLAY; the window programs are built in)
+// usage: q417_bench_startup [ROUNDS [PROGRAM]]   (needs DISPLAY; PROGRAM: another build of
+// q417 to measure instead of this one, for comparing two builds)
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <signal.h>
@@ -104,17 +105,18 @@ double Median(std::vector<double> v) {
 
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    const char* program = argc > 2 ? argv[2] : Q417_PROGRAM;
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "no X display (set DISPLAY, for example under Xvfb)\n");
         return 2;
     }
     std::vector<double> appMs, minMs, appKb, minKb;
-    Measure(display, Q417_PROGRAM);  // warms the file cache and the font cache
+    Measure(display, program);  // warms the file cache and the font cache
     Measure(display, MINIMAL_PROGRAM);
     for (int i = 0; i < rounds; ++i) {
         const Sample m = Measure(display, MINIMAL_PROGRAM);
-        const Sample a = Measure(display, Q417_PROGRAM);
+        const Sample a = Measure(display, program);
         minMs.push_back(m.ms);
         minKb.push_back(m.rssKb);
         appMs.push_back(a.ms);
@@ -122,7 +124,7 @@ int main(int argc, char** argv) {
     }
     const double am = Median(appMs), mm = Median(minMs);
     const double ak = Median(appKb), mk = Median(minKb);
-    std::printf("start-up to first frame: q417 %.0f ms, minimal window %.0f ms, ratio %.2f\n", am,
+    std::printf("start-up to first frame: q417 %.1f ms, minimal window %.1f ms, ratio %.2f\n", am,
                 mm, am / mm);
     std::printf("resident memory: q417 %.1f MB, minimal window %.1f MB, difference %.1f MB\n",
                 ak / 1024, mk / 1024, (ak - mk) / 1024);

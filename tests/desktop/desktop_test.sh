@@ -9,6 +9,8 @@
 #   typing        keys typed one after another, a held key in the text panel, clicks on keys
 #   layouts       the same physical keys print the same tape under X layouts us de fr ru cz
 #   scale-2       a whole scale factor of 2 gives a 1298 x 1150 window that works
+#   x11-outline   under X the desktop shows through the cut-out parts, without and with a
+#                 compositing manager (xcompmgr)
 #   wayland       under weston the desktop shows through the parts cut out of the outline
 # Exit status 77: skipped, with the reason on standard output.
 set -euo pipefail
@@ -160,6 +162,60 @@ case_scale_2() {
     expect_count 2 "a held key and a click at scale 2"
 }
 
+# Points of a screenshot ($1) of a desktop of one colour ($2, as rrggbb) with the window at
+# ($3, $4): outside the outline the desktop must show, inside it the machine.
+check_outline() {
+    local shot=$1 desktop=$2 left=$3 top=$4 point
+    pixel() { convert "$shot" -format "%[hex:p{$((left + $1)),$((top + $2))}]" info:; }
+    # Outside the outline: the rounded corners, below the body between the feet, the holes.
+    for point in "1 1" "647 1" "1 520" "100 560" "400 560" "640 570" "221 537" "234 537"; do
+        [ "$(pixel $point | cut -c1-6)" = "$desktop" ] ||
+            fail "the window covers the desktop at ($point): $(pixel $point)"
+    done
+    # Inside it: the body, a foot, the lever's tab.
+    for point in "20 20" "324 300" "50 530" "165 570"; do
+        [ "$(pixel $point | cut -c1-6)" != "$desktop" ] ||
+            fail "the machine is missing at ($point)"
+    done
+}
+
+# The window's colour depth: 32 where it is translucent, 24 where only its shape cuts it.
+depth_is() {
+    local depth
+    depth=$(xwininfo -id "$window" | awk '/Depth:/ { print $2 }')
+    [ "$depth" = "$1" ] || fail "window of depth $depth $2, $1 expected"
+}
+
+# A plain X server cuts the window with its shape; under a compositing manager the window is
+# translucent as well. Either way the desktop shows through the parts outside the outline.
+case_x11_outline() {
+    need convert import xsetroot xwininfo
+    start_x
+    start_q417
+    # Set while the window holds the server, which resets when its last client leaves.
+    xsetroot -solid '#00c000'
+    sleep 0.3
+    depth_is 24 "without a compositor"
+    import -window root "$tmp/plain.png"
+    check_outline "$tmp/plain.png" 00C000 "$win_x" "$win_y"
+    echo "ok: the desktop shows through the outline on X without a compositor"
+    command -v xcompmgr >/dev/null || skip "xcompmgr is not installed (tools/dev test installs it)"
+    xcompmgr >"$tmp/xcompmgr.log" 2>&1 &
+    pids+=($!)
+    sleep 0.5
+    close_and_count >/dev/null
+    start_q417
+    depth_is 32 "under a compositing manager"
+    sleep 0.5
+    import -window root "$tmp/composited.png"
+    # The compositing manager paints the desktop its own way: its colour is read off a corner
+    # of the screen, away from the window.
+    local desktop
+    desktop=$(convert "$tmp/composited.png" -format '%[hex:p{2,2}]' info: | cut -c1-6)
+    check_outline "$tmp/composited.png" "$desktop" "$win_x" "$win_y"
+    echo "ok: the desktop shows through the outline under a compositing manager"
+}
+
 # Weston on its headless back end draws into memory; its screenshooter (allowed with
 # --debug) saves what is on the output. The desktop is one flat colour, so every pixel of
 # that colour inside the window's rectangle is a place where the desktop shows through.
@@ -200,19 +256,7 @@ EOF
     box=$(convert "$shot" -fill black -fuzz 1% +opaque '#00c000' -format '%@' info:)
     [[ $box =~ ^649x575\+([0-9]+)\+([0-9]+)$ ]] ||
         fail "window on the screen: $box, 649x575 expected ($(cat "$tmp/q417.log"))"
-    local left=${BASH_REMATCH[1]} top=${BASH_REMATCH[2]}
-    pixel() { convert "$shot" -format "%[hex:p{$((left + $1)),$((top + $2))}]" info:; }
-    local point desktop=00C000
-    # Outside the outline: the rounded corners, below the body between the feet, the holes.
-    for point in "1 1" "647 1" "1 520" "100 560" "400 560" "640 570" "221 537" "234 537"; do
-        [ "$(pixel $point | cut -c1-6)" = "$desktop" ] ||
-            fail "the window covers the desktop at ($point): $(pixel $point)"
-    done
-    # Inside it: the body, a foot, the lever's tab.
-    for point in "20 20" "324 300" "50 530" "165 570"; do
-        [ "$(pixel $point | cut -c1-6)" != "$desktop" ] ||
-            fail "the machine is missing at ($point)"
-    done
+    check_outline "$shot" 00C000 "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}"
     echo "ok: the desktop shows through the outline under Wayland"
 }
 
@@ -221,6 +265,7 @@ case "$case_name" in
     typing) case_typing ;;
     layouts) case_layouts ;;
     scale-2) case_scale_2 ;;
+    x11-outline) case_x11_outline ;;
     wayland) case_wayland ;;
     *) fail "unknown case $case_name" ;;
 esac
