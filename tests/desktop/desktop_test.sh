@@ -32,11 +32,14 @@ skip() { echo "SKIPPED: $*"; exit 77; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
 need() { local t; for t in "$@"; do command -v "$t" >/dev/null || skip "$t is not installed (tools/dev test installs it)"; done; }
 
-# A private X server on a free display number, with the server's key repeat on.
+# A private X server on a free display number, with the server's key repeat on; arguments
+# are passed on to Xvfb.
 start_x() {
     need Xvfb xdotool xset
+    rm -f "$tmp/display"
     exec 3>"$tmp/display"
-    Xvfb -displayfd 3 -screen 0 1400x1200x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1400x1200x24 -nolisten tcp "$@" >"$tmp/xvfb.log" 2>&1 &
+    xvfb_pid=$!
     pids+=($!)
     exec 3>&-
     local _
@@ -119,10 +122,19 @@ case_typing() {
     expect_count 8 "typed keys, clicks and a key held in the text panel"
 }
 
-# The tape (32, 74, 537 x 18 on the machine) after typing the same physical keys.
+# The tape (32, 74, 537 x 18 on the machine) after typing the same physical keys: the
+# characters the layout ($1) gives them, typed by name, so that xdotool finds their keys
+# through the server's keymap as a user's keyboard would.
+physical_keys=(24 25 26 42 43 38 52 59 60 34 47)  # Q W E G H A Z , . [ ; on a US keyboard
 tape_after_typing() {
+    local keys=() code
+    for code in "${physical_keys[@]}"; do
+        keys+=("$(xmodmap -pke | awk -v c="$code" '$1 == "keycode" && $2 == c { print $4 }')")
+    done
+    echo "$1: typing ${keys[*]}"
+    rm -f "$tmp/run/Q417.INI"  # every layout starts from the same machine
     start_q417
-    xdotool key --delay 60 24 25 26 42 43 38 52 59 60 34 47
+    xdotool key --delay 60 "${keys[@]}"
     sleep 0.3
     import -window root -crop "537x18+$((win_x + 32))+$((win_y + 74))" "$tmp/tape-$1.png"
     local count
@@ -130,36 +142,45 @@ tape_after_typing() {
     [ "$count" = 11 ] || fail "layout $1: $count key presses counted, 11 expected"
 }
 
+# A keymap folder whose default layout is the given one. Debian 12's Xvfb keeps the keymap it
+# started with whatever setxkbmap asks later, so every layout gets a server of its own,
+# started with this folder: the system's keymap files, with the layout's symbols standing in
+# for the default us.
+keymap_folder() {
+    local system=/usr/share/X11/xkb folder=$tmp/xkb-$1 entry
+    mkdir -p "$folder/symbols"
+    for entry in "$system"/*; do
+        [ "$(basename "$entry")" = symbols ] || ln -s "$entry" "$folder/"
+    done
+    for entry in "$system"/symbols/*; do ln -s "$entry" "$folder/symbols/"; done
+    rm "$folder/symbols/us"
+    cp "$system/symbols/$1" "$folder/symbols/us"
+    echo "$folder"
+}
+
 case_layouts() {
-    start_x
-    need setxkbmap import compare
+    need Xvfb xmodmap import compare
+    [ -d /usr/share/X11/xkb/symbols ] || skip "no keymap files in /usr/share/X11/xkb"
+    # The letter each layout puts on the key at the US keyboard's z.
+    local -A on_z=([us]=z [de]=y [fr]=w [ru]=Cyrillic_ya [cz]=y)
     local layout taken=()
     for layout in us de fr ru cz; do
-        setxkbmap "$layout" 2>/dev/null || true
-        if ! setxkbmap -query | grep -qE "^layout: +$layout$"; then
+        start_x -xkbdir "$(keymap_folder "$layout")"
+        if [ "$(xmodmap -pke | awk '$1 == "keycode" && $2 == 52 { print $4 }')" != "${on_z[$layout]}" ]; then
             echo "note: this X server did not take the layout $layout"
-            continue
+        else
+            tape_after_typing "$layout"
+            taken+=("$layout")
         fi
-        tape_after_typing "$layout"
-        taken+=("$layout")
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
     done
-    [ ${#taken[@]} -ge 2 ] || skip "this X server takes no keyboard layouts (setxkbmap has no effect)"
+    [ ${#taken[@]} -ge 2 ] || skip "this X server takes no keyboard layouts"
     for layout in "${taken[@]:1}"; do
         compare -metric AE "$tmp/tape-${taken[0]}.png" "$tmp/tape-$layout.png" null: 2>/dev/null ||
             fail "the tape typed under $layout differs from the one typed under ${taken[0]}"
     done
     echo "ok: the same tape under ${taken[*]}"
-}
-
-case_scale_2() {
-    start_x
-    export QT_SCALE_FACTOR=2
-    scale=2
-    start_q417
-    [ "${win_w}x${win_h}" = 1298x1150 ] || fail "window of ${win_w}x${win_h} at scale 2"
-    hold 42 1.2
-    click_at $((60 + 20)) $((321 + 20))
-    expect_count 2 "a held key and a click at scale 2"
 }
 
 # Points of a screenshot ($1) of a desktop of one colour ($2, as rrggbb) with the window at
