@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #ifdef Q417_HAVE_XCB
 #include <xcb/xcb.h>
@@ -20,15 +21,24 @@ namespace {
 // does: a pixel belongs to it when its centre lies inside the rounded outline.
 QRegion RoundRect(int left, int top, int right, int bottom, int ellipse) {
     const double r = std::min({ellipse / 2.0, (right - left) / 2.0, (bottom - top) / 2.0});
-    QRegion region;
+    // Rows top to bottom, a row as wide as the one above joining it: the region's own form.
+    std::vector<QRect> rows;
+    rows.reserve(static_cast<size_t>(std::max(0, bottom - top)));
     for (int y = top; y < bottom; ++y) {
         const double centre = y + 0.5;
         const double dy = std::max({0.0, top + r - centre, centre - (bottom - r)});
         const double inset = r - std::sqrt(std::max(0.0, r * r - dy * dy));
         const int from = left + static_cast<int>(std::ceil(inset - 0.5));
         const int to = right - static_cast<int>(std::ceil(inset - 0.5));
-        if (to > from) region += QRect(from, y, to - from, 1);
+        if (to <= from) continue;
+        if (!rows.empty() && rows.back().left() == from && rows.back().right() == to - 1 &&
+            rows.back().bottom() == y - 1)
+            rows.back().setBottom(y);
+        else
+            rows.emplace_back(from, y, to - from, 1);
     }
+    QRegion region;
+    region.setRects(rows.data(), static_cast<int>(rows.size()));
     return region;
 }
 
