@@ -183,6 +183,17 @@ case_layouts() {
     echo "ok: the same tape under ${taken[*]}"
 }
 
+case_scale_2() {
+    start_x
+    export QT_SCALE_FACTOR=2
+    scale=2
+    start_q417
+    [ "${win_w}x${win_h}" = 1298x1150 ] || fail "window of ${win_w}x${win_h} at scale 2"
+    hold 42 1.2
+    click_at $((60 + 20)) $((321 + 20))
+    expect_count 2 "a held key and a click at scale 2"
+}
+
 # Points of a screenshot ($1) of a desktop of one colour ($2, as rrggbb) with the window at
 # ($3, $4): outside the outline the desktop must show, inside it the machine.
 check_outline() {
