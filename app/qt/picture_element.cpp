@@ -27,11 +27,6 @@ QImage& PictureElement::surface() const {
     return image_;
 }
 
-void PictureElement::setPicture(const QImage& picture) {
-    image_ = picture;
-    update();
-}
-
 void PictureElement::resizePicture(int width, int height) {
     image_ = QImage();
     resize(width, height);

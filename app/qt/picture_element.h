@@ -27,8 +27,6 @@ public:
     // yet is made (filled white) when first wanted, so that hidden elements cost no memory.
     QImage& image() { return surface(); }
     const QImage& image() const { return surface(); }
-    // Shows the picture as it is, shared until something draws on the element.
-    void setPicture(const QImage& picture);
     // Gives the element a new size and a fresh surface (filled white).
     void resizePicture(int width, int height);
     // Whether the element reacts to the mouse (the machine's enabled flag).
