@@ -45,9 +45,9 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
     setMouseTracking(true);
     // Outside its outline the window shows the desktop, with or without a compositor: the
     // shape cuts it on X11, and where the desktop composes windows it is translucent too.
-    translucent_ = DesktopComposesWindows();
-    setAttribute(Qt::WA_TranslucentBackground, translucent_);
-    setAttribute(Qt::WA_OpaquePaintEvent, !translucent_);  // the paint covers every pixel
+    const bool translucent = DesktopComposesWindows();
+    setAttribute(Qt::WA_TranslucentBackground, translucent);
+    setAttribute(Qt::WA_OpaquePaintEvent, !translucent);  // the paint covers every pixel
     report_error_ = [this](const QString& message) { ShowError(this, message); };
     key_input_ = std::make_unique<MachineKeyInput>([this](uint16_t code, bool down) {
         if (down)
@@ -160,22 +160,23 @@ KeyBox& MainWindow::keyBox() {
     return *key_box_;
 }
 
-TextPanel& MainWindow::textPanel() {
-    if (!text_panel_) {
-        text_panel_ = std::make_unique<TextPanel>(*this);
-        views_.Add(text_panel_.get());
+// A panel that only shows the session: made on the window, it hears the session's news.
+template <typename Panel>
+Panel& MainWindow::MadeWhenFirstWanted(std::unique_ptr<Panel>& panel) {
+    if (!panel) {
+        panel = std::make_unique<Panel>(*this);
+        views_.Add(panel.get());
         PanelMade();
     }
-    return *text_panel_;
+    return *panel;
+}
+
+TextPanel& MainWindow::textPanel() {
+    return MadeWhenFirstWanted(text_panel_);
 }
 
 SettingsPanel& MainWindow::settingsPanel() {
-    if (!settings_panel_) {
-        settings_panel_ = std::make_unique<SettingsPanel>(*this);
-        views_.Add(settings_panel_.get());
-        PanelMade();
-    }
-    return *settings_panel_;
+    return MadeWhenFirstWanted(settings_panel_);
 }
 
 GuidePanel& MainWindow::guidePanel() {
@@ -314,7 +315,8 @@ void MainWindow::closeProgram() {
 void MainWindow::SetWindowOutline(bool leverReleased) {
     q417::SetWindowOutline(*this, leverReleased);
     QImage& cut = cut_cabinet_[leverReleased ? 1 : 0];
-    if (translucent_ && cut.isNull() && !cabinet_.isNull()) cut = CutToOutline(cabinet_, mask());
+    if (testAttribute(Qt::WA_TranslucentBackground) && cut.isNull() && !cabinet_.isNull())
+        cut = CutToOutline(cabinet_, mask());
 }
 
 void MainWindow::DrawStartStopKeys() {
@@ -329,8 +331,9 @@ void MainWindow::DrawStartStopKeys() {
 // outline, an opaque one is cut by its shape.
 void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QImage& picture =
-        translucent_ ? cut_cabinet_[counter_lever_pressed_ ? 0 : 1] : cabinet_;
+    const QImage& picture = testAttribute(Qt::WA_TranslucentBackground)
+                                ? cut_cabinet_[counter_lever_pressed_ ? 0 : 1]
+                                : cabinet_;
     if (picture.isNull()) {
         if (!mask().isEmpty()) painter.setClipRegion(mask());
         painter.fillRect(rect(), QColor::fromRgb(kBackground));

@@ -132,6 +132,8 @@ private:
     void BindPanelKeys();
     // A panel made late: cut to the outline with the rest.
     void PanelMade();
+    template <typename Panel>
+    Panel& MadeWhenFirstWanted(std::unique_ptr<Panel>& panel);
     void Guard(const std::function<void()>& action);
 
     // Handlers of the machine picture, named after the elements they are bound to.
@@ -171,7 +173,6 @@ private:
     std::unique_ptr<MachineKeyInput> key_input_;
     QImage cabinet_;
     // Translucent windows paint the cabinet cut to the outline, one picture per lever position.
-    bool translucent_ = false;
     QImage cut_cabinet_[2];
 
     int wheel_slot_ = 0;
