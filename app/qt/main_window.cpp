@@ -340,7 +340,7 @@ void MainWindow::paintEvent(QPaintEvent* event) {
         return;
     }
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(event->rect(), picture, event->rect());
+    DrawPictureByRects(painter, event->region(), picture);
 }
 
 }  // namespace q417

@@ -38,11 +38,22 @@ void PictureElement::setMouseEnabled(bool enabled) {
     setAttribute(Qt::WA_TransparentForMouseEvents, !enabled);
 }
 
-void PictureElement::paintEvent(QPaintEvent*) {
+// Qt's raster engine copies the rows of a picture straight across where the clip is one
+// rectangle; under a clip of many rectangles (the outline, the elements over the cabinet) it
+// blends span by span and, for a large paint, hands the spans to a pool of threads it starts
+// for the purpose. So the region is painted a rectangle at a time.
+void DrawPictureByRects(QPainter& painter, const QRegion& region, const QImage& picture) {
+    for (const QRect& r : region) {
+        painter.setClipRect(r);
+        painter.drawImage(r, picture, r);
+    }
+}
+
+void PictureElement::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Whole-number scale factors only, nearest pixel: the sprites stay sharp.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(0, 0, width(), height()), surface());
+    DrawPictureByRects(painter, event->region(), surface());
 }
 
 void PictureElement::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 #include <QImage>
+#include <QPainter>
+#include <QRegion>
 #include <QWidget>
 #include <functional>
 
@@ -50,5 +52,8 @@ private:
     bool mouse_enabled_ = true;
     bool press_taken_ = false;  // this element handles the press now under way
 };
+
+// Paints the picture (of the widget's size) over the region, a rectangle at a time.
+void DrawPictureByRects(QPainter& painter, const QRegion& region, const QImage& picture);
 
 }  // namespace q417

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <cmath>
 
 #include "app/qt/control_box.h"
@@ -188,6 +189,36 @@ TEST(PictureCopies, MatchAPlainPixelByPixelCopy) {
     EXPECT_EQ(stretched.pixel(0, 0), opaque.pixel(1, 0));
     EXPECT_EQ(stretched.pixel(5, 7), opaque.pixel(3, 3));
     EXPECT_EQ(stretched.pixel(6, 0), 0xFFFFFFFFu);
+}
+
+// Painting a picture over a region of many rectangles (an outline with holes, the cabinet
+// round its elements), at the scale factors the window uses: inside the region every
+// device pixel shows the picture's pixel at that place, outside nothing is touched.
+TEST(PictureCopies, PaintedOverARegionARectangleAtATime) {
+    QImage picture(40, 30, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgb(x * 6, y * 8, 77));
+    QRegion region(QRect(0, 0, 40, 30), QRegion::Ellipse);
+    region -= QRegion(10, 8, 6, 9);
+    region += QRegion(0, 0, 3, 30);
+    ASSERT_GT(region.rectCount(), 10);
+    for (const int scale : {1, 2}) {
+        QImage device(40 * scale, 30 * scale, QImage::Format_RGB32);
+        device.setDevicePixelRatio(scale);
+        device.fill(0xFF000001u);
+        {
+            QPainter painter(&device);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            DrawPictureByRects(painter, region, picture);
+        }
+        for (int y = 0; y < device.height(); ++y)
+            for (int x = 0; x < device.width(); ++x) {
+                const QPoint at(x / scale, y / scale);
+                const QRgb expected = region.contains(at) ? picture.pixel(at) : 0xFF000001u;
+                ASSERT_EQ(device.pixel(x, y), expected)
+                    << "scale " << scale << " at " << x << "," << y;
+            }
+    }
 }
 
 TEST(ModuleSwitchBlend, MixesAt145Of255RoundingHalvesToEven) {
