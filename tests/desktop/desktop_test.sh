@@ -12,6 +12,8 @@
 #   x11-outline   under X the desktop shows through the cut-out parts, without and with a
 #                 compositing manager (xcompmgr)
 #   wayland       under weston the desktop shows through the parts cut out of the outline
+#   wayland-keys  under weston, fed real key events by an X server: a held key is one key
+#                 press, and the same physical keys print the same tape under us and de
 # Exit status 77: skipped, with the reason on standard output.
 set -euo pipefail
 q417=$1
@@ -292,6 +294,81 @@ EOF
     echo "ok: the desktop shows through the outline under Wayland"
 }
 
+# Weston's X11 back end shows its output in a window on an X server and passes that server's
+# key codes and pointer steps on to its Wayland clients as a keyboard and a pointer would:
+# real Wayland input. Weston makes the keymap it gives its clients from the layout names the
+# X server reports (always us here), looked up in the keymap folder XKB_CONFIG_ROOT names, so
+# the layout's symbols stand in for us there. The program runs on Wayland; the machine is
+# found on weston's output (its window lies at the top left of the screen) by the desktop's
+# colour.
+wayland_keys_under() {
+    local layout=$1 output
+    start_x
+    # The X server stands in for the keyboard alone: on Wayland the client repeats a held key
+    # itself (Qt, at the rate weston gives), which is what is checked here.
+    xset r off
+    export XDG_RUNTIME_DIR=$tmp/runtime-$layout
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    XKB_CONFIG_ROOT=$(keymap_folder "$layout") \
+        weston --backend=x11-backend.so --use-pixman --width=900 --height=700 \
+        --socket=q417-keys --config="$tmp/weston.ini" >"$tmp/weston-$layout.log" 2>&1 &
+    local weston_pid=$! _
+    pids+=("$weston_pid")
+    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/q417-keys" ] && break; sleep 0.1; done
+    [ -S "$XDG_RUNTIME_DIR/q417-keys" ] ||
+        skip "weston's X11 back end did not start: $(tail -3 "$tmp/weston-$layout.log")"
+    output=$(xwininfo -root -tree | awk '/"Weston Compositor/ { print $1; exit }')
+    [ -n "$output" ] || fail "no weston output window on the X server"
+    rm -f "$tmp/run/Q417.INI"
+    mkdir -p "$tmp/run"
+    cp "$q417" "$tmp/run/q417"
+    WAYLAND_DISPLAY=q417-keys QT_QPA_PLATFORM=wayland "$tmp/run/q417" >"$tmp/q417.log" 2>&1 &
+    q417_pid=$!
+    pids+=("$q417_pid")
+    # Weston moves its pointer by the X pointer's steps and takes its place only when the
+    # pointer comes into the output's window, so the pointer is brought in from outside. In
+    # the middle of the output it lies on the machine wherever weston puts it, so its cursor
+    # does not widen the rectangle that is not the desktop.
+    local box=""
+    for _ in $(seq 100); do
+        xdotool mousemove 1200 1000 mousemove 450 350
+        box=$(import -window root -crop 900x700+0+0 +repage png:- |
+            convert png:- -fill black -fuzz 1% +opaque '#00c000' -format '%@' info:)
+        [[ $box =~ ^649x575\+([0-9]+)\+([0-9]+)$ ]] && break
+        sleep 0.1
+    done
+    [[ $box =~ ^649x575\+([0-9]+)\+([0-9]+)$ ]] ||
+        fail "no machine on weston's output: $box ($(cat "$tmp/q417.log"))"
+    win_x=${BASH_REMATCH[1]} win_y=${BASH_REMATCH[2]} scale=1
+    sleep 0.3
+    hold 42 1.5  # G
+    xdotool key --delay 60 "${physical_keys[@]}"
+    sleep 0.3
+    import -window root -crop "537x18+$((win_x + 32))+$((win_y + 74))" "$tmp/tape-$layout.png"
+    local count
+    count=$(close_and_count)
+    [ "$count" = 12 ] ||
+        fail "Wayland, layout $layout: $count key presses counted, 12 expected (one held key, eleven typed)"
+    kill "$weston_pid" "$xvfb_pid" 2>/dev/null || true
+    wait "$weston_pid" "$xvfb_pid" 2>/dev/null || true
+}
+
+case_wayland_keys() {
+    need weston xwininfo import convert compare
+    ls /usr/lib/*/libweston-*/x11-backend.so >/dev/null 2>&1 ||
+        skip "weston's X11 back end is not installed"
+    [ -d /usr/share/X11/xkb/symbols ] || skip "no keymap files in /usr/share/X11/xkb"
+    ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
+        skip "Qt's Wayland platform plugin is not installed (package qt6-wayland)"
+    printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff00c000\npanel-position=none\nlocking=false\n' \
+        >"$tmp/weston.ini"
+    wayland_keys_under us
+    wayland_keys_under de
+    compare -metric AE "$tmp/tape-us.png" "$tmp/tape-de.png" null: 2>/dev/null ||
+        fail "the tape typed on Wayland under de differs from the one under us"
+    echo "ok: on Wayland a held key is one key press, and us and de print the same tape"
+}
+
 case "$case_name" in
     held-key) case_held_key ;;
     typing) case_typing ;;
@@ -299,5 +376,6 @@ case "$case_name" in
     scale-2) case_scale_2 ;;
     x11-outline) case_x11_outline ;;
     wayland) case_wayland ;;
+    wayland-keys) case_wayland_keys ;;
     *) fail "unknown case $case_name" ;;
 esac
