@@ -32,16 +32,25 @@ cleanup() {
 }
 trap cleanup EXIT
 skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    # What the display servers said, for a failure that is theirs.
+    local log
+    for log in "$tmp"/xvfb.log "$tmp"/weston*.log; do
+        [ -s "$log" ] && { echo "--- $(basename "$log"):" >&2; tail -n 15 "$log" >&2; }
+    done
+    exit 1
+}
 need() { local t; for t in "$@"; do command -v "$t" >/dev/null || skip "$t is not installed (tools/dev test installs it)"; done; }
 
 # A private X server on a free display number, with the server's key repeat on; arguments
-# are passed on to Xvfb.
+# are passed on to Xvfb. It keeps its state when its last client leaves (-noreset): a reset
+# would build its keymap again between two of the case's commands.
 start_x() {
     need Xvfb xdotool xset
     rm -f "$tmp/display"
     exec 3>"$tmp/display"
-    Xvfb -displayfd 3 -screen 0 1400x1200x24 -nolisten tcp "$@" >"$tmp/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -noreset -screen 0 1400x1200x24 -nolisten tcp "$@" >"$tmp/xvfb.log" 2>&1 &
     xvfb_pid=$!
     pids+=($!)
     exec 3>&-
@@ -50,7 +59,7 @@ start_x() {
     [ -s "$tmp/display" ] || skip "Xvfb did not start: $(cat "$tmp/xvfb.log")"
     export DISPLAY=":$(head -n1 "$tmp/display")"
     export QT_QPA_PLATFORM=xcb
-    xset r on
+    xset r on || fail "the X server on $DISPLAY does not answer"
 }
 
 # Starts the program from a folder of its own; sets $window to its visible window.
@@ -228,7 +237,6 @@ case_x11_outline() {
     need convert import xsetroot xwininfo
     start_x
     start_q417
-    # Set while the window holds the server, which resets when its last client leaves.
     xsetroot -solid '#00c000'
     sleep 0.3
     depth_is 24 "without a compositor"
