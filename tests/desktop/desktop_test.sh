@@ -15,6 +15,7 @@
 #   wayland       under weston the desktop shows through the parts cut out of the outline
 #   wayland-keys  under weston, fed real key events by an X server: a held key is one key
 #                 press, and the same physical keys print the same tape under us and de
+#   wayland-drag  under weston, dragging the cabinet moves the window (the compositor's move)
 # Exit status 77: skipped, with the reason on standard output.
 set -euo pipefail
 q417=$1
@@ -308,10 +309,8 @@ EOF
 # key codes and pointer steps on to its Wayland clients as a keyboard and a pointer would:
 # real Wayland input. Weston makes the keymap it gives its clients from the layout names the
 # X server reports (always us here), looked up in the keymap folder XKB_CONFIG_ROOT names, so
-# the layout's symbols stand in for us there. The program runs on Wayland; the machine is
-# found on weston's output (its window lies at the top left of the screen) by the desktop's
-# colour.
-wayland_keys_under() {
+# the layout's symbols ($1) stand in for us there.
+start_weston_on_x() {
     local layout=$1 output
     start_x
     # The X server stands in for the keyboard alone: on Wayland the client repeats a held key
@@ -322,24 +321,24 @@ wayland_keys_under() {
     XKB_CONFIG_ROOT=$(keymap_folder "$layout") \
         weston --backend=x11-backend.so --use-pixman --width=900 --height=700 \
         --socket=q417-keys --config="$tmp/weston.ini" >"$tmp/weston-$layout.log" 2>&1 &
-    local weston_pid=$! _
+    weston_pid=$!
     pids+=("$weston_pid")
+    local _
     for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/q417-keys" ] && break; sleep 0.1; done
     [ -S "$XDG_RUNTIME_DIR/q417-keys" ] ||
         skip "weston's X11 back end did not start: $(tail -3 "$tmp/weston-$layout.log")"
     output=$(xwininfo -root -tree | awk '/"Weston Compositor/ { print $1; exit }')
     [ -n "$output" ] || fail "no weston output window on the X server"
-    rm -f "$tmp/run/Q417.INI"
-    mkdir -p "$tmp/run"
-    cp "$q417" "$tmp/run/q417"
-    WAYLAND_DISPLAY=q417-keys QT_QPA_PLATFORM=wayland "$tmp/run/q417" >"$tmp/q417.log" 2>&1 &
-    q417_pid=$!
-    pids+=("$q417_pid")
+}
+
+# The machine's place on weston's output (whose window lies at the top left of the screen),
+# found by the desktop's colour: sets win_x and win_y.
+find_on_weston() {
     # Weston moves its pointer by the X pointer's steps and takes its place only when the
     # pointer comes into the output's window, so the pointer is brought in from outside. In
     # the middle of the output it lies on the machine wherever weston puts it, so its cursor
     # does not widen the rectangle that is not the desktop.
-    local box=""
+    local box="" _
     for _ in $(seq 100); do
         xdotool mousemove 1200 1000 mousemove 450 350
         box=$(import -window root -crop 900x700+0+0 +repage png:- |
@@ -350,6 +349,39 @@ wayland_keys_under() {
     [[ $box =~ ^649x575\+([0-9]+)\+([0-9]+)$ ]] ||
         fail "no machine on weston's output: $box ($(cat "$tmp/q417.log"))"
     win_x=${BASH_REMATCH[1]} win_y=${BASH_REMATCH[2]} scale=1
+}
+
+# Starts the program on Wayland from a folder of its own and finds it on weston's output.
+start_q417_on_weston() {
+    rm -f "$tmp/run/Q417.INI"
+    mkdir -p "$tmp/run"
+    cp "$q417" "$tmp/run/q417"
+    WAYLAND_DISPLAY=q417-keys QT_QPA_PLATFORM=wayland "$tmp/run/q417" >"$tmp/q417.log" 2>&1 &
+    q417_pid=$!
+    pids+=("$q417_pid")
+    find_on_weston
+}
+
+stop_weston_on_x() {
+    kill "$weston_pid" "$xvfb_pid" 2>/dev/null || true
+    wait "$weston_pid" "$xvfb_pid" 2>/dev/null || true
+}
+
+need_weston_on_x() {
+    need weston xwininfo import convert compare
+    ls /usr/lib/*/libweston-*/x11-backend.so >/dev/null 2>&1 ||
+        skip "weston's X11 back end is not installed"
+    [ -d /usr/share/X11/xkb/symbols ] || skip "no keymap files in /usr/share/X11/xkb"
+    ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
+        skip "Qt's Wayland platform plugin is not installed (package qt6-wayland)"
+    printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff00c000\npanel-position=none\nlocking=false\n' \
+        >"$tmp/weston.ini"
+}
+
+wayland_keys_under() {
+    local layout=$1
+    start_weston_on_x "$layout"
+    start_q417_on_weston
     sleep 0.3
     hold 42 1.5  # G
     xdotool key --delay 60 "${physical_keys[@]}"
@@ -359,24 +391,40 @@ wayland_keys_under() {
     count=$(close_and_count)
     [ "$count" = 12 ] ||
         fail "Wayland, layout $layout: $count key presses counted, 12 expected (one held key, eleven typed)"
-    kill "$weston_pid" "$xvfb_pid" 2>/dev/null || true
-    wait "$weston_pid" "$xvfb_pid" 2>/dev/null || true
+    stop_weston_on_x
 }
 
 case_wayland_keys() {
-    need weston xwininfo import convert compare
-    ls /usr/lib/*/libweston-*/x11-backend.so >/dev/null 2>&1 ||
-        skip "weston's X11 back end is not installed"
-    [ -d /usr/share/X11/xkb/symbols ] || skip "no keymap files in /usr/share/X11/xkb"
-    ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
-        skip "Qt's Wayland platform plugin is not installed (package qt6-wayland)"
-    printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff00c000\npanel-position=none\nlocking=false\n' \
-        >"$tmp/weston.ini"
+    need_weston_on_x
     wayland_keys_under us
     wayland_keys_under de
     compare -metric AE "$tmp/tape-us.png" "$tmp/tape-de.png" null: 2>/dev/null ||
         fail "the tape typed on Wayland under de differs from the one under us"
     echo "ok: on Wayland a held key is one key press, and us and de print the same tape"
+}
+
+# On Wayland a window cannot place itself: dragging the cabinet hands the move to the
+# compositor, which moves the window with the pointer. A click still works where it went.
+case_wayland_drag() {
+    need_weston_on_x
+    start_weston_on_x us
+    start_q417_on_weston
+    local x0=$win_x y0=$win_y
+    xdotool mousemove $((x0 + 300)) $((y0 + 10))  # the top of the cabinet, no control there
+    sleep 0.2
+    xdotool mousedown 1
+    sleep 0.2
+    xdotool mousemove $((x0 + 280)) $((y0 + 40))
+    sleep 0.1
+    xdotool mousemove $((x0 + 250)) $((y0 + 70))
+    sleep 0.3
+    xdotool mouseup 1
+    sleep 0.3
+    find_on_weston
+    [ "$win_x,$win_y" = "$((x0 - 50)),$((y0 + 60))" ] ||
+        fail "dragged by (-50, 60) from ($x0, $y0), the window is at ($win_x, $win_y)"
+    echo "ok: dragged on Wayland from ($x0, $y0) to ($win_x, $win_y)"
+    expect_count 0 "closed with its close button after the move"
 }
 
 case "$case_name" in
@@ -387,5 +435,6 @@ case "$case_name" in
     x11-outline) case_x11_outline ;;
     wayland) case_wayland ;;
     wayland-keys) case_wayland_keys ;;
+    wayland-drag) case_wayland_drag ;;
     *) fail "unknown case $case_name" ;;
 esac
