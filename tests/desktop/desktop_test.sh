@@ -37,7 +37,7 @@ fail() {
     echo "FAIL: $*" >&2
     # What the display servers said, for a failure that is theirs.
     local log
-    for log in "$tmp"/xvfb.log "$tmp"/weston*.log; do
+    for log in "$tmp"/xvfb.log "$tmp"/weston.log; do
         [ -s "$log" ] && { echo "--- $(basename "$log"):" >&2; tail -n 15 "$log" >&2; }
     done
     exit 1
@@ -63,10 +63,17 @@ start_x() {
     xset r on || fail "the X server on $DISPLAY does not answer"
 }
 
-# Starts the program from a folder of its own; sets $window to its visible window.
-start_q417() {
+# Copies the program into a folder of its own (it keeps its settings beside itself), without
+# the settings of a run before.
+fresh_q417() {
     mkdir -p "$tmp/run"
     cp "$q417" "$tmp/run/q417"
+    rm -f "$tmp/run/Q417.INI"
+}
+
+# Starts the program on X; sets $window to its visible window.
+start_q417() {
+    fresh_q417
     XDG_RUNTIME_DIR="$tmp" "$tmp/run/q417" >"$tmp/q417.log" 2>&1 &
     q417_pid=$!
     pids+=("$q417_pid")
@@ -146,7 +153,6 @@ tape_after_typing() {
         keys+=("$(xmodmap -pke | awk -v c="$code" '$1 == "keycode" && $2 == c { print $4 }')")
     done
     echo "$1: typing ${keys[*]}"
-    rm -f "$tmp/run/Q417.INI"  # every layout starts from the same machine
     start_q417
     xdotool key --delay 60 "${keys[@]}"
     sleep 0.3
@@ -261,35 +267,45 @@ case_x11_outline() {
     echo "ok: the desktop shows through the outline under a compositing manager"
 }
 
+need_qt_wayland() {
+    ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
+        skip "Qt's Wayland platform plugin is not installed (package qt6-wayland)"
+}
+
+# Weston with a desktop of one colour (#00c000), in a runtime folder of its own named by $1;
+# the rest is the command that starts weston on its back end. Sets WAYLAND_DISPLAY.
+start_weston() {
+    export XDG_RUNTIME_DIR=$tmp/runtime-$1
+    shift
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff00c000\npanel-position=none\nlocking=false\n' \
+        >"$tmp/weston.ini"
+    "$@" --socket=q417-test --config="$tmp/weston.ini" >"$tmp/weston.log" 2>&1 &
+    weston_pid=$!
+    pids+=("$weston_pid")
+    local _
+    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/q417-test" ] && break; sleep 0.1; done
+    [ -S "$XDG_RUNTIME_DIR/q417-test" ] || skip "weston did not start: $(tail -3 "$tmp/weston.log")"
+    export WAYLAND_DISPLAY=q417-test
+}
+
+# The rectangle of a screenshot (a file, or png:- for standard input) that is not the
+# desktop's colour.
+not_desktop() {
+    convert "$1" -fill black -fuzz 1% +opaque '#00c000' -format '%@' info:
+}
+
 # Weston on its headless back end draws into memory; its screenshooter (allowed with
 # --debug) saves what is on the output. The desktop is one flat colour, so every pixel of
 # that colour inside the window's rectangle is a place where the desktop shows through.
 case_wayland() {
     need weston weston-screenshooter convert
-    [ -e /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so ] ||
-        ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
-        skip "Qt's Wayland platform plugin is not installed (package qt6-wayland)"
-    export XDG_RUNTIME_DIR=$tmp/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    cat >"$tmp/weston.ini" <<'EOF'
-[core]
-idle-time=0
-[shell]
-background-color=0xff00c000
-panel-position=none
-locking=false
-EOF
-    weston --backend=headless-backend.so --use-pixman --width=1400 --height=1200 --debug \
-        --socket=q417-test --config="$tmp/weston.ini" >"$tmp/weston.log" 2>&1 &
-    pids+=($!)
-    local _
-    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/q417-test" ] && break; sleep 0.1; done
-    [ -S "$XDG_RUNTIME_DIR/q417-test" ] || skip "weston did not start: $(tail -3 "$tmp/weston.log")"
-    export WAYLAND_DISPLAY=q417-test QT_QPA_PLATFORM=wayland
+    need_qt_wayland
+    start_weston headless weston --backend=headless-backend.so --use-pixman --width=1400 \
+        --height=1200 --debug
     unset DISPLAY
-    mkdir -p "$tmp/run"
-    cp "$q417" "$tmp/run/q417"
-    "$tmp/run/q417" >"$tmp/q417.log" 2>&1 &
+    fresh_q417
+    QT_QPA_PLATFORM=wayland "$tmp/run/q417" >"$tmp/q417.log" 2>&1 &
     pids+=($!)
     sleep 3
     (cd "$tmp" && weston-screenshooter >/dev/null 2>&1) || fail "weston-screenshooter failed"
@@ -298,7 +314,7 @@ EOF
     [ -n "$shot" ] || fail "no screenshot"
     # The window's rectangle: everything that is not the desktop's colour.
     local box
-    box=$(convert "$shot" -fill black -fuzz 1% +opaque '#00c000' -format '%@' info:)
+    box=$(not_desktop "$shot")
     [[ $box =~ ^649x575\+([0-9]+)\+([0-9]+)$ ]] ||
         fail "window on the screen: $box, 649x575 expected ($(cat "$tmp/q417.log"))"
     check_outline "$shot" 00C000 "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}"
@@ -316,17 +332,8 @@ start_weston_on_x() {
     # The X server stands in for the keyboard alone: on Wayland the client repeats a held key
     # itself (Qt, at the rate weston gives), which is what is checked here.
     xset r off
-    export XDG_RUNTIME_DIR=$tmp/runtime-$layout
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    XKB_CONFIG_ROOT=$(keymap_folder "$layout") \
-        weston --backend=x11-backend.so --use-pixman --width=900 --height=700 \
-        --socket=q417-keys --config="$tmp/weston.ini" >"$tmp/weston-$layout.log" 2>&1 &
-    weston_pid=$!
-    pids+=("$weston_pid")
-    local _
-    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/q417-keys" ] && break; sleep 0.1; done
-    [ -S "$XDG_RUNTIME_DIR/q417-keys" ] ||
-        skip "weston's X11 back end did not start: $(tail -3 "$tmp/weston-$layout.log")"
+    start_weston "$layout" env XKB_CONFIG_ROOT="$(keymap_folder "$layout")" \
+        weston --backend=x11-backend.so --use-pixman --width=900 --height=700
     output=$(xwininfo -root -tree | awk '/"Weston Compositor/ { print $1; exit }')
     [ -n "$output" ] || fail "no weston output window on the X server"
 }
@@ -341,8 +348,7 @@ find_on_weston() {
     local box="" _
     for _ in $(seq 100); do
         xdotool mousemove 1200 1000 mousemove 450 350
-        box=$(import -window root -crop 900x700+0+0 +repage png:- |
-            convert png:- -fill black -fuzz 1% +opaque '#00c000' -format '%@' info:)
+        box=$(import -window root -crop 900x700+0+0 +repage png:- | not_desktop png:-)
         [[ $box =~ ^649x575\+([0-9]+)\+([0-9]+)$ ]] && break
         sleep 0.1
     done
@@ -353,10 +359,8 @@ find_on_weston() {
 
 # Starts the program on Wayland from a folder of its own and finds it on weston's output.
 start_q417_on_weston() {
-    rm -f "$tmp/run/Q417.INI"
-    mkdir -p "$tmp/run"
-    cp "$q417" "$tmp/run/q417"
-    WAYLAND_DISPLAY=q417-keys QT_QPA_PLATFORM=wayland "$tmp/run/q417" >"$tmp/q417.log" 2>&1 &
+    fresh_q417
+    QT_QPA_PLATFORM=wayland "$tmp/run/q417" >"$tmp/q417.log" 2>&1 &
     q417_pid=$!
     pids+=("$q417_pid")
     find_on_weston
@@ -372,10 +376,7 @@ need_weston_on_x() {
     ls /usr/lib/*/libweston-*/x11-backend.so >/dev/null 2>&1 ||
         skip "weston's X11 back end is not installed"
     [ -d /usr/share/X11/xkb/symbols ] || skip "no keymap files in /usr/share/X11/xkb"
-    ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
-        skip "Qt's Wayland platform plugin is not installed (package qt6-wayland)"
-    printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff00c000\npanel-position=none\nlocking=false\n' \
-        >"$tmp/weston.ini"
+    need_qt_wayland
 }
 
 wayland_keys_under() {
