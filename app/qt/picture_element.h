@@ -1,9 +1,10 @@
 #pragma once
 #include <QImage>
-#include <QPainter>
-#include <QRegion>
 #include <QWidget>
 #include <functional>
+
+class QPainter;
+class QRegion;
 
 namespace q417 {
 
