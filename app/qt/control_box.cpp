@@ -60,8 +60,8 @@ QImage ModuleSwitch::Frame(int k) const {
 }
 
 void ModuleSwitch::DrawPlain(int machine) {
-    CopyAll(element_.image(), 0, 0, Frame(machine == 0 ? 0 : 1));
-    element_.update();
+    element_.showPicture(
+        SharedPart(Sprites::Get("pict11"), QRect(machine == 0 ? 0 : 37, 0, 37, 191)));
 }
 
 void ModuleSwitch::DrawHover(int module) {

@@ -18,18 +18,10 @@ PictureElement* Create(const ElementPlace& place, const QString& name, int x, QW
     const QRect rect(x, place.y, place.width, place.height);
     PictureElement* element = nullptr;
     if (place.artwork) {
-        // Fixed pieces cut from a larger strip show its top-left part. An opaque sheet is
-        // shown where it lies, without a copy: an element drawn on later gets its own.
-        const QImage& sheet = Sprites::Get(name);
-        if (sheet.format() == QImage::Format_RGB32 && sheet.width() >= rect.width() &&
-            sheet.height() >= rect.height()) {
-            element = new PictureElement(name, rect, place.enabled, window,
-                                         QImage(sheet.constBits(), rect.width(), rect.height(),
-                                                sheet.bytesPerLine(), sheet.format()));
-        } else {
-            element = new PictureElement(name, rect, place.enabled, window);
-            CopyAll(element->image(), 0, 0, sheet);
-        }
+        // Fixed pieces cut from a larger strip show its top-left part, where it lies in the
+        // sheet: an element drawn on later gets its own copy.
+        element = new PictureElement(name, rect, place.enabled, window,
+                                     SharedPart(Sprites::Get(name), QRect(QPoint(), rect.size())));
     } else {
         element = new PictureElement(name, rect, place.enabled, window);
     }

@@ -23,8 +23,19 @@ PictureElement::PictureElement(const QString& name, const QRect& place, bool ena
 }
 
 QImage& PictureElement::surface() const {
-    if (image_.isNull()) image_ = MakePicture(width(), height());
+    if (image_.isNull()) image_ = MakePicture(width(), height(), blank_);
     return image_;
+}
+
+void PictureElement::showPicture(const QImage& picture) {
+    image_ = picture;
+    update();
+}
+
+void PictureElement::blank(QRgb colour) {
+    blank_ = colour;
+    image_ = QImage();  // made when first wanted: a hidden element's costs nothing yet
+    update();
 }
 
 void PictureElement::resizePicture(int width, int height) {

@@ -27,10 +27,16 @@ public:
                    const QImage& picture);
 
     // The drawing surface; call update() after drawing on it. A surface nobody has asked for
-    // yet is made (filled white) when first wanted, so that hidden elements cost no memory.
+    // yet is made (filled with the blank colour) when first wanted, so that hidden elements
+    // cost no memory.
     QImage& image() { return surface(); }
     const QImage& image() const { return surface(); }
-    // Gives the element a new size and a fresh surface (filled white).
+    // Shows the picture (of the element's size) as it is, shared rather than copied; drawing
+    // on the element later draws on a copy of its own.
+    void showPicture(const QImage& picture);
+    // Blanks the surface with the colour, which also fills any surface made later.
+    void blank(QRgb colour);
+    // Gives the element a new size and a fresh surface (filled with the blank colour).
     void resizePicture(int width, int height);
     // Whether the element reacts to the mouse (the machine's enabled flag).
     void setMouseEnabled(bool enabled);
@@ -50,6 +56,7 @@ private:
     QImage& surface() const;
 
     mutable QImage image_;
+    QRgb blank_ = 0xFFFFFFFF;
     bool mouse_enabled_ = true;
     bool press_taken_ = false;  // this element handles the press now under way
 };

@@ -61,6 +61,20 @@ QImage MakePicture(int width, int height, QRgb fill) {
     return image;
 }
 
+QImage SharedPart(const QImage& picture, const QRect& part) {
+    if (picture.format() == QImage::Format_RGB32 && picture.rect().contains(part)) {
+        const uchar* first = picture.constBits() + part.top() * picture.bytesPerLine() +
+                             part.left() * static_cast<qsizetype>(sizeof(QRgb));
+        // The part holds a reference to the whole picture until it is itself let go.
+        return QImage(
+            first, part.width(), part.height(), picture.bytesPerLine(), picture.format(),
+            [](void* whole) { delete static_cast<QImage*>(whole); }, new QImage(picture));
+    }
+    QImage copy = MakePicture(part.width(), part.height());
+    CopyRect(copy, 0, 0, picture, part);
+    return copy;
+}
+
 namespace {
 
 // Walks the clipped rectangle row by row, combining each source pixel into the target.

@@ -13,6 +13,11 @@ namespace q417 {
 // A fresh 32-bit picture of the given size filled with one colour.
 QImage MakePicture(int width, int height, QRgb fill = 0xFFFFFFFF);
 
+// A part of a picture, to be shown as it is: an opaque picture's part shares its pixels (the
+// picture's memory is kept while the part lives) and drawing on it copies it first. Any other
+// picture, or a part reaching past the picture, gives a copy on a white picture.
+QImage SharedPart(const QImage& picture, const QRect& part);
+
 // Copies the source rectangle of `src` to `dst` with its top-left corner at (x, y).
 void CopyRect(QImage& dst, int x, int y, const QImage& src, const QRect& from);
 inline void CopyAll(QImage& dst, int x, int y, const QImage& src) {

@@ -12,9 +12,8 @@ constexpr int kPlateWidth = 78;
 constexpr int kPlateHeight = 191;
 
 void ShowPlateFrame(PictureElement& element, const char* sheet, int frame) {
-    CopyRect(element.image(), 0, 0, Sprites::Get(sheet),
-             QRect(kPlateWidth * (frame - 1), 0, kPlateWidth, kPlateHeight));
-    element.update();
+    element.showPicture(SharedPart(Sprites::Get(sheet),
+                                   QRect(kPlateWidth * (frame - 1), 0, kPlateWidth, kPlateHeight)));
 }
 
 }  // namespace

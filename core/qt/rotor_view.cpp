@@ -131,10 +131,13 @@ void RotorPictures::RedrawRotor(int slot) {
     const QImage& view = RenderedView(slot, closed);
     PictureElement* control = controls_[slot];
     if (!control || on_control_[slot]) return;
-    CopyAll(control->image(), 0, 0, view);
-    if (!closed) CopyAll(control->image(), 0, 0, Sprites::Get("dsk_linU"));
+    // The window shows its part of the view itself; the open machine's overlay goes on a copy.
+    control->showPicture(SharedPart(view, QRect(QPoint(), control->size())));
+    if (!closed) {
+        CopyAll(control->image(), 0, 0, Sprites::Get("dsk_linU"));
+        control->update();
+    }
     on_control_[slot] = true;
-    control->update();
 }
 
 void RotorPictures::ShowRotor(int slot) {

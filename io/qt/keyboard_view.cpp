@@ -80,8 +80,7 @@ void KeyboardView::KeyPressed(int row, int col) {
 }
 
 void KeyboardView::SpaceBarDrawn(bool pressed) {
-    CopyRect(space_.image(), 0, 0, Sprites::Get("space"), QRect(pressed ? 240 : 0, 0, 240, 86));
-    space_.update();
+    space_.showPicture(SharedPart(Sprites::Get("space"), QRect(pressed ? 240 : 0, 0, 240, 86)));
 }
 
 }  // namespace q417

@@ -33,11 +33,9 @@ void ModeWheelView::DrawModeSwitches(const MachineSettings& s) {
     const int band = m0 ? 0 : s.Mode;
     const int frame = m0 ? s.Language : 0;
     if (band >= 0 && band <= 3)
-        CopyRect(register_.image(), 0, 0, Sprites::Get("bcs"), QRect(0, 23 * band, 84, 23));
+        register_.showPicture(SharedPart(Sprites::Get("bcs"), QRect(0, 23 * band, 84, 23)));
     if (frame >= 0 && frame <= 2)
-        CopyRect(language_.image(), 0, 0, Sprites::Get("lang"), QRect(22 * frame, 0, 22, 97));
-    register_.update();
-    language_.update();
+        language_.showPicture(SharedPart(Sprites::Get("lang"), QRect(22 * frame, 0, 22, 97)));
 }
 
 }  // namespace q417

@@ -37,11 +37,9 @@ TapeView::TapeView(PictureElement& paper, PictureElement& punched, PictureElemen
     : paper_(paper), punched_(punched), counter_(counter) {}
 
 void TapeView::Prepare() {
-    paper_.image().fill(kTapeColour);
-    punched_.image().fill(kTapeColour);
+    paper_.blank(kTapeColour);
+    punched_.blank(kTapeColour);  // hidden until the punch is used: made when first wanted
     CopyRect(counter_.image(), 0, 0, Sprites::Get("counter1"), QRect(0, 19, 115, 34));
-    paper_.update();
-    punched_.update();
     CounterChanged(0, 0);
 }
 

@@ -63,15 +63,14 @@ void TextLoaderView::DrawLoader(loader::ButtonLook button, loader::StripLook str
 // The stop key is the upper half of the sheet, the start key the lower; released at the
 // left, pressed at the right.
 void TextLoaderView::DrawStartKey(bool pressed) {
-    CopyRect(start_.image(), 0, 0, Sprites::Get("PUSKSTOP"),
-             QRect(pressed ? kKeyWidth : 0, kKeyHeight, kKeyWidth, kKeyHeight));
-    start_.update();
+    start_.showPicture(
+        SharedPart(Sprites::Get("PUSKSTOP"),
+                   QRect(pressed ? kKeyWidth : 0, kKeyHeight, kKeyWidth, kKeyHeight)));
 }
 
 void TextLoaderView::DrawStopKey(bool pressed) {
-    CopyRect(stop_.image(), 0, 0, Sprites::Get("PUSKSTOP"),
-             QRect(pressed ? kKeyWidth : 0, 0, kKeyWidth, kKeyHeight));
-    stop_.update();
+    stop_.showPicture(SharedPart(Sprites::Get("PUSKSTOP"),
+                                 QRect(pressed ? kKeyWidth : 0, 0, kKeyWidth, kKeyHeight)));
 }
 
 void TextLoaderView::Image17MouseMove(int x, int y) {

@@ -221,6 +221,61 @@ TEST(PictureCopies, PaintedOverARegionARectangleAtATime) {
     }
 }
 
+// A part shown without a copy must still behave like a copy of its own: the same pixels, the
+// whole picture kept alive for it, and drawing on either side leaving the other alone.
+TEST(PictureCopies, ASharedPartIsTheCopyItStandsFor) {
+    QImage whole = MakePicture(40, 30);
+    for (int y = 0; y < whole.height(); ++y)
+        for (int x = 0; x < whole.width(); ++x) whole.setPixel(x, y, qRgb(x * 6, y * 8, x ^ y));
+    const QRect part(5, 7, 20, 13);
+    const QImage expected = whole.copy(part);
+
+    QImage shared = SharedPart(whole, part);
+    EXPECT_EQ(shared, expected);
+    EXPECT_EQ(shared.constBits(), whole.constBits() + 7 * whole.bytesPerLine() + 5 * 4)
+        << "an opaque picture's part is not copied";
+    whole = QImage();  // the part keeps the pixels it points at
+    EXPECT_EQ(shared, expected);
+
+    QImage source = expected.copy();
+    QImage onTop = SharedPart(source, QRect(0, 0, 10, 10));
+    const QImage kept = SharedPart(source, QRect(0, 0, 10, 10));
+    CopyAll(onTop, 0, 0, MakePicture(3, 3, qRgb(1, 2, 3)));
+    EXPECT_EQ(source, expected) << "drawing on the part drew on the picture";
+    EXPECT_EQ(onTop.pixel(1, 1), qRgb(1, 2, 3));
+    FillRect(source, source.rect(), qRgb(9, 9, 9));
+    EXPECT_EQ(kept, expected.copy(0, 0, 10, 10)) << "drawing on the picture reached the part";
+
+    // A part reaching past the picture, or one of a picture with alpha: a copy on white.
+    const QImage past = SharedPart(expected, QRect(15, 5, 10, 10));
+    EXPECT_EQ(past.size(), QSize(10, 10));
+    EXPECT_EQ(past.pixel(2, 2), expected.pixel(17, 7));
+    EXPECT_EQ(past.pixel(7, 2), 0xFFFFFFFFu);
+    QImage alpha = expected.convertToFormat(QImage::Format_ARGB32);
+    const QImage fromAlpha = SharedPart(alpha, QRect(1, 1, 4, 4));
+    EXPECT_NE(fromAlpha.constBits(), alpha.constBits() + alpha.bytesPerLine() + 4);
+    EXPECT_EQ(fromAlpha.pixel(0, 0) | 0xFF000000u, expected.pixel(1, 1));
+}
+
+// What an element shows: a picture handed to it is shared until drawn on, and a blanked
+// element's surface, made when first wanted, has the blank colour at every size it is given.
+TEST(PictureElementSurface, SharesWhatItIsShownAndBlanksWithItsColour) {
+    PictureElement element(QStringLiteral("E"), QRect(0, 0, 12, 8), false, nullptr);
+    const QImage picture = MakePicture(12, 8, qRgb(10, 20, 30));
+    element.showPicture(picture);
+    EXPECT_EQ(element.image().constBits(), picture.constBits());
+    CopyAll(element.image(), 0, 0, MakePicture(2, 2, qRgb(200, 0, 0)));
+    EXPECT_EQ(picture.pixel(0, 0), qRgb(10, 20, 30)) << "drawing reached the shown picture";
+
+    element.blank(qRgb(240, 230, 200));
+    EXPECT_EQ(element.image().size(), QSize(12, 8));
+    EXPECT_EQ(element.image(), MakePicture(12, 8, qRgb(240, 230, 200)));
+    element.resizePicture(5, 4);
+    EXPECT_EQ(element.image(), MakePicture(5, 4, qRgb(240, 230, 200)));
+    PictureElement plain(QStringLiteral("P"), QRect(0, 0, 3, 3), false, nullptr);
+    EXPECT_EQ(plain.image(), MakePicture(3, 3)) << "white unless told otherwise";
+}
+
 TEST(ModuleSwitchBlend, MixesAt145Of255RoundingHalvesToEven) {
     struct Row {
         int s, d, out;
