@@ -43,11 +43,6 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
     setFixedSize(kWidth, kHeight);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    // Outside its outline the window shows the desktop, with or without a compositor: the
-    // shape cuts it on X11, and where the desktop composes windows it is translucent too.
-    const bool translucent = DesktopComposesWindows();
-    setAttribute(Qt::WA_TranslucentBackground, translucent);
-    setAttribute(Qt::WA_OpaquePaintEvent, !translucent);  // the paint covers every pixel
     report_error_ = [this](const QString& message) { ShowError(this, message); };
     key_input_ = std::make_unique<MachineKeyInput>([this](uint16_t code, bool down) {
         if (down)
@@ -56,9 +51,17 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
             machineKeyUp(code);
     });
     elements_ = CreateMachineElements(this);
+    compositor_.FollowUp();
     cabinet_ = Sprites::Get("cabinet");
     BindHandlers();
     FormCreate();
+    // Outside its outline the window shows the desktop, with or without a compositor: the
+    // shape cuts it on X11, and where the desktop composes windows it is translucent too.
+    // Both are settled before the window first shows.
+    const bool translucent = compositor_.Answer();
+    setAttribute(Qt::WA_TranslucentBackground, translucent);
+    setAttribute(Qt::WA_OpaquePaintEvent, !translucent);  // the paint covers every pixel
+    CutCabinet(!counter_lever_pressed_);
 }
 
 MainWindow::~MainWindow() {
@@ -107,7 +110,6 @@ void MainWindow::FormCreate() {
     keyboard_view_ = std::make_unique<KeyboardView>(s, *element("Image21"), *element("Image23"));
     keyboard_view_->Prepare();
     views_.AddKeyboardView(keyboard_view_.get());
-    DrawStartStopKeys();
     tape_view_ =
         std::make_unique<TapeView>(*element("Image8"), *element("Image7"), *element("Image22"));
     tape_view_->Prepare();
@@ -117,7 +119,6 @@ void MainWindow::FormCreate() {
     ShowEntryFrame(*element("E"), 1);
     ShowReflectorFrame(*element("R"), 1);
     ShowStepper(*element("ST"), StepperState::Hidden);
-    ShowCover(*element("F"), true);
 
     rotor_pictures_ = std::make_unique<RotorPictures>(session_.machine);
     for (int slot = 1; slot <= RotorStack::kSlots; ++slot)
@@ -228,7 +229,7 @@ void MainWindow::ModelChanged() {
     element("R9")->setVisible(s.Machine != 2);
     element("R10")->setVisible(s.Machine != 2);
     element("F")->setVisible(s.Machine == 2);
-    ShowCover(*element("F"), true);
+    if (s.Machine == 2) ShowCover(*element("F"), true);  // drawn once it shows
     if (s.Machine == 0) module_switch_->hover = false;
     module_switch_->DrawPlain(s.Machine);
 }
@@ -314,17 +315,14 @@ void MainWindow::closeProgram() {
 
 void MainWindow::SetWindowOutline(bool leverReleased) {
     q417::SetWindowOutline(*this, leverReleased);
+    CutCabinet(leverReleased);
+}
+
+// A translucent window paints the cabinet cut to the outline, made once per lever position.
+void MainWindow::CutCabinet(bool leverReleased) {
     QImage& cut = cut_cabinet_[leverReleased ? 1 : 0];
     if (testAttribute(Qt::WA_TranslucentBackground) && cut.isNull() && !cabinet_.isNull())
         cut = CutToOutline(cabinet_, mask());
-}
-
-void MainWindow::DrawStartStopKeys() {
-    const QImage& keys = Sprites::Get("puskstop");
-    CopyRect(element("Image24")->image(), 0, 0, keys, QRect(0, 0, 47, 52));
-    CopyRect(element("Image25")->image(), 0, 0, keys, QRect(0, 52, 47, 52));
-    element("Image24")->update();
-    element("Image25")->update();
 }
 
 // Only the cabinet inside the outline shows: a translucent window paints it cut to the

@@ -11,6 +11,7 @@
 #include "app/qt/qt_sound_player.h"
 #include "app/qt/session_views.h"
 #include "app/qt/view_host.h"
+#include "app/qt/window_outline.h"
 
 namespace q417 {
 
@@ -128,7 +129,7 @@ private:
     void BindHandlers();
     void BindRotorWindow(int slot);
     void SetWindowOutline(bool leverReleased);
-    void DrawStartStopKeys();
+    void CutCabinet(bool leverReleased);
     void BindPanelKeys();
     // A panel made late: cut to the outline with the rest.
     void PanelMade();
@@ -171,6 +172,7 @@ private:
     std::unique_ptr<ControlBox> control_box_;
     std::unique_ptr<ModuleSwitch> module_switch_;
     std::unique_ptr<MachineKeyInput> key_input_;
+    CompositorQuestion compositor_;  // asked first thing, answered once the window is made
     QImage cabinet_;
     // Translucent windows paint the cabinet cut to the outline, one picture per lever position.
     QImage cut_cabinet_[2];

@@ -61,13 +61,19 @@ QRegion WindowOutline(bool leverReleased, int w, int h) {
     return outline;
 }
 
-bool DesktopComposesWindows() {
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) return true;
+CompositorQuestion::CompositorQuestion() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        answered_ = true;
+        return;
+    }
 #ifdef Q417_HAVE_XCB
     // A compositing manager owns the selection _NET_WM_CM_S<screen> while it runs.
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-    if (!connection) return true;
+    auto* connection = x11 ? x11->connection() : nullptr;
+    if (!connection) {
+        answered_ = true;
+        return;
+    }
     char* host = nullptr;
     int display = 0, screen = 0;
     if (xcb_parse_display(nullptr, &host, &display, &screen))
@@ -75,20 +81,53 @@ bool DesktopComposesWindows() {
     else
         screen = 0;
     const std::string name = "_NET_WM_CM_S" + std::to_string(screen);
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection,
-        xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.c_str()),
-        nullptr);
-    if (!atom) return true;
-    xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
-        connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
-    const bool composed = !owner || owner->owner != XCB_NONE;
-    std::free(owner);
-    std::free(atom);
-    return composed;
+    connection_ = connection;
+    atom_request_ =
+        xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.c_str()).sequence;
 #else
-    return true;
+    answered_ = true;
 #endif
+}
+
+CompositorQuestion::~CompositorQuestion() {
+#ifdef Q417_HAVE_XCB
+    auto* connection = static_cast<xcb_connection_t*>(connection_);
+    if (atom_request_) xcb_discard_reply(connection, atom_request_);
+    if (owner_request_) xcb_discard_reply(connection, owner_request_);
+#endif
+}
+
+void CompositorQuestion::FollowUp() {
+#ifdef Q417_HAVE_XCB
+    if (!atom_request_) return;
+    auto* connection = static_cast<xcb_connection_t*>(connection_);
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(connection, xcb_intern_atom_cookie_t{atom_request_}, nullptr);
+    atom_request_ = 0;
+    if (!atom) {
+        answered_ = true;  // composes_ stays true: the safe guess
+        return;
+    }
+    owner_request_ = xcb_get_selection_owner(connection, atom->atom).sequence;
+    std::free(atom);
+#endif
+}
+
+bool CompositorQuestion::Answer() {
+    if (answered_) return composes_;
+    FollowUp();
+#ifdef Q417_HAVE_XCB
+    if (owner_request_) {
+        auto* connection = static_cast<xcb_connection_t*>(connection_);
+        xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
+            connection, xcb_get_selection_owner_cookie_t{owner_request_}, nullptr);
+        owner_request_ = 0;
+        composes_ = !owner || owner->owner != XCB_NONE;
+        std::free(owner);
+    }
+#endif
+    answered_ = true;
+    return composes_;
 }
 
 QImage CutToOutline(const QImage& picture, const QRegion& outline) {

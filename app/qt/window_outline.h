@@ -16,7 +16,25 @@ QRegion WindowOutline(bool leverReleased, int width = 649, int height = 575);
 // runs. An X server without one shows a window's pixels as they are and cuts the window with
 // its shape alone; an alpha channel there only costs a deeper visual, a slower map and a
 // frame cleared and blended before every paint.
-bool DesktopComposesWindows();
+//
+// The X server is asked when the question is made and the answer collected when wanted: the
+// two round trips it takes pass while the window is being put together.
+class CompositorQuestion {
+public:
+    CompositorQuestion();
+    ~CompositorQuestion();
+    CompositorQuestion(const CompositorQuestion&) = delete;
+    CompositorQuestion& operator=(const CompositorQuestion&) = delete;
+
+    // Takes the first reply and sends the second request (the answer works without it).
+    void FollowUp();
+    bool Answer();
+
+private:
+    void* connection_ = nullptr;  // the toolkit's X connection; none: no question to ask
+    unsigned int atom_request_ = 0, owner_request_ = 0;  // requests whose reply is due
+    bool answered_ = false, composes_ = true;
+};
 
 // The picture with everything outside the outline made transparent: what a translucent
 // window paints, so that it needs no clipping by a region of many rectangles on every frame.
