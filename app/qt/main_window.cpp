@@ -51,7 +51,6 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
             machineKeyUp(code);
     });
     elements_ = CreateMachineElements(this);
-    compositor_.FollowUp();
     cabinet_ = Sprites::Get("cabinet");
     BindHandlers();
     FormCreate();
@@ -130,6 +129,7 @@ void MainWindow::FormCreate() {
     BindPanelKeys();
     views_.Add(this);
     session_.SetEvents(&views_);
+    compositor_.FollowUp();
     session_.StartUp(read);
     ClipChildrenToOutline(*this);
 }

@@ -84,6 +84,7 @@ CompositorQuestion::CompositorQuestion() {
     connection_ = connection;
     atom_request_ =
         xcb_intern_atom(connection, 0, static_cast<uint16_t>(name.size()), name.c_str()).sequence;
+    xcb_flush(connection);  // on its way now, not when the reply is waited for
 #else
     answered_ = true;
 #endif
@@ -109,6 +110,7 @@ void CompositorQuestion::FollowUp() {
         return;
     }
     owner_request_ = xcb_get_selection_owner(connection, atom->atom).sequence;
+    xcb_flush(connection);
     std::free(atom);
 #endif
 }
