@@ -53,15 +53,13 @@ void ControlBox::Draw(int zone) {
 
 ModuleSwitch::ModuleSwitch(PictureElement& element) : element_(element) {}
 
+// The frame where it lies in the sheet: shown as it is, or blended on a copy of its own.
 QImage ModuleSwitch::Frame(int k) const {
-    QImage frame = MakePicture(37, 191);
-    CopyRect(frame, 0, 0, Sprites::Get("pict11"), QRect(37 * k, 0, 37, 191));
-    return frame;
+    return SharedPart(Sprites::Get("pict11"), QRect(37 * k, 0, 37, 191));
 }
 
 void ModuleSwitch::DrawPlain(int machine) {
-    element_.showPicture(
-        SharedPart(Sprites::Get("pict11"), QRect(machine == 0 ? 0 : 37, 0, 37, 191)));
+    element_.showPicture(Frame(machine == 0 ? 0 : 1));
 }
 
 void ModuleSwitch::DrawHover(int module) {

@@ -34,7 +34,7 @@ void PictureElement::showPicture(const QImage& picture) {
 
 void PictureElement::blank(QRgb colour) {
     blank_ = colour;
-    image_ = QImage();  // made when first wanted: a hidden element's costs nothing yet
+    image_ = QImage();  // made when first wanted: a hidden element's picture costs nothing yet
     update();
 }
 
