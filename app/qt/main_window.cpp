@@ -60,7 +60,6 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
     const bool translucent = compositor_.Answer();
     setAttribute(Qt::WA_TranslucentBackground, translucent);
     setAttribute(Qt::WA_OpaquePaintEvent, !translucent);  // the paint covers every pixel
-    CutCabinet(!counter_lever_pressed_);
 }
 
 MainWindow::~MainWindow() {
@@ -315,30 +314,22 @@ void MainWindow::closeProgram() {
 
 void MainWindow::SetWindowOutline(bool leverReleased) {
     q417::SetWindowOutline(*this, leverReleased);
-    CutCabinet(leverReleased);
 }
 
-// A translucent window paints the cabinet cut to the outline, made once per lever position.
-void MainWindow::CutCabinet(bool leverReleased) {
-    QImage& cut = cut_cabinet_[leverReleased ? 1 : 0];
-    if (testAttribute(Qt::WA_TranslucentBackground) && cut.isNull() && !cabinet_.isNull())
-        cut = CutToOutline(cabinet_, mask());
-}
-
-// Only the cabinet inside the outline shows: a translucent window paints it cut to the
-// outline, an opaque one is cut by its shape.
+// Only the cabinet inside the outline shows. A translucent window paints it only there: what
+// it leaves unpainted is transparent (the window system clears it before every paint). An
+// opaque one paints it all and is cut by its shape.
 void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QImage& picture = testAttribute(Qt::WA_TranslucentBackground)
-                                ? cut_cabinet_[counter_lever_pressed_ ? 0 : 1]
-                                : cabinet_;
-    if (picture.isNull()) {
+    if (cabinet_.isNull()) {
         if (!mask().isEmpty()) painter.setClipRegion(mask());
         painter.fillRect(rect(), QColor::fromRgb(kBackground));
         return;
     }
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    DrawPictureByRects(painter, event->region(), picture);
+    const bool translucent = testAttribute(Qt::WA_TranslucentBackground) && !mask().isEmpty();
+    DrawPictureByRects(painter, translucent ? event->region().intersected(mask()) : event->region(),
+                       cabinet_);
 }
 
 }  // namespace q417

@@ -129,7 +129,6 @@ private:
     void BindHandlers();
     void BindRotorWindow(int slot);
     void SetWindowOutline(bool leverReleased);
-    void CutCabinet(bool leverReleased);
     void BindPanelKeys();
     // A panel made late: cut to the outline with the rest.
     void PanelMade();
@@ -174,8 +173,6 @@ private:
     std::unique_ptr<MachineKeyInput> key_input_;
     CompositorQuestion compositor_;  // asked first thing, answered once the window is made
     QImage cabinet_;
-    // Translucent windows paint the cabinet cut to the outline, one picture per lever position.
-    QImage cut_cabinet_[2];
 
     int wheel_slot_ = 0;
     int wheel_delta_ = 0;  // wheel turn not yet a whole notch

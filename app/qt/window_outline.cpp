@@ -132,20 +132,10 @@ bool CompositorQuestion::Answer() {
     return composes_;
 }
 
-QImage CutToOutline(const QImage& picture, const QRegion& outline) {
-    QImage cut = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (const QRect& r : QRegion(cut.rect()).subtracted(outline))
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            QRgb* row = reinterpret_cast<QRgb*>(cut.scanLine(y));
-            std::fill(row + r.left(), row + r.left() + r.width(), QRgb{0});
-        }
-    return cut;
-}
-
 // The mask cuts the window on an X server without a compositor and limits the mouse
 // everywhere; under a compositor (and on Wayland, where a mask does nothing more) the window
 // is translucent and only what is drawn inside the outline shows. The window paints its
-// cabinet cut to the outline; pictures reaching past the outline are cut here.
+// cabinet inside the outline only; pictures reaching past the outline are cut here.
 void SetWindowOutline(QWidget& window, bool leverReleased) {
     const QRegion outline = WindowOutline(leverReleased, window.width(), window.height());
     window.setMask(outline);

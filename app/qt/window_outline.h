@@ -1,5 +1,4 @@
 #pragma once
-#include <QImage>
 #include <QRegion>
 
 class QWidget;
@@ -35,10 +34,6 @@ private:
     unsigned int atom_request_ = 0, owner_request_ = 0;  // requests whose reply is due
     bool answered_ = false, composes_ = true;
 };
-
-// The picture with everything outside the outline made transparent: what a translucent
-// window paints, so that it needs no clipping by a region of many rectangles on every frame.
-QImage CutToOutline(const QImage& picture, const QRegion& outline);
 
 // Cuts the window to the outline and redraws it.
 void SetWindowOutline(QWidget& window, bool leverReleased);
