@@ -2,7 +2,6 @@
 
 #include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
-#include "core/qt/blit.h"
 
 namespace q417 {
 
@@ -16,15 +15,10 @@ namespace {
 
 PictureElement* Create(const ElementPlace& place, const QString& name, int x, QWidget* window) {
     const QRect rect(x, place.y, place.width, place.height);
-    PictureElement* element = nullptr;
-    if (place.artwork) {
-        // Fixed pieces cut from a larger strip show its top-left part, where it lies in the
-        // sheet: an element drawn on later gets its own copy.
-        element = new PictureElement(name, rect, place.enabled, window,
-                                     SharedPart(Sprites::Get(name), QRect(QPoint(), rect.size())));
-    } else {
-        element = new PictureElement(name, rect, place.enabled, window);
-    }
+    auto* element = new PictureElement(name, rect, place.enabled, window);
+    // Fixed pieces cut from a larger strip show its top-left part, where it lies in the sheet:
+    // an element drawn on later gets its own copy.
+    if (place.artwork) element->showPart(Sprites::Get(name));
     element->setVisible(place.visible);
     return element;
 }

@@ -9,11 +9,7 @@ namespace q417 {
 
 PictureElement::PictureElement(const QString& name, const QRect& place, bool enabled,
                                QWidget* parent)
-    : PictureElement(name, place, enabled, parent, QImage()) {}
-
-PictureElement::PictureElement(const QString& name, const QRect& place, bool enabled,
-                               QWidget* parent, const QImage& picture)
-    : QWidget(parent), image_(picture) {
+    : QWidget(parent) {
     setObjectName(name);
     setGeometry(place);
     setFocusPolicy(Qt::NoFocus);
@@ -30,6 +26,10 @@ QImage& PictureElement::surface() const {
 void PictureElement::showPicture(const QImage& picture) {
     image_ = picture;
     update();
+}
+
+void PictureElement::showPart(const QImage& picture, QPoint from) {
+    showPicture(SharedPart(picture, QRect(from, size())));
 }
 
 void PictureElement::blank(QRgb colour) {

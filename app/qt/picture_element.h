@@ -22,9 +22,6 @@ public:
     using ButtonHandler = std::function<void(int x, int y, Qt::MouseButton button)>;
 
     PictureElement(const QString& name, const QRect& place, bool enabled, QWidget* parent);
-    // An element that starts with the given picture (of its size), shared until drawn on.
-    PictureElement(const QString& name, const QRect& place, bool enabled, QWidget* parent,
-                   const QImage& picture);
 
     // The drawing surface; call update() after drawing on it. A surface nobody has asked for
     // yet is made (filled with the blank colour) when first wanted, so that hidden elements
@@ -34,6 +31,9 @@ public:
     // Shows the picture (of the element's size) as it is, shared rather than copied; drawing
     // on the element later draws on a copy of its own.
     void showPicture(const QImage& picture);
+    // Shows the part of the element's size of a picture (a sprite sheet, a rendered view) whose
+    // top-left corner is `from`: shared where it lies, as SharedPart makes it.
+    void showPart(const QImage& picture, QPoint from = {});
     // Blanks the surface with the colour, which also fills any surface made later.
     void blank(QRgb colour);
     // Gives the element a new size and a fresh surface (filled with the blank colour).

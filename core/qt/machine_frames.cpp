@@ -8,12 +8,10 @@ namespace q417 {
 
 namespace {
 
-constexpr int kPlateWidth = 78;
-constexpr int kPlateHeight = 191;
+constexpr int kPlateWidth = 78;  // the frames of a plate lie side by side in its sheet
 
 void ShowPlateFrame(PictureElement& element, const char* sheet, int frame) {
-    element.showPicture(SharedPart(Sprites::Get(sheet),
-                                   QRect(kPlateWidth * (frame - 1), 0, kPlateWidth, kPlateHeight)));
+    element.showPart(Sprites::Get(sheet), QPoint(kPlateWidth * (frame - 1), 0));
 }
 
 }  // namespace
@@ -51,9 +49,7 @@ void ShowCover(PictureElement& cover, bool lowered) {
 }
 
 void DrawPlug(PictureElement& plug, int plugPosition) {
-    CopyRect(plug.image(), 0, 0, Sprites::Get("ruslat"),
-             QRect(0, plugPosition == 1 ? 0 : 38, 134, 38));
-    plug.update();
+    plug.showPart(Sprites::Get("ruslat"), QPoint(0, plugPosition == 1 ? 0 : 38));
 }
 
 }  // namespace q417

@@ -132,7 +132,7 @@ void RotorPictures::RedrawRotor(int slot) {
     PictureElement* control = controls_[slot];
     if (!control || on_control_[slot]) return;
     // The window shows its part of the view itself; the open machine's overlay goes on a copy.
-    control->showPicture(SharedPart(view, QRect(QPoint(), control->size())));
+    control->showPart(view);
     if (!closed) {
         CopyAll(control->image(), 0, 0, Sprites::Get("dsk_linU"));
         control->update();

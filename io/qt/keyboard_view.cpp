@@ -80,7 +80,7 @@ void KeyboardView::KeyPressed(int row, int col) {
 }
 
 void KeyboardView::SpaceBarDrawn(bool pressed) {
-    space_.showPicture(SharedPart(Sprites::Get("space"), QRect(pressed ? 240 : 0, 0, 240, 86)));
+    space_.showPart(Sprites::Get("space"), QPoint(pressed ? 240 : 0, 0));
 }
 
 }  // namespace q417

@@ -32,10 +32,8 @@ void ModeWheelView::DrawModeSwitches(const MachineSettings& s) {
     const bool m0 = s.Machine == 0;
     const int band = m0 ? 0 : s.Mode;
     const int frame = m0 ? s.Language : 0;
-    if (band >= 0 && band <= 3)
-        register_.showPicture(SharedPart(Sprites::Get("bcs"), QRect(0, 23 * band, 84, 23)));
-    if (frame >= 0 && frame <= 2)
-        language_.showPicture(SharedPart(Sprites::Get("lang"), QRect(22 * frame, 0, 22, 97)));
+    if (band >= 0 && band <= 3) register_.showPart(Sprites::Get("bcs"), QPoint(0, 23 * band));
+    if (frame >= 0 && frame <= 2) language_.showPart(Sprites::Get("lang"), QPoint(22 * frame, 0));
 }
 
 }  // namespace q417

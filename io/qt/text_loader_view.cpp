@@ -63,14 +63,11 @@ void TextLoaderView::DrawLoader(loader::ButtonLook button, loader::StripLook str
 // The stop key is the upper half of the sheet, the start key the lower; released at the
 // left, pressed at the right.
 void TextLoaderView::DrawStartKey(bool pressed) {
-    start_.showPicture(
-        SharedPart(Sprites::Get("PUSKSTOP"),
-                   QRect(pressed ? kKeyWidth : 0, kKeyHeight, kKeyWidth, kKeyHeight)));
+    start_.showPart(Sprites::Get("PUSKSTOP"), QPoint(pressed ? kKeyWidth : 0, kKeyHeight));
 }
 
 void TextLoaderView::DrawStopKey(bool pressed) {
-    stop_.showPicture(SharedPart(Sprites::Get("PUSKSTOP"),
-                                 QRect(pressed ? kKeyWidth : 0, 0, kKeyWidth, kKeyHeight)));
+    stop_.showPart(Sprites::Get("PUSKSTOP"), QPoint(pressed ? kKeyWidth : 0, 0));
 }
 
 void TextLoaderView::Image17MouseMove(int x, int y) {

@@ -266,6 +266,12 @@ TEST(PictureElementSurface, SharesWhatItIsShownAndBlanksWithItsColour) {
     EXPECT_EQ(element.image().constBits(), picture.constBits());
     CopyAll(element.image(), 0, 0, MakePicture(2, 2, qRgb(200, 0, 0)));
     EXPECT_EQ(picture.pixel(0, 0), qRgb(10, 20, 30)) << "drawing reached the shown picture";
+    // A part of the element's size, from where it lies in a larger sheet.
+    QImage sheet = MakePicture(30, 20);
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x) sheet.setPixel(x, y, qRgb(x * 8, y * 12, 7));
+    element.showPart(sheet, QPoint(16, 9));
+    EXPECT_EQ(element.image(), sheet.copy(16, 9, 12, 8));
 
     element.blank(qRgb(240, 230, 200));
     EXPECT_EQ(element.image().size(), QSize(12, 8));
