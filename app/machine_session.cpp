@@ -7,28 +7,30 @@
 namespace q417 {
 
 MachineSession::MachineSession() {
-    machine.SetOutputStage(&printer);
+    machine_.SetOutputStage(&printer_);
     SetEvents(nullptr);
 }
 
 void MachineSession::SetEvents(SessionEvents* events) {
     events_ = events ? events : &no_events_;
-    machine.rotors.SetObserver(events_);
-    printer.SetListener(events_);
+    machine_.rotors.SetObserver(events_);
+    printer_.SetListener(events_);
     keyboard_.SetListener(events_);
 }
 
 // The one start-up of the machine, for the window and for q417-cli alike.
 void MachineSession::StartUp(const MachineSettings& read) {
-    machine.settings = read;
-    machine.StartUp();
-    applied_machine_ = machine.settings.Machine;
-    applied_serie_ = machine.settings.Serie;
+    EndRun();
+    HoldLastTrace();
+    machine_.settings = read;
+    machine_.StartUp();
+    applied_machine_ = machine_.settings.Machine;
+    applied_serie_ = machine_.settings.Serie;
     ApplyMachineModel();
-    q417::ClearKeyTable(work.table);
-    work.Refresh();
-    feed.Clear();
-    printer.ResetCounter();
+    q417::ClearKeyTable(work_.table);
+    work_.Refresh();
+    feed_.Clear();
+    printer_.ResetCounter();
     keyboard_.DrawKeyboard();
     keyboard_.DrawSpaceBar(false);
     Events().SettingsChanged();
@@ -37,9 +39,9 @@ void MachineSession::StartUp(const MachineSettings& read) {
 }
 
 void MachineSession::ApplyMachineModel() {
-    MachineSettings& s = machine.settings;
+    MachineSettings& s = machine_.settings;
     // A change of model keeps the register mode and the language lever as they are.
-    machine.rotors.SetRotorsInUse(RotorsInUseFor(s.Machine));
+    machine_.rotors.SetRotorsInUse(RotorsInUseFor(s.Machine));
     if (s.Machine == 0) {
         s.Module = 30;
         s.Plug = 1;
@@ -49,14 +51,17 @@ void MachineSession::ApplyMachineModel() {
 }
 
 // A new model comes with the basic key in every slot; the card, the kind of work, the levers
-// and the texts stay. The model row of the panel works only on the closed machine.
+// and the texts stay. The model row of the panel works only on the closed machine;
+// a run ends first, since the key changes.
 std::string MachineSession::SwitchModel(int32_t model) {
     if (model == applied_machine_ || model < 0 || model > 2) return {};
-    if (!machine.state.MachineClosed) return "Close the machine before changing the model.";
-    machine.settings.Machine = model;
+    if (!machine_.state.MachineClosed) return "Close the machine before changing the model.";
+    EndRun();
+    HoldLastTrace();
+    machine_.settings.Machine = model;
     ApplyMachineModel();
-    machine.rotors.SetBasicKey();
-    work.Refresh();
+    machine_.rotors.SetBasicKey();
+    work_.Refresh();
     applied_machine_ = model;
     keyboard_.DrawKeyboard();
     Events().SettingsChanged();
@@ -65,11 +70,13 @@ std::string MachineSession::SwitchModel(int32_t model) {
 }
 
 void MachineSession::SwitchSeries(int32_t serie) {
-    machine.settings.Serie = serie;
-    if (SeriesSwitchReloads(machine.state.MachineClosed, work.RemovedRotors, serie,
+    HoldLastTrace();
+    machine_.settings.Serie = serie;
+    if (SeriesSwitchReloads(machine_.state.MachineClosed, work_.RemovedRotors, serie,
                             applied_serie_)) {
-        machine.rotors.LoadSeries(serie);
-        machine.rotors.SetBasicKey();
+        EndRun();
+        machine_.rotors.LoadSeries(serie);
+        machine_.rotors.SetBasicKey();
         applied_serie_ = serie;
     }
     Events().SettingsChanged();
@@ -81,24 +88,27 @@ void MachineSession::SwitchSeries(int32_t serie) {
 constexpr const char* kModuleRefused = "The Q-417M has only the thirty-contact alphabet.";
 
 std::string MachineSession::SetModule(int32_t module) {
-    if (machine.settings.Machine == 0) return kModuleRefused;
+    if (machine_.settings.Machine == 0) return kModuleRefused;
     if (module != 10 && module != 30) return {};
-    machine.settings.Module = module;
+    HoldLastTrace();
+    machine_.settings.Module = module;
     Events().SettingsChanged();
     return {};
 }
 
 std::string MachineSession::ToggleModule() {
-    if (machine.settings.Machine == 0) return kModuleRefused;
-    q417::ToggleModule(machine.settings);
+    if (machine_.settings.Machine == 0) return kModuleRefused;
+    HoldLastTrace();
+    q417::ToggleModule(machine_.settings);
     sound_relay_.PlayStep();
     Events().SettingsChanged();
     return {};
 }
 
 std::string MachineSession::TogglePlug() {
-    if (machine.settings.Machine == 0) return "The Q-417M has only the Russian alphabet plug.";
-    q417::TogglePlug(machine.settings);
+    if (machine_.settings.Machine == 0) return "The Q-417M has only the Russian alphabet plug.";
+    HoldLastTrace();
+    q417::TogglePlug(machine_.settings);
     sound_relay_.PlayStep();
     Events().SettingsChanged();
     return {};
@@ -106,42 +116,47 @@ std::string MachineSession::TogglePlug() {
 
 void MachineSession::ChooseKeyboard(int item) {
     if (item < 0 || item > 3) return;
-    q417::ChooseKeyboard(machine.settings, item);
+    HoldLastTrace();
+    q417::ChooseKeyboard(machine_.settings, item);
     keyboard_.DrawKeyboard();
     Events().SettingsChanged();
 }
 
 void MachineSession::ChooseWheel(int item) {
-    q417::ChooseWheel(machine.settings, item);
+    HoldLastTrace();
+    q417::ChooseWheel(machine_.settings, item);
     Events().SettingsChanged();
 }
 
 void MachineSession::SetSound(bool on) {
-    machine.settings.Sound = on;
+    machine_.settings.Sound = on;
     Events().SettingsChanged();
 }
 
 void MachineSession::SetDivider(bool on) {
-    machine.settings.Divider = on;
+    machine_.settings.Divider = on;
     Events().SettingsChanged();
 }
 
 bool MachineSession::LeverClick(int x, int y) {
-    const bool moved = q417::LeverClick(machine, x, y);
+    HoldLastTrace();
+    const bool moved = q417::LeverClick(machine_, x, y);
     if (moved) sound_relay_.PlayStep();
     Events().SettingsChanged();
     return moved;
 }
 
 bool MachineSession::RegisterSwitchClick(int x) {
-    const bool moved = q417::RegisterSwitchClick(machine, x);
+    HoldLastTrace();
+    const bool moved = q417::RegisterSwitchClick(machine_, x);
     if (moved) sound_relay_.PlayStep();
     Events().SettingsChanged();
     return moved;
 }
 
 bool MachineSession::LanguageLeverClick(int x, int y) {
-    const bool moved = q417::LanguageLeverClick(machine, x, y);
+    HoldLastTrace();
+    const bool moved = q417::LanguageLeverClick(machine_, x, y);
     if (moved) sound_relay_.PlayStep();
     Events().SettingsChanged();
     return moved;
@@ -149,26 +164,52 @@ bool MachineSession::LanguageLeverClick(int x, int y) {
 
 void MachineSession::ResetCounter() {
     sound_relay_.PlayClick();
-    printer.ResetCounter();
+    printer_.ResetCounter();
 }
 
 void MachineSession::AdvanceTape() {
-    printer.AdvanceTape();
+    printer_.AdvanceTape();
     sound_relay_.PlayStep();
+}
+
+void MachineSession::SetPosition(int slot, int32_t position) {
+    if (slot < 1 || slot > RotorStack::kSlots) return;
+    machine_.rotors.SetPosition(slot, position);
+}
+
+void MachineSession::KeyDown(uint16_t vk) {
+    keyboard_.KeyDown(vk);
+}
+void MachineSession::KeyUp(uint16_t vk) {
+    keyboard_.KeyUp(vk);
+}
+void MachineSession::MouseDownOnKeyboard(int x, int y) {
+    keyboard_.MouseDownOnKeyboard(x, y);
+}
+void MachineSession::MouseUpOnKeyboard() {
+    keyboard_.MouseUpOnKeyboard();
+}
+void MachineSession::MouseDownOnSpaceBar(int x, int y) {
+    keyboard_.MouseDownOnSpaceBar(x, y);
+}
+void MachineSession::MouseUpOnSpaceBar() {
+    keyboard_.MouseUpOnSpaceBar();
 }
 
 void MachineSession::TurnRotor(int slot, bool plus) {
     if (slot < 1 || slot > RotorStack::kSlots) return;
     sound_relay_.PlayStep();
     if (plus)
-        machine.rotors.StepPlus(slot);
+        machine_.rotors.StepPlus(slot);
     else
-        machine.rotors.StepMinus(slot);
+        machine_.rotors.StepMinus(slot);
 }
 
 bool MachineSession::OpenMachine() {
-    if (!machine.state.MachineClosed) return false;
-    work.OpenMachine();
+    if (!machine_.state.MachineClosed) return false;
+    EndRun();
+    HoldLastTrace();
+    work_.OpenMachine();
     sound_relay_.PlayClick();
     Events().MachineOpened();
     KeyTableChanged();
@@ -176,82 +217,124 @@ bool MachineSession::OpenMachine() {
 }
 
 std::string MachineSession::CloseMachine() {
-    if (machine.state.MachineClosed) return {};
-    std::string refusal = work.CloseRefusal();
+    if (machine_.state.MachineClosed) return {};
+    std::string refusal = work_.CloseRefusal();
     if (!refusal.empty()) return refusal;
-    work.CloseMachine();
+    work_.CloseMachine();
     sound_relay_.PlayClick();
     Events().MachineClosed();
     Events().SettingsChanged();  // the model row and the series group work again
     return {};
 }
 
+// The verbs of the opened machine change the key: the last key press was traced when the
+// machine was opened.
 void MachineSession::KeyTableChanged() {
     Events().KeyChanged();
     Events().SettingsChanged();  // the series group follows the rotors taken out
 }
 
 bool MachineSession::TakeOutRotor(int slot) {
-    if (machine.state.MachineClosed || !work.TakeOutRotor(slot)) return false;
+    HoldLastTrace();
+    if (machine_.state.MachineClosed || !work_.TakeOutRotor(slot)) return false;
     sound_relay_.PlayStep();
     KeyTableChanged();
     return true;
 }
 
 bool MachineSession::TakeBody(int body) {
-    if (machine.state.MachineClosed || !work.TakeBody(body)) return false;
+    HoldLastTrace();
+    if (machine_.state.MachineClosed || !work_.TakeBody(body)) return false;
     sound_relay_.PlayStep();
     KeyTableChanged();
     return true;
 }
 
 bool MachineSession::TakeCore(int core) {
-    if (machine.state.MachineClosed || !work.TakeCore(core)) return false;
+    HoldLastTrace();
+    if (machine_.state.MachineClosed || !work_.TakeCore(core)) return false;
     sound_relay_.PlayStep();
     KeyTableChanged();
     return true;
 }
 
 WorkTable::FaceZone MachineSession::FaceClick(int x, int y) {
-    const WorkTable::FaceZone zone = work.FaceClick(x, y);
+    HoldLastTrace();
+    const WorkTable::FaceZone zone = work_.FaceClick(x, y);
     if (zone != WorkTable::FaceZone::None) sound_relay_.PlayStep();
     KeyTableChanged();
     return zone;
 }
 
 bool MachineSession::InsertRotor() {
-    const bool inserted = !machine.state.MachineClosed && work.InsertRotor();
+    HoldLastTrace();
+    const bool inserted = !machine_.state.MachineClosed && work_.InsertRotor();
     if (inserted) sound_relay_.PlayStep();
     KeyTableChanged();
     return inserted;
 }
 
 void MachineSession::SetBasePosition() {
-    work.SetBasePosition();
+    HoldLastTrace();
+    work_.SetBasePosition();
     KeyTableChanged();
 }
 
 void MachineSession::ClearKeyTable() {
-    work.ClearTable();
+    HoldLastTrace();
+    work_.ClearTable();
     KeyTableChanged();
 }
 
 void MachineSession::RandomKey(uint32_t seed) {
-    work.RandomKey(seed);
+    HoldLastTrace();
+    work_.RandomKey(seed);
     KeyTableChanged();
 }
 
-void MachineSession::CardChanged() {
+PunchResult MachineSession::PunchCell(CardCell cell, int day_of_month) {
+    HoldLastTrace();
+    const PunchResult result = q417::PunchCell(machine_.card, cell);
+    if (result != PunchResult::None) sound_relay_.PlayStep();
+    machine_.card.KeyNumber = KeyNumberAfterPunch(machine_.card, day_of_month);
+    Events().KeyChanged();
+    return result;
+}
+
+void MachineSession::ClearCard() {
+    HoldLastTrace();
+    machine_.card.ClearCard();
+    machine_.card.KeyNumber = 0;
+    Events().KeyChanged();
+}
+
+void MachineSession::DiagonalCard() {
+    HoldLastTrace();
+    machine_.card.DiagonalCard();
+    machine_.card.KeyNumber = 0;
     Events().KeyChanged();
 }
 
 std::string MachineSession::LoadKey(std::string_view bytes, std::string_view file_name) {
     KeyFileContents key;
     std::string error;
-    if (!DecodeKeyFile(bytes, work.RotorsInUse(), key, error)) return error;
-    if (!work.LoadKey(key, KeyNumberFromFileName(file_name), error)) return error;
+    if (!DecodeKeyFile(bytes, work_.RotorsInUse(), key, error)) return error;
+    HoldLastTrace();
+    if (!work_.LoadKey(key, KeyNumberFromFileName(file_name), error)) return error;
     KeyTableChanged();
     return {};
+}
+
+void MachineSession::HoldLastTrace() const {
+    const uint64_t press = machine_.LastKeyPress().count;
+    if (press == 0 || press == traced_press_) return;
+    TraceLastKeyPress(machine_, last_trace_);
+    traced_press_ = press;
+}
+
+const KeyPressTrace* MachineSession::LastKeyPressTrace() const {
+    HoldLastTrace();
+    return traced_press_ == 0 ? nullptr : &last_trace_;
 }
 
 }  // namespace q417

@@ -1,13 +1,19 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "core/machine.h"
+#include "core/trace.h"
 #include "io/feed.h"
+#include "io/feed_controls.h"
+#include "io/feed_step.h"
 #include "io/keyboard.h"
 #include "io/printer.h"
 #include "io/sound.h"
+#include "key/card_editor.h"
 #include "key/work_table.h"
 
 namespace q417 {
@@ -33,27 +39,45 @@ public:
     // may draw only once per screen frame.
     virtual void RunStarted() {}
     virtual void RunEnded() {}
+    // Something the user should read: why a run stopped by itself, why a step did nothing.
+    virtual void Notice(const std::string& /*text*/) {}
 };
 
 // One machine at work, with everything round it: the machine and its settings, the printer
-// and counter, the keyboard, the text feed and the work table of the opened machine. Every
-// front end (the window, q417-cli) works it through these verbs only, so that what is shown,
-// what is saved and what is enciphered always agree. The verbs keep the machine's rules
-// themselves; a verb that is refused changes nothing and says why in a short sentence (empty
-// when it was done).
+// and counter, the keyboard, the text feed, the start and stop keys and the work table of the
+// opened machine. It is the only door to them: every front end (the window, q417-cli) reads
+// them through the const accessors and changes them through these verbs only, and hears of
+// every change through SessionEvents, so that what is shown, what is saved and what is
+// enciphered always agree. The verbs keep the machine's rules themselves; a verb that is
+// refused changes nothing and says why in a short sentence (empty when it was done).
+//
+// A run of the start key is a sequence of steps the session makes one at a time (StepRun);
+// the front end calls them from its own event loop, so that whatever the user does lands
+// between two characters, where the rules below place it:
+// - keys typed, levers, switches, hand turns of the rotors: act between two characters;
+// - the stop key: the run ends at its next step (the character under way was fed);
+// - opening the machine, loading or clearing a text, a change of model or series: end the
+//   run first, so that no character is fed into an open machine, from a text that was put
+//   away, or with a key the user did not set;
+// - the start key and single steps during a run: refused.
 class MachineSession {
 public:
+    // However long a run lasts, the texts stay bounded: a run that fills either text to this
+    // many characters stops, and says so; everything typed until then is kept.
+    static constexpr std::size_t kTextLimit = 1 << 20;
+
     MachineSession();
     MachineSession(const MachineSession&) = delete;
     MachineSession& operator=(const MachineSession&) = delete;
 
-    Machine machine;
-    Printer printer{machine};
-    TextFeed feed;
-    WorkTable work{machine};
-
-    const MachineSettings& settings() const { return machine.settings; }
-    Keyboard& keyboard() { return keyboard_; }
+    const Machine& machine() const { return machine_; }
+    const MachineSettings& settings() const { return machine_.settings; }
+    const CycleState& state() const { return machine_.state; }
+    const Printer& printer() const { return printer_; }
+    const TextFeed& feed() const { return feed_; }
+    const WorkTable& work() const { return work_; }
+    const Keyboard& keyboard() const { return keyboard_; }
+    const StartStopKeys& startStopKeys() const { return start_stop_; }
 
     // Where the news go (none: nowhere), and what plays the sounds (none: silence).
     void SetEvents(SessionEvents* events);
@@ -65,11 +89,7 @@ public:
     // machine closed, the printer in the register of its mode.
     void StartUp(const MachineSettings& read);
     // The settings to write at close.
-    const MachineSettings& SettingsToWrite() const { return machine.settings; }
-
-    // The model-dependent set-up: rotors in use, and on the Q-417M its fixed alphabet, plug
-    // and the print wheel of its keyboard.
-    void ApplyMachineModel();
+    const MachineSettings& SettingsToWrite() const { return machine_.settings; }
     int32_t AppliedMachine() const { return applied_machine_; }
     int32_t AppliedSerie() const { return applied_serie_; }
 
@@ -91,8 +111,20 @@ public:
     void ResetCounter();
     void AdvanceTape();
 
+    // The machine's keyboard: computer keys by Windows virtual-key code, and the keyboard
+    // and space-bar pictures pressed and released with the mouse.
+    void KeyDown(uint16_t vk);
+    void KeyUp(uint16_t vk);
+    void MouseDownOnKeyboard(int x, int y);
+    void MouseUpOnKeyboard();
+    void MouseDownOnSpaceBar(int x, int y);
+    void MouseUpOnSpaceBar();
+
     // One hand turn of a rotor: the step sound, then a step up or down.
     void TurnRotor(int slot, bool plus);
+    // A rotor turned to a position by hand (q417-cli's starting positions).
+    void SetPosition(int slot, int32_t position);
+    // Opening ends a run first: no character is fed into an open machine.
     bool OpenMachine();
     std::string CloseMachine();
     // The work table of the opened machine.
@@ -104,19 +136,24 @@ public:
     void SetBasePosition();
     void ClearKeyTable();
     void RandomKey(uint32_t seed);
-    // The card editor changed the card.
-    void CardChanged();
+    // The card editor: a hole punched or taken out at a cell (the key number then follows
+    // the card: the day of the month once it is complete), the card emptied, the diagonal
+    // card put in.
+    PunchResult PunchCell(CardCell cell, int day_of_month);
+    void ClearCard();
+    void DiagonalCard();
     // A key file's bytes, named `file_name` (its first two digits are the key number). A
     // short file, a damaged card or an invalid table is refused and nothing changes.
     std::string LoadKey(std::string_view bytes, std::string_view file_name);
-    bool SaveEnabled() const { return work.SaveEnabled(); }
-    KeyFileBytes KeyToSave() const { return work.SaveBytes(); }
+    bool SaveEnabled() const { return work_.SaveEnabled(); }
+    KeyFileBytes KeyToSave() const { return work_.SaveBytes(); }
 
     // The texts: a text file's characters (Windows-1251) to feed, and both texts emptied.
+    // Both end a run first.
     void LoadText(std::string_view file_text);
     void ClearText();
-    // "load text" empties the input text before the file is chosen; a file that cannot be
-    // read puts back what was there.
+    // "load text" ends a run and empties the input text before the file is chosen; a file
+    // that cannot be read puts back what was there, a cancelled choice leaves it empty.
     struct InputText {
         std::string text;
         TextFeed feed;
@@ -126,16 +163,39 @@ public:
     void PutBackInputText(InputText before);
     // The loader's step strip: +1 on, -1 back. True when the strip was hit.
     bool StepFeed(int direction);
-    // The start key's run, with `host` keeping the surroundings alive between key presses.
-    // The start key has set AutoRun.
-    void RunFeed(FeedHooks& host);
-    // One key press of the loaded text, as a run of the start key that ends after its first
-    // key press (single stepping). False, feeding nothing, without a text or during a run.
-    bool FeedOneKeyPress(FeedHooks& host);
-    // The start key pressed again after every asterisk stop until the text is used up.
+
+    // The start and stop keys. PressStart is true when it set the machine running: the
+    // front end then calls StepRun, between its other events, until a step says the run
+    // ended.
+    bool PressStart();
+    void ReleaseStart();
+    bool PressStop();
+    void ReleaseStop();
+    bool Running() const { return running_; }
+    // One step of the run: a character of the loaded text fed (or passed), or without a text
+    // one more press of the run's key. With sound on a key press plays the step sound, and
+    // the next step is due when it has ended.
+    RunStep StepRun();
+    // Ends a run now, after the character it fed last (the window going away, a new text).
+    void StopRun();
+    // Single stepping (F3): one key press of the loaded text. The refusal or what the step
+    // met, in a short sentence (empty for an ordinary key press).
+    std::string StepOneKeyPress();
+    // Feeds the rest of the loaded text, pressing the start key again after every asterisk
+    // stop, all at once (q417-cli and tests).
     void FeedToEnd();
-    // Ends a run after the character it is feeding (the stop key, or the window going away).
-    void StopFeed() { machine.state.AutoRun = false; }
+
+    // A text streamed in piece by piece (q417-cli): the same as loading the whole of it and
+    // feeding it to the end, in memory that does not grow with the text. TakeTexts hands
+    // over what was printed so far and empties both texts.
+    void BeginStream();
+    void FeedStream(std::string_view cp1251);
+    void EndStream();
+    std::string TakeTexts();
+
+    // The signal path of the last key press, typed, clicked, fed or stepped, traced afresh
+    // when asked; null before the first key press.
+    const KeyPressTrace* LastKeyPressTrace() const;
 
 private:
     // The sound player the keyboard and the verbs play through; it follows SetSoundPlayer.
@@ -147,20 +207,31 @@ private:
         void PlayStep() override {
             if (target) target->PlayStep();
         }
-        void PlayStepToEnd() override {
-            if (target) target->PlayStepToEnd();
-        }
     };
 
     SessionEvents& Events() { return *events_; }
+    void ApplyMachineModel();
     void KeyTableChanged();
+    // Before the settings, the card or the rotors' wiring change, the last key press is
+    // traced while the machine still is as it met it.
+    void HoldLastTrace() const;
+    void EndRun();
 
+    Machine machine_;
+    Printer printer_{machine_};
+    TextFeed feed_;
+    WorkTable work_{machine_};
     SoundRelay sound_relay_;
-    Keyboard keyboard_{machine, sound_relay_};
+    Keyboard keyboard_{machine_, sound_relay_};
+    StartStopKeys start_stop_;
+    std::unique_ptr<StreamFeed> stream_;
     SessionEvents no_events_;
     SessionEvents* events_ = &no_events_;
     int32_t applied_machine_ = 1;
     int32_t applied_serie_ = 6;
+    bool running_ = false;
+    mutable KeyPressTrace last_trace_;
+    mutable uint64_t traced_press_ = 0;
 };
 
 }  // namespace q417

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 
 #include "core/contact.h"
@@ -9,8 +10,6 @@
 
 namespace q417 {
 
-class KeyPressTracer;
-
 // Run-time state of the key-press cycle, shared with keyboard, printer and feed.
 struct CycleState {
     Contact InputContact = 0;      // contact of the key being pressed, 0..31
@@ -19,6 +18,14 @@ struct CycleState {
     bool InputTextLoaded = false;  // a loaded text is being fed (no echo)
     bool AutoRun = false;          // the start key holds the machine running
     int32_t PrintRegister = 1;     // printer register: 1 letters, 2 figures
+};
+
+// What a key press met, kept by the cycle so that its path can be traced afterwards.
+struct KeyPressMemory {
+    uint64_t count = 0;  // key presses so far: which press this is
+    Contact input = 0;   // InputContact as the keyboard or the feed gave it
+    CycleState state;    // the cycle state before the press
+    std::array<int32_t, RotorStack::kSlots + 1> positions{};  // slots 1..10 before its step
 };
 
 // Which wiring the path takes, from the model, the alphabet and the plug.
@@ -40,11 +47,8 @@ public:
     void SetOutputStage(OutputStage* stage) { output_ = stage ? stage : &null_stage_; }
     OutputStage& Output() { return *output_; }
 
-    // While a tracer watches (none by default), every key press is traced stage by stage
-    // before its path runs and handed to the tracer when the cycle is over. Without one the
-    // cycle pays a single test for it.
-    void SetTracer(KeyPressTracer* tracer) { tracer_ = tracer; }
-    KeyPressTracer* Tracer() const { return tracer_; }
+    // The last key press, as it met the machine (count 0: none yet).
+    const KeyPressMemory& LastKeyPress() const { return last_press_; }
 
     // Makes the settings consistent (defaults for values out of range, the Q-417M's fixed
     // module, plug and mode) and sets the rotors in use of the model.
@@ -63,15 +67,9 @@ public:
     Contact SignalPathDecipher(Contact k) const;
 
 private:
-    Contact SignalPath(Contact k, bool decipher) const;
-    Contact FullPath(Contact k, const ContactTable& reflector) const;
-    Contact LoopPath(Contact k, const ContactTable& map, const ContactTable& map_inverse,
-                     const ContactTable& reflector, const ContactTable& loop_forward,
-                     const ContactTable& loop_backward) const;
-
     OutputStage null_stage_;
     OutputStage* output_ = &null_stage_;
-    KeyPressTracer* tracer_ = nullptr;
+    KeyPressMemory last_press_;
 };
 
 }  // namespace q417

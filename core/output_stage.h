@@ -18,6 +18,8 @@ public:
     virtual void PunchContact(int32_t /*contact*/) {}
     // Count one key press in the five-character group counter.
     virtual void AdvanceGroupCounter() {}
+    // The key press is over: everything above has happened and the rotors have stepped.
+    virtual void KeyPressDone() {}
 };
 
 }  // namespace q417

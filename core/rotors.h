@@ -44,6 +44,10 @@ public:
     int32_t LoadedSeries() const { return loaded_series_; }
 
     const RotorState& Slot(int slot) const { return slots_[slot]; }
+    // Every slot's position, into [1..10].
+    void CopyPositions(std::array<int32_t, kSlots + 1>& into) const {
+        for (int slot = 1; slot <= kSlots; ++slot) into[slot] = slots_[slot].Position;
+    }
     int RotorsInUse() const { return rotors_in_use_; }
     void SetRotorsInUse(int n) { rotors_in_use_ = (n == 8) ? 8 : 10; }
 

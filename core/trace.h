@@ -72,13 +72,9 @@ struct KeyPressTrace {
 void TraceKeyPress(const Machine& machine, Contact input, KeyPressTrace& into);
 KeyPressTrace TraceKeyPress(const Machine& machine, Contact input);
 
-// Told of every key press while it watches a machine; holds the trace the cycle fills.
-class KeyPressTracer {
-public:
-    virtual ~KeyPressTracer() = default;
-    // After the cycle: the trace of the key press just made.
-    virtual void KeyPressTraced(const KeyPressTrace& /*trace*/) {}
-    KeyPressTrace trace;
-};
+// The trace of the machine's last key press (its LastKeyPress), worked out afterwards from
+// what the press met: valid while the settings, the card and the rotors' wiring are those it
+// was made with (the positions may have moved since).
+void TraceLastKeyPress(const Machine& machine, KeyPressTrace& into);
 
 }  // namespace q417

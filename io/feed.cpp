@@ -47,11 +47,22 @@ unsigned char TextFeed::CharAt(int32_t position) const {
     return static_cast<unsigned char>(text_[position - 1]);
 }
 
-void TextFeed::FeedText(Machine& machine, FeedHooks& hooks) {
-    if (machine.state.InputTextLoaded)
-        FeedLoadedText(machine, hooks);
-    else
-        RunWithoutText(machine, hooks);
+bool TextFeed::BeginRun(Machine& machine) {
+    run_feeds_text_ = machine.state.InputTextLoaded;
+    if (run_feeds_text_ && machine.state.AutoRun && FeedPosition <= FeedLength) return true;
+    if (!run_feeds_text_ && machine.state.AutoRun) return true;
+    EndRun(machine);
+    return false;
+}
+
+RunStep TextFeed::Step(Machine& machine) {
+    return run_feeds_text_ ? StepLoadedText(machine) : StepWithoutText(machine);
+}
+
+void TextFeed::EndRun(Machine& machine) {
+    machine.state.AutoRun = false;
+    // Used up: from now on key presses are echoed into the input text again, after it.
+    if (run_feeds_text_ && FeedPosition >= FeedLength) machine.state.InputTextLoaded = false;
 }
 
 int32_t FeedCharacter(Machine& machine, unsigned char ch) {
@@ -67,35 +78,34 @@ int32_t FeedCharacter(Machine& machine, unsigned char ch) {
     return contact;
 }
 
-// The stop key is noticed only at the head of the loop: a character whose step had begun is
-// still fed. An asterisk ends the part of the text to be fed; with the ten-key alphabet the
-// asterisk is also the filler on contact 30 and is fed before the run stops.
-void TextFeed::FeedLoadedText(Machine& machine, FeedHooks& hooks) {
-    CycleState& st = machine.state;
-    const MachineSettings& s = machine.settings;
-    while (st.AutoRun && FeedPosition <= FeedLength) {
-        hooks.ProcessEvents();
-        if (FeedCharacter(machine, CharAt(FeedPosition)) > 0 && s.Sound) hooks.PlayStepToEnd();
-        ++FeedPosition;
-        hooks.Highlight(FeedPosition);
-    }
-    st.AutoRun = false;
-    hooks.RunEnded();
-    // Used up: from now on key presses are echoed into the input text again, after it.
-    if (FeedPosition >= FeedLength) st.InputTextLoaded = false;
+// The stop key is noticed only at the head of a character: one whose step had begun is still
+// fed. An asterisk ends the part of the text to be fed; with the ten-key alphabet the asterisk
+// is also the filler on contact 30 and is fed before the run stops.
+RunStep TextFeed::StepLoadedText(Machine& machine) {
+    RunStep step;
+    step.pressed = step.sounds = FeedCharacter(machine, CharAt(FeedPosition)) > 0;
+    ++FeedPosition;
+    step.ended = !machine.state.AutoRun || FeedPosition > FeedLength;
+    if (step.ended) EndRun(machine);
+    return step;
 }
 
 // Without a text the start key keeps pressing contact 28; the ten-key alphabet has no such
-// key, so it gets no signal and prints the asterisk of contact 0.
-void TextFeed::RunWithoutText(Machine& machine, FeedHooks& hooks) {
+// key, so it gets no signal and prints the asterisk of contact 0. A stop key pressed between
+// two steps ends the run before the next press; the step sound of that last turn still plays.
+RunStep TextFeed::StepWithoutText(Machine& machine) {
     CycleState& st = machine.state;
-    const MachineSettings& s = machine.settings;
-    while (st.AutoRun) {
-        hooks.ProcessEvents();
-        st.InputContact = s.Module == 30 ? 28 : 0;
-        if (st.AutoRun) machine.KeyPressCycle();
-        if (s.Sound) hooks.PlayStepToEnd();
+    RunStep step;
+    step.sounds = true;
+    if (!st.AutoRun) {
+        step.ended = true;
+        EndRun(machine);
+        return step;
     }
+    st.InputContact = machine.settings.Module == 30 ? 28 : 0;
+    machine.KeyPressCycle();
+    step.pressed = true;
+    return step;
 }
 
 StreamFeed::StreamFeed(Machine& machine) : machine_(machine) {
@@ -124,6 +134,15 @@ void LoadText(Machine& machine, Printer& printer, TextFeed& feed, std::string_vi
     printer.SetInputText(text);
     feed.Load(std::move(text));
     machine.state.InputTextLoaded = true;
+}
+
+void FeedToEnd(Machine& machine, TextFeed& feed) {
+    while (machine.state.InputTextLoaded) {
+        machine.state.AutoRun = true;
+        if (!feed.BeginRun(machine)) break;
+        while (!feed.Step(machine).ended) {
+        }
+    }
 }
 
 void ClearText(Machine& machine, Printer& printer, TextFeed& feed) {

@@ -44,18 +44,13 @@ std::string JoinLines(std::string_view file_bytes);
 // length + 2 for a text of at least one character, and 0 for an empty text (no lines).
 int32_t FeedLengthOf(std::string_view text);
 
-// What the run loop needs from its surroundings. Every hook does nothing by default.
-struct FeedHooks {
-    virtual ~FeedHooks() = default;
-    // Lets queued window events run between two key presses (the stop key, typed keys).
-    virtual void ProcessEvents() {}
-    // The step sound, played to its end: the pace of the run. Called only with Sound on.
-    virtual void PlayStepToEnd() {}
-    // The character at 1-based position p of the input text is the next to feed. At the end
-    // of a text p lies beyond it (the closing line break): then there is nothing to select.
-    virtual void Highlight(int32_t /*position*/) {}
-    // A run over a loaded text ended: draw the start and stop keys released.
-    virtual void RunEnded() {}
+// What one step of the start key's run did: whether it made a key press (a character that
+// gives no contact is passed without one), whether the step sound plays after it (with sound
+// on: the pace of the run), and whether the run is over after it.
+struct RunStep {
+    bool pressed = false;
+    bool sounds = false;
+    bool ended = false;
 };
 
 // The automatic typing of the text loader: feeds a loaded text into the machine one character
@@ -79,17 +74,27 @@ public:
     bool StepForward();
     bool StepBack();
 
-    // The run loop of the start key; the caller has set AutoRun. Returns when AutoRun is
-    // cleared (by the stop key through ProcessEvents, or by an asterisk in the text) or the
-    // text is used up.
-    void FeedText(Machine& machine, FeedHooks& hooks);
+    // The start key's run, one step at a time, so that whoever runs it can let everything
+    // else happen between two steps (the stop key, typed keys, a redraw). The caller has set
+    // AutoRun; BeginRun notes whether the run feeds the loaded text or, without one, keeps
+    // pressing a key, and looks whether there is anything to feed (false: the run is over
+    // before it began). The run looks whether it goes on at the head of every character, before
+    // what happens between two steps: so a stop key pressed between two steps ends the run after
+    // the next character, which had begun, and an asterisk or the end of the text ends it at
+    // once.
+    bool BeginRun(Machine& machine);
+    RunStep Step(Machine& machine);
+    bool RunFeedsText() const { return run_feeds_text_; }
+    // Ends the run now: AutoRun cleared, and a text whose end was reached is used up.
+    void EndRun(Machine& machine);
 
 private:
-    void FeedLoadedText(Machine& machine, FeedHooks& hooks);
-    void RunWithoutText(Machine& machine, FeedHooks& hooks);
+    RunStep StepLoadedText(Machine& machine);
+    RunStep StepWithoutText(Machine& machine);
     unsigned char CharAt(int32_t position) const;
 
     std::string text_;
+    bool run_feeds_text_ = false;
 };
 
 // One character of a loaded text, fed as the run loop feeds it: an asterisk ends the run
@@ -120,6 +125,10 @@ private:
 // A text file read for feeding: its lines become the input text and the loaded text, from
 // position 0. The output text is kept.
 void LoadText(Machine& machine, Printer& printer, TextFeed& feed, std::string_view file_bytes);
+
+// The loaded text fed to its end at once, the start key pressed again after every asterisk
+// stop, nothing happening between two characters: what q417-cli does with a whole text.
+void FeedToEnd(Machine& machine, TextFeed& feed);
 
 // Empties both texts and drops a loaded text: the next start runs without a text. The
 // counter and the tapes are kept.

@@ -2,35 +2,22 @@
 
 namespace q417 {
 
-namespace {
-
-// Passes the run's news on, and stops the run like the stop key as soon as a character has
-// made a key press (the key-press count moved). No window events run inside a step.
-class OneKeyPress : public FeedHooks {
-public:
-    OneKeyPress(Machine& machine, FeedHooks& outer)
-        : machine_(machine), outer_(outer), count_(machine.settings.Tech) {}
-    void PlayStepToEnd() override { outer_.PlayStepToEnd(); }
-    void Highlight(int32_t position) override {
-        outer_.Highlight(position);
-        if (machine_.settings.Tech != count_) machine_.state.AutoRun = false;
+SingleStep FeedOneKeyPress(Machine& machine, TextFeed& feed) {
+    CycleState& st = machine.state;
+    if (!st.InputTextLoaded || st.AutoRun) return SingleStep::Refused;
+    st.AutoRun = true;
+    if (!feed.BeginRun(machine)) return SingleStep::TextEnded;
+    for (;;) {
+        const RunStep step = feed.Step(machine);
+        // An asterisk has ended the run by itself; a key press ends it like the stop key.
+        const bool asterisk = step.ended && !st.AutoRun && feed.FeedPosition <= feed.FeedLength;
+        if (asterisk) return SingleStep::Asterisk;
+        if (step.ended) return step.pressed ? SingleStep::Pressed : SingleStep::TextEnded;
+        if (step.pressed) {
+            feed.EndRun(machine);
+            return SingleStep::Pressed;
+        }
     }
-    void RunEnded() override { outer_.RunEnded(); }
-
-private:
-    Machine& machine_;
-    FeedHooks& outer_;
-    int32_t count_;
-};
-
-}  // namespace
-
-bool FeedOneKeyPress(Machine& machine, TextFeed& feed, FeedHooks& hooks) {
-    if (!machine.state.InputTextLoaded || machine.state.AutoRun) return false;
-    OneKeyPress one(machine, hooks);
-    machine.state.AutoRun = true;
-    feed.FeedText(machine, one);
-    return true;
 }
 
 }  // namespace q417

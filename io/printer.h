@@ -25,6 +25,9 @@ public:
     virtual void OutputAppended(std::string_view /*cp1251*/) {}
     // Both texts were emptied, or the input text replaced (then InputText() holds it).
     virtual void TextsCleared() {}
+    // A key press is over (after its print, punch, step and count): the machine's last key
+    // press is a new one.
+    virtual void KeyPressDone() {}
 };
 
 // The printer: turns contacts into characters of the type wheel in use, prints them on the
@@ -57,6 +60,9 @@ public:
     void PrintOutput(int32_t contact, int32_t machine) override;
     void PunchContact(int32_t contact) override;
     void AdvanceGroupCounter() override;
+    void KeyPressDone() override {
+        if (listener_) listener_->KeyPressDone();
+    }
 
     // Moves the paper tape one blank cell on: before each character, after a group when the
     // divider is on, and when the user clicks the tape.

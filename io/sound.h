@@ -11,8 +11,6 @@ public:
     virtual void PlayClick() {}
     // Starts the step sound and returns at once.
     virtual void PlayStep() {}
-    // Plays the step sound to its end before returning: the pace of the automatic feed.
-    virtual void PlayStepToEnd() {}
 };
 
 }  // namespace q417

@@ -11,7 +11,10 @@ bool CellFree(const PunchCard& card, const CardCell& cell) {
 }
 
 PunchResult PunchAt(PunchCard& card, int x, int y) {
-    const CardCell cell = CardCellAt(x, y);
+    return PunchCell(card, CardCellAt(x, y));
+}
+
+PunchResult PunchCell(PunchCard& card, CardCell cell) {
     if (!cell.OnGrid()) return PunchResult::None;
     if (card.CardForward(cell.row) == cell.column) {
         card.SetRow(cell.row, 0);

@@ -37,6 +37,7 @@ bool CellFree(const PunchCard& card, const CardCell& cell);
 // are both free punches it; anything else changes nothing.
 enum class PunchResult { None, Punched, Removed };
 PunchResult PunchAt(PunchCard& card, int x, int y);
+PunchResult PunchCell(PunchCard& card, CardCell cell);
 
 // The key number a release leaves: the day of the month once the card is complete, else 0.
 int32_t KeyNumberAfterPunch(const PunchCard& card, int day_of_month);

@@ -64,7 +64,7 @@ private:
 // then finishes the text; `piece_done` runs after every piece, so that what the machine
 // printed can be written out as it comes. Memory stays the same whatever the text's length.
 // Throws FailedError on a read error or text not valid in the encoding.
-void FeedInput(const TextInput& input, Encoding encoding, StreamFeed& feed,
+void FeedInput(const TextInput& input, Encoding encoding, MachineSession& session,
                const std::function<void()>& piece_done);
 
 // Standard output, every write checked: a failure throws FailedError with the reason.

@@ -58,7 +58,7 @@ void PrepareSession(const FeedOptions& o, MachineSession& session) {
     if (o.key_file) LoadKey(session, *o.key_file);
     if (o.positions)
         for (int slot = 1; slot <= 10; ++slot)
-            session.machine.rotors.SetPosition(slot, (*o.positions)[slot - 1]);
+            session.SetPosition(slot, (*o.positions)[slot - 1]);
 }
 
 int RunFeed(const std::vector<std::string>& args) {
@@ -66,17 +66,13 @@ int RunFeed(const std::vector<std::string>& args) {
     MachineSession session;
     PrepareSession(o, session);
 
-    Printer& printer = session.printer;
-    StreamFeed feed(session.machine);
     const TextInput input(o.text_file);
     // What the printer printed for each piece goes out at once and is dropped.
-    FeedInput(input, o.encoding, feed, [&] {
-        const std::string& out = printer.OutputText();
-        if (out.empty()) return;
-        WriteOutput(o.encoding == Encoding::Utf8 ? Cp1251ToUtf8(out) : out);
-        printer.ClearTexts();
+    FeedInput(input, o.encoding, session, [&] {
+        const std::string out = session.TakeTexts();
+        if (!out.empty()) WriteOutput(o.encoding == Encoding::Utf8 ? Cp1251ToUtf8(out) : out);
     });
-    if (o.show_state) ShowState(session.machine);
+    if (o.show_state) ShowState(session.machine());
     return 0;
 }
 

@@ -84,7 +84,7 @@ TextInput::~TextInput() {
     if (owned_) ::close(fd);
 }
 
-void FeedInput(const TextInput& input, Encoding encoding, StreamFeed& feed,
+void FeedInput(const TextInput& input, Encoding encoding, MachineSession& session,
                const std::function<void()>& piece_done) {
     // A file can be read twice: a text that is not valid UTF-8 is then refused before any of
     // it is fed, as a pipe's cannot be.
@@ -99,12 +99,13 @@ void FeedInput(const TextInput& input, Encoding encoding, StreamFeed& feed,
         }
     }
     PieceDecoder decoder(encoding, input.name);
+    session.BeginStream();
     ForEachPiece(input, [&](std::string_view piece) {
-        feed.Put(decoder.Decode(piece));
+        session.FeedStream(decoder.Decode(piece));
         piece_done();
     });
-    feed.Put(decoder.Finish());
-    feed.Finish();
+    session.FeedStream(decoder.Finish());
+    session.EndStream();
     piece_done();
 }
 

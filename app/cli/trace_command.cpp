@@ -5,6 +5,7 @@
 #include "app/cli/cli.h"
 #include "core/machine.h"
 #include "core/trace.h"
+#include "app/machine_session.h"
 #include "io/cp1251.h"
 #include "io/feed.h"
 #include "io/printer.h"
@@ -17,12 +18,14 @@ constexpr std::size_t kFlushAt = 1 << 16;
 
 // Writes one JSON object per key press: the contact pressed, the contacts along the path,
 // the contact and the character printed, and the positions after the step.
-class TraceWriter : public KeyPressTracer {
+class TraceWriter : public SessionEvents {
 public:
-    TraceWriter(const Machine& machine, const Printer& printer)
-        : machine_(machine), printer_(printer) {}
+    explicit TraceWriter(const MachineSession& session)
+        : session_(session), machine_(session.machine()), printer_(session.printer()) {}
 
-    void KeyPressTraced(const KeyPressTrace& t) override {
+    void KeyPressDone() override { Write(*session_.LastKeyPressTrace()); }
+
+    void Write(const KeyPressTrace& t) {
         line_ += "{\"in\":";
         Number(t.input);
         line_ += ",\"path\":[";
@@ -70,6 +73,7 @@ private:
         }
     }
 
+    const MachineSession& session_;
     const Machine& machine_;
     const Printer& printer_;
     std::string line_;
@@ -87,17 +91,14 @@ int RunTrace(const std::vector<std::string>& args) {
 
     // The printer prints as for feed, so that the register moves the same way; its texts
     // are dropped after every piece, and the trace of each piece goes out at once.
-    Machine& m = session.machine;
-    Printer& printer = session.printer;
-    TraceWriter writer(m, printer);
-    m.SetTracer(&writer);
-    StreamFeed feed(m);
-    FeedInput(input, o.encoding, feed, [&] {
-        printer.ClearTexts();
+    TraceWriter writer(session);
+    session.SetEvents(&writer);
+    FeedInput(input, o.encoding, session, [&] {
+        session.TakeTexts();
         writer.Flush();
     });
-    m.SetTracer(nullptr);
-    if (o.show_state) ShowState(m);
+    session.SetEvents(nullptr);
+    if (o.show_state) ShowState(session.machine());
     return 0;
 }
 

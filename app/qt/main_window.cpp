@@ -23,7 +23,7 @@
 #include "core/qt/blit.h"
 #include "core/qt/machine_frames.h"
 #include "core/qt/rotor_view.h"
-#include "io/qt/feed_runner.h"
+#include "io/qt/run_clock.h"
 #include "io/qt/keyboard_view.h"
 #include "io/qt/mode_wheel_view.h"
 #include "io/qt/tape_view.h"
@@ -63,7 +63,6 @@ MainWindow::MainWindow(const QString& settingsPath, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    session_.machine.SetTracer(nullptr);
     session_.SetEvents(nullptr);
     session_.SetSoundPlayer(nullptr);
 }
@@ -118,12 +117,13 @@ void MainWindow::FormCreate() {
     ShowReflectorFrame(*element("R"), 1);
     ShowStepper(*element("ST"), StepperState::Hidden);
 
-    rotor_pictures_ = std::make_unique<RotorPictures>(session_.machine);
+    rotor_pictures_ = std::make_unique<RotorPictures>(session_.machine());
     for (int slot = 1; slot <= RotorStack::kSlots; ++slot)
         rotor_pictures_->BindControl(slot, element(QStringLiteral("R%1").arg(slot)));
     views_.AddRotorView(rotor_pictures_.get());
-    text_loader_ =
-        std::make_unique<TextLoaderView>(*this, [this]() -> TextPanel& { return textPanel(); });
+    text_loader_ = std::make_unique<TextLoaderView>(
+        *this, [this]() -> TextPanel& { return textPanel(); }, [this] { return sound_.stepMs(); });
+    views_.Add(text_loader_.get());
     guide_ = new GuideHints(*this);
     BindPanelKeys();
     views_.Add(this);
@@ -183,33 +183,29 @@ GuidePanel& MainWindow::guidePanel() {
     return guide_->panel();
 }
 
-// The signal-path panel: the machine traces its key presses only while the panel is open
-// (F2), and its step button (F3) feeds the loaded text one key press at a time.
+// The signal-path panel (F2) shows the session's last key press, made before it was opened
+// or since; its step button feeds the loaded text one key press at a time, like F3.
 SignalPathPanel& MainWindow::signalPathPanel() {
     if (signal_path_panel_) return *signal_path_panel_;
-    signal_path_panel_ = std::make_unique<SignalPathPanel>(this, session_.printer);
-    SignalPathPanel& panel = *signal_path_panel_;
-    panel.onOpenChanged = [this](bool shown) {
-        session_.machine.SetTracer(shown ? signal_path_panel_.get() : nullptr);
-    };
-    panel.onStep = [this] {
-        if (text_loader_->runner().running()) return;
-        Guard([this] { session_.FeedOneKeyPress(text_loader_->runner()); });
-    };
+    signal_path_panel_ = std::make_unique<SignalPathPanel>(this, session_);
+    views_.Add(signal_path_panel_.get());
+    signal_path_panel_->onStep = [this] { stepOneKeyPress(); };
     PanelMade();
-    return panel;
+    return *signal_path_panel_;
 }
 
-// F2 opens and closes the signal-path panel, making it the first time; F3 steps while it
-// is open.
+// One key press of the loaded text; what refused it, or what it met, is said.
+void MainWindow::stepOneKeyPress() {
+    Guard([this] { reportRefusal(session_.StepOneKeyPress()); });
+}
+
+// F2 opens and closes the signal-path panel, making it the first time; F3 steps through the
+// loaded text whether the panel is open or not.
 void MainWindow::BindPanelKeys() {
     auto* toggle = new QShortcut(QKeySequence(Qt::Key_F2), this);
     connect(toggle, &QShortcut::activated, this, [this] { signalPathPanel().toggle(); });
     auto* step = new QShortcut(QKeySequence(Qt::Key_F3), this);
-    connect(step, &QShortcut::activated, this, [this] {
-        if (signal_path_panel_ && signal_path_panel_->isVisible() && signal_path_panel_->onStep)
-            signal_path_panel_->onStep();
-    });
+    connect(step, &QShortcut::activated, this, [this] { stepOneKeyPress(); });
 }
 
 void MainWindow::SettingsChanged() {
@@ -241,9 +237,9 @@ void MainWindow::SeriesChanged() {
 }
 
 void MainWindow::KeyChanged() {
-    if (key_box_ || !session_.machine.state.MachineClosed) return;
+    if (key_box_ || !session_.state().MachineClosed) return;
     for (int slot = 1; slot <= RotorStack::kSlots; ++slot) {
-        if (slot <= session_.machine.rotors.RotorsInUse())
+        if (slot <= session_.machine().rotors.RotorsInUse())
             rotor_pictures_->ShowRotor(slot);
         else
             rotor_pictures_->HideRotor(slot);
@@ -281,10 +277,6 @@ MachineSettings MainWindow::ReadSettingsFromStore() {
     return read;
 }
 
-void MainWindow::applyMachineModel() {
-    session_.ApplyMachineModel();
-}
-
 bool MainWindow::saveSettings() {
     if (settings_path_.isEmpty()) {
         report_error_(
@@ -305,11 +297,17 @@ bool MainWindow::saveSettings() {
     return outcome.saved;
 }
 
-// The settings are saved if they can be; either way the user is told what happened and the
-// program ends.
+// A run ends with the program; the settings are saved if they can be; either way the user
+// is told what happened and the program ends.
 void MainWindow::closeProgram() {
+    session_.StopRun();
     saveSettings();
     close();
+}
+
+// Why a run stopped by itself.
+void MainWindow::Notice(const std::string& text) {
+    reportRefusal(text);
 }
 
 void MainWindow::SetWindowOutline(bool leverReleased) {

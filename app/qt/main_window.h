@@ -47,10 +47,10 @@ public:
     QWidget& hostWidget() override { return *this; }
     MachineSession& session() override { return session_; }
     SessionViews& views() override { return views_; }
-    Machine& machine() { return session_.machine; }
-    Printer& printer() { return session_.printer; }
-    Keyboard& keyboard() { return session_.keyboard(); }
-    TextFeed& feed() { return session_.feed; }
+    const Machine& machine() const { return session_.machine(); }
+    const Printer& printer() const { return session_.printer(); }
+    const Keyboard& keyboard() const { return session_.keyboard(); }
+    const TextFeed& feed() const { return session_.feed(); }
     QtSoundPlayer& sound() { return sound_; }
     RotorPictures& rotorPictures() override { return *rotor_pictures_; }
     // The panels over the machine are hidden at start and need fonts and the widget style,
@@ -88,9 +88,9 @@ public:
     bool saveSettings();
     // Saves the settings if it can and closes the window, which ends the program.
     void closeProgram();
+    // F3 and the signal-path panel's step button: one key press of the loaded text.
+    void stepOneKeyPress();
 
-    // The model-dependent set-up shared by start-up and the model switch.
-    void applyMachineModel();
     // One hand turn of a rotor: the step sound, then a step up or down.
     void turnRotor(int slot, bool plus);
 
@@ -116,6 +116,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -126,6 +127,7 @@ private:
     void ModelChanged() override;
     void SeriesChanged() override;
     void KeyChanged() override;
+    void Notice(const std::string& text) override;
     void BindHandlers();
     void BindRotorWindow(int slot);
     void SetWindowOutline(bool leverReleased);
@@ -152,7 +154,7 @@ private:
     void RotorMouseUp(int slot, int y);
 
     MachineSession session_;
-    QtSoundPlayer sound_{session_.machine.settings};
+    QtSoundPlayer sound_{session_.settings()};
     SessionViews views_;
     QString settings_path_;
     FontRecord text_font_;

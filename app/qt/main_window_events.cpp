@@ -1,3 +1,4 @@
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -44,13 +45,13 @@ void MainWindow::BindHandlers() {
     up("R", [this](int, int y) { EMouseUp(y); });
     up("F", [this](int, int y) { FMouseUp(y); });
     element("Image21")->onMouseDown = [this](int x, int y, Qt::MouseButton) {
-        Guard([&] { keyboard().MouseDownOnKeyboard(x, y); });
+        Guard([&] { session_.MouseDownOnKeyboard(x, y); });
     };
-    up("Image21", [this](int, int) { keyboard().MouseUpOnKeyboard(); });
+    up("Image21", [this](int, int) { session_.MouseUpOnKeyboard(); });
     element("Image23")->onMouseDown = [this](int x, int y, Qt::MouseButton) {
-        Guard([&] { keyboard().MouseDownOnSpaceBar(x, y); });
+        Guard([&] { session_.MouseDownOnSpaceBar(x, y); });
     };
-    up("Image23", [this](int, int) { keyboard().MouseUpOnSpaceBar(); });
+    up("Image23", [this](int, int) { session_.MouseUpOnSpaceBar(); });
     for (int slot = 1; slot <= RotorStack::kSlots; ++slot) BindRotorWindow(slot);
 }
 
@@ -144,7 +145,7 @@ void MainWindow::Image11MouseUp(int y) {
 // Reflector and entry plate: the window band opens the closed machine, the top edge
 // closes the open one.
 void MainWindow::EMouseUp(int y) {
-    if (machine().state.MachineClosed) {
+    if (session_.state().MachineClosed) {
         if (y >= 76 && y <= 92) openMachine();
     } else if (y < 20) {
         closeMachine();
@@ -152,7 +153,7 @@ void MainWindow::EMouseUp(int y) {
 }
 
 void MainWindow::FMouseUp(int y) {
-    if (machine().state.MachineClosed) {
+    if (session_.state().MachineClosed) {
         if (y >= 66 && y <= 92) openMachine();
     } else if (y < 35) {
         closeMachine();
@@ -162,7 +163,7 @@ void MainWindow::FMouseUp(int y) {
 // A rotor of the closed machine turns back when clicked above its window and on when
 // clicked below it; a click in the window opens the machine.
 void MainWindow::RotorMouseUp(int slot, int y) {
-    if (machine().state.MachineClosed) {
+    if (session_.state().MachineClosed) {
         if (y < 65)
             turnRotor(slot, false);
         else if (y > 93)
@@ -182,11 +183,11 @@ void MainWindow::turnRotor(int slot, bool plus) {
 }
 
 void MainWindow::machineKeyDown(uint16_t vk) {
-    Guard([&] { keyboard().KeyDown(vk); });
+    Guard([&] { session_.KeyDown(vk); });
 }
 
 void MainWindow::machineKeyUp(uint16_t vk) {
-    Guard([&] { keyboard().KeyUp(vk); });
+    Guard([&] { session_.KeyUp(vk); });
 }
 
 // A held key repeats nothing: the repeats the desktop sends (on X11 as release and press
@@ -203,6 +204,13 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     machineKeyEvent(*event);
 }
 
+// A window closed or hidden by the program takes the run with it; one the desktop minimises
+// keeps running.
+void MainWindow::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) session_.StopRun();
+    QWidget::hideEvent(event);
+}
+
 bool MainWindow::focusNextPrevChild(bool) {
     return false;
 }  // Tab is a key like any other
@@ -216,11 +224,17 @@ void MainWindow::mouseMoveEvent(QMouseEvent*) {
     wheel_slot_ = 0;
 }
 
+// The wheel turns only the rotor whose window is under the pointer, seen: over a panel, the
+// guide or any other part of the machine it turns nothing, and what was turned over one rotor
+// does not carry over to another.
 void MainWindow::wheelEvent(QWheelEvent* event) {
-    if (wheel_slot_ == 0) {
-        wheel_delta_ = 0;
-        return;
-    }
+    int slot = 0;
+    const QWidget* under = childAt(event->position().toPoint());
+    for (int s = 1; s <= RotorStack::kSlots && under; ++s)
+        if (under == element(QStringLiteral("R%1").arg(s))) slot = s;
+    if (slot != wheel_slot_) wheel_delta_ = 0;
+    wheel_slot_ = slot;
+    if (wheel_slot_ == 0) return;
     wheel_delta_ += event->angleDelta().y();
     Guard([&] {
         for (; wheel_delta_ >= kWheelNotch; wheel_delta_ -= kWheelNotch)

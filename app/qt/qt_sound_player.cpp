@@ -2,10 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QLibrary>
-#include <QTimer>
 #include <stdexcept>
 
 #include "app/qt/sound/sound_module.h"
@@ -106,15 +104,6 @@ void QtSoundPlayer::PlayStep() {
     if (!settings_.Sound) return;
     ++steps_;
     Play(1);
-}
-
-void QtSoundPlayer::PlayStepToEnd() {
-    if (!settings_.Sound) return;
-    PlayStep();
-    // The feed waits for the step to end; the window keeps handling its events meanwhile.
-    QEventLoop wait;
-    QTimer::singleShot(step_ms_, &wait, &QEventLoop::quit);
-    wait.exec();
 }
 
 }  // namespace q417

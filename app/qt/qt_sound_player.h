@@ -29,7 +29,8 @@ public:
     void PlayClick() override;
     void PlayStep() override;
     // Starts the step and waits for its length while the window keeps working.
-    void PlayStepToEnd() override;
+    // How long the step sound lasts: the pace of a run with sound on.
+    int stepMs() const { return step_ms_; }
 
     // What was asked to play, for tests: 1 step, 2 click; counts since the start.
     int clicks() const { return clicks_; }

@@ -126,17 +126,15 @@ void SessionViews::FeedMoved(int32_t position) {
     ToViews([&](SessionEvents& v) { v.FeedMoved(position); });
 }
 
-// The start key can be pressed again while a stopped run finishes its last character, so a
-// run may begin inside another; the holding lasts until the outermost one ends.
 void SessionViews::RunStarted() {
-    if (runs_++ > 0) return;
+    if (batching_) return;
     log_ = std::make_unique<PrinterLog>(held_texts_, kPaperCells, kPunchColumns);
     batching_ = true;
     ToViews([](SessionEvents& v) { v.RunStarted(); });
 }
 
 void SessionViews::RunEnded() {
-    if (runs_ == 0 || --runs_ > 0) return;
+    if (!batching_) return;
     DrawFrame();
     log_.reset();
     batching_ = false;
@@ -167,6 +165,25 @@ void SessionViews::DrawFrame() {
         held_position_ = -1;
         ToViews([&](SessionEvents& v) { v.FeedMoved(p); });
     }
+    if (key_pressed_) {
+        key_pressed_ = false;
+        ToViews([](SessionEvents& v) { v.KeyPressDone(); });
+    }
+}
+
+// During a run only the last key press of a frame is told.
+void SessionViews::KeyPressDone() {
+    if (batching_) {
+        key_pressed_ = true;
+        return;
+    }
+    ToViews([](SessionEvents& v) { v.KeyPressDone(); });
+}
+
+// What the user should read comes after everything held back is drawn.
+void SessionViews::Notice(const std::string& text) {
+    DrawFrame();
+    ToViews([&](SessionEvents& v) { v.Notice(text); });
 }
 
 }  // namespace q417

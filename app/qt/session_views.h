@@ -65,6 +65,8 @@ public:
     void FeedMoved(int32_t position) override;
     void RunStarted() override;
     void RunEnded() override;
+    void KeyPressDone() override;
+    void Notice(const std::string& text) override;
 
 private:
     // Every printer view as one listener, for the log to replay into.
@@ -110,7 +112,7 @@ private:
     std::array<bool, RotorStack::kSlots + 1> moved_{};
     std::array<bool, RotorStack::kSlots + 1> initialised_{};
     int32_t held_position_ = -1;
-    int runs_ = 0;  // runs under way, one inside the other at most a few deep
+    bool key_pressed_ = false;  // a key press held back
     bool batching_ = false;
     bool drawing_ = false;  // inside DrawFrame
 };

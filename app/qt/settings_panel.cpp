@@ -211,10 +211,10 @@ void SettingsPanel::ShowSettingsPanel() {
 
 // Setting the controls runs no handler: the buttons only answer clicks.
 void SettingsPanel::showSettings() {
-    const Machine& m = session_.machine;
+    const Machine& m = session_.machine();
     const MachineSettings& s = m.settings;
     const SettingsPanelState p =
-        SettingsPanelStateFor(s, m.state.MachineClosed, session_.work.RemovedRotors);
+        SettingsPanelStateFor(s, m.state.MachineClosed, session_.work().RemovedRotors);
     const auto check = [](QButtonGroup* group, int id) {
         if (QAbstractButton* b = group->button(id)) b->setChecked(true);
     };

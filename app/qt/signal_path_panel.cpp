@@ -192,8 +192,8 @@ private:
 
 }  // namespace
 
-SignalPathPanel::SignalPathPanel(QWidget* parent, const Printer& printer)
-    : QWidget(parent), printer_(printer) {
+SignalPathPanel::SignalPathPanel(QWidget* parent, const MachineSession& session)
+    : QWidget(parent), session_(session), printer_(session.printer()) {
     setObjectName(QStringLiteral("PathPanel"));
     setGeometry(7, 6, kWidth, kHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -238,14 +238,13 @@ QPoint SignalPathPanel::contactPoint(int column, int c) {
 }
 
 void SignalPathPanel::open() {
+    stale_ = true;
     show();
     raise();
-    if (onOpenChanged) onOpenChanged(true);
 }
 
 void SignalPathPanel::closePanel() {
     hide();
-    if (onOpenChanged) onOpenChanged(false);
 }
 
 void SignalPathPanel::toggle() {
@@ -257,8 +256,7 @@ void SignalPathPanel::toggle() {
 
 // The picture is drawn at most once per frame: a fast run traces every key press but shows
 // the last. Until then the last picture stands.
-void SignalPathPanel::KeyPressTraced(const KeyPressTrace&) {
-    has_trace_ = true;
+void SignalPathPanel::KeyPressDone() {
     stale_ = true;
     if (isVisible()) RedrawSoon();
 }
@@ -283,8 +281,9 @@ QString SignalPathPanel::CharName(unsigned char c) const {
 }
 
 QString SignalPathPanel::caption() const {
-    if (!has_trace_) return caption_->text();
-    const KeyPressTrace& t = trace;
+    const KeyPressTrace* last = session_.LastKeyPressTrace();
+    if (!last) return caption_->text();
+    const KeyPressTrace& t = *last;
     QString text = QStringLiteral("key %1 (%2)")
                        .arg(CharName(printer_.EchoChar(t.input, t.machine)))
                        .arg(t.input);
@@ -415,6 +414,9 @@ void SignalPathPanel::paintEvent(QPaintEvent* event) {
 }
 
 void SignalPathPanel::DrawPicture() {
+    const KeyPressTrace* last = session_.LastKeyPressTrace();
+    has_trace_ = last != nullptr;
+    if (last) trace = *last;
     caption_->setText(caption());
     picture_ = background_.copy();
     QPainter p(&picture_);

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/machine_session.h"
 #include "core/trace.h"
 
 class QLabel;
@@ -11,8 +12,6 @@ class QPainter;
 class QToolButton;
 
 namespace q417 {
-
-class Printer;
 
 // The signal-path panel over the upper part of the window. It shows the machine's stages as
 // columns of thirty contacts, in the order they stand in the machine: reflector, rotor slots 1
@@ -22,23 +21,22 @@ class Printer;
 // ten-key alphabet dashed in green with its passes numbered. The heading names the key pressed
 // and the character printed.
 //
-// It draws only from the traces it is handed as a key-press tracer, and at most once per
-// screen frame, so that a fast run is not slowed by drawing.
-class SignalPathPanel : public QWidget, public KeyPressTracer {
+// It shows the session's last key press, whenever it was made (typed, clicked, fed or
+// stepped, with the panel open or not): told that a key press was made, it asks the session
+// for its trace when it draws, at most once per screen frame, so that a fast run is not
+// slowed by drawing.
+class SignalPathPanel : public QWidget, public SessionEvents {
     Q_OBJECT
 public:
     static constexpr int kWidth = 637;
     static constexpr int kHeight = 318;
 
-    SignalPathPanel(QWidget* parent, const Printer& printer);
+    SignalPathPanel(QWidget* parent, const MachineSession& session);
 
     void open();
     void closePanel();
     void toggle();
 
-    // Told when the panel is shown (true) or closed (false): its owner lets it trace the
-    // machine's key presses only while it is shown.
-    std::function<void(bool)> onOpenChanged;
     // The step button and the step key: the next key press of the loaded text.
     std::function<void()> onStep;
 
@@ -46,11 +44,11 @@ public:
     QToolButton* closeButton() const { return close_; }
     // The heading's account of the last key press.
     QString caption() const;
-    bool hasTrace() const { return has_trace_; }
+    bool hasTrace() const { return session_.LastKeyPressTrace() != nullptr; }
     // Where contact `c` of column `column` (0 next to the reflector .. 13 the keys) is drawn.
     static QPoint contactPoint(int column, int c);
 
-    void KeyPressTraced(const KeyPressTrace& trace) override;
+    void KeyPressDone() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,7 +61,9 @@ private:
     void DrawPath(QPainter& p) const;
     QString CharName(unsigned char c) const;
 
+    const MachineSession& session_;
     const Printer& printer_;
+    KeyPressTrace trace;  // the last key press as last drawn
     QImage background_;
     QImage picture_;  // the panel as last drawn
     QLabel* caption_ = nullptr;

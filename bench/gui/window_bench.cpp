@@ -14,8 +14,10 @@ namespace {
 void BM_KeyPressThroughWindow(benchmark::State& state) {
     QTemporaryDir dir;
     q417::MainWindow window(dir.filePath("Q417.INI"));
-    window.machine().settings.Rod = 1;
-    window.machine().settings.Sposob = 2;
+    q417::MachineSettings s = window.session().settings();
+    s.Rod = 1;
+    s.Sposob = 2;
+    window.session().StartUp(s);
     window.show();
     const Qt::Key keys[] = {Qt::Key_F, Qt::Key_A, Qt::Key_Space, Qt::Key_K, Qt::Key_L};
     int i = 0;
@@ -38,7 +40,9 @@ BENCHMARK(BM_KeyPressThroughWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecon
 void BM_KeyPressWithSignalPathPanel(benchmark::State& state) {
     QTemporaryDir dir;
     q417::MainWindow window(dir.filePath("Q417.INI"));
-    window.machine().settings.Rod = 1;
+    q417::MachineSettings s = window.session().settings();
+    s.Rod = 1;
+    window.session().StartUp(s);
     window.show();
     if (state.range(0)) window.signalPathPanel().open();
     const Qt::Key keys[] = {Qt::Key_F, Qt::Key_A, Qt::Key_Comma, Qt::Key_K, Qt::Key_L};

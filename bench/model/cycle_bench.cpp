@@ -57,12 +57,19 @@ void BM_CycleEightRotors(benchmark::State& state) {
     Machine m = MakeMachine(2, 30, 1);
     RunCycles(state, m, kAll, 30);
 }
-// With the signal-path panel open every key press is also traced stage by stage.
+// q417-cli trace: every key press also traced stage by stage afterwards.
 void BM_CycleTraced(benchmark::State& state) {
     Machine m = MakeMachine(1, 30, 1);
-    KeyPressTracer tracer;
-    m.SetTracer(&tracer);
-    RunCycles(state, m, kAll, 30);
+    KeyPressTrace trace;
+    int i = 0;
+    for (auto _ : state) {
+        m.state.InputContact = kAll[i];
+        m.KeyPressCycle();
+        TraceLastKeyPress(m, trace);
+        benchmark::DoNotOptimize(trace.points.data());
+        if (++i == 30) i = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
 }
 void BM_StepRotors(benchmark::State& state) {
     RotorStack r;

@@ -31,12 +31,13 @@ void BM_FeedMegabyte(benchmark::State& state) {
     Printer printer(machine);
     machine.SetOutputStage(&printer);
     TextFeed feed;
-    FeedHooks hooks;
     for (auto _ : state) {
         ClearText(machine, printer, feed);
         LoadText(machine, printer, feed, file);
         machine.state.AutoRun = true;
-        feed.FeedText(machine, hooks);
+        if (feed.BeginRun(machine))
+            while (!feed.Step(machine).ended) {
+            }
         benchmark::DoNotOptimize(printer.OutputText().data());
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(file.size()));

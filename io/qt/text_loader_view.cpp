@@ -5,7 +5,8 @@
 #include "app/qt/sprites.h"
 #include "app/qt/view_host.h"
 #include "core/qt/blit.h"
-#include "io/qt/feed_runner.h"
+#include "app/qt/session_views.h"
+#include "io/qt/run_clock.h"
 #include "io/qt/text_panel.h"
 
 namespace q417 {
@@ -18,17 +19,13 @@ constexpr int kStripBandY[4] = {21, 37, 53, 69};  // normal, left lit, right lit
 
 }  // namespace
 
-TextLoaderView::TextLoaderView(ViewHost& window, PanelSource panel)
+TextLoaderView::TextLoaderView(ViewHost& window, PanelSource panel, std::function<int()> stepMs)
     : window_(window),
       panel_(std::move(panel)),
       loader_(*window.element(QStringLiteral("Image17"))),
       start_(*window.element(QStringLiteral("Image25"))),
       stop_(*window.element(QStringLiteral("Image24"))),
-      runner_(std::make_unique<FeedRunner>(window.session(), window.views(), window.hostWidget())) {
-    runner_->onRunEnded = [this] {
-        DrawStartKey(false);
-        DrawStopKey(false);
-    };
+      clock_(std::make_unique<RunClock>(window.session(), window.views(), std::move(stepMs))) {
     DrawLoader(loader::ButtonLook::Normal, loader::StripLook::Normal);
     DrawStartKey(false);
     DrawStopKey(false);
@@ -91,29 +88,32 @@ void TextLoaderView::Image17MouseUp(int x, int y) {
     window_.session().StepFeed(loader::StripStepAt(x, y));
 }
 
-// The run goes on inside this handler; the key's own release, the stop key and the
+// The run goes on from the window's event loop; the key's own release, the stop key and the
 // keyboard are handled between the characters.
 void TextLoaderView::StartKeyDown() {
-    if (!keys_.PressStart(window_.session().machine.state)) return;
+    if (!window_.session().PressStart()) return;
     DrawStartKey(true);
-    window_.session().Sound().PlayClick();
-    runner_->run();
+    clock_->start();
 }
 
 void TextLoaderView::StartKeyUp() {
-    keys_.ReleaseStart();
+    window_.session().ReleaseStart();
 }
 
 void TextLoaderView::StopKeyDown() {
-    if (!keys_.PressStop(window_.session().machine.state)) return;
+    if (!window_.session().PressStop()) return;
     DrawStopKey(true);
     DrawStartKey(false);
-    window_.session().Sound().PlayClick();
 }
 
 void TextLoaderView::StopKeyUp() {
     DrawStopKey(false);
-    keys_.ReleaseStop();
+    window_.session().ReleaseStop();
+}
+
+void TextLoaderView::RunEnded() {
+    DrawStartKey(false);
+    if (window_.session().feed().RunFeedsText()) DrawStopKey(false);
 }
 
 }  // namespace q417

@@ -2,27 +2,30 @@
 #include <functional>
 #include <memory>
 
+#include "app/machine_session.h"
 #include "io/feed_controls.h"
 
 namespace q417 {
 
-class FeedRunner;
+class RunClock;
 class ViewHost;
 class PictureElement;
 class TextPanel;
 
 // The feeding controls on the machine picture: the text loader (load button and step strip,
 // drawn over its fixed picture from the LOADER sheet) and the start and stop keys (PUSKSTOP).
-// The start key runs the automatic typing; the stop key ends it.
-class TextLoaderView {
+// The start key runs the automatic typing, stepped by the run clock on the window's event
+// loop; the stop key ends it. It hears the session's news to draw the keys released when a
+// run ends.
+class TextLoaderView : public SessionEvents {
 public:
     // The text panel, made when first wanted: the load button opens its file dialog.
     using PanelSource = std::function<TextPanel&()>;
-    TextLoaderView(ViewHost& window, PanelSource panel);
-    ~TextLoaderView();
+    // `stepMs`: how long the step sound lasts, the pace of a run with sound on.
+    TextLoaderView(ViewHost& window, PanelSource panel, std::function<int()> stepMs);
+    ~TextLoaderView() override;
 
-    StartStopKeys& keys() { return keys_; }
-    FeedRunner& runner() { return *runner_; }
+    RunClock& clock() { return *clock_; }
 
     void DrawLoader(loader::ButtonLook button, loader::StripLook strip);
     void DrawStartKey(bool pressed);
@@ -37,6 +40,10 @@ public:
     void StopKeyDown();
     void StopKeyUp();
 
+    // A run ended: a run over a loaded text draws both keys released (the stop key drew
+    // them when it ended the run by hand); whatever else ended it leaves no key pressed.
+    void RunEnded() override;
+
 private:
     void Bind();
 
@@ -45,8 +52,7 @@ private:
     PictureElement& loader_;
     PictureElement& start_;
     PictureElement& stop_;
-    StartStopKeys keys_;
-    std::unique_ptr<FeedRunner> runner_;
+    std::unique_ptr<RunClock> clock_;
     loader::ButtonLook button_look_ = loader::ButtonLook::Normal;
     loader::StripLook strip_look_ = loader::StripLook::Normal;
 };

@@ -57,7 +57,7 @@ TextPanel::TextPanel(ViewHost& window)
     // Made when first wanted, it shows what was typed and fed before, and the next character
     // a run would feed.
     ShowTexts();
-    if (session_.feed.FeedPosition > 0) highlight(session_.feed.FeedPosition);
+    if (session_.feed().FeedPosition > 0) highlight(session_.feed().FeedPosition);
     setEnabled(false);
     hide();
 }
@@ -209,7 +209,7 @@ void TextPanel::saveText() {
 
 bool TextPanel::saveTextTo(const QString& path) {
     std::string error;
-    if (!WriteTextFile(path.toStdString(), TextFileBytes(session_.printer.OutputText()), error)) {
+    if (!WriteTextFile(path.toStdString(), TextFileBytes(session_.printer().OutputText()), error)) {
         window_.reportError(QString::fromStdString(error));
         return false;
     }
@@ -254,8 +254,8 @@ void TextPanel::setChoosers(FileChooser open, FileChooser save, FontChooser font
 }
 
 void TextPanel::ShowTexts() {
-    input_box_->setText(session_.printer.InputText());
-    output_box_->setText(session_.printer.OutputText());
+    input_box_->setText(session_.printer().InputText());
+    output_box_->setText(session_.printer().OutputText());
 }
 
 void TextPanel::InputAppended(std::string_view cp1251) {

@@ -12,6 +12,7 @@
 #include "app/qt/sprites.h"
 #include "core/qt/blit.h"
 #include "io/sound.h"
+#include "app/machine_session.h"
 #include "key/card.h"
 #include "key/card_editor.h"
 #include "key/qt/key_pictures.h"
@@ -125,8 +126,8 @@ QWidget* MakePanel(QWidget& window) {
 
 }  // namespace
 
-CardPanel::CardPanel(QWidget& window, PunchCard& card, SoundPlayer& sound)
-    : card_(card), sound_(sound), panel_(MakePanel(window)) {
+CardPanel::CardPanel(QWidget& window, MachineSession& session)
+    : session_(session), card_(session.machine().card), panel_(MakePanel(window)) {
     title_ = new QLabel(QStringLiteral("KC 30x30"), panel_);
     title_->setObjectName(QStringLiteral("KSLabel"));
     title_->setGeometry(6, 8, 56, 18);
@@ -234,7 +235,7 @@ void CardPanel::TrackPointer(int x, int y) {
 
 void CardPanel::Release(int x, int y) {
     const CardCell cell = CardCellAt(x, y);
-    const PunchResult result = PunchAt(card_, x, y);
+    const PunchResult result = session_.PunchCell(cell, dayOfMonth ? dayOfMonth() : 0);
     if (result == PunchResult::Removed) {
         DrawCell(cell.row, cell.column, kBlank);
         if (show_inaccessible_) {
@@ -248,9 +249,7 @@ void CardPanel::Release(int x, int y) {
         DrawCell(cell.row, cell.column, kHole);
         if (show_inaccessible_) DrawInaccessible();
     }
-    if (result != PunchResult::None) sound_.PlayStep();
     UpdateButtons();
-    card_.KeyNumber = KeyNumberAfterPunch(card_, dayOfMonth ? dayOfMonth() : 0);
     // The hole shows at once; the pointer's marks come back with its next movement.
     Show(working_);
     DrawKeyNumber(card_.KeyNumber);
@@ -286,8 +285,7 @@ void CardPanel::DrawKeyNumber(int n) {
 }
 
 void CardPanel::ClearPunchCard() {
-    card_.ClearCard();
-    card_.KeyNumber = 0;
+    session_.ClearCard();
     DrawTopHoles();
     DrawCard();
     DrawKeyNumber(0);
@@ -295,8 +293,7 @@ void CardPanel::ClearPunchCard() {
 }
 
 void CardPanel::InsertTriangle() {
-    card_.DiagonalCard();
-    card_.KeyNumber = 0;
+    session_.DiagonalCard();
     DrawTopHoles();
     DrawCard();
     DrawKeyNumber(0);
@@ -318,7 +315,6 @@ void CardPanel::ToggleInaccessible() {
 // "apply punch card" leaves the panel only with a complete card.
 void CardPanel::UpdateButtons() {
     buttons_[3]->setEnabled(card_.CardComplete());
-    if (cardChanged) cardChanged();
 }
 
 void CardPanel::DrawCell(int row, int column, int sprite) {

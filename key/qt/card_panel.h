@@ -12,15 +12,15 @@ namespace q417 {
 
 class PictureElement;
 class PunchCard;
-class SoundPlayer;
+class MachineSession;
 
 // The card editor panel KSPanel: the card picture KS on which holes are punched and taken
-// out with the mouse, and its buttons. It edits the machine's card itself, so every hole
-// acts on the signal path at once. The picture is kept twice: the card as punched so far,
+// out with the mouse, and its buttons. Every hole goes to the machine's card through the
+// session at once, so it acts on the signal path at once. The picture is kept twice: the card as punched so far,
 // and the screen copy that adds the pointer's cross-hairs, cell marker and row/column label.
 class CardPanel {
 public:
-    CardPanel(QWidget& window, PunchCard& card, SoundPlayer& sound);
+    CardPanel(QWidget& window, MachineSession& session);
 
     QWidget* panel() const { return panel_; }
     PictureElement* picture() const { return ks_; }
@@ -29,8 +29,6 @@ public:
     bool showInaccessible() const { return show_inaccessible_; }
     const QImage& working() const { return working_; }
 
-    // Told after every change of the card, so "save key" can follow.
-    std::function<void()> cardChanged;
     // Today's day of the month, the key number of a freshly completed card.
     std::function<int()> dayOfMonth;
 
@@ -57,8 +55,8 @@ private:
     void DrawCell(int row, int column, int sprite);
     void Show(const QImage& screen);
 
-    PunchCard& card_;
-    SoundPlayer& sound_;
+    MachineSession& session_;
+    const PunchCard& card_;
     QWidget* panel_ = nullptr;
     PictureElement* ks_ = nullptr;
     QLabel* title_ = nullptr;

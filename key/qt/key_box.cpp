@@ -35,12 +35,10 @@ QWidget* MakeBlackPanel(QWidget& parent, const char* name, const QRect& place) {
 }  // namespace
 
 KeyBox::KeyBox(ViewHost& window)
-    : window_(window), session_(window.session()), work_(window.session().work) {
+    : window_(window), session_(window.session()), work_(window.session().work()) {
     BuildBox();
     BuildTray();
-    card_panel_ =
-        std::make_unique<CardPanel>(window.hostWidget(), session_.machine.card, session_.Sound());
-    card_panel_->cardChanged = [this] { session_.CardChanged(); };
+    card_panel_ = std::make_unique<CardPanel>(window.hostWidget(), session_);
     card_panel_->dayOfMonth = [] { return QDate::currentDate().day(); };
     window.element(QStringLiteral("ST"))->onMouseUp = [this](int, int, Qt::MouseButton) {
         STMouseUp();
@@ -48,7 +46,7 @@ KeyBox::KeyBox(ViewHost& window)
     // Made when first wanted: it shows the work table and the machine as they stand.
     drawBodies();
     sync();
-    if (!session_.machine.state.MachineClosed) MachineOpened();
+    if (!session_.machine().state.MachineClosed) MachineOpened();
 }
 
 KeyBox::~KeyBox() {
@@ -93,7 +91,7 @@ PictureElement* KeyBox::element(const QString& name) const {
 }
 
 void KeyBox::drawCorePictures() {
-    const int32_t serie = session_.machine.settings.Serie;
+    const int32_t serie = session_.machine().settings.Serie;
     for (int n = 1; n <= 10; ++n) {
         DrawCorePicture(cores_[n]->image(), n, serie);
         cores_[n]->update();
@@ -102,7 +100,7 @@ void KeyBox::drawCorePictures() {
 
 // Body n is drawn as it comes out of the box: ring at 1, standing at its own number.
 void KeyBox::drawBodies() {
-    const RotorStack& rotors = session_.machine.rotors;
+    const RotorStack& rotors = session_.machine().rotors;
     for (int n = 1; n <= 10; ++n) {
         RotorState basic{n, n, 1, n, 1, 1};
         const QImage strip = BuildRotorStrip(basic, rotors.Pins(), rotors.LoadedSeries());
@@ -134,7 +132,7 @@ void KeyBox::MachineClosed() {
     ShowReflectorFrame(*window_.element(QStringLiteral("R")), 1);
     ShowEntryFrame(*window_.element(QStringLiteral("E")), 1);
     ShowStepper(*window_.element(QStringLiteral("ST")), StepperState::Hidden);
-    if (session_.machine.settings.Machine == 2)
+    if (session_.machine().settings.Machine == 2)
         ShowCover(*window_.element(QStringLiteral("F")), true);
     SyncRotors();
 }
@@ -174,8 +172,8 @@ void KeyBox::sync() {
     }
     dot_->setVisible(work_.Assembling());
     if (work_.Assembling()) DrawFace();
-    tray_->setVisible(work_.TrayShown() && !session_.machine.state.MachineClosed);
-    const int columns = session_.machine.settings.Machine == 2 ? 8 : 10;
+    tray_->setVisible(work_.TrayShown() && !session_.machine().state.MachineClosed);
+    const int columns = session_.machine().settings.Machine == 2 ? 8 : 10;
     DrawKeyTable(kt_image_->image(), work_.table, columns);
     kt_image_->update();
     SyncRotors();
@@ -185,7 +183,7 @@ void KeyBox::sync() {
 void KeyBox::DrawFace() {
     if (work_.CoreInserted) {
         const FaceCore core{work_.SelectedCore, work_.EditCoreSide, work_.EditCoreSetting,
-                            session_.machine.settings.Serie};
+                            session_.machine().settings.Serie};
         DrawFaceWithCore(dot_->image(), work_.EditRingSetting, core);
     } else {
         DrawFaceEmpty(dot_->image(), work_.EditRingSetting);
@@ -196,7 +194,7 @@ void KeyBox::DrawFace() {
 // The rotors in use are shown when the machine is closed; in the open machine only the
 // filled slots. The Q417-3MR never shows slots 9 and 10.
 void KeyBox::SyncRotors() {
-    const Machine& m = session_.machine;
+    const Machine& m = session_.machine();
     RotorPictures& pictures = window_.rotorPictures();
     for (int slot = 1; slot <= RotorStack::kSlots; ++slot) {
         const bool in_use = slot <= m.rotors.RotorsInUse();

@@ -25,7 +25,7 @@ public:
     explicit KeyBox(ViewHost& window);
     ~KeyBox() override;
 
-    WorkTable& workTable() { return session_.work; }
+    const WorkTable& workTable() const { return session_.work(); }
     CardPanel& cardPanel() { return *card_panel_; }
     QWidget* box() const { return box_; }
     QWidget* tray() const { return tray_; }

@@ -114,7 +114,7 @@ void KeyBox::loadKeyFrom(const QString& path) {
         Report(QString::fromLocal8Bit(FileError("load", name, error).c_str()));
         return;
     }
-    const int32_t number = session_.machine.card.KeyNumber;
+    const int32_t number = session_.machine().card.KeyNumber;
     QString title = QStringLiteral("Ключевая таблица ");
     if (number > 0) title += QString::number(number);
     label2_->setText(title);

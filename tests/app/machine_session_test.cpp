@@ -85,14 +85,14 @@ TEST_F(SessionTest, ModelSwitchWaitsForTheClosedMachineAndResetsTheRotors) {
     Start({});
     session.TurnRotor(4, true);
     EXPECT_TRUE(session.SwitchModel(1).empty());  // already in force: nothing at all
-    EXPECT_EQ(session.machine.rotors.Slot(4).Position, 5);
+    EXPECT_EQ(session.machine().rotors.Slot(4).Position, 5);
     ASSERT_TRUE(session.OpenMachine());
     EXPECT_FALSE(session.SwitchModel(2).empty());
     EXPECT_EQ(session.settings().Machine, 1);
     EXPECT_TRUE(session.CloseMachine().empty());
     EXPECT_TRUE(session.SwitchModel(2).empty());
-    EXPECT_EQ(session.machine.rotors.RotorsInUse(), 8);
-    EXPECT_EQ(session.machine.rotors.Slot(4).Position, 4);
+    EXPECT_EQ(session.machine().rotors.RotorsInUse(), 8);
+    EXPECT_EQ(session.machine().rotors.Slot(4).Position, 4);
     EXPECT_EQ(session.AppliedMachine(), 2);
 }
 
@@ -107,12 +107,12 @@ TEST_F(SessionTest, AnAssemblyUnderWayBlocksSavingAndClosing) {
     EXPECT_FALSE(session.SaveEnabled());
     ASSERT_TRUE(session.TakeBody(10));
     ASSERT_TRUE(session.TakeCore(10));
-    EXPECT_TRUE(KeyTableValid(session.work.table, 10));  // the table alone looks complete
+    EXPECT_TRUE(KeyTableValid(session.work().table, 10));  // the table alone looks complete
     EXPECT_FALSE(session.SaveEnabled());
     const std::string refusal = session.CloseMachine();
     EXPECT_NE(refusal.find("assembled"), std::string::npos);
-    EXPECT_FALSE(session.machine.state.MachineClosed);
-    EXPECT_TRUE(session.work.Assembling());
+    EXPECT_FALSE(session.machine().state.MachineClosed);
+    EXPECT_TRUE(session.work().Assembling());
     EXPECT_FALSE(events.Saw("closed"));
 
     session.FaceClick(10, 95);  // ring up one
@@ -120,7 +120,7 @@ TEST_F(SessionTest, AnAssemblyUnderWayBlocksSavingAndClosing) {
     EXPECT_TRUE(session.SaveEnabled());
     const std::string saved = KeyBytes();
     EXPECT_TRUE(session.CloseMachine().empty());
-    EXPECT_EQ(session.machine.rotors.Slot(10).RingSetting, 2);
+    EXPECT_EQ(session.machine().rotors.Slot(10).RingSetting, 2);
     EXPECT_EQ(static_cast<uint8_t>(saved[60 + 9]), 1);  // ring 2 stored as 1
 }
 
@@ -134,7 +134,7 @@ TEST_F(SessionTest, AnEmptySlotKeepsEveryModelOpen) {
         ASSERT_TRUE(session.OpenMachine());
         session.ClearKeyTable();
         EXPECT_NE(session.CloseMachine().find("Slot 1"), std::string::npos) << model;
-        EXPECT_FALSE(session.machine.state.MachineClosed);
+        EXPECT_FALSE(session.machine().state.MachineClosed);
         session.SetBasePosition();
         EXPECT_TRUE(session.CloseMachine().empty()) << model;
     }
@@ -149,18 +149,18 @@ TEST_F(SessionTest, KeyFilesAreAppliedWholeOrNotAtAll) {
     std::string good = KeyBytes();
     std::string twice = good;
     twice[30 + 3] = twice[30 + 4];  // slots 4 and 5 name the same body
-    const KeyTable before = session.work.table;
+    const KeyTable before = session.work().table;
     session.TurnRotor(1, true);
-    const int32_t position = session.machine.rotors.Slot(1).Position;
+    const int32_t position = session.machine().rotors.Slot(1).Position;
     EXPECT_EQ(session.LoadKey(twice, "130101.key"), kInvalidKeyTable);
-    EXPECT_EQ(session.work.table, before);
-    EXPECT_EQ(session.machine.rotors.Slot(1).Position, position);
+    EXPECT_EQ(session.work().table, before);
+    EXPECT_EQ(session.machine().rotors.Slot(1).Position, position);
     EXPECT_EQ(session.LoadKey(good.substr(0, 50), "x.key"), "Read beyond end of file");
 
     session.SetBasePosition();
     EXPECT_TRUE(session.LoadKey(good, "130101.key").empty());
-    EXPECT_EQ(session.machine.card.KeyNumber, 13);
-    EXPECT_EQ(session.work.table, before);
+    EXPECT_EQ(session.machine().card.KeyNumber, 13);
+    EXPECT_EQ(session.work().table, before);
     EXPECT_TRUE(session.SaveEnabled());
     EXPECT_EQ(KeyBytes(), good);
 }
@@ -172,9 +172,9 @@ TEST_F(SessionTest, FeedRunsAsTheStartKeyUntilTheTextIsUsedUp) {
     Start(s);
     session.LoadText("\xC0\xC1*\xC2\r\n\x98\xC3");
     session.FeedToEnd();
-    EXPECT_EQ(session.printer.OutputText(), "\xC0\xC1\xC2  \xC3");
-    EXPECT_EQ(events.output, session.printer.OutputText());
-    EXPECT_FALSE(session.machine.state.InputTextLoaded);
+    EXPECT_EQ(session.printer().OutputText(), "\xC0\xC1\xC2  \xC3");
+    EXPECT_EQ(events.output, session.printer().OutputText());
+    EXPECT_FALSE(session.machine().state.InputTextLoaded);
     EXPECT_EQ(session.settings().Tech, 6);
     // Each start is one run, and each run ends.
     int runs = 0, ends = 0;

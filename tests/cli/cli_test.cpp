@@ -241,11 +241,7 @@ std::string FedWhole(const std::string& cp1251, int rod) {
     m.SetOutputStage(&printer);
     q417::TextFeed feed;
     q417::LoadText(m, printer, feed, cp1251);
-    q417::FeedHooks none;
-    while (m.state.InputTextLoaded) {
-        m.state.AutoRun = true;
-        feed.FeedText(m, none);
-    }
+    q417::FeedToEnd(m, feed);
     return q417::Cp1251ToUtf8(printer.OutputText());
 }
 

@@ -190,36 +190,31 @@ TEST(KeyPressTrace, AgreesWithTheCycleOnRandomKeysInEveryCase) {
     EXPECT_GT(lost, 20);    // and the disconnected keys and contacts outside the alphabet
 }
 
-// A tracer on the machine is handed the trace of each key press after its cycle, and the
-// machine works exactly as without one.
-TEST(KeyPressTrace, TracerSeesEveryKeyPressWithoutChangingTheMachine) {
-    struct Collect : KeyPressTracer {
-        std::vector<KeyPressTrace> seen;
-        void KeyPressTraced(const KeyPressTrace& t) override { seen.push_back(t); }
-    } tracer;
-    Machine watched, plain;
-    for (Machine* m : {&watched, &plain}) {
-        m->settings.Rod = 1;
-        m->settings.Plug = 2;
-        m->ApplySettings();
-    }
-    watched.SetTracer(&tracer);
+// The last key press traced afterwards is the press as it was made: its input, the positions
+// it met and left, and what it printed, also once the rotors were turned by hand since.
+TEST(KeyPressTrace, TheLastKeyPressIsTracedAsItWasMade) {
+    Machine m;
+    m.settings.Rod = 1;
+    m.settings.Plug = 2;
+    m.ApplySettings();
+    EXPECT_EQ(m.LastKeyPress().count, 0u);
+    KeyPressTrace last;
     for (int i = 0; i < 40; ++i) {
-        const auto before = Positions(watched);
-        watched.state.InputContact = plain.state.InputContact = i % 31 + 1;
-        const Contact in = watched.state.InputContact;
-        watched.KeyPressCycle();
-        plain.KeyPressCycle();
-        ASSERT_EQ(watched.state.OutputContact, plain.state.OutputContact);
-        ASSERT_EQ(Positions(watched), Positions(plain));
-        ASSERT_EQ(tracer.seen.size(), static_cast<size_t>(i + 1));
-        EXPECT_EQ(tracer.seen.back().input, in);
-        for (int s = 1; s <= 10; ++s) EXPECT_EQ(tracer.seen.back().rotors[s].Position, before[s]);
-        EXPECT_EQ(tracer.seen.back().positions_after, Positions(watched));
+        const auto before = Positions(m);
+        m.state.InputContact = i % 31 + 1;
+        const Contact in = m.state.InputContact;
+        const KeyPressTrace ahead = TraceKeyPress(m, in);
+        m.KeyPressCycle();
+        const auto after = Positions(m);
+        if (i % 3 == 0) m.rotors.StepPlus(i % 10 + 1);  // a hand turn since
+        TraceLastKeyPress(m, last);
+        EXPECT_EQ(m.LastKeyPress().count, static_cast<uint64_t>(i + 1));
+        EXPECT_EQ(last.input, in);
+        EXPECT_EQ(last.output, m.state.OutputContact);
+        EXPECT_EQ(last.points, ahead.points);
+        for (int s = 1; s <= 10; ++s) EXPECT_EQ(last.rotors[s].Position, before[s]);
+        EXPECT_EQ(last.positions_after, after);
     }
-    watched.SetTracer(nullptr);
-    watched.KeyPressCycle();
-    EXPECT_EQ(tracer.seen.size(), 40u);
 }
 
 // The worked example's first key press: contact 1 on the basic key and the diagonal card

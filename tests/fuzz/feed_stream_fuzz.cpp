@@ -59,11 +59,7 @@ Run Whole(const q417::MachineSettings& settings, std::string_view text) {
     m.SetOutputStage(&printer);
     q417::TextFeed feed;
     q417::LoadText(m, printer, feed, text);
-    q417::FeedHooks no_window;
-    while (m.state.InputTextLoaded) {
-        m.state.AutoRun = true;
-        feed.FeedText(m, no_window);
-    }
+    q417::FeedToEnd(m, feed);
     return {printer.OutputText(), m.settings.Tech, m.rotors.Slot(1).Position};
 }
 

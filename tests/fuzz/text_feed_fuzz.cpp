@@ -13,22 +13,26 @@ namespace {
 
 using q417::fuzz::Require;
 
-// The window around the run loop: counts its turns, presses the stop key at one chosen turn
-// and checks every highlighted position.
-struct Hooks : q417::FeedHooks {
+// The window around the run: counts the turns of its event loop between two steps, presses
+// the stop key at one chosen turn and checks every highlighted position.
+struct Hooks {
     q417::Machine* machine = nullptr;
-    const q417::TextFeed* feed = nullptr;
+    q417::TextFeed* feed = nullptr;
     long turns = 0;
     long stop_at = -1;
     long limit = 0;
 
-    void ProcessEvents() override {
-        ++turns;
-        Require(turns <= limit, "the run ends");
-        if (turns == stop_at) machine->state.AutoRun = false;
-    }
-    void Highlight(int32_t position) override {
-        Require(position >= 1 && position <= feed->FeedLength + 1, "a highlight in the text");
+    void Run() {
+        if (!feed->BeginRun(*machine)) return;
+        for (q417::RunStep step; !step.ended;) {
+            ++turns;
+            Require(turns <= limit, "the run ends");
+            if (turns == stop_at) machine->state.AutoRun = false;
+            step = feed->Step(*machine);
+            if (feed->RunFeedsText())
+                Require(feed->FeedPosition >= 1 && feed->FeedPosition <= feed->FeedLength + 1,
+                        "a highlight in the text");
+        }
     }
 };
 
@@ -99,13 +103,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int starts = 0; m.state.InputTextLoaded; ++starts) {
         Require(starts <= feed.FeedLength + 1, "every start feeds");
         m.state.AutoRun = true;
-        feed.FeedText(m, hooks);
+        hooks.Run();
         Require(!m.state.AutoRun, "a run ends with the machine stopped");
     }
     // Without a text the start key presses one key until stopped.
     hooks.stop_at = hooks.turns + 3;
     m.state.AutoRun = true;
-    feed.FeedText(m, hooks);
+    hooks.Run();
 
     Require(m.settings.Tech >= 0 && m.settings.Tech <= 9999, "the count wraps");
     Require(printer.GroupPosition() >= 0 && printer.GroupPosition() <= 4, "groups of five");

@@ -98,15 +98,14 @@ TEST_F(WindowTest, PanelsAreMadeWhenFirstWanted) {
 // the texts typed and fed and the next character to feed, the settings changed elsewhere, the
 // opened machine; and from then on it follows every change.
 TEST_F(WindowTest, PanelsMadeLateShowTheSessionAsItStands) {
-    S().Sound = false;
-    S().Layot = S().Wheel = 1;  // Latin, so that the text's letters have keys
-    S().Rod = 1;
+    Restart([&](MachineSettings& s) { s.Sound = false; s.Layot = s.Wheel = 1; s.Rod = 1; });  // Latin, so that the text's letters have keys
     Type(Qt::Key_F);
     QTest::qWait(50);  // the release waits a moment for a repeat pair
     ASSERT_EQ(Output().size(), 1u);
     const std::string typed = Output();
     window->session().LoadText("AB*CD");
     QTest::mouseClick(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));  // runs to the asterisk
+    WaitForRunEnd();
     ASSERT_EQ(window->feed().FeedPosition, 4);
     ASSERT_GT(Output().size(), typed.size());
     window->session().SetDivider(!S().Divider);
@@ -122,6 +121,7 @@ TEST_F(WindowTest, PanelsMadeLateShowTheSessionAsItStands) {
     texts.open();
     const std::size_t before = Output().size();
     QTest::mouseClick(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));  // the rest
+    WaitForRunEnd();
     EXPECT_GT(Output().size(), before);
     EXPECT_EQ(texts.inputBox().text(), Input());
     EXPECT_EQ(texts.outputBox().text(), Output());

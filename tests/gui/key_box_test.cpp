@@ -18,8 +18,8 @@ namespace {
 class KeyBoxTest : public WindowTest {
 protected:
     KeyBox& Box() { return window->keyBox(); }
-    WorkTable& Work() { return Box().workTable(); }
-    Machine& M() { return window->machine(); }
+    const WorkTable& Work() { return Box().workTable(); }
+    const Machine& M() { return window->machine(); }
     int Entry(int row, int column) { return Work().table.at(row, column); }
 
     // A click where a user would click: on whatever widget is at that point of the window.

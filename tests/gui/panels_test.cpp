@@ -21,7 +21,7 @@ class PanelTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        S().Sound = false;
+        Restart([&](MachineSettings& s) { s.Sound = false; });
     }
     TextPanel& Text() { return window->textPanel(); }
     SettingsPanel& Settings() { return window->settingsPanel(); }
@@ -58,7 +58,7 @@ TEST_F(PanelTest, TheControlBoxOpensTheTextPanelAndItsCloseButtonHidesIt) {
 
 TEST_F(PanelTest, KeysTypedInATextBoxGoToTheMachine) {
     window->openTextPanel();
-    S().Rod = 1;
+    Restart([&](MachineSettings& s) { s.Rod = 1; });
     QTest::keyClick(&Text().outputBox(), Qt::Key_F);
     EXPECT_EQ(Input(), "\xC0");
     EXPECT_EQ(Output().size(), 1u);
@@ -76,7 +76,7 @@ TEST_F(PanelTest, SavingWritesTheOutputTextWithCrLfInWindows1251) {
                            return path;
                        },
                        {});
-    S().Rod = 1;
+    Restart([&](MachineSettings& s) { s.Rod = 1; });
     Type(Qt::Key_F);
     Type(Qt::Key_Comma);
     TextButton("save");
@@ -113,7 +113,7 @@ TEST_F(PanelTest, ACancelledLoadLeavesNoText) {
 }
 
 TEST_F(PanelTest, ClearEmptiesBothTextsButNotTheCounter) {
-    S().Rod = 1;
+    Restart([&](MachineSettings& s) { s.Rod = 1; });
     Type(Qt::Key_F);
     TextButton("clear");
     EXPECT_EQ(Input(), "");
@@ -164,9 +164,7 @@ TEST_F(PanelTest, TheChosenFontIsWrittenAtCloseAndReadBackAtStart) {
 }
 
 TEST_F(PanelTest, TheSettingsPanelShowsTheSettingsAndChangesNone) {
-    S().Layot = 2;
-    S().Wheel = 4;
-    S().Divider = true;
+    Restart([&](MachineSettings& s) { s.Layot = 2; s.Wheel = 4; s.Divider = true; });
     const MachineSettings before = S();
     Click("Image6", 22, 37);
     EXPECT_TRUE(Settings().isVisible());
@@ -209,11 +207,8 @@ TEST_F(PanelTest, EachChoiceTakesEffectAtOnce) {
 }
 
 TEST_F(PanelTest, SwitchingToTheQ417MAndBack) {
-    S().Module = 10;
-    S().Plug = 2;
-    S().Layot = 3;
-    S().Wheel = 4;
-    window->machine().rotors.StepPlus(3);
+    Restart([&](MachineSettings& s) { s.Module = 10; s.Plug = 2; s.Layot = 3; s.Wheel = 4; });
+    window->session().TurnRotor(3, true);
     window->openSettingsPanel();
     ClickButton("RadioButton2");  // the model in force: nothing at all
     EXPECT_EQ(window->machine().rotors.Slot(3).Position, 4);
@@ -236,7 +231,7 @@ TEST_F(PanelTest, SwitchingToTheQ417MAndBack) {
 }
 
 TEST_F(PanelTest, ASeriesClickReloadsOnlyWhenItDiffers) {
-    window->machine().rotors.StepPlus(2);
+    window->session().TurnRotor(2, true);
     window->openSettingsPanel();
     ClickButton("RadioButton6");  // the series loaded: the rotors stay
     EXPECT_EQ(window->machine().rotors.Slot(2).Position, 3);
@@ -252,7 +247,7 @@ TEST_F(PanelTest, TheOpenMachineLocksTheModelAndTheSeries) {
     window->openSettingsPanel();
     EXPECT_FALSE(Settings().part("SPanel1")->isEnabled());
     EXPECT_FALSE(Settings().part("GroupBox1")->isEnabled());
-    window->keyBox().workTable().RemovedRotors = 10;
+    window->session().ClearKeyTable();  // every rotor out of the machine
     window->openSettingsPanel();
     EXPECT_TRUE(Settings().part("GroupBox1")->isEnabled());
 }
@@ -271,8 +266,7 @@ TEST_F(PanelTest, TheModuleSwitchTurnsOnlyOnItsLeverAfterTheMouseCameIn) {
     EXPECT_NE(E("Image11")->image(), hover30);
     Move(E("Image11"), 30, 40);
     EXPECT_EQ(E("Image11")->image(), plain);
-    S().Machine = 0;
-    window->applyMachineModel();
+    window->session().SwitchModel(0);
     Move(E("Image11"), 18, 40);
     Click("Image11", 18, 90);
     EXPECT_EQ(S().Module, 30);

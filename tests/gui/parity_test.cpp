@@ -161,6 +161,7 @@ TEST_P(Parity, WindowAndCommandLineAgree) {
     for (int starts = 0; starts < 20 && window->machine().state.InputTextLoaded; ++starts) {
         QTest::mousePress(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));
         QTest::mouseRelease(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));
+        WaitForRunEnd();
     }
     EXPECT_FALSE(window->machine().state.InputTextLoaded);
     const std::string out = window->printer().OutputText();

@@ -16,7 +16,7 @@ class SessionWindowTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        S().Sound = false;
+        Restart([&](MachineSettings& s) { s.Sound = false; });
     }
     SettingsPanel& Panel() { return window->settingsPanel(); }
     KeyBox& Box() { return window->keyBox(); }

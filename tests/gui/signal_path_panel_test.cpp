@@ -16,13 +16,12 @@ class SignalPathPanelTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        S().Sound = false;
-        S().Rod = 1;
+        Restart([&](MachineSettings& s) { s.Sound = false; s.Rod = 1; });
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     SignalPathPanel& Panel() { return window->signalPathPanel(); }
-    const KeyPressTrace& Trace() { return Panel().trace; }
+    const KeyPressTrace& Trace() { return *window->session().LastKeyPressTrace(); }
     void LoadText(const std::string& bytes) {
         const QString path = dir.filePath(QStringLiteral("text.txt"));
         QFile f(path);
@@ -35,17 +34,14 @@ protected:
     QColor PixelAt(const QPoint& p) { return Panel().grab().toImage().pixelColor(p); }
 };
 
-TEST_F(SignalPathPanelTest, F2AndTheControlBoxOpenAndCloseItAndOnlyAnOpenPanelTraces) {
+TEST_F(SignalPathPanelTest, F2AndTheControlBoxOpenAndCloseIt) {
     EXPECT_FALSE(Panel().isVisible());
+    EXPECT_FALSE(Panel().hasTrace());
     Type(Qt::Key_F2);
     EXPECT_TRUE(Panel().isVisible());
-    EXPECT_EQ(window->machine().Tracer(), &Panel());
     Type(Qt::Key_F2);
     EXPECT_FALSE(Panel().isVisible());
-    EXPECT_EQ(window->machine().Tracer(), nullptr);
-    Type(Qt::Key_F);  // typed while closed: not traced
-    EXPECT_FALSE(Panel().hasTrace());
-    EXPECT_EQ(S().Tech, 1);  // F2 itself is no key of the machine
+    EXPECT_EQ(S().Tech, 0);  // F2 itself is no key of the machine
 
     const QImage plain = E("Image6")->image();
     Move(E("Image6"), 48, 67);  // the path button beside the control box lights up
@@ -54,7 +50,30 @@ TEST_F(SignalPathPanelTest, F2AndTheControlBoxOpenAndCloseItAndOnlyAnOpenPanelTr
     EXPECT_TRUE(Panel().isVisible());
     QTest::mouseClick(Panel().closeButton(), Qt::LeftButton);
     EXPECT_FALSE(Panel().isVisible());
-    EXPECT_EQ(window->machine().Tracer(), nullptr);
+}
+
+// The panel shows the last key press whenever it is opened: keys typed while it was closed,
+// or before it was ever made, draw the same picture as keys typed with it open; a change of
+// settings since keeps the press as it was made.
+TEST_F(SignalPathPanelTest, OpenedLateItShowsTheLastKeyPress) {
+    auto typeAndShow = [&](bool openFirst) {
+        if (openFirst) Type(Qt::Key_F2);
+        for (Qt::Key key : {Qt::Key_F, Qt::Key_D, Qt::Key_J}) Type(key);
+        window->session().ChooseKeyboard(0);  // the German keyboard now
+        if (!openFirst) Type(Qt::Key_F2);
+        QTest::qWait(40);  // the panel draws at most once a frame
+        QApplication::processEvents();
+        return Panel().grab().toImage();
+    };
+    const QImage typedOpen = typeAndShow(true);
+    Open();
+    Restart([&](MachineSettings& s) { s.Sound = false; s.Rod = 1; });
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const QImage typedClosed = typeAndShow(false);
+    EXPECT_EQ(typedOpen, typedClosed);
+    EXPECT_TRUE(Panel().caption().contains(QStringLiteral("key О (")))
+        << Panel().caption().toStdString();
 }
 
 // Typed and clicked keys both reach the panel; what it holds is the key press just made,
@@ -95,18 +114,18 @@ TEST_F(SignalPathPanelTest, StepsThroughTheLoadedTextOneKeyPressAtATime) {
     // One run of the start key on a second window, for comparison.
     LoadText(text);
     QTest::mouseClick(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));
+    WaitForRunEnd();
     const std::string whole = Output();
     Open();
-    S().Sound = false;
-    S().Rod = 1;
+    Restart([&](MachineSettings& s) { s.Sound = false; s.Rod = 1; });
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
     LoadText(text);
-    Type(Qt::Key_F3);  // the panel is closed: F3 does nothing
-    EXPECT_EQ(S().Tech, 0);
+    Type(Qt::Key_F3);  // the panel is closed: F3 steps all the same
+    EXPECT_EQ(S().Tech, 1);
     Type(Qt::Key_F2);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 1; i < 3; ++i) {
         if (i % 2 == 0)
             QTest::mouseClick(Panel().stepButton(), Qt::LeftButton);
         else
@@ -116,17 +135,20 @@ TEST_F(SignalPathPanelTest, StepsThroughTheLoadedTextOneKeyPressAtATime) {
         EXPECT_EQ(Output().size(), static_cast<size_t>(i + 1));
     }
     QTest::mouseClick(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));
+    WaitForRunEnd();
     EXPECT_EQ(Output(), whole);
     EXPECT_FALSE(window->machine().state.InputTextLoaded);
     // The run traced every key press: the panel holds the last one.
     EXPECT_EQ(Trace().input, ContactOfChar(static_cast<unsigned char>(text.back()), 30, 4));
     EXPECT_EQ(Trace().output, window->machine().state.OutputContact);
+    errors.clear();
     QTest::mouseClick(Panel().stepButton(), Qt::LeftButton);  // used up: nothing to step
     EXPECT_EQ(Output(), whole);
+    EXPECT_EQ(errors, QStringList{"There is no text to step through: load one first."});
 }
 
 TEST_F(SignalPathPanelTest, ShowsTheLoopBackPassesOfTheLatinPlug) {
-    S().Plug = 2;
+    Restart([&](MachineSettings& s) { s.Plug = 2; });
     Type(Qt::Key_F2);
     Type(Qt::Key_Comma);  // Б: on the basic key its current loops once on the way back
     ASSERT_TRUE(Panel().hasTrace());

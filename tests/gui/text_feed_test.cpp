@@ -18,7 +18,7 @@ class TextFeedTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        S().Sound = false;
+        Restart([&](MachineSettings& s) { s.Sound = false; });
     }
     // Writes a file and loads it as the loader's load button would.
     void LoadFile(const std::string& bytes) {
@@ -30,7 +30,11 @@ protected:
         Panel().setChoosers([path](auto&&...) { return path; }, {}, {});
         Click("Image17", 150, 20);
     }
-    void PressStart() { QTest::mousePress(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20)); }
+    // The start key pressed, and the run it starts let run until it ends.
+    void PressStart() {
+        QTest::mousePress(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));
+        WaitForRunEnd();
+    }
     void ReleaseStart() { QTest::mouseRelease(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20)); }
     void Start() {
         PressStart();
@@ -50,7 +54,7 @@ protected:
     }
     TextPanel& Panel() { return window->textPanel(); }
     int32_t Position() { return window->feed().FeedPosition; }
-    bool Loaded() { return window->machine().state.InputTextLoaded; }
+    bool Loaded() { return window->session().state().InputTextLoaded; }
     std::size_t Selected() { return Panel().inputBox().selectionStart(); }
 };
 
@@ -64,11 +68,7 @@ std::string CliFeed(const MachineSettings& settings, const std::string& file) {
     m.SetOutputStage(&printer);
     TextFeed feed;
     LoadText(m, printer, feed, DecodeTextFile(file));
-    FeedHooks none;
-    while (m.state.InputTextLoaded) {
-        m.state.AutoRun = true;
-        feed.FeedText(m, none);
-    }
+    FeedToEnd(m, feed);
     return printer.OutputText();
 }
 
@@ -81,19 +81,14 @@ class WindowFeed : public TextFeedTest, public ::testing::WithParamInterface<Sam
 
 TEST_P(WindowFeed, GivesWhatTheCommandLineGives) {
     const SameAsCli c = GetParam();
-    S().Machine = c.machine;
-    S().Rod = c.rod;
-    S().Layot = S().Wheel = c.layot;
-    S().Module = c.module;
-    S().Plug = c.plug;
-    window->applyMachineModel();
+    Restart([&](MachineSettings& s) { s.Machine = c.machine; s.Rod = c.rod; s.Layot = s.Wheel = c.layot; s.Module = c.module; s.Plug = c.plug; });
     std::string file(c.text);
     for (int i = 0; i < 200; ++i) file += c.text;  // long enough to span several frames
     LoadFile(file);
     while (Loaded()) Start();
     EXPECT_EQ(Output(), CliFeed(S(), file));
     EXPECT_EQ(Panel().outputBox().text(), Output());
-    EXPECT_FALSE(window->machine().state.AutoRun);
+    EXPECT_FALSE(window->session().state().AutoRun);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, WindowFeed,
@@ -106,8 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, WindowFeed,
                                            SameAsCli{1, 0, 4, 30, 1, "plain ТЕКСТ"}));
 
 TEST_F(TextFeedTest, AnAsteriskStopsTheRunAndTheNextStartGoesOn) {
-    S().Layot = S().Wheel = 1;
-    S().Rod = 1;
+    Restart([&](MachineSettings& s) { s.Layot = s.Wheel = 1; s.Rod = 1; });
     LoadFile("AB*CD");
     Start();
     EXPECT_EQ(Output().size(), 2u);
@@ -117,7 +111,7 @@ TEST_F(TextFeedTest, AnAsteriskStopsTheRunAndTheNextStartGoesOn) {
     Start();
     EXPECT_EQ(Output().size(), 4u);
     EXPECT_FALSE(Loaded());
-    EXPECT_FALSE(window->textLoader().keys().StartStopBusy);
+    EXPECT_FALSE(window->session().startStopKeys().StartStopBusy);
 }
 
 TEST_F(TextFeedTest, WhatTheLayoutAndKindOfWorkFeed) {
@@ -134,9 +128,7 @@ TEST_F(TextFeedTest, WhatTheLayoutAndKindOfWorkFeed) {
         {4, 1, 10, "1a 2Б*", 4},  // ten keys: digits, space and the asterisk
     };
     for (const Row& r : rows) {
-        S().Layot = S().Wheel = r.layot;
-        S().Rod = r.rod;
-        S().Module = r.module;
+        Restart([&](MachineSettings& s) { s.Layot = s.Wheel = r.layot; s.Rod = r.rod; s.Module = r.module; });
         Panel().clearText();
         LoadFile(r.text);
         while (Loaded()) Start();
@@ -165,11 +157,11 @@ TEST_F(TextFeedTest, TheStepStripMovesTheHighlightWithoutFeeding) {
 }
 
 TEST_F(TextFeedTest, TheStopKeyEndsARunWithoutText) {
-    S().Rod = 0;
+    Restart([&](MachineSettings& s) { s.Rod = 0; });
     StopAfter(5);
     PressStart();
-    EXPECT_FALSE(window->machine().state.AutoRun);
-    EXPECT_FALSE(window->textLoader().keys().StartStopBusy);
+    EXPECT_FALSE(window->session().state().AutoRun);
+    EXPECT_FALSE(window->session().startStopKeys().StartStopBusy);
     ASSERT_GE(Output().size(), 5u);
     EXPECT_EQ(Output(), std::string(Output().size(), Output()[0]));  // contact 28 each time
     EXPECT_EQ(Panel().outputBox().text(), Output());
@@ -177,7 +169,7 @@ TEST_F(TextFeedTest, TheStopKeyEndsARunWithoutText) {
 }
 
 TEST_F(TextFeedTest, ClearingDuringAPauseRunsWithoutText) {
-    S().Layot = S().Wheel = 1;
+    Restart([&](MachineSettings& s) { s.Layot = s.Wheel = 1; });
     LoadFile("AB*CD");
     Start();
     Panel().clearText();
@@ -189,7 +181,7 @@ TEST_F(TextFeedTest, ClearingDuringAPauseRunsWithoutText) {
 }
 
 TEST_F(TextFeedTest, KeysTypedDuringARunAreEnciphered) {
-    S().Rod = 0;
+    Restart([&](MachineSettings& s) { s.Rod = 0; });
     auto* timer = new QTimer(window.get());
     QObject::connect(timer, &QTimer::timeout, [this, timer] {
         if (Output().size() < 3) return;
@@ -201,16 +193,18 @@ TEST_F(TextFeedTest, KeysTypedDuringARunAreEnciphered) {
     timer->start(0);
     PressStart();
     EXPECT_NE(Input().find('\xC0'), std::string::npos);
-    EXPECT_FALSE(window->machine().state.AutoRun);
+    EXPECT_FALSE(window->session().state().AutoRun);
 }
 
-TEST_F(TextFeedTest, StartIsRefusedWhileHeldAndStopWhileHeld) {
-    auto& keys = window->textLoader().keys();
-    keys.StartStopBusy = true;
+// While the stop key is held the start key is refused.
+TEST_F(TextFeedTest, StartIsRefusedWhileTheStopKeyIsHeld) {
+    QTest::mousePress(E("Image24"), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(window->session().startStopKeys().StartStopBusy);
     PressStart();
     EXPECT_EQ(Output(), "");
-    keys.StartStopBusy = false;
-    window->machine().state.AutoRun = false;
+    EXPECT_FALSE(window->session().Running());
+    QTest::mouseRelease(E("Image24"), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_FALSE(window->session().startStopKeys().StartStopBusy);
 }
 
 TEST_F(TextFeedTest, AWindowClosedDuringARunEndsIt) {
@@ -221,7 +215,7 @@ TEST_F(TextFeedTest, AWindowClosedDuringARunEndsIt) {
     });
     timer->start(0);
     PressStart();
-    EXPECT_FALSE(window->machine().state.AutoRun);
+    EXPECT_FALSE(window->session().state().AutoRun);
 }
 
 }  // namespace
@@ -233,9 +227,9 @@ namespace {
 // With sound on every fed character waits for its step sound; characters without a key
 // cost none.
 TEST_F(TextFeedTest, WithSoundOnEachFedCharacterPlaysItsStep) {
-    S().Rod = 1;
+    Restart([&](MachineSettings& s) { s.Rod = 1; });
     LoadFile("АБ QВГ");
-    S().Sound = true;
+    window->session().SetSound(true);
     const int steps = window->sound().steps();
     Start();
     EXPECT_EQ(window->sound().steps() - steps, 5);

@@ -5,6 +5,8 @@
 
 #include "app/config_store.h"
 #include "app/settings_file.h"
+#include "app/qt/guide_panel.h"
+#include "app/qt/signal_path_panel.h"
 #include "app/qt/window_outline.h"
 #include "core/qt/rotor_view.h"
 #include "window_fixture.h"
@@ -71,8 +73,7 @@ TEST_F(WindowTest, RegisterSwitchAndLanguageLeverFollowTheModel) {
     Click("Image5", 10, 30);  // inert on this model
     EXPECT_EQ(S().Language, 1);
 
-    S().Machine = 0;
-    window->applyMachineModel();
+    window->session().SwitchModel(0);
     Click("Image3", 10, 10);  // inert on the Q-417M
     EXPECT_EQ(S().Mode, 2);
     for (const auto& [y, language] : {std::pair{30, 2}, std::pair{55, 2}, std::pair{60, 1}}) {
@@ -82,7 +83,7 @@ TEST_F(WindowTest, RegisterSwitchAndLanguageLeverFollowTheModel) {
 }
 
 TEST_F(WindowTest, CounterCountsGroupsAndTheDividerSpacesThem) {
-    S().Divider = true;
+    Restart([&](MachineSettings& s) { s.Divider = true; });
     for (int i = 0; i < 10; ++i) Type(Qt::Key_F);
     EXPECT_EQ(Output().size(), 12u);
     EXPECT_EQ(Output()[5], ' ');
@@ -120,8 +121,7 @@ TEST_F(WindowTest, ControlBoxHighlightsAndClosesWritingFourteenRecords) {
     Move(E("Image6"), 4, 70);  // beside the box, clear of the signal-path button
     EXPECT_EQ(E("Image6")->image(), plain);
 
-    S().Rod = 2;
-    S().Tech = 77;
+    Restart([&](MachineSettings& s) { s.Rod = 2; s.Tech = 77; });
     Click("Image6", 20, 15);
     EXPECT_FALSE(window->isVisible());
     ConfigStore store(SettingsPath().toStdString(), ConfigStore::Access::ReadOnly);
@@ -148,7 +148,7 @@ TEST_F(WindowTest, ADamagedSettingsFileStartsOnDefaults) {
     EXPECT_EQ(S().Machine, 1);
     EXPECT_TRUE(window->machine().state.MachineClosed);
     // Closing still saves: the damaged file is kept aside and a fresh one takes the settings.
-    S().Tech = 5;
+    Restart([&](MachineSettings& s) { s.Tech = 5; });
     window->saveSettings();
     EXPECT_TRUE(QFile::exists(SettingsPath() + ".damaged"));
     MachineSettings back;
@@ -183,24 +183,36 @@ TEST_F(WindowTest, RotorClicksAndTheWheelTurnTheRotorUnderTheMouse) {
     Click("R3", 15, 10);  // the top of the open machine closes it again
     EXPECT_TRUE(window->machine().state.MachineClosed);
 
-    auto wheel = [&](int delta) {
-        const QPointF at(10, 10);
-        QWheelEvent event(at, E("R5")->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+    // The wheel as the window gets it: at a point of the window over a picture.
+    auto wheel = [&](QWidget* over, int delta) {
+        const QPointF at = over->mapTo(window.get(), QPointF(10, 10));
+        QWheelEvent event(at, window->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(window.get(), &event);
     };
-    wheel(120);  // nothing under the mouse yet
+    wheel(E("Image14"), 120);  // not over a rotor
     EXPECT_EQ(position(5), 5);
-    Move(E("R5"), 10, 10);
+    wheel(E("R5"), 120);
     EXPECT_EQ(window->wheelSlot(), 5);
-    wheel(120);
     EXPECT_EQ(position(5), 4);
-    wheel(-240);
+    wheel(E("R5"), -240);
     EXPECT_EQ(position(5), 6);
-    Move(E("Image14"), 10, 10);
-    EXPECT_EQ(window->wheelSlot(), 0);
-    wheel(120);
+    wheel(E("R5"), 60);  // half a notch, then over another rotor: nothing carries over
+    wheel(E("R6"), 60);
     EXPECT_EQ(position(5), 6);
+    EXPECT_EQ(position(6), 6);
+    // Over a panel that covers the rotor the wheel turns nothing.
+    for (QWidget* panel : {static_cast<QWidget*>(&window->signalPathPanel()),
+                           static_cast<QWidget*>(&window->guidePanel())}) {
+        panel->show();
+        panel->raise();
+        wheel(E("R5"), 240);
+        EXPECT_EQ(position(5), 6);
+        panel->hide();
+    }
+    wheel(E("R5"), 120);
+    EXPECT_EQ(position(5), 5);
+    wheel(E("R5"), -120);
 
     // The window shows the rotor as the rendering rule draws it, frame included.
     const QImage expected = RenderRotorView(window->rotorPictures().Strip(5), 6, true);
@@ -208,7 +220,7 @@ TEST_F(WindowTest, RotorClicksAndTheWheelTurnTheRotorUnderTheMouse) {
 }
 
 TEST_F(WindowTest, EveryStepShowsAtOnce) {
-    S().Rod = 1;
+    Restart([&](MachineSettings& s) { s.Rod = 1; });
     const QImage before = E("R9")->image();
     Type(Qt::Key_F);  // slot 9 drives the odd chain: it moves on every key press
     EXPECT_EQ(window->machine().rotors.Slot(9).Position, 10);

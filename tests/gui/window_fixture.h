@@ -25,7 +25,15 @@ protected:
     }
     QString SettingsPath() const { return dir.filePath("Q417.INI"); }
     PictureElement* E(const char* name) const { return window->element(name); }
-    MachineSettings& S() { return window->machine().settings; }
+    const MachineSettings& S() const { return window->session().settings(); }
+    // The machine started afresh on changed settings, as a start-up that read them from the
+    // settings file: the basic key, the diagonal card, empty texts.
+    template <typename Change>
+    void Restart(Change&& change) {
+        MachineSettings s = S();
+        change(s);
+        window->session().StartUp(s);
+    }
 
     void Click(const char* name, int x, int y) {
         QTest::mouseClick(E(name), Qt::LeftButton, {}, QPoint(x, y));
@@ -38,6 +46,12 @@ protected:
     void Type(Qt::Key key) {
         QTest::keyPress(window.get(), key);
         QTest::keyRelease(window.get(), key);
+    }
+    // The start key's run goes on from the event loop: lets it run out (or be stopped).
+    void WaitForRunEnd() {
+        for (int turns = 0; window->session().Running() && turns < 10'000'000; ++turns)
+            QCoreApplication::processEvents();
+        ASSERT_FALSE(window->session().Running());
     }
     std::string Output() const { return window->printer().OutputText(); }
     std::string Input() const { return window->printer().InputText(); }

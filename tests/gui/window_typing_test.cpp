@@ -25,11 +25,7 @@ int32_t ContactOf(uint16_t vk) {
 
 TEST_P(WindowTyping, PrintsWhatTheModelPrints) {
     const TypingCase tc = GetParam();
-    S().Machine = tc.machine;
-    S().Rod = tc.rod;
-    S().Module = tc.module;
-    S().Plug = tc.plug;
-    window->applyMachineModel();
+    Restart([&](MachineSettings& s) { s.Machine = tc.machine; s.Rod = tc.rod; s.Module = tc.module; s.Plug = tc.plug; });
 
     Machine reference;
     reference.settings = S();
@@ -68,10 +64,10 @@ INSTANTIATE_TEST_SUITE_P(KindsOfWorkAndModels, WindowTyping,
                                            TypingCase{2, 2, 10, 1}));
 
 TEST_F(WindowTest, BlockedKeysDoNothing) {
-    S().Rod = 1;
+    Restart([&](MachineSettings& s) { s.Rod = 1; });
     Type(Qt::Key_Q);  // contact 30 carries the enciphered space
     EXPECT_TRUE(window->keyboard().KeyBlocked);
-    S().Rod = 2;
+    Restart([&](MachineSettings& s) { s.Rod = 2; });
     Type(Qt::Key_Space);
     EXPECT_TRUE(window->keyboard().KeyBlocked);
     QTest::mouseClick(E("Image23"), Qt::LeftButton, {}, QPoint(100, 20));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,15 +12,9 @@
 namespace q417 {
 namespace {
 
-struct Highlights : FeedHooks {
-    std::vector<int> at;
-    int runs_ended = 0;
-    void Highlight(int32_t position) override { at.push_back(position); }
-    void RunEnded() override { ++runs_ended; }
-};
-
 // Stepping a text one key press at a time prints what one run of the start key prints,
-// passes characters without a contact and asterisks, and uses the text up at its end.
+// passes characters without a contact, stops at asterisks and says so, and uses the text up
+// at its end.
 TEST(FeedOneKeyPress, StepsPrintWhatARunPrints) {
     const std::string text =
         "AB*C D\r\n\xC0"
@@ -35,18 +30,29 @@ TEST(FeedOneKeyPress, StepsPrintWhatARunPrints) {
         m.SetOutputStage(&printer);
         TextFeed feed;
         LoadText(m, printer, feed, text);
-        Highlights hooks;
         steps = 0;
         if (stepping) {
-            for (int32_t tech = m.settings.Tech; FeedOneKeyPress(m, feed, hooks); ++steps) {
-                EXPECT_LE(m.settings.Tech - tech, 1) << "one key press a step";
+            std::vector<SingleStep> said;
+            for (int32_t tech = m.settings.Tech;; ++steps) {
+                const SingleStep step = FeedOneKeyPress(m, feed);
+                if (step == SingleStep::Refused) break;
+                said.push_back(step);
+                EXPECT_EQ(m.settings.Tech - tech, step == SingleStep::Pressed ? 1 : 0);
                 tech = m.settings.Tech;
                 EXPECT_FALSE(m.state.AutoRun);
             }
+            // A, B, then the asterisk (it gives no contact on this keyboard), ..., and at last
+            // the end of the text: every other step one key press.
+            EXPECT_EQ(said[2], SingleStep::Asterisk);
+            EXPECT_EQ(std::count(said.begin(), said.end(), SingleStep::Pressed),
+                      m.settings.Tech);
+            EXPECT_EQ(said.back(), SingleStep::TextEnded);
         } else {
             while (m.state.InputTextLoaded) {
                 m.state.AutoRun = true;
-                feed.FeedText(m, hooks);
+                if (feed.BeginRun(m))
+                    while (!feed.Step(m).ended) {
+                    }  // one run: it stops at the asterisk
                 ++steps;
             }
         }
@@ -63,17 +69,16 @@ TEST(FeedOneKeyPress, StepsPrintWhatARunPrints) {
 TEST(FeedOneKeyPress, NothingToStepWithoutATextOrDuringARun) {
     Machine m;
     TextFeed feed;
-    Highlights hooks;
-    EXPECT_FALSE(FeedOneKeyPress(m, feed, hooks));
+    EXPECT_EQ(FeedOneKeyPress(m, feed), SingleStep::Refused);
     Printer printer(m);
     LoadText(m, printer, feed, "\xC0\xC1");  // АБ on the Russian keyboard
     m.state.AutoRun = true;
-    EXPECT_FALSE(FeedOneKeyPress(m, feed, hooks));
+    EXPECT_EQ(FeedOneKeyPress(m, feed), SingleStep::Refused);
     EXPECT_EQ(m.settings.Tech, 0);
     m.state.AutoRun = false;
-    EXPECT_TRUE(FeedOneKeyPress(m, feed, hooks));
+    EXPECT_EQ(FeedOneKeyPress(m, feed), SingleStep::Pressed);
     // Position 0 stands before the text: the first step passes it and feeds the first letter.
-    EXPECT_EQ(hooks.at, (std::vector<int>{1, 2}));
+    EXPECT_EQ(feed.FeedPosition, 2);
     EXPECT_EQ(m.settings.Tech, 1);
 }
 

@@ -77,11 +77,7 @@ std::string FedWhole(const MachineSettings& s, const std::string& text) {
     m.SetOutputStage(&printer);
     TextFeed feed;
     LoadText(m, printer, feed, text);
-    FeedHooks none;
-    while (m.state.InputTextLoaded) {  // the start key again after every asterisk stop
-        m.state.AutoRun = true;
-        feed.FeedText(m, none);
-    }
+    FeedToEnd(m, feed);  // the start key again after every asterisk stop
     return Fingerprint(m, printer.OutputText());
 }
 

@@ -42,20 +42,24 @@ TEST(JoinLines, LineBreaksOfEveryKind) {
     }
 }
 
-// Stands in for the window: records the contacts fed (seen when the step sound plays after
-// each key press) and can press the stop key after a number of event passes.
-struct Window : FeedHooks {
+// Stands in for the window: runs the feed step by step, records the contacts fed (seen when
+// the step sound plays after each key press) and can press the stop key between two steps.
+struct Window {
     Machine& machine;
     std::vector<int> fed;
     std::vector<int> highlighted;
     int passes = 0, stop_after = -1, runs_ended = 0;
     explicit Window(Machine& m) : machine(m) {}
-    void ProcessEvents() override {
-        if (++passes == stop_after) machine.state.AutoRun = false;
+    void Run(TextFeed& feed) {
+        if (!feed.BeginRun(machine)) return;
+        for (RunStep step; !step.ended;) {
+            if (++passes == stop_after) machine.state.AutoRun = false;  // between two steps
+            step = feed.Step(machine);
+            if (step.sounds && machine.settings.Sound) fed.push_back(machine.state.InputContact);
+            if (feed.RunFeedsText()) highlighted.push_back(feed.FeedPosition);
+        }
+        if (feed.RunFeedsText()) ++runs_ended;
     }
-    void PlayStepToEnd() override { fed.push_back(machine.state.InputContact); }
-    void Highlight(int32_t position) override { highlighted.push_back(position); }
-    void RunEnded() override { ++runs_ended; }
 };
 
 struct FeedTest : ::testing::Test {
@@ -67,7 +71,7 @@ struct FeedTest : ::testing::Test {
     void Load(const char* utf8_file) { LoadText(machine, printer, feed, Cp(utf8_file)); }
     void Start() {
         machine.state.AutoRun = true;
-        feed.FeedText(machine, window);
+        window.Run(feed);
     }
 };
 
