@@ -43,7 +43,7 @@ struct MachineState {
     int32_t PrintRegister = 1;                                // 1 letters, 2 figures
     std::vector<PaperCell> PaperTape;                         // oldest cell first
     std::vector<int32_t> PunchedTape;                         // oldest column first
-    std::string InputText;  // Windows-1251, lines joined by CR LF
+    std::string InputText;                                    // Windows-1251, lines joined by CR LF
     bool InputTextLoaded = false;
     int32_t FeedPosition = 0;  // the next character to feed, 0..FeedLengthOf(InputText) + 1
     std::string OutputText;    // Windows-1251

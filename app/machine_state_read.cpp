@@ -24,8 +24,8 @@ public:
         return false;
     }
 
-    const Value* Member(const Value& object, const std::string& label, const char* name,
-                        Kind kind, const char* what) {
+    const Value* Member(const Value& object, const std::string& label, const char* name, Kind kind,
+                        const char* what) {
         const Value* v = object.Find(name);
         if (!v) return Fail(label + " is missing"), nullptr;
         if (v->kind != kind) return Fail(label + " must be " + what), nullptr;
@@ -79,7 +79,8 @@ public:
         for (std::size_t i = 0; i < v->text.size();) {
             char32_t u = 0;
             const std::size_t len = DecodeUtf8(v->text, i, u);
-            const int b = u == 0xFFFD ? static_cast<unsigned char>(kNoCharacter) : UnicodeToCp1251(u);
+            const int b =
+                u == 0xFFFD ? static_cast<unsigned char>(kNoCharacter) : UnicodeToCp1251(u);
             if (len == 0 || b < 0) {
                 char code[16];
                 std::snprintf(code, sizeof code, "U+%04lX", static_cast<unsigned long>(u));
@@ -133,8 +134,9 @@ bool StateReader::Settings(const Value& root, MachineSettings& s) {
     s.Module = module;
     if (s.Serie == 5) return Fail("Settings.Serie must be 3, 4 or 6");
     if (s.Machine == 0 && (s.Module != 30 || s.Plug != 1 || s.Mode != 1 || s.Wheel != s.Layot))
-        return Fail("Settings: the Q-417M has module 30, plug 1, mode 1 and the wheel of its "
-                    "keyboard (Wheel equal to Layot)");
+        return Fail(
+            "Settings: the Q-417M has module 30, plug 1, mode 1 and the wheel of its "
+            "keyboard (Wheel equal to Layot)");
     return true;
 }
 
@@ -164,7 +166,8 @@ bool StateReader::Key(const Value& root, MachineState& st) {
 bool StateReader::Rotors(const Value& root, MachineState& st) {
     const Value* list = Member(root, "Rotors", "Rotors", Kind::Array, "a list of ten rotors");
     if (!list) return false;
-    if (list->items.size() != RotorStack::kSlots) return Fail("Rotors must be a list of ten rotors");
+    if (list->items.size() != RotorStack::kSlots)
+        return Fail("Rotors must be a list of ten rotors");
     for (int slot = 1; slot <= RotorStack::kSlots; ++slot) {
         const Value& r = list->items[slot - 1];
         const std::string p = "Rotors slot " + std::to_string(slot) + ": ";
@@ -235,8 +238,7 @@ bool ReadMachineState(std::string_view bytes, MachineState& out, std::string& er
     StateReader r;
     MachineState st;
     if (!r.Version(root) || !r.Settings(root, st.Settings) || !r.Key(root, st) ||
-        !r.Rotors(root, st) ||
-        !r.Int(root, "", "GroupCount", 0, 999, st.GroupCount) ||
+        !r.Rotors(root, st) || !r.Int(root, "", "GroupCount", 0, 999, st.GroupCount) ||
         !r.Int(root, "", "GroupPosition", 0, 4, st.GroupPosition) ||
         !r.Int(root, "", "PrintRegister", 1, 2, st.PrintRegister) || !r.Tapes(root, st) ||
         !r.Texts(root, st)) {

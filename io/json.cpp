@@ -81,7 +81,8 @@ private:
     char Peek() const { return AtEnd() ? '\0' : s_[at_]; }
 
     void SkipSpace() {
-        while (!AtEnd() && (s_[at_] == ' ' || s_[at_] == '\t' || s_[at_] == '\n' || s_[at_] == '\r'))
+        while (!AtEnd() &&
+               (s_[at_] == ' ' || s_[at_] == '\t' || s_[at_] == '\n' || s_[at_] == '\r'))
             ++at_;
     }
 
@@ -94,20 +95,21 @@ private:
     bool ParseValue(Value& v, std::size_t depth) {
         if (++values_ > limits_.max_values)
             return Fail("more than " + std::to_string(limits_.max_values) + " values");
-        switch (Peek()) {
-            case '{': return ParseObject(v, depth + 1);
-            case '[': return ParseArray(v, depth + 1);
-            case '"': v.kind = Value::Kind::String; return ParseString(v.text);
-            case 't': v.kind = Value::Kind::Bool; v.boolean = true; return Literal("true");
-            case 'f': v.kind = Value::Kind::Bool; return Literal("false");
-            case 'n': v.kind = Value::Kind::Null; return Literal("null");
-            case '\0':
-                if (AtEnd()) return Fail("the document ends where a value was expected");
-                [[fallthrough]];
-            default:
-                if (Peek() == '-' || IsDigit(Peek())) return ParseNumber(v);
-                return Fail("a value was expected");
+        const char c = Peek();
+        if (c == '{') return ParseObject(v, depth + 1);
+        if (c == '[') return ParseArray(v, depth + 1);
+        if (c == '-' || IsDigit(c)) return ParseNumber(v);
+        if (c == '"') {
+            v.kind = Value::Kind::String;
+            return ParseString(v.text);
         }
+        v.kind = c == 'n' ? Value::Kind::Null : Value::Kind::Bool;
+        v.boolean = c == 't';
+        if (c == 't') return Literal("true");
+        if (c == 'f') return Literal("false");
+        if (c == 'n') return Literal("null");
+        return Fail(AtEnd() ? "the document ends where a value was expected"
+                            : "a value was expected");
     }
 
     bool Enter(std::size_t depth) {
@@ -161,8 +163,8 @@ private:
             if (Peek() != ':') return Fail("expected ':' after a field name");
             ++at_;
             SkipSpace();
-            v.members.emplace_back(std::move(name), Value{});
-            if (!ParseValue(v.members.back().second, depth) || !Next('}', more)) return false;
+            v.members.push_back({std::move(name), {}});
+            if (!ParseValue(v.members.back().value, depth) || !Next('}', more)) return false;
         }
         return true;
     }
@@ -199,26 +201,22 @@ private:
         }
         v.whole = whole;
         if (whole)
-            v.number = negative ? -static_cast<long long>(magnitude)
-                                : static_cast<long long>(magnitude);
+            v.number =
+                negative ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude);
         return true;
     }
 
     bool ParseEscape(std::string& out) {
-        const char c = Peek();
-        ++at_;
-        switch (c) {
-            case '"': out.push_back('"'); return true;
-            case '\\': out.push_back('\\'); return true;
-            case '/': out.push_back('/'); return true;
-            case 'b': out.push_back('\b'); return true;
-            case 'f': out.push_back('\f'); return true;
-            case 'n': out.push_back('\n'); return true;
-            case 'r': out.push_back('\r'); return true;
-            case 't': out.push_back('\t'); return true;
-            case 'u': break;
-            default: --at_; return Fail("unknown escape in a string");
+        static constexpr std::string_view kNamed = "\"\\/bfnrt";
+        static constexpr std::string_view kMeaning = "\"\\/\b\f\n\r\t";
+        const std::size_t named = AtEnd() ? std::string_view::npos : kNamed.find(s_[at_]);
+        if (named != std::string_view::npos) {
+            out.push_back(kMeaning[named]);
+            ++at_;
+            return true;
         }
+        if (Peek() != 'u') return Fail("unknown escape in a string");
+        ++at_;
         char32_t u = 0;
         if (!Hex4(u)) return false;
         if (u >= 0xDC00 && u <= 0xDFFF) return Fail("a lone surrogate escape in a string");
@@ -272,8 +270,8 @@ private:
 }  // namespace
 
 const Value* Value::Find(std::string_view name) const {
-    for (const auto& [key, value] : members)
-        if (key == name) return &value;
+    for (const Member& m : members)
+        if (m.name == name) return &m.value;
     return nullptr;
 }
 
@@ -292,11 +290,21 @@ void AppendString(std::string& out, std::string_view utf8) {
     out.push_back('"');
     for (const char c : utf8) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     char buffer[8];

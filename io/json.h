@@ -2,7 +2,6 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 // A small, strict reader of JSON (RFC 8259) for the program's own files, and the writing of
@@ -11,18 +10,24 @@
 namespace q417::json {
 
 struct Value {
+    struct Member;
     enum class Kind { Null, Bool, Number, String, Array, Object };
     Kind kind = Kind::Null;
     bool boolean = false;
     // A number is whole when it has no fraction or exponent and fits in a long long.
     bool whole = false;
     long long number = 0;
-    std::string text;                                    // a string's characters, UTF-8
-    std::vector<Value> items;                            // an array's elements
-    std::vector<std::pair<std::string, Value>> members;  // an object's, in the file's order
+    std::string text;             // a string's characters, UTF-8
+    std::vector<Value> items;     // an array's elements
+    std::vector<Member> members;  // an object's, in the file's order
 
     // The member of that name, or nullptr.
     const Value* Find(std::string_view name) const;
+};
+
+struct Value::Member {
+    std::string name;
+    Value value;
 };
 
 struct Limits {

@@ -55,8 +55,9 @@ TEST(MachineState, ReadsBackWhatWasWrittenByteForByte) {
     EXPECT_TRUE(back == st);
     EXPECT_EQ(WriteMachineState(back), file);
     // Legible for a person: the texts in UTF-8, the line breaks escaped, a field per line.
-    EXPECT_NE(file.find("\"InputText\": \"Привет, \\\"мир\\\"\\r\\nвторая\\tстрока\\\\ \\u0001 \uFFFD\""),
-              std::string::npos)
+    EXPECT_NE(
+        file.find("\"InputText\": \"Привет, \\\"мир\\\"\\r\\nвторая\\tстрока\\\\ \\u0001 \uFFFD\""),
+        std::string::npos)
         << file;
     EXPECT_NE(file.find("\n  \"version\": 1,\n"), std::string::npos);
     EXPECT_NE(file.find("\n    \"Tech\": 9876\n"), std::string::npos);
@@ -102,7 +103,8 @@ TEST(MachineState, RefusesDamagedAndHostileFilesAndChangesNothing) {
         {"truncated", [](std::string f) { return f.substr(0, f.size() / 2); }, "ends inside"},
         {"trailing comma", Swap("\"Tech\": 9876", "\"Tech\": 9876,"), "expected a field name"},
         {"garbage after", [](std::string f) { return f + "x"; }, "more follows"},
-        {"deep nesting", [](std::string) { return std::string(5000, '[') + std::string(5000, ']'); },
+        {"deep nesting",
+         [](std::string) { return std::string(5000, '[') + std::string(5000, ']'); },
          "nested deeper than 16 levels"},
         {"bad UTF-8", Swap("Привет", "\xD0\x9F\xFF"), "invalid UTF-8"},
         {"lone surrogate", Swap("Привет", "\\uD800x"), "lone surrogate"},
@@ -121,7 +123,8 @@ TEST(MachineState, RefusesDamagedAndHostileFilesAndChangesNothing) {
         {"exponent", Swap("\"Tech\": 9876", "\"Tech\": 1e3"), "Settings.Tech must be a whole"},
         {"string for a number", Swap("\"Rod\": 1", "\"Rod\": \"1\""), "Settings.Rod must be"},
         {"module", Swap("\"Module\": 10", "\"Module\": 20"), "Settings.Module must be 10 or 30"},
-        {"boolean", Swap("\"Sound\": false", "\"Sound\": 0"), "Settings.Sound must be true or false"},
+        {"boolean", Swap("\"Sound\": false", "\"Sound\": 0"),
+         "Settings.Sound must be true or false"},
         {"Q-417M apart", Swap("\"Machine\": 2", "\"Machine\": 0"), "the Q-417M has module 30"},
         {"missing field", Swap("  \"GroupCount\": 998,\n", ""), "GroupCount is missing"},
         {"counter", Swap("\"GroupPosition\": 4", "\"GroupPosition\": 5"), "GroupPosition is 5"},
@@ -167,10 +170,11 @@ TEST(MachineState, RefusesDamagedAndHostileFilesAndChangesNothing) {
     // Fields a later program may add are passed over; the order of fields is free.
     MachineState out;
     std::string error;
-    const std::string extra = Replace(Swap("\"version\": 1,", "\"version\": 1, \"Note\": [{}],")(file),
-                                      "  \"KeyNumber\": 42,\n", "");
-    EXPECT_TRUE(ReadMachineState(Replace(extra, "\"Settings\":", "\"KeyNumber\": 42, \"Settings\":"),
-                                 out, error))
+    const std::string extra =
+        Replace(Swap("\"version\": 1,", "\"version\": 1, \"Note\": [{}],")(file),
+                "  \"KeyNumber\": 42,\n", "");
+    EXPECT_TRUE(ReadMachineState(
+        Replace(extra, "\"Settings\":", "\"KeyNumber\": 42, \"Settings\":"), out, error))
         << error;
     EXPECT_TRUE(out == st);
 }

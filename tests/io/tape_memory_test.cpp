@@ -85,8 +85,8 @@ TEST(TapeMemory, StaysBoundedAndRedrawsWhatTheTapesShow) {
 TEST(TapeMemory, GlyphIntoTheNewestCellAndLongSavedTapes) {
     TapePicture shown(4, 3, 'x'), held(4, 3, 'x');
     TapeMemory memory(4, 3);
-    for (PrinterListener* l : {static_cast<PrinterListener*>(&shown),
-                               static_cast<PrinterListener*>(&memory)}) {
+    for (PrinterListener* l :
+         {static_cast<PrinterListener*>(&shown), static_cast<PrinterListener*>(&memory)}) {
         l->GlyphPrinted(7, 1, 1);
         l->TapeAdvanced();
         l->GlyphPrinted(8, 2, 1);
