@@ -15,6 +15,7 @@ struct RotorState {
     int32_t CoreNumber = 1;   // wiring core 1..10
     int32_t CoreSide = 1;     // 1 core in normally, 2 turned over
     int32_t CoreSetting = 1;  // offset of the core in the body, 1..30
+    bool operator==(const RotorState&) const = default;
 };
 
 // Told whenever a slot's rotor moves or is rebuilt, so the pictures can follow.

@@ -19,6 +19,7 @@ struct MachineSettings {
     bool Divider = false;  // a blank after every group of five characters
     int32_t Serie = 6;     // rotor series 3 (3K), 4 (4K, no tables) or 6 (6K)
     int32_t Tech = 0;      // key presses counted, 0..9999
+    bool operator==(const MachineSettings&) const = default;
 };
 
 // The names of the three model variants, as the settings panel shows them.
