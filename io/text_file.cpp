@@ -81,7 +81,7 @@ bool EncodeTextFile(std::string_view utf8, std::string& bytes, std::string& erro
 }
 
 bool ReadTextFile(const std::string& path, std::string& bytes, std::string& error) {
-    return ReadWholeFile(path, kLargestTextFile, bytes, error);
+    return ReadWholeFile(path, kLargestTextFile, bytes, error, "text file");
 }
 
 bool WriteTextFile(const std::string& path, std::string_view bytes, std::string& error) {

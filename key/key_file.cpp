@@ -91,8 +91,11 @@ bool ReadKeyFileBytes(const std::string& path, std::string& bytes, std::string& 
 }
 
 bool WriteKeyFileBytes(const std::string& path, const KeyFileBytes& bytes, std::string& error) {
+    // A key is secret: a new key file is readable by its owner only, as key generators make
+    // theirs. A file that is replaced keeps the mode its owner gave it.
     return WriteFileAtomically(
-        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), error);
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), error,
+        0600);
 }
 
 }  // namespace q417

@@ -42,7 +42,8 @@ std::string ProposedKeyFileName(int day, int month, int year);
 // Reads the first 80 bytes of a regular file. False with a message naming the file when it
 // cannot be read or is shorter ("Read beyond end of file").
 bool ReadKeyFileBytes(const std::string& path, std::string& bytes, std::string& error);
-// Writes all 80 bytes or leaves an existing file as it was (WriteFileAtomically).
+// Writes all 80 bytes or leaves an existing file as it was (WriteFileAtomically). A new key
+// file is made readable and writable by its owner only.
 bool WriteKeyFileBytes(const std::string& path, const KeyFileBytes& bytes, std::string& error);
 
 }  // namespace q417
