@@ -70,8 +70,9 @@ bool LoadSettingsFile(const std::string& path, MachineSettings& settings, std::s
 // One line per record, "SECTION KEY TYPE VALUE", in file order, names as stored. TYPE is
 // integer, boolean, font or stream; integers in decimal, booleans true/false, fonts as their
 // fields, anything else as hex bytes. False with the message when the file cannot be opened or
-// holds a damaged record (lines then has the records before it).
+// holds a damaged record (lines then has the records before it, and *damage_at, when given,
+// the byte where the damaged record begins).
 bool DescribeSettingsFile(const std::string& path, std::vector<std::string>& lines,
-                          std::string& error);
+                          std::string& error, std::size_t* damage_at = nullptr);
 
 }  // namespace q417

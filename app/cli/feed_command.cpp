@@ -73,7 +73,7 @@ int RunFeed(const std::vector<std::string>& args) {
     FeedInput(input, o.encoding, feed, [&] {
         const std::string& out = printer.OutputText();
         if (out.empty()) return;
-        WriteOutput(o.encoding == Encoding::Utf8 ? Cp1251ToUtf8(out) : out);
+        WriteOutput(o.encoding == Encoding::Cp1251 ? out : Cp1251ToUtf8(out));
         printer.ClearTexts();
     });
     if (o.show_state) ShowState(session.machine);
