@@ -176,17 +176,6 @@ TEST_F(FileAccess, TemporariesOfAKilledWriteAreRemovedByTheNextWrite) {
     EXPECT_FALSE(fs::exists(P(".k.key.held00")));
 }
 
-TEST_F(FileAccess, NewFilesTakeTheModeAskedForAndTooLargeFilesAreRefusedByTheirLimit) {
-    std::string error, bytes;
-    ASSERT_TRUE(WriteFileAtomically(P("new.key"), "k", error, 0600)) << error;
-    EXPECT_EQ(fs::status(P("new.key")).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write);
-    std::ofstream(P("big.txt")) << std::string(3000, 'x');
-    EXPECT_FALSE(ReadWholeFile(P("big.txt"), 2048, bytes, error, "text file"));
-    EXPECT_EQ(error, "Cannot read file \"" + P("big.txt") +
-                         "\". It is larger than 2 KiB, the largest text file that is read.");
-}
-
 TEST_F(FileAccess, StreamsAreWrittenIntoAndNeverReplaced) {
     ASSERT_EQ(::mkfifo(P("pipe").c_str(), 0644), 0);
     std::string error;
