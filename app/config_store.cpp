@@ -46,6 +46,10 @@ uint8_t FoldCase(uint8_t c) {
     return c;
 }
 
+std::string LockError(const std::string& lock_path, std::string_view reason) {
+    return "Cannot take the settings file's lock \"" + lock_path + "\". " + std::string(reason);
+}
+
 }  // namespace
 
 std::vector<uint8_t> EncodeRecordHeader(const RecordHeader& header) {
@@ -92,7 +96,19 @@ void ConfigStore::Lock() {
     const std::string lock_path = path_ + ".lock";
     lock_fd_ =
         ::open(lock_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
-    if (lock_fd_ < 0) throw ConfigError(FileErrorNo(exists ? "write" : "create", path_, errno));
+    if (lock_fd_ < 0) {
+        const int err = errno;
+        // Without a lock file the folder takes no new file, and the settings file cannot be
+        // written either. A lock file that is there but cannot be opened is the lock's own
+        // trouble, named as such: the settings file may be quite sound.
+        struct stat lock {};
+        if (::lstat(lock_path.c_str(), &lock) != 0)
+            throw ConfigError(FileErrorNo(exists ? "write" : "create", path_, err));
+        throw ConfigError(LockError(lock_path, S_ISLNK(lock.st_mode)
+                                                   ? "It is a link, and a lock is never "
+                                                     "taken through a link."
+                                                   : std::strerror(err)));
+    }
     // Another copy of the program closing at the same moment holds it only briefly.
     for (int tries = 0; ::flock(lock_fd_, LOCK_EX | LOCK_NB) != 0; ++tries) {
         const int err = errno;
@@ -101,7 +117,7 @@ void ConfigStore::Lock() {
             lock_fd_ = -1;
             throw ConfigError(err == EWOULDBLOCK
                                   ? FileError("write", path_, "Another program is writing it.")
-                                  : FileErrorNo("write", path_, err));
+                                  : LockError(lock_path, std::strerror(err)));
         }
         ::usleep(20000);
     }
@@ -109,7 +125,7 @@ void ConfigStore::Lock() {
 
 void ConfigStore::Load() {
     std::string bytes, error;
-    if (!ReadWholeFile(path_, kLargestSettingsFile, bytes, error)) {
+    if (!ReadWholeFile(path_, kLargestSettingsFile, bytes, error, "settings file")) {
         struct stat info {};
         if (read_only_ || ::lstat(path_.c_str(), &info) == 0) throw ConfigError(error);
         if (!WriteFileAtomically(path_, {}, error)) throw ConfigError(error);
@@ -123,7 +139,7 @@ void ConfigStore::Load() {
 // backwards).
 void ConfigStore::Index() {
     entries_.clear();
-    damaged_ = false;
+    damaged_ = cut_short_ = false;
     size_t at = 0;
     while (bytes_.size() - at >= kRecordHeaderSize) {
         std::array<uint8_t, kRecordHeaderSize> header{};
@@ -133,12 +149,21 @@ void ConfigStore::Index() {
         const int32_t size = GetInt32(&header[76]);
         if (marker != kRecordMarker || size < 0) {
             damaged_ = true;
+            break;
+        }
+        if (bytes_.size() - at - kRecordHeaderSize < size_t(size)) {
+            cut_short_ = true;
+            entries_.push_back({at, size});
+            records_before_damage_ = entries_.size() - 1;
+            damage_at_ = at;
             return;
         }
         entries_.push_back({at, size});
-        if (bytes_.size() - at - kRecordHeaderSize <= size_t(size)) return;
         at += kRecordHeaderSize + size_t(size);
     }
+    cut_short_ = !damaged_ && at < bytes_.size();
+    records_before_damage_ = entries_.size();
+    damage_at_ = at;
 }
 
 void ConfigStore::StartAfresh() {
@@ -254,24 +279,29 @@ void ConfigStore::DeleteRecord(std::string_view section, std::string_view key) {
     // Finding every copy scans to the end, so a damaged file is refused before anything
     // changes.
     if (damaged_) throw ConfigError(kInvalidFileFormat);
+    if (!Find(section, key)) return;
     // The machine never stores a name twice, but a file from elsewhere may; a duplicate left
-    // behind would come back in place of the value written next.
-    bool any = false;
-    while (DeleteFirst(section, key)) any = true;
-    if (any) Changed();
-}
-
-bool ConfigStore::DeleteFirst(std::string_view section, std::string_view key) {
-    const Entry* e = Find(section, key);
-    if (!e) return false;
-    const size_t index = size_t(e - entries_.data());
-    const size_t start = e->header;
-    // A record cut short by the end of the file is simply dropped with what follows.
-    const size_t end = std::min(bytes_.size(), start + kRecordHeaderSize + size_t(e->size));
-    bytes_.erase(bytes_.begin() + ptrdiff_t(start), bytes_.begin() + ptrdiff_t(end));
-    entries_.erase(entries_.begin() + ptrdiff_t(index));
-    for (size_t i = index; i < entries_.size(); ++i) entries_[i].header -= end - start;
-    return true;
+    // behind would come back in place of the value written next. Every copy goes in one pass
+    // that moves the records kept down over the gaps, so a file of a million copies costs one
+    // move of its bytes, not one per copy.
+    size_t to = 0;
+    std::vector<Entry> kept;
+    kept.reserve(entries_.size());
+    size_t end = 0;
+    for (const Entry& e : entries_) {
+        // A record cut short by the end of the file ends there.
+        end = std::min(bytes_.size(), e.header + kRecordHeaderSize + size_t(e.size));
+        if (NameIs(e.header, 4, section) && NameIs(e.header, 4 + kNameFieldSize, key)) continue;
+        std::copy(bytes_.begin() + ptrdiff_t(e.header), bytes_.begin() + ptrdiff_t(end),
+                  bytes_.begin() + ptrdiff_t(to));
+        kept.push_back({to, e.size});
+        to += end - e.header;
+    }
+    // A fragment after the last record stays after the records kept.
+    std::copy(bytes_.begin() + ptrdiff_t(end), bytes_.end(), bytes_.begin() + ptrdiff_t(to));
+    bytes_.resize(to + (bytes_.size() - end));
+    entries_ = std::move(kept);
+    Changed();
 }
 
 int32_t ConfigStore::WriteBuffer(std::string_view section, std::string_view key,

@@ -67,6 +67,13 @@ public:
     const std::vector<uint8_t>& FileBytes() const { return bytes_; }
     // A bad header stands somewhere in the file.
     bool Damaged() const { return damaged_; }
+    // The file ends inside a record: its header or its data was cut short. The records read
+    // as far as they go, but rewriting the file would lose the cut record.
+    bool CutShort() const { return cut_short_; }
+    // Where the bad header or the cut record begins (the file's size when there is none), and
+    // how many whole records stand before it.
+    size_t DamageAt() const { return damage_at_; }
+    size_t RecordsBeforeDamage() const { return records_before_damage_; }
     // Forgets every record, a damaged file's included: the next commit writes only what is
     // written from now on.
     void StartAfresh();
@@ -126,7 +133,6 @@ private:
     const Entry* Find(std::string_view section, std::string_view key) const;
     bool NameIs(size_t header, size_t field, std::string_view name) const;
     std::span<const uint8_t> DataOf(const Entry& entry) const;
-    bool DeleteFirst(std::string_view section, std::string_view key);
     void RequireWritable() const;
 
     std::string path_;
@@ -136,9 +142,14 @@ private:
     std::vector<uint8_t> bytes_;
     std::vector<Entry> entries_;
     bool damaged_ = false;
+    bool cut_short_ = false;
+    size_t damage_at_ = 0;
+    size_t records_before_damage_ = 0;
 };
 
-// The largest settings file read: far more than a machine ever writes.
-inline constexpr size_t kLargestSettingsFile = 64u << 20;
+// The largest settings file read: far more than a machine ever writes (fourteen records of
+// about a hundred bytes), yet room for a file that some other tool filled with a million
+// records, which is still read and cleaned up rather than refused.
+inline constexpr size_t kLargestSettingsFile = 128u << 20;
 
 }  // namespace q417

@@ -69,23 +69,60 @@ void ReadSettings(ConfigStore& store, MachineSettings& s, FontRecord* font) {
     if (error) std::rethrow_exception(error);
 }
 
-void SaveSettings(ConfigStore& store, const MachineSettings& s, const FontRecord& font) {
+namespace {
+
+std::vector<uint8_t> IntegerData(int32_t v) {
+    return {uint8_t(v), uint8_t(uint32_t(v) >> 8), uint8_t(uint32_t(v) >> 16),
+            uint8_t(uint32_t(v) >> 24)};
+}
+
+std::vector<uint8_t> BoolData(bool v) {
+    return {uint8_t(v ? 1 : 0)};
+}
+
+// One record of the close: its names as written and its data now and at start-up.
+struct Written {
+    const char* section;
+    const char* key;
+    std::vector<uint8_t> now, then;
+};
+
+std::vector<Written> RecordsToWrite(const MachineSettings& s, const FontRecord& font,
+                                    const MachineSettings& r, const FontRecord& read_font) {
+    return {
+        {"MAIN", "MACHINE", IntegerData(s.Machine), IntegerData(r.Machine)},
+        {"MAIN", "MODULE", IntegerData(s.Module), IntegerData(r.Module)},
+        {"MAIN", "Plug", IntegerData(s.Plug), IntegerData(r.Plug)},
+        {"MAIN", "ROD", IntegerData(s.Rod), IntegerData(r.Rod)},
+        {"MAIN", "Sound", BoolData(s.Sound), BoolData(r.Sound)},
+        {"Keyboard", "Layot", IntegerData(s.Layot), IntegerData(r.Layot)},
+        {"Printer", "Sposob", IntegerData(s.Sposob), IntegerData(r.Sposob)},
+        {"Printer", "Language", IntegerData(s.Language), IntegerData(r.Language)},
+        {"Printer", "Mode", IntegerData(s.Mode), IntegerData(r.Mode)},
+        {"Printer", "Wheel", IntegerData(s.Wheel), IntegerData(r.Wheel)},
+        {"Printer", "Divider", BoolData(s.Divider), BoolData(r.Divider)},
+        {"Rotors", "Serie", IntegerData(s.Serie), IntegerData(r.Serie)},
+        {"Counter", "Tech", IntegerData(s.Tech), IntegerData(r.Tech)},
+        {"Font", "ALL", EncodeFontRecord(font), EncodeFontRecord(read_font)},
+    };
+}
+
+}  // namespace
+
+void SaveSettings(ConfigStore& store, const MachineSettings& s, const FontRecord& font,
+                  const SettingsAsRead* as_read) {
     const bool deferred = store.WritesDeferred();
     store.DeferWrites();
-    store.WriteInteger("MAIN", "MACHINE", s.Machine);
-    store.WriteInteger("MAIN", "MODULE", s.Module);
-    store.WriteInteger("MAIN", "Plug", s.Plug);
-    store.WriteInteger("MAIN", "ROD", s.Rod);
-    store.WriteBool("MAIN", "Sound", s.Sound);
-    store.WriteInteger("Keyboard", "Layot", s.Layot);
-    store.WriteInteger("Printer", "Sposob", s.Sposob);
-    store.WriteInteger("Printer", "Language", s.Language);
-    store.WriteInteger("Printer", "Mode", s.Mode);
-    store.WriteInteger("Printer", "Wheel", s.Wheel);
-    store.WriteBool("Printer", "Divider", s.Divider);
-    store.WriteInteger("Rotors", "Serie", s.Serie);
-    store.WriteInteger("Counter", "Tech", s.Tech);
-    store.WriteFont("Font", "ALL", font);
+    // As Qt's own settings merge: a record this program left as it found it is not its to
+    // write. It is rewritten with the data the file holds now, so that the records keep their
+    // order; of two programs that changed one record, the later close wins.
+    for (const Written& w : RecordsToWrite(s, font, as_read ? as_read->settings : s,
+                                           as_read ? as_read->font : font)) {
+        std::vector<uint8_t> data;
+        if (!as_read || w.now != w.then || store.ReadStream(w.section, w.key, data) < 0)
+            data = w.now;
+        store.WriteBuffer(w.section, w.key, data);
+    }
     if (!deferred) store.CommitWrites();
 }
 
@@ -105,25 +142,50 @@ bool ReadSettingsFile(const std::string& path, MachineSettings& settings, FontRe
     }
 }
 
+namespace {
+
+// The sentences the user reads about the close, true to what was done.
+std::string CloseReport(const std::string& path, const SaveOutcome& o, bool damaged) {
+    const std::string file = "The settings file \"" + path + "\"";
+    if (damaged && o.damaged_copy.empty())
+        return file + " is damaged, and no copy of it could be made, so it was left as it is " +
+               "and the settings were not saved. " + o.error;
+    const std::string kept =
+        damaged ? file + " was damaged. It was kept as \"" + o.damaged_copy + "\"" : "";
+    if (!o.saved)
+        return damaged ? kept + ", but the settings could not be written to a fresh file. " +
+                             o.error
+                       : "The settings could not be saved. " + o.error;
+    return damaged ? kept + ", and the settings were written to a fresh file." : "";
+}
+
+}  // namespace
+
 SaveOutcome SaveSettingsFile(const std::string& path, const MachineSettings& settings,
-                             const FontRecord& font) {
+                             const FontRecord& font, const SettingsAsRead* as_read) {
     SaveOutcome outcome;
+    bool damaged = false;
     try {
+        // Under the lock, and read afresh: what other programs wrote since start-up is here.
         ConfigStore store(path);
         store.DeferWrites();
-        if (store.Damaged()) {
+        // A record cut short would be lost by rewriting the file, so it counts as damage.
+        damaged = store.Damaged() || store.CutShort();
+        if (damaged) {
             // Whatever the damage, the user's file is kept whole before a fresh one replaces it.
-            std::string error;
-            if (!CopyToFreeName(path + ".damaged", store.FileBytes(), outcome.damaged_copy, error))
+            std::string written, error;
+            if (!CopyToFreeName(path + ".damaged", store.FileBytes(), written, error))
                 throw ConfigError(error);
+            outcome.damaged_copy = written;
             store.StartAfresh();
         }
-        SaveSettings(store, settings, font);
+        SaveSettings(store, settings, font, damaged ? nullptr : as_read);
         store.CommitWrites();
         outcome.saved = true;
     } catch (const ConfigError& e) {
         outcome.error = e.what();
     }
+    outcome.report = CloseReport(path, outcome, damaged);
     return outcome;
 }
 

@@ -20,9 +20,20 @@ inline constexpr const char* kSettingsFileName = "Q417.INI";
 // default, and the first ConfigError is thrown once the settings are complete and sane.
 void ReadSettings(ConfigStore& store, MachineSettings& settings, FontRecord* font);
 
+// The settings and the font as start-up read them, so that the close can tell what this
+// program changed.
+struct SettingsAsRead {
+    MachineSettings settings;
+    FontRecord font;
+};
+
 // Closing's writing of the settings: fourteen records in a fixed order, each deleted and
-// re-appended, so that the file keeps that order from the first close on.
-void SaveSettings(ConfigStore& store, const MachineSettings& settings, const FontRecord& font);
+// re-appended, so that the file keeps that order from the first close on. Given what
+// start-up read, only the records this program changed since take its values; every other
+// record keeps the value the file holds now, which another program may have written in the
+// meantime (a record missing from the file takes this program's value).
+void SaveSettings(ConfigStore& store, const MachineSettings& settings, const FontRecord& font,
+                  const SettingsAsRead* as_read = nullptr);
 
 // Start-up's reading of the settings file: missing, it gives the defaults; readable, it is
 // read (read-only, so a file or folder the user may not write is no obstacle). False with a
@@ -35,14 +46,21 @@ bool ReadSettingsFile(const std::string& path, MachineSettings& settings, FontRe
 struct SaveOutcome {
     bool saved = false;
     std::string error;         // why not, naming the file
-    std::string damaged_copy;  // where a damaged file was kept before a fresh one replaced it
+    std::string damaged_copy;  // where a damaged file was kept, once the copy is written
+    // What the user is told, in whole sentences: empty when all went as it should.
+    std::string report;
 };
 
 // Closing's writing of the settings file, under its lock: read afresh, the fourteen records
-// written, the file replaced once. A damaged file is first copied whole to a free name
-// (NAME.damaged, then NAME.damaged.1, ...) and the settings go to a fresh file. Never throws.
+// written (with `as_read`, merged as SaveSettings says), the file replaced once. Several
+// copies of the program may share one file: each close takes the file as it is at that
+// moment, so what the others changed stays, and of two programs that changed the same
+// setting the one that closes later wins. A damaged file, one with a bad record or whose
+// last record is cut short, is first copied whole to a free name (NAME.damaged, then
+// NAME.damaged.1, ...) and the settings go to a fresh file; without the copy nothing is
+// written. Never throws.
 SaveOutcome SaveSettingsFile(const std::string& path, const MachineSettings& settings,
-                             const FontRecord& font);
+                             const FontRecord& font, const SettingsAsRead* as_read = nullptr);
 
 // For the command-line tool. Reads a settings file the way start-up does, without ever
 // creating or changing it, starting from the defaults. False with the message when the file is
@@ -52,8 +70,9 @@ bool LoadSettingsFile(const std::string& path, MachineSettings& settings, std::s
 // One line per record, "SECTION KEY TYPE VALUE", in file order, names as stored. TYPE is
 // integer, boolean, font or stream; integers in decimal, booleans true/false, fonts as their
 // fields, anything else as hex bytes. False with the message when the file cannot be opened or
-// holds a damaged record (lines then has the records before it).
+// holds a damaged record (lines then has the records before it, and *damage_at, when given,
+// the byte where the damaged record begins).
 bool DescribeSettingsFile(const std::string& path, std::vector<std::string>& lines,
-                          std::string& error);
+                          std::string& error, std::size_t* damage_at = nullptr);
 
 }  // namespace q417

@@ -135,10 +135,11 @@ std::string Describe(const RecordHeader& header, std::span<const uint8_t> data) 
 }  // namespace
 
 bool DescribeSettingsFile(const std::string& path, std::vector<std::string>& lines,
-                          std::string& error) {
+                          std::string& error, std::size_t* damage_at) {
     lines.clear();
     try {
         ConfigStore store(path, ConfigStore::Access::ReadOnly);
+        if (damage_at) *damage_at = store.DamageAt();
         store.ForEachRecord([&](const RecordHeader& header, std::span<const uint8_t> data) {
             lines.push_back(Describe(header, data));
         });

@@ -21,8 +21,13 @@ std::string FileErrorNo(std::string_view verb, const std::string& path, int erro
 // leads to is replaced and the link stays. An existing target that is not a regular file (a
 // pipe, a terminal, a device) is written into as it is and never replaced; a folder is refused.
 // A file that may not be written (read-only) is refused even where its folder would allow a
-// rename. On failure nothing is left behind and `error` says why.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error);
+// rename. On failure nothing is left behind and `error` says why. A new file is made with
+// `new_file_mode` (less the umask); an existing one keeps its mode. Links are followed only
+// where the kernel would follow them for this user (never one planted by another user in a
+// sticky folder that every user may write to), and no file is made through a dangling link.
+// Temporaries that a killed write left beside the target are removed.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error,
+                         unsigned new_file_mode = 0666);
 
 // Creates a file that does not exist yet (never through a link) and writes every byte to
 // disk. Returns 0, or the errno value (EEXIST when the name is taken).
@@ -33,9 +38,15 @@ int WriteNewFile(const std::string& path, std::string_view bytes);
 int OpenRegularFile(const std::string& path, std::string& error);
 
 // Reads a whole regular file of at most `limit` bytes (larger ones are refused, also when they
-// grow while being read).
+// grow while being read). Given `what` the file is read as ("text file"), the message for a
+// larger file names the limit.
 bool ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes,
-                   std::string& error);
+                   std::string& error, std::string_view what = {});
+
+// The same for what an open descriptor (a pipe, standard input) gives up to its end, `name`
+// naming it in the message.
+bool ReadWholeStream(int fd, const std::string& name, std::size_t limit, std::string_view what,
+                     std::string& bytes, std::string& error);
 
 // Reads at most the first `count` bytes of a regular file (fewer when it is shorter).
 bool ReadFileStart(const std::string& path, std::size_t count, std::string& bytes,

@@ -7,12 +7,49 @@
 
 namespace q417 {
 
+namespace {
+
+// UTF-16 after its byte-order mark, unit by unit; surrogate pairs make one character.
+std::string Utf16ToCp1251(std::string_view bytes, bool big_endian) {
+    const auto unit = [&](std::size_t i) {
+        const auto hi = static_cast<unsigned char>(bytes[big_endian ? i : i + 1]);
+        const auto lo = static_cast<unsigned char>(bytes[big_endian ? i + 1 : i]);
+        return char32_t(hi << 8 | lo);
+    };
+    std::string text;
+    text.reserve(bytes.size() / 2);
+    std::size_t i = 2;
+    for (; i + 1 < bytes.size(); i += 2) {
+        char32_t u = unit(i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+            unit(i + 2) <= 0xDFFF) {
+            u = 0x10000 + ((u - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        }
+        const int b = u >= 0xD800 && u <= 0xDFFF ? -1 : UnicodeToCp1251(u);
+        text.push_back(b < 0 ? kNoCharacter : static_cast<char>(b));
+    }
+    if (i < bytes.size()) text.push_back(kNoCharacter);
+    return text;
+}
+
+bool StartsWith(std::string_view bytes, std::string_view mark) {
+    return bytes.substr(0, mark.size()) == mark;
+}
+
+}  // namespace
+
 TextEncoding DetectTextEncoding(std::string_view bytes) {
+    if (StartsWith(bytes, "\xFF\xFE")) return TextEncoding::Utf16Le;
+    if (StartsWith(bytes, "\xFE\xFF")) return TextEncoding::Utf16Be;
     return IsValidUtf8(bytes) && !IsPlainAscii(bytes) ? TextEncoding::Utf8 : TextEncoding::Cp1251;
 }
 
 std::string DecodeTextFile(std::string_view bytes) {
-    if (DetectTextEncoding(bytes) == TextEncoding::Cp1251) return std::string(bytes);
+    const TextEncoding encoding = DetectTextEncoding(bytes);
+    if (encoding == TextEncoding::Cp1251) return std::string(bytes);
+    if (encoding != TextEncoding::Utf8)
+        return Utf16ToCp1251(bytes, encoding == TextEncoding::Utf16Be);
     // Well-formed UTF-8: the decoder cannot fail; it drops a byte-order mark.
     Utf8ToCp1251Stream utf8(true);
     std::string text, error;
@@ -81,7 +118,7 @@ bool EncodeTextFile(std::string_view utf8, std::string& bytes, std::string& erro
 }
 
 bool ReadTextFile(const std::string& path, std::string& bytes, std::string& error) {
-    return ReadWholeFile(path, kLargestTextFile, bytes, error);
+    return ReadWholeFile(path, kLargestTextFile, bytes, error, "text file");
 }
 
 bool WriteTextFile(const std::string& path, std::string_view bytes, std::string& error) {

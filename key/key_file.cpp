@@ -21,13 +21,15 @@ constexpr FileRow kFileRows[5] = {{KeyTable::kRotorNumber, false},
 
 }  // namespace
 
-KeyFileBytes EncodeKeyFile(const std::array<int32_t, 31>& card, const KeyTable& table) {
+KeyFileBytes EncodeKeyFile(const std::array<int32_t, 31>& card, const KeyTable& table,
+                           int slots_in_use) {
     KeyFileBytes bytes{};
     for (int r = 1; r <= 30; ++r) bytes[r - 1] = static_cast<uint8_t>(card[r]);
     std::size_t at = 30;
     for (const FileRow& fr : kFileRows)
         for (int slot = 1; slot <= 10; ++slot)
-            bytes[at++] = static_cast<uint8_t>(table.at(fr.row, slot) - (fr.minus_one ? 1 : 0));
+            bytes[at++] = static_cast<uint8_t>(
+                table.at(fr.row, slot) - (fr.minus_one && slot <= slots_in_use ? 1 : 0));
     return bytes;
 }
 
@@ -89,8 +91,11 @@ bool ReadKeyFileBytes(const std::string& path, std::string& bytes, std::string& 
 }
 
 bool WriteKeyFileBytes(const std::string& path, const KeyFileBytes& bytes, std::string& error) {
+    // A key is secret: a new key file is readable by its owner only, as key generators make
+    // theirs. A file that is replaced keeps the mode its owner gave it.
     return WriteFileAtomically(
-        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), error);
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), error,
+        0600);
 }
 
 }  // namespace q417

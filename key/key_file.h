@@ -20,8 +20,10 @@ struct KeyFileContents {
 };
 
 // Each byte is the low 8 bits of its entry (settings minus 1), so an unset setting of a slot
-// not in use is written as 255.
-KeyFileBytes EncodeKeyFile(const std::array<int32_t, 31>& card, const KeyTable& table);
+// not in use is written as 255. The settings of slots beyond `slots_in_use` hold a file's
+// bytes as DecodeKeyFile left them and go back unchanged.
+KeyFileBytes EncodeKeyFile(const std::array<int32_t, 31>& card, const KeyTable& table,
+                           int slots_in_use = 10);
 
 // Reads a key file's bytes, checking everything before anything is handed on: fewer than 80
 // bytes gives "Read beyond end of file"; a card column outside 0..30 or used twice is refused.
@@ -40,7 +42,8 @@ std::string ProposedKeyFileName(int day, int month, int year);
 // Reads the first 80 bytes of a regular file. False with a message naming the file when it
 // cannot be read or is shorter ("Read beyond end of file").
 bool ReadKeyFileBytes(const std::string& path, std::string& bytes, std::string& error);
-// Writes all 80 bytes or leaves an existing file as it was (WriteFileAtomically).
+// Writes all 80 bytes or leaves an existing file as it was (WriteFileAtomically). A new key
+// file is made readable and writable by its owner only.
 bool WriteKeyFileBytes(const std::string& path, const KeyFileBytes& bytes, std::string& error);
 
 }  // namespace q417

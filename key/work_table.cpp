@@ -62,7 +62,19 @@ bool WorkTable::SaveEnabled() const {
 }
 
 void WorkTable::OpenMachine() {
-    KeyTableFromRotors(machine_.rotors, table);
+    KeyTable rotors;
+    KeyTableFromRotors(machine_.rotors, rotors);
+    // While the loaded key still stands in the slots, its unused columns stay as they were
+    // read; the rotors of those slots are not the file's.
+    bool same = unused_slots_as_read_;
+    for (int k = 1; same && k <= RotorsInUse(); ++k)
+        for (int row = KeyTable::kRotorNumber; row <= KeyTable::kCoreSetting; ++row)
+            same = same && table.at(row, k) == rotors.at(row, k);
+    unused_slots_as_read_ = same;
+    for (int k = same ? RotorsInUse() + 1 : 11; k <= 10; ++k)
+        for (int row = KeyTable::kRotorNumber; row <= KeyTable::kCoreSetting; ++row)
+            rotors.at(row, k) = table.at(row, k);
+    table = rotors;
     machine_.state.MachineClosed = false;
     Refresh();
 }
@@ -191,6 +203,7 @@ void WorkTable::SetBasePosition() {
 void WorkTable::ClearTable() {
     GiveUpAssembly();
     ClearKeyTable(table);
+    unused_slots_as_read_ = false;
     // All ten go back, also the two the eight-rotor machine never holds.
     BodyInMachine.fill(false);
     CoreInMachine.fill(false);
@@ -218,6 +231,7 @@ bool WorkTable::LoadKey(const KeyFileContents& key, int32_t key_number, std::str
     machine_.card.SetRows(key.card);
     machine_.card.KeyNumber = key_number;
     table = key.table;
+    unused_slots_as_read_ = RotorsInUse() < 10;
     ApplyKeyTable(table, machine_.rotors);
     Refresh();
     return true;
@@ -225,12 +239,14 @@ bool WorkTable::LoadKey(const KeyFileContents& key, int32_t key_number, std::str
 
 void WorkTable::RandomKey(uint32_t seed) {
     GenerateRandomKey(seed, table, machine_.card);
+    unused_slots_as_read_ = false;
     ApplyKeyTable(table, machine_.rotors);
     Refresh();
 }
 
 KeyFileBytes WorkTable::SaveBytes() const {
-    return EncodeKeyFile(machine_.card.Rows(), table);
+    return EncodeKeyFile(machine_.card.Rows(), table,
+                         unused_slots_as_read_ ? RotorsInUse() : 10);
 }
 
 void WorkTable::ClearSelection() {

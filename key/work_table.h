@@ -99,6 +99,10 @@ private:
     void ClearColumn(int column);
 
     Machine& machine_;
+    // The columns of slots not in use hold a loaded file's bytes as they were read. The
+    // eight-rotor machine has no use for them, but a key file passes between machines: saved
+    // again, they must come out as they went in, not lowered by one as settings are.
+    bool unused_slots_as_read_ = false;
 };
 
 // The distance of (x, y) from the face view's centre (95, 95), rounded half to even.

@@ -20,7 +20,9 @@ struct FailedError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-enum class Encoding { Utf8, Cp1251 };
+// Auto reads the text by the window's rule (DecodeTextFile): UTF-16 after its byte-order
+// mark, UTF-8 when it is well-formed UTF-8, otherwise Windows-1251. The others force one.
+enum class Encoding { Auto, Utf8, Cp1251 };
 
 struct FeedOptions {
     std::optional<std::string> key_file, config_file, text_file;
@@ -28,7 +30,7 @@ struct FeedOptions {
     std::optional<int32_t> machine, module, plug, rod, serie, layout, wheel, language, mode;
     bool divider = false;
     bool show_state = false;
-    Encoding encoding = Encoding::Utf8;
+    Encoding encoding = Encoding::Auto;
 };
 
 FeedOptions ParseFeedOptions(const std::vector<std::string>& args);
@@ -62,8 +64,10 @@ private:
 
 // Reads the input piece by piece, decodes it and types it into the machine through `feed`,
 // then finishes the text; `piece_done` runs after every piece, so that what the machine
-// printed can be written out as it comes. Memory stays the same whatever the text's length.
-// Throws FailedError on a read error or text not valid in the encoding.
+// printed can be written out as it comes. With a forced encoding memory stays the same
+// whatever the text's length; Auto must see the whole text first and takes at most
+// kLargestTextFile bytes, as the window does. Throws FailedError on a read error, a text over
+// that limit or one not valid in the forced encoding.
 void FeedInput(const TextInput& input, Encoding encoding, MachineSession& session,
                const std::function<void()>& piece_done);
 

@@ -70,7 +70,7 @@ int RunFeed(const std::vector<std::string>& args) {
     // What the printer printed for each piece goes out at once and is dropped.
     FeedInput(input, o.encoding, session, [&] {
         const std::string out = session.TakeTexts();
-        if (!out.empty()) WriteOutput(o.encoding == Encoding::Utf8 ? Cp1251ToUtf8(out) : out);
+        if (!out.empty()) WriteOutput(o.encoding == Encoding::Cp1251 ? out : Cp1251ToUtf8(out));
     });
     if (o.show_state) ShowState(session.machine());
     return 0;

@@ -8,6 +8,7 @@
 #include "app/cli/cli.h"
 #include "io/cp1251.h"
 #include "io/file_access.h"
+#include "io/text_file.h"
 
 namespace q417::cli {
 
@@ -86,6 +87,22 @@ TextInput::~TextInput() {
 
 void FeedInput(const TextInput& input, Encoding encoding, MachineSession& session,
                const std::function<void()>& piece_done) {
+    if (encoding == Encoding::Auto) {
+        // Which encoding a text is in shows only in the whole of it.
+        std::string bytes, error;
+        if (!ReadWholeStream(input.fd, input.name, kLargestTextFile, "text file", bytes, error))
+            throw FailedError(error);
+        const std::string text = DecodeTextFile(bytes);
+        bytes = std::string();
+        session.BeginStream();
+        for (std::size_t at = 0; at < text.size(); at += kPieceSize) {
+            session.FeedStream(std::string_view(text).substr(at, kPieceSize));
+            piece_done();
+        }
+        session.EndStream();
+        piece_done();
+        return;
+    }
     // A file can be read twice: a text that is not valid UTF-8 is then refused before any of
     // it is fed, as a pipe's cannot be.
     if (encoding == Encoding::Utf8 && IsRegular(input.fd)) {

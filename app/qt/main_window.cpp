@@ -274,6 +274,7 @@ MachineSettings MainWindow::ReadSettingsFromStore() {
     // ReadSettingsFile leaves every setting it could not reach at its default.
     if (!ReadSettingsFile(settings_path_.toStdString(), read, &text_font_, error))
         startup_errors_ << QString::fromLocal8Bit(error.c_str());
+    settings_as_read_ = {read, text_font_};  // the close writes only what changed since
     return read;
 }
 
@@ -284,16 +285,9 @@ bool MainWindow::saveSettings() {
                            "to keep them in (HOME is not set)."));
         return false;
     }
-    const SaveOutcome outcome =
-        SaveSettingsFile(settings_path_.toStdString(), session_.SettingsToWrite(), text_font_);
-    if (!outcome.damaged_copy.empty())
-        report_error_(
-            QStringLiteral("The settings file \"%1\" was damaged. It was kept as "
-                           "\"%2\", and the settings were written to a fresh file.")
-                .arg(settings_path_, QString::fromLocal8Bit(outcome.damaged_copy.c_str())));
-    if (!outcome.saved)
-        report_error_(QStringLiteral("The settings could not be saved. ") +
-                      QString::fromLocal8Bit(outcome.error.c_str()));
+    const SaveOutcome outcome = SaveSettingsFile(
+        settings_path_.toStdString(), session_.SettingsToWrite(), text_font_, &settings_as_read_);
+    if (!outcome.report.empty()) report_error_(QString::fromLocal8Bit(outcome.report.c_str()));
     return outcome.saved;
 }
 

@@ -12,6 +12,7 @@
 #include "app/qt/session_views.h"
 #include "app/qt/view_host.h"
 #include "app/qt/window_outline.h"
+#include "app/settings_file.h"
 
 namespace q417 {
 
@@ -158,6 +159,7 @@ private:
     SessionViews views_;
     QString settings_path_;
     FontRecord text_font_;
+    SettingsAsRead settings_as_read_;
 
     QHash<QString, PictureElement*> elements_;
     std::unique_ptr<RotorPictures> rotor_pictures_;

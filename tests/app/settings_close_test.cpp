@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -149,6 +150,161 @@ TEST(SettingsClose, OneProgramAtATimeWritesTheFile) {
     EXPECT_EQ(store.ReadInteger("Other", "Kept", -1), 5);
     EXPECT_EQ(store.ReadInteger("Counter", "Tech", -1), 7);
     EXPECT_EQ(RecordCount(path), 15);
+}
+
+std::vector<std::string> Names(const std::string& path) {
+    ConfigStore store(path, ConfigStore::Access::ReadOnly);
+    std::vector<std::string> names;
+    store.ForEachRecord([&](const RecordHeader& h, std::span<const uint8_t>) {
+        names.push_back(h.Section + "/" + h.Key);
+    });
+    return names;
+}
+
+// Three windows started from one folder, closed one after another: each close writes only
+// what its own window changed, so every change survives; of two windows that changed one
+// setting, the one closed later wins. Records of other programs stay, and the machine's
+// fourteen keep their order.
+TEST(SettingsClose, SeveralProgramsSharingTheFileKeepEachOthersChanges) {
+    TempDir dir;
+    const std::string path = dir.File("Q417.INI");
+    ConfigStore(path).WriteInteger("Other", "Kept", 5);
+    SettingsAsRead read[3];
+    std::string error;
+    for (SettingsAsRead& r : read)
+        ASSERT_TRUE(ReadSettingsFile(path, r.settings, &r.font, error)) << error;
+    const FontRecord plain = read[0].font;
+
+    MachineSettings first = read[0].settings;  // moves the mode lever, picks a font, types
+    first.Rod = 2;
+    first.Tech = 1;
+    FontRecord chosen = plain;
+    chosen.Name = "Courier";
+    chosen.Size = 12;
+    EXPECT_TRUE(SaveSettingsFile(path, first, chosen, &read[0]).saved);
+    MachineSettings second = read[1].settings;  // types three letters, later
+    second.Tech = 3;
+    EXPECT_TRUE(SaveSettingsFile(path, second, plain, &read[1]).saved);
+    const SaveOutcome third = SaveSettingsFile(path, read[2].settings, plain, &read[2]);
+    EXPECT_TRUE(third.saved && third.report.empty()) << third.report;
+
+    MachineSettings back;
+    FontRecord font;
+    ASSERT_TRUE(ReadSettingsFile(path, back, &font, error)) << error;
+    EXPECT_EQ(back.Rod, 2);
+    EXPECT_EQ(back.Tech, 3);
+    EXPECT_EQ(font.Name, "Courier");
+    EXPECT_EQ(font.Size, 12);
+    EXPECT_EQ(ConfigStore(path, ConfigStore::Access::ReadOnly).ReadInteger("Other", "Kept", 0), 5);
+    const std::vector<std::string> names = Names(path);
+    ASSERT_EQ(names.size(), 15u);
+    EXPECT_EQ(names[1], "MAIN/MACHINE");
+    EXPECT_EQ(names[14], "Font/ALL");
+    // Without what start-up read, a close writes all it holds, as one program alone does.
+    EXPECT_TRUE(SaveSettingsFile(path, read[2].settings, plain).saved);
+    ASSERT_TRUE(ReadSettingsFile(path, back, &font, error)) << error;
+    EXPECT_EQ(back.Rod, read[2].settings.Rod);
+    EXPECT_EQ(font, plain);
+}
+
+// A file whose last record is cut short would lose it on rewriting: it is kept whole aside,
+// as a damaged one is, and the close says so.
+TEST(SettingsClose, AFileEndingInsideARecordIsKeptAsideBeforeTheFreshOne) {
+    TempDir dir;
+    const std::string path = dir.File("Q417.INI");
+    for (const auto& file : {Join({Record("MAIN", "ROD", Le32(1)), Record("A", "B", Le32(7))}),
+                             Join({Record("MAIN", "ROD", Le32(1)), {0x12, 0x01, 0x02}})}) {
+        std::vector<uint8_t> cut = file;
+        if (cut.size() % 2 == 0) cut.resize(cut.size() - 2);  // the second record's data
+        WriteFileBytes(path, cut);
+        std::filesystem::remove(path + ".damaged");
+        MachineSettings s;
+        std::string error;
+        ReadSettingsFile(path, s, nullptr, error);
+        EXPECT_EQ(s.Rod, 1);  // the records before the cut are read
+        const SaveOutcome out = SaveSettingsFile(path, s, FontRecord{});
+        EXPECT_TRUE(out.saved) << out.error;
+        EXPECT_EQ(FileBytes(path + ".damaged"), cut);
+        EXPECT_EQ(out.report, "The settings file \"" + path + "\" was damaged. It was kept as \"" +
+                                  path + ".damaged\", and the settings were written to a fresh "
+                                         "file.");
+        EXPECT_EQ(RecordCount(path), 14);
+    }
+}
+
+// Duplicates from elsewhere go in one pass: a file of 800,000 copies of one record (67 MB)
+// closes in seconds, and a single record of the name is left.
+TEST(SettingsClose, EightHundredThousandDuplicatesCloseInSeconds) {
+    TempDir dir;
+    const std::string path = dir.File("Q417.INI");
+    const auto one = Record("MAIN", "ROD", Le32(2));
+    std::vector<uint8_t> file;
+    file.reserve(one.size() * 800000);
+    for (int i = 0; i < 800000; ++i) file.insert(file.end(), one.begin(), one.end());
+    WriteFileBytes(path, file);
+    file.clear();
+    file.shrink_to_fit();
+    const auto start = std::chrono::steady_clock::now();
+    SettingsAsRead read;
+    std::string error;
+    ASSERT_TRUE(ReadSettingsFile(path, read.settings, &read.font, error)) << error;
+    EXPECT_EQ(read.settings.Rod, 2);
+    MachineSettings s = read.settings;
+    s.Tech = 4;
+    const SaveOutcome out = SaveSettingsFile(path, s, read.font, &read);
+    ASSERT_TRUE(out.saved) << out.error;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_EQ(RecordCount(path), 14);
+    ConfigStore store(path, ConfigStore::Access::ReadOnly);
+    EXPECT_EQ(store.ReadInteger("MAIN", "ROD", 0), 2);
+}
+
+// The close tells only what was done, on a real full file system: a copy is named only once
+// it is written, and a fresh file only once it is.
+TEST(SettingsClose, TheCloseReportsOnlyWhatWasDoneOnAFullDisk) {
+    if (::geteuid() != 0) GTEST_SKIP() << "mounting a small file system needs root";
+    TempDir dir;
+    const std::string disk = dir.File("disk");
+    fs::create_directory(disk);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no file system can be mounted here";
+    const std::string full = disk + "/Q417.INI";
+    for (const auto& [size, copied] : {std::pair{40000, false}, {30000, true}}) {
+        const std::vector<uint8_t> damaged(size_t(size), 0x55);
+        WriteFileBytes(full, damaged);
+        const SaveOutcome out = SaveSettingsFile(full, MachineSettings{}, FontRecord{});
+        EXPECT_FALSE(out.saved);
+        EXPECT_EQ(out.damaged_copy.empty(), !copied) << out.report;
+        EXPECT_NE(out.report.find(copied ? "could not be written to a fresh file"
+                                         : "no copy of it could be made"),
+                  std::string::npos)
+            << out.report;
+        EXPECT_NE(out.report.find("No space left on device"), std::string::npos) << out.report;
+        EXPECT_EQ(FileBytes(full), damaged);
+        EXPECT_EQ(fs::exists(full + ".damaged"), copied);
+        if (copied) {
+            EXPECT_EQ(FileBytes(full + ".damaged"), damaged);
+        }
+        fs::remove(full + ".damaged");
+    }
+    ::umount(disk.c_str());
+}
+
+// A link planted where the lock goes: the lock is never taken through it, and the message
+// names the lock, not the settings file, which stays as it was.
+TEST(SettingsClose, TheLocksOwnTroubleNamesTheLock) {
+    TempDir dir;
+    const std::string path = dir.File("Q417.INI");
+    const auto file = Record("MAIN", "ROD", Le32(2));
+    WriteFileBytes(path, file);
+    fs::create_symlink(dir.File("elsewhere"), path + ".lock");
+    const SaveOutcome out = SaveSettingsFile(path, MachineSettings{}, FontRecord{});
+    EXPECT_FALSE(out.saved);
+    EXPECT_EQ(out.report, "The settings could not be saved. Cannot take the settings file's lock \"" +
+                              path + ".lock\". It is a link, and a lock is never taken through a "
+                                     "link.");
+    EXPECT_EQ(FileBytes(path), file);
+    EXPECT_FALSE(fs::exists(dir.File("elsewhere")));
 }
 
 }  // namespace

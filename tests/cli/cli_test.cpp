@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -61,7 +62,7 @@ TEST(CliFeed, AsteriskStopsAndRestartsLikeTheStartKey) {
 TEST(CliFeed, EncodingsAndBadInput) {
     const Result cp = Cli("feed --rod 0 --encoding cp1251", "\xC0\xC1");
     EXPECT_EQ(cp.out, "\xC0\xC1");
-    const Result bad = Cli("feed", "\xC0\xC1");
+    const Result bad = Cli("feed --encoding utf-8", "\xC0\xC1");
     EXPECT_EQ(bad.status, 1);
     EXPECT_NE(bad.err.find("UTF-8"), std::string::npos);
     EXPECT_TRUE(bad.out.empty());
@@ -70,6 +71,37 @@ TEST(CliFeed, EncodingsAndBadInput) {
     const Result smiley = Cli("feed --rod 0", "А\xE2\x98\xBA\xF0\x9F\x98\x80Б");
     EXPECT_EQ(smiley.status, 0) << smiley.err;
     EXPECT_EQ(smiley.out, "АБ");
+}
+
+// The window's rule for reading texts holds here too: its own saved texts (Windows-1251),
+// UTF-16 from a Windows editor and UTF-8 with or without a byte-order mark all give the
+// output of the same text, from a file and from standard input; a text over the limit is
+// refused naming the limit.
+TEST(CliFeed, TextsAreReadByTheWindowsRule) {
+    const std::string utf8 = "ПРИВЕТ МИР\r\nЁЖ";
+    const Result expected = Cli("feed --rod 1", utf8);
+    ASSERT_EQ(expected.status, 0) << expected.err;
+    std::string utf16 = "\xFF\xFE";
+    for (const char16_t c : std::u16string(u"ПРИВЕТ МИР\r\nЁЖ")) {
+        utf16.push_back(char(c & 0xFF));
+        utf16.push_back(char(c >> 8));
+    }
+    const std::string cp1251 = "\xCF\xD0\xC8\xC2\xC5\xD2 \xCC\xC8\xD0\r\n\xA8\xC6";
+    for (const std::string& text : {cp1251, utf16, "\xEF\xBB\xBF" + utf8}) {
+        const Result file = Cli("feed --rod 1 " + Temp("text.txt", text));
+        EXPECT_EQ(file.status, 0) << file.err;
+        EXPECT_EQ(file.out, expected.out);
+        EXPECT_EQ(Cli("feed --rod 1", text).out, expected.out);
+    }
+    EXPECT_EQ(Cli("feed --rod 1 --encoding cp1251", cp1251).out,
+              Cli("feed --rod 1 --encoding cp1251 " + Temp("text.txt", cp1251)).out);
+    const std::string big = Temp("big.txt", "");
+    fs::resize_file(big, (64u << 20) + 1);
+    const Result refused = Cli("feed " + big);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "q417-cli: Cannot read file \"" + big +
+                               "\". It is larger than 64 MiB, the largest text file that is "
+                               "read.\n");
 }
 
 TEST(CliFeed, KeyFilesAreCheckedBeforeUse) {
@@ -318,6 +350,46 @@ TEST(CliKeygen, LinksPipesAndPermissionsOfTheTarget) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("No program reads from the pipe"), std::string::npos) << r.err;
     EXPECT_TRUE(fs::is_fifo(dir / "pipe"));
+}
+
+// A damaged record does not hide the ones before it: they are listed, then the damage is
+// placed, and the status is 1.
+TEST(CliConfig, TheRecordsBeforeTheDamageAreListedAndTheDamagePlaced) {
+    const std::string ini = (TestDir() / "partly.ini").string();
+    fs::create_directories(TestDir());
+    q417::ConfigStore(ini).WriteInteger("MAIN", "ROD", 1);
+    std::ofstream(ini, std::ios::binary | std::ios::app) << std::string(100, 'x');
+    const Result r = Cli("config " + ini);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "MAIN ROD integer 1\n");
+    EXPECT_EQ(r.err, "q417-cli: settings file \"" + ini +
+                         "\" is damaged: record 2, at byte 84, has no valid header (Invalid file "
+                         "format.), so nothing after it can be read; the one record before it is "
+                         "listed\n");
+}
+
+// A new key is its owner's only; a link another user planted in a shared sticky folder is
+// refused by name, and the file it leads to stays as it was.
+TEST(CliKeygen, NewKeysAreSecretAndPlantedLinksRefused) {
+    const fs::path dir = TestDir() / "secret";
+    fs::create_directories(dir);
+    ::umask(022);
+    ASSERT_EQ(Cli("keygen --seed 3 --output " + (dir / "new.key").string()).status, 0);
+    EXPECT_EQ(fs::status(dir / "new.key").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    if (::geteuid() != 0) return;  // planting another user's link needs root
+    const fs::path shared = dir / "tmp";
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    std::ofstream(dir / "victim") << "victim";
+    fs::create_symlink(dir / "victim", shared / "k.key");
+    ASSERT_EQ(::lchown((shared / "k.key").c_str(), 65534, 65534), 0);
+    const Result r = Cli("keygen --output " + (shared / "k.key").string());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find((shared / "k.key").string() + "\". It is a link made by another user"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(Slurp(dir / "victim"), "victim");
 }
 
 }  // namespace q417

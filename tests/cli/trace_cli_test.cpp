@@ -186,8 +186,9 @@ TEST(CliTrace, RefusesWhatFeedRefuses) {
     const std::string key = (dir / "short.key").string();
     struct Case {
         std::string args, input;
-    } cases[] = {{"", "АБ\xC0\xC1"},
-                 {"", std::string(100000, 'A') + "\xE2\x98"},
+    } cases[] = {{"--encoding utf-8", "АБ\xC0\xC1"},
+                 {"--encoding utf-8", std::string(100000, 'A') + "\xE2\x98"},
+                 {"", std::string(64 << 20, 'A') + "!"},
                  {"--key " + key, "АБ"},
                  {"--config /nonexistent/Q417.INI", "А"},
                  {"/nonexistent/text.txt", ""},
@@ -226,7 +227,7 @@ TEST(CliTrace, RunsInConstantMemory) {
 #endif
     const Ran r = Shell(
         "{ head -c 120000000 /dev/zero | tr '\\0' Q; printf 'АБ'; } | "
-        "( ulimit -v 60000; q417 trace --rod 1 )");
+        "( ulimit -v 60000; q417 trace --rod 1 --encoding utf-8 )");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Parse(r.out).size(), 2u);
 }

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -91,11 +92,88 @@ TEST_F(FileAccess, LinksAreNeverWrittenThroughExceptTheTargetItself) {
     EXPECT_TRUE(fs::is_symlink(P("link.key")));
     EXPECT_EQ(Slurp(P("keys/real.key")), "through");
 
+    // A dangling link would make a file wherever it points: refused, by the link's name.
     fs::create_symlink("keys/later.key", P("dangling.key"));
-    ASSERT_TRUE(WriteFileAtomically(P("dangling.key"), "made", error)) << error;
+    EXPECT_FALSE(WriteFileAtomically(P("dangling.key"), "made", error));
+    EXPECT_EQ(error.rfind("Cannot create file \"" + P("dangling.key") + "\". It is a link", 0), 0u)
+        << error;
     EXPECT_TRUE(fs::is_symlink(P("dangling.key")));
-    EXPECT_EQ(Slurp(P("keys/later.key")), "made");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "keys"), fs::directory_iterator()), 2);
+    EXPECT_FALSE(fs::exists(P("keys/later.key")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "keys"), fs::directory_iterator()), 1);
+}
+
+// Links another user planted in a shared sticky folder (as /tmp) are not followed: not to an
+// existing file of ours, and not to make a new one. The link's owner, or the folder's, is
+// followed as the kernel follows them.
+TEST_F(FileAccess, LinksPlantedByAnotherUserInASharedFolderAreNotFollowed) {
+    if (::geteuid() != 0) GTEST_SKIP() << "planting another user's link needs root";
+    const fs::path shared = dir / "shared";
+    fs::create_directory(shared);
+    ::chmod(shared.c_str(), 01777);
+    std::ofstream(P("mine")) << "secret";
+    const auto plant = [&](const std::string& name, const std::string& to, uid_t owner) {
+        fs::create_symlink(to, shared / name);
+        return ::lchown((shared / name).c_str(), owner, owner) == 0;
+    };
+    ASSERT_TRUE(plant("k.key", P("mine"), 65534));
+    ASSERT_TRUE(plant("new.key", P("made-by-link"), 65534));
+    std::string error;
+    for (const char* name : {"k.key", "new.key"}) {
+        const std::string path = (shared / name).string();
+        EXPECT_FALSE(WriteFileAtomically(path, "key", error, 0600)) << name;
+        EXPECT_EQ(error, "Cannot write file \"" + path +
+                             "\". It is a link made by another user in a folder that every "
+                             "user may write to, and such a link is not followed.");
+    }
+    EXPECT_EQ(Slurp(P("mine")), "secret");
+    EXPECT_FALSE(fs::exists(P("made-by-link")));
+    // The folder's owner made it: followed, the file it leads to is replaced.
+    ASSERT_TRUE(plant("own.key", P("mine"), 0));
+    EXPECT_TRUE(WriteFileAtomically((shared / "own.key").string(), "new", error)) << error;
+    EXPECT_EQ(Slurp(P("mine")), "new");
+    // A folder only its owner writes to: another user's link there is the owner's choice.
+    fs::create_symlink("mine", P("theirs.key"));
+    ASSERT_EQ(::lchown(P("theirs.key").c_str(), 65534, 65534), 0);
+    EXPECT_TRUE(WriteFileAtomically(P("theirs.key"), "again", error)) << error;
+    EXPECT_EQ(Slurp(P("mine")), "again");
+}
+
+// What a killed write left behind is cleared by the next write of the same file, and nothing
+// else: not a temporary still being written (locked, or too fresh), not another file's, not
+// a name of another form.
+TEST_F(FileAccess, TemporariesOfAKilledWriteAreRemovedByTheNextWrite) {
+    const auto make = [&](const std::string& name, int minutes_old) {
+        std::ofstream(P(name)) << "left";
+        const timespec when[2] = {{::time(nullptr) - 60 * minutes_old, 0},
+                                  {::time(nullptr) - 60 * minutes_old, 0}};
+        ::utimensat(AT_FDCWD, P(name).c_str(), when, 0);
+    };
+    make(".k.key.a1B2c3", 5);  // stale
+    make(".k.key.Zz9Zz9", 0);  // just made
+    make(".k.key.held00", 5);  // a writer still holds it
+    make(".other.key.a1B2c3", 5);
+    make(".k.key.a1B2c", 5);
+    make("k.key.a1B2c3", 5);
+    const int held = ::open(P(".k.key.held00").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    // Locks belong to the open file, so the holder must be another process to be seen.
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        ::pause();
+        ::_exit(0);
+    }
+    ::close(held);
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(P("k.key"), "new", error)) << error;
+    EXPECT_FALSE(fs::exists(P(".k.key.a1B2c3")));
+    for (const char* kept : {".k.key.Zz9Zz9", ".k.key.held00", ".other.key.a1B2c3", ".k.key.a1B2c",
+                             "k.key.a1B2c3"})
+        EXPECT_TRUE(fs::exists(P(kept))) << kept;
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    // Its writer gone, the held one goes with the next write.
+    ASSERT_TRUE(WriteFileAtomically(P("k.key"), "newer", error)) << error;
+    EXPECT_FALSE(fs::exists(P(".k.key.held00")));
 }
 
 TEST_F(FileAccess, StreamsAreWrittenIntoAndNeverReplaced) {

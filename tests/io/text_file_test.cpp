@@ -40,6 +40,17 @@ TEST(TextFile, ReadsUtf8WhenItIsUtf8AndNotAscii) {
         EXPECT_EQ(DetectTextEncoding(r.bytes), r.encoding) << r.bytes;
         EXPECT_EQ(DecodeTextFile(r.bytes), r.cp1251) << r.bytes;
     }
+    // UTF-16 as Windows editors save it, after its byte-order mark: a pair of surrogates is
+    // one character (without a byte here), a lone half or an odd last byte is no character.
+    const std::pair<std::string, std::string> utf16[] = {
+        {std::string("\xFF\xFE\x1F\x04\x20\x04\r\0\n\0A\0", 12), "\xCF\xD0\r\nA"},
+        {std::string("\xFE\xFF\x04\x1F\0 \xD8\x3D\xDE\x00\x04\x10", 12), "\xCF \x98\xC0"},
+        {std::string("\xFF\xFE\x00\xDC\x10\x04\x41", 7), "\x98\xC0\x98"},
+    };
+    for (const auto& [bytes, cp1251] : utf16) {
+        EXPECT_NE(DetectTextEncoding(bytes), TextEncoding::Cp1251);
+        EXPECT_EQ(DecodeTextFile(bytes), cp1251);
+    }
 }
 
 TEST(TextFile, EveryLineEndsInCrLf) {

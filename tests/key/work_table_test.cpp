@@ -255,5 +255,54 @@ TEST_F(WorkTableTest, LoadedTableOutOfRangeIsRefusedAndChangesNothing) {
     EXPECT_FALSE(work.CloseMachine());
 }
 
+// A key file passes between the models: loaded and saved again, on any model, it comes out
+// byte for byte as it went in, also the two slots the eight-rotor machine does not use, and
+// also after the machine was closed and opened again in between. A key put in afresh writes
+// those slots from the table again.
+TEST(WorkTable, AKeyFileSavedAfterLoadingIsTheFileLoadedOnEveryModel) {
+    std::string file(80, '\0');
+    for (int r = 0; r < 30; ++r) file[size_t(r)] = char((7 * r) % 30 + 1);
+    const int bodies[10] = {4, 9, 1, 7, 2, 10, 5, 3, 8, 6};
+    for (int k = 0; k < 10; ++k) {
+        file[size_t(30 + k)] = char(bodies[k]);
+        file[size_t(40 + k)] = char(11 - bodies[k]);
+        file[size_t(50 + k)] = char(1 + k % 2);
+        file[size_t(60 + k)] = char((5 * k) % 30);
+        file[size_t(70 + k)] = char((11 * k + 3) % 30);
+    }
+    // Odd bytes where the eight-rotor machine has no slots: unset, high, and the top byte.
+    for (const auto& [at, byte] : {std::pair{68, 0}, {69, 255}, {78, 254}, {79, 1}}) {
+        std::string odd = file;
+        odd[size_t(at)] = char(byte);
+        for (int model = 0; model <= 2; ++model) {
+            SCOPED_TRACE("model " + std::to_string(model) + ", byte " + std::to_string(at));
+            const int in_use = model == 2 ? 8 : 10;
+            const std::string& bytes = in_use == 8 ? odd : file;
+            Machine machine;
+            WorkTable work{machine};
+            machine.settings.Machine = model;
+            machine.ApplySettings();
+            work.OpenMachine();
+            KeyFileContents key;
+            std::string error;
+            ASSERT_TRUE(DecodeKeyFile(bytes, in_use, key, error)) << error;
+            ASSERT_TRUE(work.LoadKey(key, 0, error)) << error;
+            for (int round = 0; round < 3; ++round) {
+                const KeyFileBytes saved = work.SaveBytes();
+                EXPECT_EQ(std::string(saved.begin(), saved.end()), bytes) << "round " << round;
+                ASSERT_TRUE(work.CloseMachine());
+                work.OpenMachine();
+            }
+            if (in_use == 8) {
+                work.SetBasePosition();  // the slots in use change; the others stay as read
+                EXPECT_EQ(work.SaveBytes()[69], uint8_t(bytes[69]));
+                work.RandomKey(3);
+                EXPECT_EQ(work.SaveBytes()[68],
+                          uint8_t(work.table.at(KeyTable::kRingSetting, 9) - 1));
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace q417
