@@ -234,7 +234,28 @@ bool WorkTable::LoadKey(const KeyFileContents& key, int32_t key_number, std::str
     unused_slots_as_read_ = RotorsInUse() < 10;
     ApplyKeyTable(table, machine_.rotors);
     Refresh();
+    loaded_key_ = CurrentKey();
+    loaded_number_ = key_number;
     return true;
+}
+
+// Only the rotors standing in the stack count: a slot emptied on the work table holds no
+// rotor, whatever its record still says.
+WorkTable::KeyInUse WorkTable::CurrentKey() const {
+    KeyInUse key;
+    key.machine = machine_.settings.Machine;
+    key.serie = machine_.rotors.LoadedSeries();
+    key.card = machine_.card.Rows();
+    KeyTableFromRotors(machine_.rotors, key.rotors);
+    for (int k = 1; k <= 10; ++k)
+        if (!SlotFilled(k))
+            for (int row = KeyTable::kRotorNumber; row <= KeyTable::kCoreSetting; ++row)
+                key.rotors.at(row, k) = 0;
+    return key;
+}
+
+int32_t WorkTable::LoadedKeyNumber() const {
+    return loaded_key_ && *loaded_key_ == CurrentKey() ? loaded_number_ : 0;
 }
 
 void WorkTable::RandomKey(uint32_t seed) {

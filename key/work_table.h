@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "key/key_file.h"
@@ -93,8 +94,20 @@ public:
     void RandomKey(uint32_t seed);
     // The 80 bytes of the current card and table.
     KeyFileBytes SaveBytes() const;
+    // The number of the key file loaded last, while the machine still holds exactly that key
+    // (the same card and the same rotors in the filled slots, on the same model and wiring);
+    // 0 once anything has replaced it, and before any file is loaded.
+    int32_t LoadedKeyNumber() const;
 
 private:
+    // What the machine held right after a key file was loaded.
+    struct KeyInUse {
+        int32_t machine = 0, serie = 0;
+        std::array<int32_t, 31> card{};
+        KeyTable rotors;
+        bool operator==(const KeyInUse&) const = default;
+    };
+    KeyInUse CurrentKey() const;
     void ClearSelection();
     void ClearColumn(int column);
 
@@ -103,6 +116,8 @@ private:
     // eight-rotor machine has no use for them, but a key file passes between machines: saved
     // again, they must come out as they went in, not lowered by one as settings are.
     bool unused_slots_as_read_ = false;
+    std::optional<KeyInUse> loaded_key_;
+    int32_t loaded_number_ = 0;
 };
 
 // The distance of (x, y) from the face view's centre (95, 95), rounded half to even.

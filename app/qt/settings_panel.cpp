@@ -178,8 +178,11 @@ void SettingsPanel::BuildChecksAndModule(QWidget* parent) {
     module_ = new QGroupBox(QStringLiteral(" MODULE "), parent);
     module_->setObjectName(QStringLiteral("GroupBox4"));
     module_->setGeometry(211, 89, 100, 38);
+    // Red and black while the module can be chosen; disabled (the Q-417M has one alphabet)
+    // the captions keep the panel's grey like every other disabled control.
     QPalette red = module_->palette();
-    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    red.setColor(QPalette::Active, QPalette::WindowText, QColor(255, 0, 0));
+    red.setColor(QPalette::Inactive, QPalette::WindowText, QColor(255, 0, 0));
     module_->setPalette(red);
     module_group_ = new QButtonGroup(this);
     QFont bold = font();

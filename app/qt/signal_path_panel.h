@@ -29,7 +29,7 @@ class SignalPathPanel : public QWidget, public SessionEvents {
     Q_OBJECT
 public:
     static constexpr int kWidth = 637;
-    static constexpr int kHeight = 318;
+    static constexpr int kHeight = 314;  // ends above the keyboard, whose keys stay free
 
     SignalPathPanel(QWidget* parent, const MachineSession& session);
 

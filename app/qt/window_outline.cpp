@@ -1,7 +1,9 @@
 #include "app/qt/window_outline.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -132,12 +134,50 @@ bool CompositorQuestion::Answer() {
     return composes_;
 }
 
+// Qt's Wayland platform window, when it is first shown, takes the window's outline as it
+// stands, in the window's own pixels, without the scale factor (QT_SCALE_FACTOR) that every
+// later change of the outline gets: at a scale of 2 only the top-left quarter of the machine
+// then takes the mouse. Once the window is on the screen the outline is given again, through
+// the path that scales it. X11 scales it from the start and is left alone.
+class OutlineOnScreen : public QObject {
+public:
+    explicit OutlineOnScreen(QWidget& window) : QObject(&window), window_(window) {
+        setObjectName(QStringLiteral("OutlineOnScreen"));
+        window.installEventFilter(this);
+        Watch();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::WinIdChange) Watch();
+        if (watched == watched_ && event->type() == QEvent::Expose && watched_->isExposed() &&
+            !window_.mask().isEmpty())
+            watched_->setMask(window_.mask());
+        return false;
+    }
+
+private:
+    void Watch() {
+        QWindow* handle = window_.windowHandle();
+        if (!handle || handle == watched_) return;
+        watched_ = handle;
+        handle->installEventFilter(this);
+    }
+
+    QWidget& window_;
+    QWindow* watched_ = nullptr;
+};
+
 // The mask cuts the window on an X server without a compositor and limits the mouse
 // everywhere; under a compositor (and on Wayland, where a mask does nothing more) the window
 // is translucent and only what is drawn inside the outline shows. The window paints its
 // cabinet inside the outline only; pictures reaching past the outline are cut here.
 void SetWindowOutline(QWidget& window, bool leverReleased) {
     const QRegion outline = WindowOutline(leverReleased, window.width(), window.height());
+    if (QGuiApplication::platformName() != QLatin1String("xcb") &&
+        !window.findChild<QObject*>(QStringLiteral("OutlineOnScreen"),
+                                    Qt::FindDirectChildrenOnly))
+        new OutlineOnScreen(window);
     window.setMask(outline);
     ClipChildrenToOutline(window);
     window.update();

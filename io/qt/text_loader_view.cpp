@@ -1,5 +1,8 @@
 #include "io/qt/text_loader_view.h"
 
+#include <QFontMetrics>
+#include <QPainter>
+
 #include "app/machine_session.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
@@ -16,8 +19,40 @@ namespace {
 constexpr int kKeyWidth = 47;
 constexpr int kKeyHeight = 52;
 constexpr int kStripBandY[4] = {21, 37, 53, 69};  // normal, left lit, right lit, pressed
+// The paper strip of the reading window, inside its sunk frame, and where its text starts.
+const QRect kReadingStrip(16, 16, 114, 18);
+constexpr int kReadingTextX = 18;
 
 }  // namespace
+
+// The name in the window's own type: bold, monospaced, dark grey on the paper strip, with
+// the arrow of the feed after it. A long name loses its middle, so its start and its
+// extension stay readable.
+void ShowLoadedFileName(PictureElement& loader, const QString& name) {
+    QImage& image = loader.image();
+    const QImage& plain = Sprites::Get("Image17");
+    QPainter p(&image);
+    p.drawImage(kReadingStrip.topLeft(), plain, kReadingStrip);
+    if (!name.isEmpty()) {
+        p.fillRect(kReadingStrip, QColor(255, 255, 204));
+        QFont font(QStringLiteral("DejaVu Sans Mono"));
+        font.setStyleHint(QFont::Monospace);
+        font.setPixelSize(9);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(QColor(60, 60, 60));
+        const QFontMetrics fm(font);
+        const QString arrow = QStringLiteral(" ▸");
+        const int room = kReadingStrip.right() - kReadingTextX - fm.horizontalAdvance(arrow);
+        const QString shown = fm.elidedText(name, Qt::ElideMiddle, room) + arrow;
+        p.setClipRect(kReadingStrip);
+        p.drawText(QRect(kReadingTextX, kReadingStrip.top(), kReadingStrip.right() - kReadingTextX,
+                         kReadingStrip.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, shown);
+    }
+    p.end();
+    loader.update();
+}
 
 TextLoaderView::TextLoaderView(ViewHost& window, PanelSource panel, std::function<int()> stepMs)
     : window_(window),

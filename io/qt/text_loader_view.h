@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -11,6 +12,10 @@ class RunClock;
 class ViewHost;
 class PictureElement;
 class TextPanel;
+
+// The loader's reading window (on `loader`, the picture Image17) shows the name of the text
+// file loaded, shortened to fit; with no name, the window's own "ТЕКСТ.TXT".
+void ShowLoadedFileName(PictureElement& loader, const QString& name);
 
 // The feeding controls on the machine picture: the text loader (load button and step strip,
 // drawn over its fixed picture from the LOADER sheet) and the start and stop keys (PUSKSTOP).

@@ -1,6 +1,7 @@
 #include "io/qt/text_panel.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,10 +9,12 @@
 
 #include "app/qt/dialogs.h"
 #include "app/qt/font_record_qt.h"
+#include "app/qt/picture_element.h"
 #include "app/qt/view_host.h"
 #include "io/feed.h"
 #include "io/qt/panel_glyphs.h"
 #include "io/qt/text_box.h"
+#include "io/qt/text_loader_view.h"
 #include "io/text_file.h"
 
 namespace q417 {
@@ -183,11 +186,13 @@ bool TextPanel::eventFilter(QObject* watched, QEvent* event) {
 // The input text is emptied before the file is asked for: a cancelled load leaves no text.
 // A file that cannot be read puts back what was there.
 void TextPanel::loadText() {
+    const QString name_before = file_name_;
     MachineSession::InputText before = session_.TakeInputText();
     const QString path =
         choose_open_(QStringLiteral("load text"), QStringLiteral("text file (*.txt)"), QString());
     if (path.isEmpty() || loadTextFrom(path)) return;
     session_.PutBackInputText(std::move(before));
+    ShowFileName(name_before);
 }
 
 bool TextPanel::loadTextFrom(const QString& path) {
@@ -197,7 +202,16 @@ bool TextPanel::loadTextFrom(const QString& path) {
         return false;
     }
     session_.LoadText(DecodeTextFile(bytes));
+    ShowFileName(QFileInfo(path).fileName());
     return true;
+}
+
+// The loader's reading window names the file while its text is the input text.
+void TextPanel::ShowFileName(const QString& name) {
+    if (name == file_name_) return;
+    file_name_ = name;
+    if (PictureElement* loader = window_.element(QStringLiteral("Image17")))
+        ShowLoadedFileName(*loader, file_name_);
 }
 
 void TextPanel::saveText() {
@@ -253,9 +267,12 @@ void TextPanel::setChoosers(FileChooser open, FileChooser save, FontChooser font
     choose_font_ = std::move(font);
 }
 
+// A text loaded (or a load cancelled) replaces the input text alone: the output box keeps
+// its text and the place the user scrolled it to.
 void TextPanel::ShowTexts() {
     input_box_->setText(session_.printer().InputText());
-    output_box_->setText(session_.printer().OutputText());
+    if (output_box_->text() != session_.printer().OutputText())
+        output_box_->setText(session_.printer().OutputText());
 }
 
 void TextPanel::InputAppended(std::string_view cp1251) {
@@ -268,6 +285,7 @@ void TextPanel::OutputAppended(std::string_view cp1251) {
 
 void TextPanel::TextsCleared() {
     ShowTexts();
+    if (session_.printer().InputText().empty()) ShowFileName(QString());
 }
 
 }  // namespace q417

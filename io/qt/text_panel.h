@@ -73,11 +73,13 @@ private:
     void BuildButtons();
     void PlaceBoxes();
     void ShowTexts();
+    void ShowFileName(const QString& name);
 
     ViewHost& window_;
     MachineSession& session_;
     TextBox* input_box_ = nullptr;
     TextBox* output_box_ = nullptr;
+    QString file_name_;  // of the text loaded, while the input text is that file's
     QLabel* input_heading_ = nullptr;
     QLabel* output_heading_ = nullptr;
     QToolButton* buttons_[5] = {};

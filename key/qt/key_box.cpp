@@ -178,6 +178,7 @@ void KeyBox::sync() {
     kt_image_->update();
     SyncRotors();
     UpdateSaveButton();
+    DrawTitle();
 }
 
 void KeyBox::DrawFace() {

@@ -78,6 +78,7 @@ private:
     void UpdateSaveButton();
     void SyncRotors();
     void Report(const QString& message);
+    void DrawTitle();
 
     ViewHost& window_;
     MachineSession& session_;
@@ -85,6 +86,7 @@ private:
     QWidget* box_ = nullptr;
     QWidget* tray_ = nullptr;
     QLabel* label2_ = nullptr;
+    bool key_file_loaded_ = false;  // the title reads "Key table " until a key file is loaded
     PictureElement* dot_ = nullptr;
     PictureElement* kt_image_ = nullptr;
     std::array<PictureElement*, 11> bodies_{};

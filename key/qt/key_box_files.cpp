@@ -114,11 +114,18 @@ void KeyBox::loadKeyFrom(const QString& path) {
         Report(QString::fromLocal8Bit(FileError("load", name, error).c_str()));
         return;
     }
-    const int32_t number = session_.machine().card.KeyNumber;
-    QString title = QStringLiteral("Ключевая таблица ");
-    if (number > 0) title += QString::number(number);
-    label2_->setText(title);
+    key_file_loaded_ = true;
+    DrawTitle();
     card_panel_->cardReplaced();
+}
+
+// The file's number stays in the title only while the machine holds the key it gave.
+void KeyBox::DrawTitle() {
+    if (!key_file_loaded_) return;
+    QString title = QStringLiteral("Ключевая таблица ");
+    const int32_t number = work_.LoadedKeyNumber();
+    if (number > 0) title += QString::number(number);
+    if (label2_->text() != title) label2_->setText(title);
 }
 
 void KeyBox::saveKey() {

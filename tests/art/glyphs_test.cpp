@@ -104,6 +104,14 @@ TEST(KeyLegends, LatinLayoutsCarryMoreThanTheRussian) {
             << layot;
 }
 
+// On the Latin layouts the Q key's Cyrillic letter shares its key with a Latin one and has
+// half the height: its Й must still carry the breve above the letter, or it reads as И.
+TEST(KeyLegends, TheShortIKeepsItsBreveOnEveryLayout) {
+    const QImage& m3 = Sprites::Get("KBD_LIT_3M");
+    for (int layot = 1; layot <= 3; ++layot)
+        EXPECT_GT(InkIn(m3, QRect(1, (layot - 1) * 90 + 1, 17, 2)), 2) << layot;
+}
+
 TEST(KeyLegends, WhiteBetweenTheCells) {
     const QImage& m3 = Sprites::Get("KBD_LIT_3M");
     for (int layot = 0; layot < 4; ++layot)

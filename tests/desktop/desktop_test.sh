@@ -16,6 +16,8 @@
 #   wayland-keys  under weston, fed real key events by an X server: a held key is one key
 #                 press, and the same physical keys print the same tape under us and de
 #   wayland-drag  under weston, dragging the cabinet moves the window (the compositor's move)
+#   wayland-scale-2  under weston at a scale factor of 2, real pointer input reaches the whole
+#                 1298 x 1150 machine: a key at its lower right and the close button
 # Exit status 77: skipped, with the reason on standard output.
 set -euo pipefail
 q417=$1
@@ -428,6 +430,36 @@ case_wayland_drag() {
     expect_count 0 "closed with its close button after the move"
 }
 
+# At a scale factor of 2 the machine must take the pointer over its whole outline, not only
+# over the quarter its outline covers unscaled: the space bar lies in the lower half and the
+# close button in the right half.
+case_wayland_scale_2() {
+    need_weston_on_x
+    local output box="" _
+    start_x
+    xset r off
+    start_weston us env XKB_CONFIG_ROOT="$(keymap_folder us)" \
+        weston --backend=x11-backend.so --use-pixman --width=1360 --height=1180
+    output=$(xwininfo -root -tree | awk '/"Weston Compositor/ { print $1; exit }')
+    [ -n "$output" ] || fail "no weston output window on the X server"
+    fresh_q417
+    QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=wayland "$tmp/run/q417" >"$tmp/q417.log" 2>&1 &
+    q417_pid=$!
+    pids+=("$q417_pid")
+    for _ in $(seq 100); do
+        xdotool mousemove 1395 1195 mousemove 680 590
+        box=$(import -window root -crop 1360x1180+0+0 +repage png:- | not_desktop png:-)
+        [[ $box =~ ^1298x1150\+([0-9]+)\+([0-9]+)$ ]] && break
+        sleep 0.1
+    done
+    [[ $box =~ ^1298x1150\+([0-9]+)\+([0-9]+)$ ]] ||
+        fail "no 1298x1150 machine on weston's output: $box ($(cat "$tmp/q417.log"))"
+    win_x=${BASH_REMATCH[1]} win_y=${BASH_REMATCH[2]} scale=2
+    click_at $((185 + 100)) $((461 + 20))  # the space bar
+    click_at $((60 + 20)) $((321 + 20))    # the keyboard picture: row 1, column 1
+    expect_count 2 "the space bar and a key clicked at scale 2, closed with the close button"
+}
+
 case "$case_name" in
     held-key) case_held_key ;;
     typing) case_typing ;;
@@ -437,5 +469,6 @@ case "$case_name" in
     wayland) case_wayland ;;
     wayland-keys) case_wayland_keys ;;
     wayland-drag) case_wayland_drag ;;
+    wayland-scale-2) case_wayland_scale_2 ;;
     *) fail "unknown case $case_name" ;;
 esac

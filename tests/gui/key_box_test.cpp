@@ -170,6 +170,10 @@ TEST_F(KeyBoxTest, BasicKeyFileBytesAndSaveThenLoad) {
     EXPECT_EQ(Work().table.at(KeyTable::kCoreNumber, 4), 4);
     EXPECT_EQ(Box().title()->text(), QStringLiteral("Ключевая таблица 13"));
     EXPECT_EQ(M().card.KeyNumber, 13);
+    Press("generate random key");  // the file's key is gone, and with it its number
+    EXPECT_EQ(Box().title()->text(), QStringLiteral("Ключевая таблица "));
+    Press("load key");
+    EXPECT_EQ(Box().title()->text(), QStringLiteral("Ключевая таблица 13"));
     Box().setFileChooser(Returning(random_path), Returning({}));
     Press("load key");
     EXPECT_EQ(Work().table, random);

@@ -221,6 +221,21 @@ TEST_F(PanelTest, SwitchingToTheQ417MAndBack) {
     EXPECT_EQ(window->machine().rotors.Slot(3).Position, 3);
     EXPECT_FALSE(Settings().plug().isVisible());
     EXPECT_TRUE(Settings().wheelItem(0)->isChecked());
+    // The module group, disabled on the Q-417M, is drawn grey like every disabled control:
+    // neither its red title nor its captions stand out.
+    QWidget* module = Settings().button("RadioButton13")->parentWidget();
+    const auto red_pixels = [](QWidget* w) {
+        const QImage img = w->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QColor c = img.pixelColor(x, y);
+                n += c.red() > 160 && c.green() < 100 && c.blue() < 100;
+            }
+        return n;
+    };
+    ASSERT_FALSE(module->isEnabled());
+    EXPECT_EQ(red_pixels(module), 0);
     ClickButton("RadioButton3");
     EXPECT_EQ(S().Module, 30);  // not given back
     EXPECT_EQ(S().Plug, 1);
@@ -228,6 +243,9 @@ TEST_F(PanelTest, SwitchingToTheQ417MAndBack) {
     EXPECT_FALSE(E("R9")->isVisible());
     EXPECT_TRUE(E("F")->isVisible());
     EXPECT_TRUE(Settings().plug().isVisible());
+    ASSERT_TRUE(module->isEnabled());
+    EXPECT_GT(red_pixels(module), 0);  // the title
+    EXPECT_EQ(red_pixels(Settings().button("RadioButton13")), 0);
 }
 
 TEST_F(PanelTest, ASeriesClickReloadsOnlyWhenItDiffers) {

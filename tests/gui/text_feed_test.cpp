@@ -1,8 +1,11 @@
 // The automatic typing through the real loader, start and stop keys, checked against the
 // feed the command-line tool runs on a bare machine.
 #include <QFile>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTimer>
 
+#include "app/qt/sprites.h"
 #include "io/cp1251.h"
 #include "io/feed.h"
 #include "io/qt/text_box.h"
@@ -154,6 +157,59 @@ TEST_F(TextFeedTest, TheStepStripMovesTheHighlightWithoutFeeding) {
     Start();
     EXPECT_EQ(Output().size(), 2u);  // Б and В; the closing line break is not fed
     EXPECT_FALSE(Loaded());
+}
+
+// A user reading back through a long output loads the next text: the output box stays where
+// it was, also when the load is cancelled.
+TEST_F(TextFeedTest, ALoadLeavesTheOutputWhereTheUserScrolledIt) {
+    std::string text;
+    for (int i = 0; i < 400; ++i) text += "АБВГД ";
+    LoadFile(text);
+    while (Loaded()) Start();
+    TextBox& out = Panel().outputBox();
+    ASSERT_GT(out.lineCount(), 20u);
+    out.verticalScrollBar()->setValue(5);
+    LoadFile("АБ");
+    EXPECT_EQ(out.firstVisibleLine(), 5u);
+    Panel().setChoosers([](auto&&...) { return QString(); }, {}, {});
+    Click("Image17", 150, 20);
+    EXPECT_EQ(out.firstVisibleLine(), 5u);
+    EXPECT_EQ(out.text(), Output());
+}
+
+// The loader's reading window names the file whose text is loaded, and only inside its paper
+// strip; once no file's text is there it reads as painted.
+TEST_F(TextFeedTest, TheLoaderNamesTheFileLoaded) {
+    const QRect strip(16, 16, 114, 18);
+    const QImage plain = Sprites::Get("Image17");
+    const auto shown = [this](const QRect& r) { return E("Image17")->image().copy(r); };
+    const auto outside_unchanged = [&] {
+        QImage now = E("Image17")->image().copy(0, 0, 140, 50);
+        QImage was = plain.copy(0, 0, 140, 50);
+        QPainter(&now).fillRect(strip, Qt::black);
+        QPainter(&was).fillRect(strip, Qt::black);
+        return now == was;
+    };
+    ASSERT_EQ(shown(strip), plain.copy(strip));
+    LoadFile("АБ");
+    const QImage short_name = shown(strip);
+    EXPECT_NE(short_name, plain.copy(strip));
+    EXPECT_TRUE(outside_unchanged());
+    const QString long_path =
+        dir.filePath(QStringLiteral("a-rather-long-name-for-a-text-of-the-machine.txt"));
+    QFile f(long_path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("AB");
+    f.close();
+    ASSERT_TRUE(Panel().loadTextFrom(long_path));
+    EXPECT_NE(shown(strip), short_name);
+    EXPECT_TRUE(outside_unchanged());
+    Panel().clearText();
+    EXPECT_EQ(shown(strip), plain.copy(strip));
+    LoadFile("АБ");
+    Panel().setChoosers([](auto&&...) { return QString(); }, {}, {});
+    Click("Image17", 150, 20);  // cancelled: no text, no name
+    EXPECT_EQ(shown(strip), plain.copy(strip));
 }
 
 TEST_F(TextFeedTest, TheStopKeyEndsARunWithoutText) {

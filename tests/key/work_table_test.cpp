@@ -304,5 +304,57 @@ TEST(WorkTable, AKeyFileSavedAfterLoadingIsTheFileLoadedOnEveryModel) {
     }
 }
 
+// The key table's title keeps a file's number only while that file's key is in the machine:
+// every way of replacing card, rotors, model or wiring drops it, a reload brings it back.
+TEST_F(WorkTableTest, TheLoadedKeyNumberFollowsTheKeyInTheMachine) {
+    machine.StartUp();
+    work.RandomKey(777);
+    const KeyFileBytes bytes = work.SaveBytes();
+    const std::string_view file(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    KeyFileContents key;
+    std::string error;
+    ASSERT_TRUE(DecodeKeyFile(file, 10, key, error));
+    const auto load = [&] {
+        ASSERT_TRUE(work.LoadKey(key, 13, error));
+        ASSERT_EQ(work.LoadedKeyNumber(), 13);
+    };
+    EXPECT_EQ(work.LoadedKeyNumber(), 0);  // a random key has no file
+    load();
+    work.RandomKey(778);
+    EXPECT_EQ(work.LoadedKeyNumber(), 0) << "random key";
+    load();
+    work.SetBasePosition();
+    EXPECT_EQ(work.LoadedKeyNumber(), 0) << "basic position";
+    load();
+    machine.settings.Machine = 0;  // the model switch: the basic key on another model
+    machine.ApplySettings();
+    machine.rotors.SetBasicKey();
+    EXPECT_EQ(work.LoadedKeyNumber(), 0) << "model switch";
+    machine.settings.Machine = 1;
+    machine.ApplySettings();
+    load();
+    machine.rotors.LoadSeries(3);  // new wiring, the same rotor records
+    EXPECT_EQ(work.LoadedKeyNumber(), 0) << "series switch";
+    machine.rotors.LoadSeries(6);
+    EXPECT_EQ(work.LoadedKeyNumber(), 13) << "the loaded key's wiring again";
+    const int32_t column = machine.card.Rows()[1];
+    machine.card.SetRow(1, 0);
+    EXPECT_EQ(work.LoadedKeyNumber(), 0) << "a hole removed from the card";
+    machine.card.SetRow(1, column);
+    EXPECT_EQ(work.LoadedKeyNumber(), 13);
+    work.OpenMachine();
+    work.TakeOutRotor(10);
+    EXPECT_EQ(work.LoadedKeyNumber(), 0) << "a rotor taken out";
+    Assemble(key.table.at(KeyTable::kRotorNumber, 10), key.table.at(KeyTable::kCoreNumber, 10),
+             key.table.at(KeyTable::kRingSetting, 10) - 1,
+             key.table.at(KeyTable::kCoreSetting, 10) - 1,
+             key.table.at(KeyTable::kCoreSide, 10) == 2);
+    EXPECT_EQ(work.LoadedKeyNumber(), 13) << "the same rotor put back";
+    ASSERT_TRUE(work.CloseMachine());
+    // Turning the rotors to other positions enciphers with the same key.
+    machine.rotors.SetPosition(1, 7);
+    EXPECT_EQ(work.LoadedKeyNumber(), 13);
+}
+
 }  // namespace
 }  // namespace q417

@@ -114,12 +114,13 @@ QImage PaintModuleSwitch(const QImage& canvas) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(12, 12, 12));
         p.drawRoundedRect(QRectF(15.5, 48, 6, 96), 3, 3);
-        p.setFont(SansCondensed(7, true));
-        p.setPen(QColor(200, 40, 30));
+        // The caption runs up the plate beside the lever's slot, clear of the window's edge.
+        p.setFont(SansCondensed(9, true));
+        p.setPen(QColor(240, 80, 60));
         p.save();
-        p.translate(4, 96);
+        p.translate(26.5, 96);
         p.rotate(-90);
-        Label(p, QRectF(-40, -4, 80, 9), Qt::AlignCenter, "МОДУЛЬ");
+        Label(p, QRectF(-40, -4.5, 80, 9), Qt::AlignCenter, "МОДУЛЬ");
         p.restore();
     }
     QImage img(148, 191, QImage::Format_RGB32);

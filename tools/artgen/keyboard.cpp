@@ -80,6 +80,21 @@ QString KeyChar(int row, int contact) {
 const QColor kLatinInk(0, 0, 168);
 const QColor kMarkInk(200, 0, 0);
 
+// Centred in the upper half of a Latin layout's key, a letter with a mark above it (the
+// breve of Й) would lose the mark above the cell: such a letter is lowered until all its ink
+// lies in the cell. Every other letter keeps the centred place.
+QRect CyrillicCell(const QRect& cell, const QString& letter, const QFont& font) {
+    constexpr int kRoom = 8;  // scratch rows above the cell, where a cut-off mark would land
+    QImage scratch(cell.width(), cell.height() + kRoom, QImage::Format_RGB32);
+    scratch.fill(Qt::white);
+    InkText(scratch, QRect(0, kRoom, cell.width(), cell.height()), letter, font, kBlack,
+            Qt::AlignCenter | Qt::TextDontClip);
+    for (int y = 0; y < kRoom; ++y)
+        for (int x = 0; x < scratch.width(); ++x)
+            if (scratch.pixel(x, y) != qRgb(255, 255, 255)) return cell.translated(0, kRoom - y);
+    return cell;
+}
+
 void Legend3M(QImage& img, QPoint at, int layot, int contact) {
     const QString cyr = KeyChar(7, contact);
     QString cyrFig = KeyChar(8, contact);
@@ -97,7 +112,8 @@ void Legend3M(QImage& img, QPoint at, int layot, int contact) {
         InkText(img, QRect(at.x() + 18, at.y(), 16, 29), cyrFig, figFont, figInk);
         return;
     }
-    InkText(img, QRect(at.x(), at.y(), 17, 15), cyr, Sans(14, true), kBlack);
+    InkText(img, CyrillicCell(QRect(at.x(), at.y(), 17, 15), cyr, Sans(14, true)), cyr,
+            Sans(14, true), kBlack, Qt::AlignCenter | Qt::TextDontClip);
     InkText(img, QRect(at.x() + 17, at.y() + 1, 17, 14), cyrFig, figFont, figInk);
     InkText(img, QRect(at.x(), at.y() + 14, 17, 15), lat, Sans(13, true), kLatinInk);
     InkText(img, QRect(at.x() + 17, at.y() + 15, 17, 14), latFig, figFont,
@@ -237,30 +253,33 @@ void PaintLoadButton(QPainter& p, QPointF at, int state) {
     p.restore();
 }
 
+// The strip sits on the front edge of the cabinet, above the edge's highlight and shadow
+// lines 10 rows below its top. Its housing is a plain opaque rectangle, so painted over the
+// cabinet or over a copy of it, it leaves the same pixels; to its right the cabinet shows.
 void PaintStepStrip(QPainter& p, QPointF at, int state) {
     p.save();
     p.translate(at);
-    p.fillRect(QRectF(0, 0, 90, 15), QColor(40, 42, 40));
+    p.fillRect(QRect(0, 0, 68, 10), QColor(40, 42, 40));
     for (int half = 0; half < 2; ++half) {
         const bool lit = state == half + 1;
         const QColor base = state == 3 ? QColor(70, 72, 70)
                             : lit      ? QColor(150, 154, 150)
                                        : QColor(105, 108, 105);
         // The halves where the loader takes the clicks: on at x 6..31, back at 34..64.
-        const QRectF r = half == 0 ? QRectF(5, 2, 27, 11) : QRectF(34, 2, 31, 11);
+        const QRectF r = half == 0 ? QRectF(5, 1, 27, 8) : QRectF(34, 1, 31, 8);
         QLinearGradient g(r.topLeft(), r.bottomLeft());
         g.setColorAt(0, Shade(base, 1.35));
         g.setColorAt(1, Shade(base, 0.6));
         p.fillRect(r, g);
         p.setPen(QPen(QColor(30, 30, 30, 140), 1));
         for (double x = r.left() + 2.5; x < r.right(); x += 3)
-            p.drawLine(QPointF(x, 3), QPointF(x, 12));
+            p.drawLine(QPointF(x, 2), QPointF(x, 8));
         // Forward on the left, back on the right.
         p.setPen(Qt::NoPen);
         p.setBrush(lit ? QColor(255, 240, 170) : QColor(230, 230, 225));
         const double cx = r.center().x(), dir = half == 0 ? 1 : -1;
         QPolygonF tri;
-        tri << QPointF(cx - 4 * dir, 4) << QPointF(cx + 4 * dir, 7.5) << QPointF(cx - 4 * dir, 11);
+        tri << QPointF(cx - 4 * dir, 2) << QPointF(cx + 4 * dir, 5) << QPointF(cx - 4 * dir, 8);
         p.drawPolygon(tri);
     }
     p.restore();
@@ -268,13 +287,17 @@ void PaintStepStrip(QPainter& p, QPointF at, int state) {
 
 namespace {
 
-QImage PaintLoader() {
+// Each band of the step strip carries the cabinet around the strip, as the loader shows it.
+QImage PaintLoader(const QImage& canvas) {
     QImage img(90, 85, QImage::Format_RGB32);
     img.fill(QColor(60, 62, 60));
     QPainter p(&img);
     Smooth(p);
     for (int state = 0; state < 3; ++state) PaintLoadButton(p, QPointF(30 * state, 0), state);
-    for (int state = 0; state < 4; ++state) PaintStepStrip(p, QPointF(0, 21 + 16 * state), state);
+    for (int state = 0; state < 4; ++state) {
+        p.drawImage(0, 21 + 16 * state, Crop(canvas, QRect(425, 512, 90, 15)));
+        PaintStepStrip(p, QPointF(0, 21 + 16 * state), state);
+    }
     return img;
 }
 
@@ -287,7 +310,7 @@ void AddKeyboard(Sheets& s) {
     s.Add("KBD_LIT_M", PaintLegendsM(), 4);
     s.Add("KBD_LIT_3M", PaintLegends3M(), 4);
     s.Add("PUSKSTOP", PaintStartStop(canvas));
-    s.Add("LOADER", PaintLoader());
+    s.Add("LOADER", PaintLoader(canvas));
 }
 
 }  // namespace artgen
