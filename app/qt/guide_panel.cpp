@@ -8,10 +8,12 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "app/qt/control_box.h"
+#include "app/machine_session.h"
 #include "app/qt/font_record_qt.h"
+#include "app/qt/hints.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
+#include "app/qt/view_host.h"
 #include "app/qt/window_outline.h"
 #include "io/qt/panel_glyphs.h"
 
@@ -23,10 +25,6 @@ constexpr QRect kPlace(7, 6, 637, 295);  // over the printer and the rotors, as 
 constexpr QRect kPictureArea(8, 30, 290, 258);
 constexpr QRect kTextArea(306, 30, 323, 258);
 const QColor kSilver(192, 192, 192);
-
-// The picture elements that carry a hover hint.
-constexpr const char* kHinted[] = {"Image6",  "W",       "Image3",  "Image5", "Image11",
-                                   "Image19", "Image25", "Image24", "Image17"};
 
 QLabel* TextLabel(QWidget* parent, const QRect& place, int pixels, bool bold) {
     auto* label = new QLabel(parent);
@@ -221,45 +219,13 @@ QImage GuidePanel::machineCut(const QRect& r) const {
     return cut;
 }
 
-QString GuidePanel::hintAt(const QString& element, int x, int y) {
-    if (element == QLatin1String("Image6")) {
-        if (ControlBox::ZoneAt(x, y) == 4)
-            return QStringLiteral("Signal path: where the current ran for the last key (F2)");
-        if (y < 29) return QStringLiteral("Close the program and keep the settings");
-        if (y < 52) return QStringLiteral("Settings: model, rotor series, keyboard, sound, module");
-        return QStringLiteral("Text panel: load, save and clear the texts");
-    }
-    if (element == QLatin1String("W")) {
-        if (y > 75 && x > 30 && x < 45)
-            return QStringLiteral("Work lever: plain typing, encipher, decipher (click to move)");
-        if (y > 95 && y < 130 && x > 70 && x < 82)
-            return QStringLiteral("Printing lever: print only (down) or print and punch (up)");
-        return QStringLiteral("Mode wheel: click its levers");
-    }
-    if (element == QLatin1String("Image3"))
-        return QStringLiteral("Register switch: letters, mixed, figures (Q417-3MN, Q417-3MR)");
-    if (element == QLatin1String("Image5"))
-        return QStringLiteral("Language lever: Latin or Russian print (Q-417M)");
-    if (element == QLatin1String("Image11"))
-        return QStringLiteral("Module switch: ten-key figures or thirty-letter alphabet");
-    if (element == QLatin1String("Image19")) return QStringLiteral("Set the counter to zero");
-    if (element == QLatin1String("Image25")) return QStringLiteral("Start: type the loaded text");
-    if (element == QLatin1String("Image24")) return QStringLiteral("Stop the run");
-    if (element == QLatin1String("Image17")) {
-        if (x > 142 && x < 170 && y > 16 && y < 35) return QStringLiteral("Load a text");
-        if (y > 50 && y < 64 && x > 5 && x < 65)
-            return QStringLiteral("Step the highlight on (left half) or back (right half)");
-    }
-    return {};
-}
-
 GuideHints::GuideHints(QWidget& window) : QObject(&window), window_(window) {
     setObjectName(QStringLiteral("GuideHints"));
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &window);
     connect(f1, &QShortcut::activated, this, [this] { open(); });
-    for (const char* name : kHinted)
-        if (auto* e = window.findChild<PictureElement*>(QLatin1String(name)))
-            e->installEventFilter(this);
+    // A picture element has no hint of its own, so its hint request goes on to the window,
+    // which also reaches the work table's pictures, made only when the machine is opened.
+    window.installEventFilter(this);
 }
 
 GuidePanel& GuideHints::panel() {
@@ -271,15 +237,26 @@ GuidePanel& GuideHints::panel() {
 }
 
 bool GuideHints::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::ToolTip) return QObject::eventFilter(watched, event);
+    if (watched != &window_ || event->type() != QEvent::ToolTip)
+        return QObject::eventFilter(watched, event);
     auto* help = static_cast<QHelpEvent*>(event);
-    const QString hint =
-        GuidePanel::hintAt(watched->objectName(), help->pos().x(), help->pos().y());
+    QWidget* under = window_.childAt(help->pos());
+    auto* element = qobject_cast<PictureElement*>(under);
+    QString hint;
+    if (element) {
+        const QPoint at = element->mapFrom(&window_, help->pos());
+        hint = HintAt(element->objectName(), at.x(), at.y(), MachineClosed());
+    }
     if (hint.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(help->globalPos(), hint, static_cast<QWidget*>(watched));
+        QToolTip::showText(help->globalPos(), hint, element);
     return true;
+}
+
+bool GuideHints::MachineClosed() const {
+    auto* host = dynamic_cast<ViewHost*>(&window_);
+    return !host || host->session().machine.state.MachineClosed;
 }
 
 }  // namespace q417

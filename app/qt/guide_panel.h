@@ -35,8 +35,6 @@ public:
     // Opens the guide of the window that holds `anyWidget`, at its first page, making its
     // pages if they are not made yet.
     static void openIn(QWidget* anyWidget);
-    // The hover hint of a picture element at (x, y), or an empty text.
-    static QString hintAt(const QString& element, int x, int y);
 
     void open(int page = 0);
     void showPage(int page);
@@ -56,13 +54,13 @@ private:
     int page_ = 0;
 };
 
-// The guide's part in the window from the first frame: the hover hints of the control box and
-// the levers, and F1. The pages, with their fonts and pictures, are made only when the guide
+// The guide's part in the window from the first frame: the hover hints of every control of
+// the machine (the table in hints.h), and F1. The pages, with their fonts and pictures, are made only when the guide
 // is first opened, so that start-up does not wait for them.
 class GuideHints : public QObject {
     Q_OBJECT
 public:
-    // Installs the hints on the window's picture elements and F1 on the window.
+    // Installs the hints and F1 on the window.
     explicit GuideHints(QWidget& window);
 
     // The guide's pages, made at the first call; a child of the window, which owns it.
@@ -74,6 +72,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool MachineClosed() const;
+
     QWidget& window_;
     GuidePanel* panel_ = nullptr;
 };
