@@ -20,12 +20,14 @@ class GuidePanel : public QWidget {
     Q_OBJECT
 public:
     // One page: a heading, its text (simple rich text) and the parts of the machine it shows,
-    // as rectangles of the window, drawn side by side at the given enlargement.
+    // as rectangles of the window, drawn side by side at the given enlargement; or the key
+    // table of the rotors as they stand, drawn as the strip of the open machine.
     struct Page {
         QString heading;
         QString text;
         std::vector<QRect> cuts;
         int scale = 1;
+        bool key_table = false;
     };
 
     explicit GuidePanel(QWidget& window);
@@ -42,6 +44,8 @@ public:
     // The machine's picture under the rectangle r of the window, without any panel over it:
     // the cabinet and every picture element of the window, as they are drawn now.
     QImage machineCut(const QRect& r) const;
+    // The key table of the rotors in the machine, with its rows named.
+    QImage keyTableStrip() const;
 
 private:
     QWidget& window_;

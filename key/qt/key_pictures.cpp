@@ -106,7 +106,7 @@ void DrawKeyTableLabels(QImage& picture) {
     font.setStretch(QFont::Condensed);
     font.setPixelSize(8);
     p.setFont(font);
-    p.setPen(QColor(110, 100, 70));
+    p.setPen(QColor(85, 75, 45));
     for (int row = 1; row <= 5; ++row)
         p.drawText(KeyTableLabelPlace(row), Qt::AlignCenter,
                    QCoreApplication::translate("KeyTable", kNames[row - 1]));

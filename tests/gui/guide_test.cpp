@@ -89,6 +89,14 @@ TEST_F(GuideTest, PicturesAreCutFromTheMachineAsItStands) {
         }
         EXPECT_TRUE(picture) << p;
         EXPECT_GT(GuidePanel::pages()[p].text.size(), 200) << p;
+        // Nothing is cut off: the text fits its box, the heading its line.
+        for (const QLabel* l : labels) {
+            if (l->text().isEmpty()) continue;
+            if (l->wordWrap())
+                EXPECT_LE(l->heightForWidth(l->width()), l->height()) << p;
+            else
+                EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width()) << p;
+        }
     }
 }
 
