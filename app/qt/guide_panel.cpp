@@ -61,7 +61,8 @@ QString T(const char* text) {
 const std::vector<GuidePanel::Page>& GuidePanel::pages() {
     static const std::vector<Page> kPages = {
         {T(QT_TRANSLATE_NOOP("Guide", "Your first message: enciphering")),
-         T(QT_TRANSLATE_NOOP("Guide",
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
              "<p>Give the machine a key of your own. Click the dark window band across a rotor"
              " to open the machine, then <b>random key</b> and <b>save key</b> in the box "
              "below it; the key file holds the punch card and the key table. Loading or making"
@@ -75,7 +76,8 @@ const std::vector<GuidePanel::Page>& GuidePanel::pages() {
          {QRect(115, 112, 200, 110), QRect(548, 97, 80, 202)},
          1},
         {T(QT_TRANSLATE_NOOP("Guide", "Your first message: deciphering")),
-         T(QT_TRANSLATE_NOOP("Guide",
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
              "<p>Send your friend the key file, the starting positions, the enciphered text "
              "and your settings: the model, the rotor series, the keyboard and print wheel, "
              "the module and the alphabet plug. On the Q417-3MN and Q417-3MR keep the register"
@@ -88,7 +90,8 @@ const std::vector<GuidePanel::Page>& GuidePanel::pages() {
          {QRect(548, 97, 91, 202), QRect(366, 0, 84, 23)},
          1},
         {T(QT_TRANSLATE_NOOP("Guide", "Refused keys and missing letters")),
-         T(QT_TRANSLATE_NOOP("Guide",
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
              "<p>While enciphering the key <b>Й</b> is refused, because the space is "
              "enciphered on its contact; a Й in a loaded text comes back as a space. While "
              "deciphering the space bar is refused, and the spaces of a loaded text are passed"
@@ -102,7 +105,8 @@ const std::vector<GuidePanel::Page>& GuidePanel::pages() {
          {QRect(57, 318, 290, 145)},
          1},
         {T(QT_TRANSLATE_NOOP("Guide", "The key table")),
-         T(QT_TRANSLATE_NOOP("Guide",
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
              "<p>The paper strip in the box of the open machine is the key table, one column "
              "for each rotor slot, slot 1 on the left. Its five rows, named on the strip: the "
              "<b>body</b> (А to К: which of the ten bodies, with its stepping pins), the "
@@ -116,7 +120,8 @@ const std::vector<GuidePanel::Page>& GuidePanel::pages() {
          1,
          true},
         {T(QT_TRANSLATE_NOOP("Guide", "Typing")),
-         T(QT_TRANSLATE_NOOP("Guide",
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
              "<p>Type on the computer keyboard, or click the keys of the picture. The keys act "
              "by their place on the keyboard, whatever layout your desktop uses; the machine's "
              "own layout (German, Polish, Czech or Russian) is chosen on the settings panel.</p>"
@@ -128,7 +133,8 @@ const std::vector<GuidePanel::Page>& GuidePanel::pages() {
          {QRect(57, 318, 236, 145)},
          1},
         {T(QT_TRANSLATE_NOOP("Guide", "Mode wheel and levers")),
-         T(QT_TRANSLATE_NOOP("Guide",
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
              "<p>The long lever on the mode wheel, right of the rotors, sets the kind of work: "
              "<b>ОТ</b> plain typing, <b>ЗШ</b> encipher, <b>РШ</b> decipher. Each click moves "
              "it one place on. The small red lever beside it prints only (down) or also punches "
@@ -141,7 +147,8 @@ const std::vector<GuidePanel::Page>& GuidePanel::pages() {
          {QRect(548, 97, 91, 202), QRect(366, 0, 84, 23), QRect(0, 108, 37, 191)},
          1},
         {T(QT_TRANSLATE_NOOP("Guide", "Opening the machine and setting a key")),
-         T(QT_TRANSLATE_NOOP("Guide",
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
              "<p>The mouse wheel turns the rotor under the pointer; a click on the upper or "
              "lower part of a rotor turns it by hand. A click on the dark window band across a "
              "rotor, the entry plate or the reflector opens the machine.</p>"
@@ -156,7 +163,8 @@ const std::vector<GuidePanel::Page>& GuidePanel::pages() {
          {QRect(37, 97, 178, 202)},
          1},
         {T(QT_TRANSLATE_NOOP("Guide", "Loading and running a text")),
-         T(QT_TRANSLATE_NOOP("Guide",
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
              "<p>Open the text panel with the third button of the control box and load a "
              ".txt file, or click the yellow button of the text loader beside the space bar.</p>"
              "<p>The green key <b>ПУСК</b> (start) then types the loaded text into the machine "
@@ -170,7 +178,8 @@ const std::vector<GuidePanel::Page>& GuidePanel::pages() {
          {QRect(425, 462, 225, 87), QRect(566, 356, 47, 108)},
          1},
         {T(QT_TRANSLATE_NOOP("Guide", "The control box")),
-         T(QT_TRANSLATE_NOOP("Guide",
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
              "<p>The three buttons at the top right of the machine, and a small key:</p>"
              "<p><b>Red</b>: close the program. Only this way are the settings kept.<br>"
              "<b>Blue</b>: the settings panel: model, rotor series, keyboard, print wheel, "
