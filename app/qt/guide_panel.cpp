@@ -1,5 +1,6 @@
 #include "app/qt/guide_panel.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPainter>
@@ -8,12 +9,16 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "app/qt/control_box.h"
+#include "app/machine_session.h"
 #include "app/qt/font_record_qt.h"
+#include "app/qt/hints.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
+#include "app/qt/view_host.h"
 #include "app/qt/window_outline.h"
 #include "io/qt/panel_glyphs.h"
+#include "key/key_table.h"
+#include "key/qt/key_pictures.h"
 
 namespace q417 {
 
@@ -23,10 +28,6 @@ constexpr QRect kPlace(7, 6, 637, 295);  // over the printer and the rotors, as 
 constexpr QRect kPictureArea(8, 30, 290, 258);
 constexpr QRect kTextArea(306, 30, 323, 258);
 const QColor kSilver(192, 192, 192);
-
-// The picture elements that carry a hover hint.
-constexpr const char* kHinted[] = {"Image6",  "W",       "Image3",  "Image5", "Image11",
-                                   "Image19", "Image25", "Image24", "Image17"};
 
 QLabel* TextLabel(QWidget* parent, const QRect& place, int pixels, bool bold) {
     auto* label = new QLabel(parent);
@@ -49,10 +50,78 @@ QToolButton* Button(QWidget* parent, const QString& name, const QRect& place) {
 
 }  // namespace
 
+namespace {
+
+QString T(const char* text) {
+    return QCoreApplication::translate("Guide", text);
+}
+
+}  // namespace
+
 const std::vector<GuidePanel::Page>& GuidePanel::pages() {
     static const std::vector<Page> kPages = {
-        {QStringLiteral("Typing"),
-         QStringLiteral(
+        {T(QT_TRANSLATE_NOOP("Guide", "Your first message: enciphering")),
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
+             "<p>Give the machine a key of your own. Click the dark window band across a rotor"
+             " to open the machine, then <b>random key</b> and <b>save key</b> in the box "
+             "below it; the key file holds the punch card and the key table. Loading or making"
+             " a key puts each rotor at its body number. A click near the top of the stack "
+             "closes the machine.</p><p>Turn the rotors to starting positions of your choice "
+             "(the mouse wheel, or a click above or below a rotor's window). The starting "
+             "positions are the letters at the arrows of the rotors' windows, slot 1 on the "
+             "left: write them down.</p><p>Move the work lever to <b>ЗШ</b> and type the "
+             "message, or load it as a text and press <b>ПУСК</b>. The paper tape and the text"
+             " panel show the enciphered text; the text panel saves it.</p>")),
+         {QRect(115, 112, 200, 110), QRect(548, 97, 80, 202)},
+         1},
+        {T(QT_TRANSLATE_NOOP("Guide", "Your first message: deciphering")),
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
+             "<p>Send your friend the key file, the starting positions, the enciphered text "
+             "and your settings: the model, the rotor series, the keyboard and print wheel, "
+             "the module and the alphabet plug. On the Q417-3MN and Q417-3MR keep the register"
+             " switch on <b>БУКВ</b> (letters) at both ends: the other registers print "
+             "figures, and the letters they replace do not come back.</p><p>To read it, on a "
+             "second start with the same settings: open the machine, <b>load key</b>, close "
+             "the machine, turn the rotors to the starting positions, move the work lever to "
+             "<b>РШ</b> and type the enciphered text, or load it in the text panel and press "
+             "<b>ПУСК</b>. The plain text comes back with its spaces.</p>")),
+         {QRect(548, 97, 91, 202), QRect(366, 0, 84, 23)},
+         1},
+        {T(QT_TRANSLATE_NOOP("Guide", "Refused keys and missing letters")),
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
+             "<p>While enciphering the key <b>Й</b> is refused, because the space is "
+             "enciphered on its contact; a Й in a loaded text comes back as a space. While "
+             "deciphering the space bar is refused, and the spaces of a loaded text are passed"
+             " over. With the ten-key alphabet only the ten blue figure keys work.</p><p>A "
+             "loaded text is read with the keyboard chosen on the settings panel, and a "
+             "character it lacks is passed over. <b>German</b> has no Q, W, X or Y and no 0 or"
+             " 1, and its J stands on the Й key: HELLO WORLD comes back as HELLO ORLD. "
+             "<b>Polish</b> and <b>Czech</b> have every Latin letter but only the figures 2, "
+             "5, 7 and 8, and 2 stands on the Й key. <b>Russian</b> has no Latin letters and "
+             "no figures. No layout has Ё, Ъ or Э.</p>")),
+         {QRect(57, 318, 290, 145)},
+         1},
+        {T(QT_TRANSLATE_NOOP("Guide", "The key table")),
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
+             "<p>The paper strip in the box of the open machine is the key table, one column "
+             "for each rotor slot, slot 1 on the left. Its five rows, named on the strip: the "
+             "<b>body</b> (А to К: which of the ten bodies, with its stepping pins), the "
+             "<b>ring setting</b> of the alphabet ring on it (А to Й), the <b>core</b> (А to "
+             "К: which of the ten wiring cores), its <b>side</b> (1 put in normally, 2 turned "
+             "over) and the <b>core setting</b> in the body (А to Й).</p><p>A body or a core "
+             "can stand in one slot only; the ten-rotor models do not close on a table that "
+             "breaks this. A key file holds the table and the punch card, not the rotors' "
+             "positions: that is why the starting positions are sent with it.</p>")),
+         {},
+         1,
+         true},
+        {T(QT_TRANSLATE_NOOP("Guide", "Typing")),
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
              "<p>Type on the computer keyboard, or click the keys of the picture. The keys act "
              "by their place on the keyboard, whatever layout your desktop uses; the machine's "
              "own layout (German, Polish, Czech or Russian) is chosen on the settings panel.</p>"
@@ -60,11 +129,12 @@ const std::vector<GuidePanel::Page>& GuidePanel::pages() {
              "back. The result is printed on the paper tape at the top, the rotors step, and the "
              "counter at the bottom left counts the letters in groups of five (the brown lever "
              "under it sets it back to zero). The text panel keeps what you typed and what the "
-             "machine printed.</p>"),
+             "machine printed.</p>")),
          {QRect(57, 318, 236, 145)},
          1},
-        {QStringLiteral("Mode wheel and levers"),
-         QStringLiteral(
+        {T(QT_TRANSLATE_NOOP("Guide", "Mode wheel and levers")),
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
              "<p>The long lever on the mode wheel, right of the rotors, sets the kind of work: "
              "<b>ОТ</b> plain typing, <b>ЗШ</b> encipher, <b>РШ</b> decipher. Each click moves "
              "it one place on. The small red lever beside it prints only (down) or also punches "
@@ -73,11 +143,12 @@ const std::vector<GuidePanel::Page>& GuidePanel::pages() {
              "(<b>БУКВ</b>), mixed (<b>СМЕШ</b>) or figures (<b>ЦИФР</b>); the Q-417M has the "
              "language lever at the top right instead (<b>LAT</b> or <b>РУС</b>).</p>"
              "<p>The switch left of the reflector (<b>МОДУЛЬ</b>) changes between the thirty "
-             "letters and the ten-key figures alphabet: point at it, then click its middle.</p>"),
+             "letters and the ten-key figures alphabet: point at it, then click its middle.</p>")),
          {QRect(548, 97, 91, 202), QRect(366, 0, 84, 23), QRect(0, 108, 37, 191)},
          1},
-        {QStringLiteral("Opening the machine and setting a key"),
-         QStringLiteral(
+        {T(QT_TRANSLATE_NOOP("Guide", "Opening the machine and setting a key")),
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
              "<p>The mouse wheel turns the rotor under the pointer; a click on the upper or "
              "lower part of a rotor turns it by hand. A click on the dark window band across a "
              "rotor, the entry plate or the reflector opens the machine.</p>"
@@ -88,11 +159,12 @@ const std::vector<GuidePanel::Page>& GuidePanel::pages() {
              "the stack to put the rotor in.</p>"
              "<p>The box also loads, saves and generates keys, sets the basic key and opens the "
              "punch card: one hole in every row and column (drag the card by its title to move "
-             "it aside). A click near the top of the stack closes the machine.</p>"),
+             "it aside). A click near the top of the stack closes the machine.</p>")),
          {QRect(37, 97, 178, 202)},
          1},
-        {QStringLiteral("Loading and running a text"),
-         QStringLiteral(
+        {T(QT_TRANSLATE_NOOP("Guide", "Loading and running a text")),
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
              "<p>Open the text panel with the third button of the control box and load a "
              ".txt file, or click the yellow button of the text loader beside the space bar.</p>"
              "<p>The green key <b>ПУСК</b> (start) then types the loaded text into the machine "
@@ -100,13 +172,14 @@ const std::vector<GuidePanel::Page>& GuidePanel::pages() {
              "in the text is reached; <b>ПУСК</b> again goes on. The ribbed strip under the "
              "loader moves the highlight one character on (left half) or back (right half) "
              "without typing. Without a loaded text <b>ПУСК</b> types one letter over and over "
-             "until <b>СТОП</b>.</p>"
+             "until <b>СТОП</b>. F3 types the loaded text one character per press.</p>"
              "<p>The text panel saves the output text, chooses the font and clears both "
-             "texts.</p>"),
+             "texts.</p>")),
          {QRect(425, 462, 225, 87), QRect(566, 356, 47, 108)},
          1},
-        {QStringLiteral("The control box"),
-         QStringLiteral(
+        {T(QT_TRANSLATE_NOOP("Guide", "The control box")),
+         T(QT_TRANSLATE_NOOP(
+             "Guide",
              "<p>The three buttons at the top right of the machine, and a small key:</p>"
              "<p><b>Red</b>: close the program. Only this way are the settings kept.<br>"
              "<b>Blue</b>: the settings panel: model, rotor series, keyboard, print wheel, "
@@ -116,7 +189,7 @@ const std::vector<GuidePanel::Page>& GuidePanel::pages() {
              "<b>Path key</b> (right of the sheet, or F2): the signal-path panel, the way the "
              "current took through the machine at the last key press.</p>"
              "<p>Point at a button or a lever to see what it does; F1 opens this guide at any "
-             "time. Drag the cabinet where nothing reacts to the mouse to move the window.</p>"),
+             "time. Drag the cabinet where nothing reacts to the mouse to move the window.</p>")),
          {QRect(591, 0, 59, 81)},
          2},
     };
@@ -133,7 +206,7 @@ GuidePanel::GuidePanel(QWidget& window) : QWidget(&window), window_(window) {
     setPalette(pal);
 
     auto* title = TextLabel(this, QRect(8, 4, 200, 20), 16, true);
-    title->setText(QStringLiteral("Guide"));
+    title->setText(QCoreApplication::translate("Guide", "Guide"));
     QPalette red = title->palette();
     red.setColor(QPalette::WindowText, QColor(192, 0, 0));
     title->setPalette(red);
@@ -150,10 +223,10 @@ GuidePanel::GuidePanel(QWidget& window) : QWidget(&window), window_(window) {
 
     back_ = Button(this, QStringLiteral("back"), QRect(566, 4, 20, 18));
     back_->setArrowType(Qt::LeftArrow);
-    back_->setToolTip(QStringLiteral("previous page"));
+    back_->setToolTip(QCoreApplication::translate("Guide", "Previous page"));
     next_ = Button(this, QStringLiteral("next"), QRect(588, 4, 20, 18));
     next_->setArrowType(Qt::RightArrow);
-    next_->setToolTip(QStringLiteral("next page"));
+    next_->setToolTip(QCoreApplication::translate("Guide", "Next page"));
     auto* close = Button(this, QStringLiteral("close"), QRect(617, 5, 16, 16));
     close->setIcon(PanelGlyph(Glyph::Close));
     close->setIconSize(QSize(12, 12));
@@ -187,6 +260,10 @@ void GuidePanel::showPage(int page) {
     back_->setEnabled(page_ > 0);
     next_->setEnabled(page_ + 1 < int(all.size()));
 
+    if (p.key_table) {
+        picture_->setPixmap(QPixmap::fromImage(keyTableStrip()));
+        return;
+    }
     // The cuts side by side, top-aligned, on the panel's silver.
     int width = 0, height = 0;
     for (const QRect& r : p.cuts) {
@@ -205,6 +282,20 @@ void GuidePanel::showPage(int page) {
     picture_->setPixmap(QPixmap::fromImage(sheet));
 }
 
+QImage GuidePanel::keyTableStrip() const {
+    KeyTable table;
+    int columns = 10;
+    if (auto* host = dynamic_cast<ViewHost*>(&window_)) {
+        const Machine& m = host->session().machine();
+        KeyTableFromRotors(m.rotors, table);
+        columns = m.rotors.RotorsInUse();
+    }
+    QImage strip(225, 130, QImage::Format_RGB32);
+    DrawKeyTable(strip, table, columns);
+    DrawKeyTableLabels(strip);
+    return strip;
+}
+
 QImage GuidePanel::machineCut(const QRect& r) const {
     QImage cut(r.size(), QImage::Format_RGB32);
     cut.fill(kSilver);
@@ -221,45 +312,13 @@ QImage GuidePanel::machineCut(const QRect& r) const {
     return cut;
 }
 
-QString GuidePanel::hintAt(const QString& element, int x, int y) {
-    if (element == QLatin1String("Image6")) {
-        if (ControlBox::ZoneAt(x, y) == 4)
-            return QStringLiteral("Signal path: where the current ran for the last key (F2)");
-        if (y < 29) return QStringLiteral("Close the program and keep the settings");
-        if (y < 52) return QStringLiteral("Settings: model, rotor series, keyboard, sound, module");
-        return QStringLiteral("Text panel: load, save and clear the texts");
-    }
-    if (element == QLatin1String("W")) {
-        if (y > 75 && x > 30 && x < 45)
-            return QStringLiteral("Work lever: plain typing, encipher, decipher (click to move)");
-        if (y > 95 && y < 130 && x > 70 && x < 82)
-            return QStringLiteral("Printing lever: print only (down) or print and punch (up)");
-        return QStringLiteral("Mode wheel: click its levers");
-    }
-    if (element == QLatin1String("Image3"))
-        return QStringLiteral("Register switch: letters, mixed, figures (Q417-3MN, Q417-3MR)");
-    if (element == QLatin1String("Image5"))
-        return QStringLiteral("Language lever: Latin or Russian print (Q-417M)");
-    if (element == QLatin1String("Image11"))
-        return QStringLiteral("Module switch: ten-key figures or thirty-letter alphabet");
-    if (element == QLatin1String("Image19")) return QStringLiteral("Set the counter to zero");
-    if (element == QLatin1String("Image25")) return QStringLiteral("Start: type the loaded text");
-    if (element == QLatin1String("Image24")) return QStringLiteral("Stop the run");
-    if (element == QLatin1String("Image17")) {
-        if (x > 142 && x < 170 && y > 16 && y < 35) return QStringLiteral("Load a text");
-        if (y > 50 && y < 64 && x > 5 && x < 65)
-            return QStringLiteral("Step the highlight on (left half) or back (right half)");
-    }
-    return {};
-}
-
 GuideHints::GuideHints(QWidget& window) : QObject(&window), window_(window) {
     setObjectName(QStringLiteral("GuideHints"));
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &window);
     connect(f1, &QShortcut::activated, this, [this] { open(); });
-    for (const char* name : kHinted)
-        if (auto* e = window.findChild<PictureElement*>(QLatin1String(name)))
-            e->installEventFilter(this);
+    // A picture element has no hint of its own, so its hint request goes on to the window,
+    // which also reaches the work table's pictures, made only when the machine is opened.
+    window.installEventFilter(this);
 }
 
 GuidePanel& GuideHints::panel() {
@@ -271,15 +330,26 @@ GuidePanel& GuideHints::panel() {
 }
 
 bool GuideHints::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::ToolTip) return QObject::eventFilter(watched, event);
+    if (watched != &window_ || event->type() != QEvent::ToolTip)
+        return QObject::eventFilter(watched, event);
     auto* help = static_cast<QHelpEvent*>(event);
-    const QString hint =
-        GuidePanel::hintAt(watched->objectName(), help->pos().x(), help->pos().y());
+    QWidget* under = window_.childAt(help->pos());
+    auto* element = qobject_cast<PictureElement*>(under);
+    QString hint;
+    if (element) {
+        const QPoint at = element->mapFrom(&window_, help->pos());
+        hint = HintAt(element->objectName(), at.x(), at.y(), MachineClosed());
+    }
     if (hint.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(help->globalPos(), hint, static_cast<QWidget*>(watched));
+        QToolTip::showText(help->globalPos(), hint, element);
     return true;
+}
+
+bool GuideHints::MachineClosed() const {
+    auto* host = dynamic_cast<ViewHost*>(&window_);
+    return !host || host->session().state().MachineClosed;
 }
 
 }  // namespace q417

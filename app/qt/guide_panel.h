@@ -20,12 +20,14 @@ class GuidePanel : public QWidget {
     Q_OBJECT
 public:
     // One page: a heading, its text (simple rich text) and the parts of the machine it shows,
-    // as rectangles of the window, drawn side by side at the given enlargement.
+    // as rectangles of the window, drawn side by side at the given enlargement; or the key
+    // table of the rotors as they stand, drawn as the strip of the open machine.
     struct Page {
         QString heading;
         QString text;
         std::vector<QRect> cuts;
         int scale = 1;
+        bool key_table = false;
     };
 
     explicit GuidePanel(QWidget& window);
@@ -35,8 +37,6 @@ public:
     // Opens the guide of the window that holds `anyWidget`, at its first page, making its
     // pages if they are not made yet.
     static void openIn(QWidget* anyWidget);
-    // The hover hint of a picture element at (x, y), or an empty text.
-    static QString hintAt(const QString& element, int x, int y);
 
     void open(int page = 0);
     void showPage(int page);
@@ -44,6 +44,8 @@ public:
     // The machine's picture under the rectangle r of the window, without any panel over it:
     // the cabinet and every picture element of the window, as they are drawn now.
     QImage machineCut(const QRect& r) const;
+    // The key table of the rotors in the machine, with its rows named.
+    QImage keyTableStrip() const;
 
 private:
     QWidget& window_;
@@ -56,13 +58,13 @@ private:
     int page_ = 0;
 };
 
-// The guide's part in the window from the first frame: the hover hints of the control box and
-// the levers, and F1. The pages, with their fonts and pictures, are made only when the guide
+// The guide's part in the window from the first frame: the hover hints of every control of
+// the machine (the table in hints.h), and F1. The pages, with their fonts and pictures, are made only when the guide
 // is first opened, so that start-up does not wait for them.
 class GuideHints : public QObject {
     Q_OBJECT
 public:
-    // Installs the hints on the window's picture elements and F1 on the window.
+    // Installs the hints and F1 on the window.
     explicit GuideHints(QWidget& window);
 
     // The guide's pages, made at the first call; a child of the window, which owns it.
@@ -74,6 +76,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool MachineClosed() const;
+
     QWidget& window_;
     GuidePanel* panel_ = nullptr;
 };

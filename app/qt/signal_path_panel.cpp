@@ -1,5 +1,6 @@
 #include "app/qt/signal_path_panel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -19,10 +20,15 @@ namespace {
 // keyboard map, 13 the keys. A stage lies between two columns.
 constexpr int kLeft = 64;        // column 0
 constexpr int kGap = 41;         // from one column to the next
-constexpr int kTop = 86;         // contact 1
-constexpr int kPitch = 7;        // from one contact to the next
+constexpr int kTop = 104;        // contact 1
+constexpr int kPitch = 6;        // from one contact to the next
 constexpr int kReflectorX = 42;  // where the reflector turns the current back
-constexpr int kLoopY = 296;      // the loop-back wires run below the contacts
+constexpr int kRowsTop = 26;     // the rotors' headings, one row of 10 pixels each
+constexpr int kRowHeight = 10;
+constexpr int kHeadingRows = 7;  // slot, body, ring, core, side, core setting, position
+// The loop-back wires run below the contacts, each pass on a rail of its own.
+constexpr int kLoopTop = kTop + 29 * kPitch + 10;
+constexpr int kLoopBottom = 316;
 constexpr int kFrameMs = 16;
 constexpr int kKeyColumn = 13, kKeyMapColumn = 12, kCardColumn = 11, kEntryColumn = 10;
 
@@ -31,7 +37,9 @@ const QColor kBackward(20, 70, 210);
 const QColor kLoop(0, 130, 40);
 const QColor kPanel(192, 192, 192);
 
-// A value as the user reads it: 1 = А .. 30 = Й.
+// A value as the user reads it: 1 = А .. 30 = Й. The letters are set in a serif italic, apart
+// from the upright sans-serif digits and Latin words of the panel, so that З never reads as 3
+// nor А, В as A, B.
 QString Letter(int value) {
     static const char16_t kLetters[] = u"АБВГДЕЖЗИКЛМНОПРСТУФХЦЧШЩЫЬЮЯЙ";
     return value >= 1 && value <= 30 ? QString(QChar(kLetters[value - 1])) : QStringLiteral("-");
@@ -44,6 +52,36 @@ QFont PixelFont(const QFont& base, int pixels, bool bold = false) {
     return f;
 }
 
+QFont LetterFont(int pixels) {
+    QFont f(QStringLiteral("DejaVu Serif"));
+    f.setPixelSize(pixels);
+    f.setBold(true);
+    f.setItalic(true);
+    return f;
+}
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("SignalPath", text);
+}
+
+bool Cyrillic(QChar c) {
+    return c.unicode() >= 0x0400 && c.unicode() <= 0x04FF;
+}
+
+// The caption as rich text, its Cyrillic letters in the letters' own face.
+QString StyledCaption(const QString& plain) {
+    QString html;
+    for (QChar c : plain) {
+        const QString one = QString(c).toHtmlEscaped();
+        html += Cyrillic(c) ? QStringLiteral(
+                                  "<span style=\"font-family:'DejaVu Serif'; "
+                                  "font-style:italic\">%1</span>")
+                                  .arg(one)
+                            : one;
+    }
+    return html;
+}
+
 // The middle of the stage between column `column` and the one to its right.
 int StageMiddle(int column) {
     return kLeft + column * kGap + kGap / 2;
@@ -52,13 +90,33 @@ int StageMiddle(int column) {
 // Draws the path as lines from column to column, one colour per leg.
 class PathPen {
 public:
-    PathPen(QPainter& p, const KeyPressTrace& t) : p_(p), t_(t) {}
+    PathPen(QPainter& p, const KeyPressTrace& t) : p_(p), t_(t) {
+        const int loops = t.forward_passes + t.backward_passes - 2;
+        rail_step_ = loops > 0 ? std::min(4.0, double(kLoopBottom - kLoopTop) / loops) : 4.0;
+    }
 
     void Draw() {
         const auto& pts = t_.points;
         column_ = kKeyColumn;
         row_ = pts.front().contact;
         Dot(kForward);
+        Number(true, 1);
+        DrawLegs();
+        for (const Label& l : labels_) DrawNumber(l);
+    }
+
+private:
+    // Every contact the current stands on, written beside the point where it crosses a
+    // column, in the colour of its leg; drawn last so that no line covers a number.
+    struct Label {
+        QPoint at;
+        Contact contact;
+        QColor colour;
+        bool above;
+    };
+
+    void DrawLegs() {
+        const auto& pts = t_.points;
         for (size_t i = 1; i < pts.size(); ++i) {
             const TracePoint& pt = pts[i];
             if (pt.contact == 0) return Lost();
@@ -101,10 +159,31 @@ public:
                 case TraceStage::Lost:
                     return Lost();
             }
+            const bool loop =
+                pt.stage == TraceStage::LoopForward || pt.stage == TraceStage::LoopBackward;
+            const bool toward = pt.stage == TraceStage::LoopForward ||
+                                (Forward(pt.stage) && pt.stage != TraceStage::Reflector);
+            Number(toward, loop ? pt.pass + 1 : pt.pass);
         }
     }
 
-private:
+    void Number(bool forward, int pass) {
+        QColor colour = forward ? kForward : kBackward;
+        const bool through = pass == (forward ? t_.forward_passes : t_.backward_passes);
+        if (!through) colour = colour.lighter(130);
+        labels_.push_back({Here(), row_, colour, forward});
+    }
+
+    void DrawNumber(const Label& l) {
+        const QString text = QString::number(l.contact);
+        p_.setFont(PixelFont(p_.font(), 8, true));
+        const int w = p_.fontMetrics().horizontalAdvance(text) + 2;
+        const QRect box(l.at.x() - w / 2, l.above ? l.at.y() - 10 : l.at.y() + 2, w, 8);
+        p_.fillRect(box, QColor(255, 255, 255, 210));
+        p_.setPen(l.colour);
+        p_.drawText(box, Qt::AlignCenter, text);
+    }
+
     static bool Forward(TraceStage s) {
         return s == TraceStage::KeyMap || s == TraceStage::Card || s == TraceStage::Entry ||
                s == TraceStage::RotorForward || s == TraceStage::Reflector;
@@ -152,13 +231,17 @@ private:
     // beside column `end` to the point's contact, where the next pass starts (its number
     // beside it). The wire keeps to the outside of the columns to stay visible.
     void Loop(int end, const TracePoint& pt) {
-        const int y = kLoopY + 4 * ((pt.pass - 1) % 5);
+        // Each loop has its rail below the contacts and its own way down and up beside the
+        // columns, so that two passes never share a wire.
+        const int rail = rail_++;
+        const int y = kLoopTop + int(rail_step_ * rail);
+        const int aside = 6 + 3 * (rail % 4);
         const QPoint from = Here();
-        const int side_from = column_ == 0 ? -8 : 8;
+        const int side_from = column_ == 0 ? -aside : aside;
         column_ = end;
         row_ = pt.contact;
         const QPoint to = Here();
-        const int side_to = end == 0 ? -8 : 8;
+        const int side_to = end == 0 ? -aside : aside;
         p_.setPen(QPen(kLoop, 1.4, Qt::DashLine));
         p_.drawPolyline(
             QPolygon({from, QPoint(from.x() + side_from, from.y()), QPoint(from.x() + side_from, y),
@@ -188,6 +271,9 @@ private:
     const KeyPressTrace& t_;
     int column_ = kKeyColumn;
     Contact row_ = 0;
+    int rail_ = 0;  // the loops' rails are taken in the order the current runs them
+    double rail_step_ = 4.0;
+    std::vector<Label> labels_;
 };
 
 }  // namespace
@@ -201,20 +287,21 @@ SignalPathPanel::SignalPathPanel(QWidget* parent, const MachineSession& session)
     small.setPixelSize(11);
     setFont(small);
 
-    auto* heading = new QLabel(QStringLiteral("Signal path"), this);
+    auto* heading = new QLabel(Tr(QT_TRANSLATE_NOOP("SignalPath", "Signal path")), this);
     heading->setFont(PixelFont(font(), 16, true));
     heading->move(8, 3);
     heading->adjustSize();
-    caption_ = new QLabel(
-        QStringLiteral("Press a key: its path through the machine is drawn here."), this);
+    caption_ = new QLabel(this);
     caption_->setObjectName(QStringLiteral("caption"));
-    caption_->setFont(PixelFont(font(), 12, true));
-    caption_->setGeometry(120, 4, 420, 18);
+    caption_->setTextFormat(Qt::RichText);
+    caption_->setGeometry(116, 4, 430, 18);  // ends before the step button
+    ShowCaption();
 
     step_ = new QToolButton(this);
     step_->setObjectName(QStringLiteral("step"));
-    step_->setText(QStringLiteral("step"));
-    step_->setToolTip(QStringLiteral("feed the next character of the loaded text (F3)"));
+    step_->setText(Tr(QT_TRANSLATE_NOOP("SignalPath", "step")));
+    step_->setToolTip(
+        Tr(QT_TRANSLATE_NOOP("SignalPath", "Type the next character of the loaded text (F3).")));
     step_->setFocusPolicy(Qt::NoFocus);
     step_->setGeometry(550, 3, 56, 20);
     connect(step_, &QToolButton::clicked, this, [this] {
@@ -274,31 +361,51 @@ void SignalPathPanel::RedrawSoon() {
     update();
 }
 
+// The caption in the largest size up to 12 pixels that fits its line in full.
+void SignalPathPanel::ShowCaption() {
+    const QString plain = caption();
+    caption_->setText(StyledCaption(plain));
+    for (int pixels = 12; pixels >= 8; --pixels) {
+        caption_->setFont(PixelFont(font(), pixels, true));
+        if (caption_->sizeHint().width() <= caption_->width()) break;
+    }
+}
+
+bool SignalPathPanel::captionFits() const {
+    return caption_->sizeHint().width() <= caption_->width() &&
+           caption_->geometry().right() < step_->geometry().left();
+}
+
 QString SignalPathPanel::CharName(unsigned char c) const {
-    if (c == ' ') return QStringLiteral("space");
+    if (c == ' ') return Tr(QT_TRANSLATE_NOOP("SignalPath", "space"));
     const char32_t u = Cp1251ToUnicode(c);
     return u == 0 ? QStringLiteral("?") : QString::fromUcs4(&u, 1);
 }
 
 QString SignalPathPanel::caption() const {
     const KeyPressTrace* last = session_.LastKeyPressTrace();
-    if (!last) return caption_->text();
+    if (!last)
+        return Tr(QT_TRANSLATE_NOOP("SignalPath",
+                                    "Press a key: its path through the machine is drawn here."));
     const KeyPressTrace& t = *last;
-    QString text = QStringLiteral("key %1 (%2)")
+    QString text = Tr(QT_TRANSLATE_NOOP("SignalPath", "key %1 (%2)"))
                        .arg(CharName(printer_.EchoChar(t.input, t.machine)))
                        .arg(t.input);
     if (!t.printed)
-        text += QStringLiteral(" → %1: register shift, nothing printed").arg(t.output);
+        text += Tr(QT_TRANSLATE_NOOP("SignalPath", " → %1: register shift, nothing printed"))
+                    .arg(t.output);
     else if (t.output == 0)
-        text += QStringLiteral(" → no signal (0), prints %1")
+        text += Tr(QT_TRANSLATE_NOOP("SignalPath", " → no signal (0), prints %1"))
                     .arg(CharName(printer_.OutputChar(0, t.machine)));
     else
-        text += QStringLiteral(" → prints %1 (%2)")
+        text += Tr(QT_TRANSLATE_NOOP("SignalPath", " → prints %1 (%2)"))
                     .arg(CharName(printer_.OutputChar(t.output, t.machine)))
                     .arg(t.output);
     if (t.forward_passes > 1 || t.backward_passes > 1)
-        text += QStringLiteral(", loops %1/%2").arg(t.forward_passes).arg(t.backward_passes);
-    if (t.points.empty()) text += QStringLiteral(", not through the rotors");
+        text += Tr(QT_TRANSLATE_NOOP("SignalPath", ", loops %1/%2"))
+                    .arg(t.forward_passes)
+                    .arg(t.backward_passes);
+    if (t.points.empty()) text += Tr(QT_TRANSLATE_NOOP("SignalPath", ", not through the rotors"));
     return text;
 }
 
@@ -330,65 +437,79 @@ void SignalPathPanel::DrawBackground() {
     }
     p.setFont(PixelFont(font(), 10, true));
     p.setPen(Qt::black);
-    const QString names[4] = {QStringLiteral("entry"), QStringLiteral("card"),
-                              QStringLiteral("keys"), QStringLiteral("key")};
+    const QString names[4] = {
+        Tr(QT_TRANSLATE_NOOP("SignalPath", "entry")), Tr(QT_TRANSLATE_NOOP("SignalPath", "card")),
+        Tr(QT_TRANSLATE_NOOP("SignalPath", "keys")), Tr(QT_TRANSLATE_NOOP("SignalPath", "key"))};
     for (int i = 0; i < 3; ++i)
         p.drawText(QRect(StageMiddle(10 + i) - 20, 28, 40, 12), Qt::AlignCenter, names[i]);
-    p.drawText(QRect(kLeft + kKeyColumn * kGap - 20, 70, 40, 12), Qt::AlignCenter, names[3]);
+    p.drawText(QRect(kLeft + kKeyColumn * kGap - 20, kTop - 20, 40, 12), Qt::AlignCenter, names[3]);
     // The legend, under the names of the entry plate, card and keyboard map.
     const struct {
         QColor colour;
         Qt::PenStyle style;
         const char* text;
-    } legend[3] = {{kForward, Qt::SolidLine, "to the reflector"},
-                   {kBackward, Qt::SolidLine, "back"},
-                   {kLoop, Qt::DashLine, "loop-back wiring"}};
+    } legend[3] = {{kForward, Qt::SolidLine, QT_TRANSLATE_NOOP("SignalPath", "to the reflector")},
+                   {kBackward, Qt::SolidLine, QT_TRANSLATE_NOOP("SignalPath", "back")},
+                   {kLoop, Qt::DashLine, QT_TRANSLATE_NOOP("SignalPath", "loop-back wiring")}};
     p.setFont(PixelFont(font(), 9));
     for (int i = 0; i < 3; ++i) {
         const int y = 46 + 10 * i, x = StageMiddle(10) - 18;
         p.setPen(QPen(legend[i].colour, 2, legend[i].style));
         p.drawLine(x, y, x + 14, y);
         p.setPen(Qt::black);
-        p.drawText(QPoint(x + 18, y + 4), QString::fromLatin1(legend[i].text));
+        p.drawText(QPoint(x + 18, y + 4), Tr(legend[i].text));
     }
     p.setFont(PixelFont(font(), 10, true));
     p.save();
     p.translate(kReflectorX - 4, (top + bottom) / 2);
     p.rotate(-90);
     p.setPen(Qt::white);
-    p.drawText(QRect(-50, -7, 100, 14), Qt::AlignCenter, QStringLiteral("reflector"));
+    p.drawText(QRect(-50, -7, 100, 14), Qt::AlignCenter,
+               Tr(QT_TRANSLATE_NOOP("SignalPath", "reflector")));
     p.restore();
     p.setFont(PixelFont(font(), 9));
     p.setPen(QColor(70, 70, 70));
-    const QString rows[5] = {QStringLiteral("slot"), QStringLiteral("body"), QStringLiteral("core"),
-                             QStringLiteral("side"), QStringLiteral("pos")};
-    for (int i = 0; i < 5; ++i)
-        p.drawText(QRect(4, 27 + 10 * i, 50, 11), Qt::AlignLeft | Qt::AlignVCenter, rows[i]);
+    const char* const rows[kHeadingRows] = {
+        QT_TRANSLATE_NOOP("SignalPath", "slot"),    QT_TRANSLATE_NOOP("SignalPath", "body"),
+        QT_TRANSLATE_NOOP("SignalPath", "ring"),    QT_TRANSLATE_NOOP("SignalPath", "core"),
+        QT_TRANSLATE_NOOP("SignalPath", "side"),    QT_TRANSLATE_NOOP("SignalPath", "core set"),
+        QT_TRANSLATE_NOOP("SignalPath", "position")};
+    for (int i = 0; i < kHeadingRows; ++i)
+        p.drawText(QRect(4, kRowsTop + kRowHeight * i, kLeft - 6, kRowHeight + 1),
+                   Qt::AlignLeft | Qt::AlignVCenter,
+                   QCoreApplication::translate("SignalPath", rows[i]));
 }
 
-// Each rotor column: slot, body and core (as the letters А..К), side (1 in, 2 turned over),
-// and the position at the key press with the one after its step.
+// Each rotor column: slot, body and core (as the letters А..К), ring setting, side (1 in, 2
+// turned over), core setting, and the position at the key press with the one after its step:
+// everything needed to check a stage by hand.
 void SignalPathPanel::DrawHeadings(QPainter& p) const {
     const int in_use = has_trace_ ? trace.rotors_in_use : 10;
+    auto row = [](int s, int i) {
+        return QRect(StageMiddle(s - 1) - 20, kRowsTop + kRowHeight * i, 40, kRowHeight + 1);
+    };
     for (int s = 1; s <= 10; ++s) {
-        const QRect cell(StageMiddle(s - 1) - 20, 27, 40, 11);
         p.setPen(Qt::black);
         p.setFont(PixelFont(font(), 10, true));
-        p.drawText(cell, Qt::AlignCenter, QString::number(s));
+        p.drawText(row(s, 0), Qt::AlignCenter, QString::number(s));
         if (s > in_use) {
             p.setFont(PixelFont(font(), 9));
-            p.drawText(cell.translated(0, 20), Qt::AlignCenter, QStringLiteral("empty"));
+            p.drawText(row(s, 2), Qt::AlignCenter,
+                       QCoreApplication::translate("SignalPath", "empty"));
             continue;
         }
         if (!has_trace_) continue;
         const RotorState& r = trace.rotors[s];
+        p.setFont(LetterFont(10));
+        p.drawText(row(s, 1), Qt::AlignCenter, Letter(r.RotorNumber));
+        p.drawText(row(s, 2), Qt::AlignCenter, Letter(r.RingSetting));
+        p.drawText(row(s, 3), Qt::AlignCenter, Letter(r.CoreNumber));
+        p.drawText(row(s, 5), Qt::AlignCenter, Letter(r.CoreSetting));
         p.setFont(PixelFont(font(), 10));
-        p.drawText(cell.translated(0, 10), Qt::AlignCenter, Letter(r.RotorNumber));
-        p.drawText(cell.translated(0, 20), Qt::AlignCenter, Letter(r.CoreNumber));
-        p.drawText(cell.translated(0, 30), Qt::AlignCenter, QString::number(r.CoreSide));
+        p.drawText(row(s, 4), Qt::AlignCenter, QString::number(r.CoreSide));
         p.setPen(QColor(150, 0, 0));
-        p.setFont(PixelFont(font(), 10, true));
-        p.drawText(cell.translated(0, 40), Qt::AlignCenter,
+        p.setFont(LetterFont(10));
+        p.drawText(row(s, 6), Qt::AlignCenter,
                    Letter(r.Position) + QStringLiteral("›") + Letter(trace.positions_after[s]));
     }
 }
@@ -396,6 +517,7 @@ void SignalPathPanel::DrawHeadings(QPainter& p) const {
 void SignalPathPanel::DrawPath(QPainter& p) const {
     if (!has_trace_ || trace.points.empty()) return;
     p.setRenderHint(QPainter::Antialiasing, true);
+    p.setFont(font());  // the contact numbers in the upright face of the digits
     PathPen(p, trace).Draw();
 }
 
@@ -417,7 +539,7 @@ void SignalPathPanel::DrawPicture() {
     const KeyPressTrace* last = session_.LastKeyPressTrace();
     has_trace_ = last != nullptr;
     if (last) trace = *last;
-    caption_->setText(caption());
+    ShowCaption();
     picture_ = background_.copy();
     QPainter p(&picture_);
     DrawHeadings(p);

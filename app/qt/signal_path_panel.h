@@ -44,6 +44,8 @@ public:
     QToolButton* closeButton() const { return close_; }
     // The heading's account of the last key press.
     QString caption() const;
+    // Whether the heading shows all of it, clear of the step button.
+    bool captionFits() const;
     bool hasTrace() const { return session_.LastKeyPressTrace() != nullptr; }
     // Where contact `c` of column `column` (0 next to the reflector .. 13 the keys) is drawn.
     static QPoint contactPoint(int column, int c);
@@ -55,6 +57,7 @@ protected:
 
 private:
     void DrawBackground();
+    void ShowCaption();
     void DrawPicture();
     void RedrawSoon();
     void DrawHeadings(QPainter& p) const;

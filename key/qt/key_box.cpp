@@ -175,6 +175,7 @@ void KeyBox::sync() {
     tray_->setVisible(work_.TrayShown() && !session_.machine().state.MachineClosed);
     const int columns = session_.machine().settings.Machine == 2 ? 8 : 10;
     DrawKeyTable(kt_image_->image(), work_.table, columns);
+    DrawKeyTableLabels(kt_image_->image());
     kt_image_->update();
     SyncRotors();
     UpdateSaveButton();

@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "app/qt/dialogs.h"
+#include "app/qt/hints.h"
 #include "app/qt/view_host.h"
 #include "io/file_access.h"
 #include "key/key_file.h"
@@ -51,7 +52,7 @@ void KeyBox::BuildButtons() {
         const ButtonSpec& b = kButtons[i];
         auto* button = new QToolButton(box_);
         button->setObjectName(QString::fromLatin1(b.name));
-        button->setToolTip(QString::fromLatin1(b.hint));
+        button->setToolTip(ButtonHint(b.name));
         button->setAccessibleName(QString::fromLatin1(b.hint));
         button->setText(QString::fromLatin1(b.text));
         button->setFont(small);
@@ -84,7 +85,7 @@ void KeyBox::BuildButtons() {
 
 QToolButton* KeyBox::button(const QString& name) const {
     for (QToolButton* b : buttons_)
-        if (b && (b->objectName() == name || b->toolTip() == name)) return b;
+        if (b && (b->objectName() == name || b->accessibleName() == name)) return b;
     return nullptr;
 }
 

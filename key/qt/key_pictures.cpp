@@ -1,5 +1,7 @@
 #include "key/qt/key_pictures.h"
 
+#include <QCoreApplication>
+#include <QPainter>
 #include <cmath>
 #include <numbers>
 
@@ -85,6 +87,29 @@ void DrawKeyTable(QImage& picture, const KeyTable& table, int columns) {
             const int y = 25 * (j - 1) + 5;
             AndRect(picture, x, y, glyphs, QRect(left, 0, kGlyphWidth, kGlyphHeight));
         }
+}
+
+// The gap between column 5 (ending at x 96) and column 6 (starting at x 130) is free on every
+// row, so the names go there, each in the height of its row's glyphs: the two settings take
+// two short lines.
+QRect KeyTableLabelPlace(int row) {
+    return QRect(96, 25 * (row - 1) + 5, 34, kGlyphHeight);
+}
+
+void DrawKeyTableLabels(QImage& picture) {
+    static const char* const kNames[5] = {
+        QT_TRANSLATE_NOOP("KeyTable", "body"), QT_TRANSLATE_NOOP("KeyTable", "ring\nsetting"),
+        QT_TRANSLATE_NOOP("KeyTable", "core"), QT_TRANSLATE_NOOP("KeyTable", "side"),
+        QT_TRANSLATE_NOOP("KeyTable", "core\nsetting")};
+    QPainter p(&picture);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStretch(QFont::Condensed);
+    font.setPixelSize(8);
+    p.setFont(font);
+    p.setPen(QColor(85, 75, 45));
+    for (int row = 1; row <= 5; ++row)
+        p.drawText(KeyTableLabelPlace(row), Qt::AlignCenter,
+                   QCoreApplication::translate("KeyTable", kNames[row - 1]));
 }
 
 void DrawCorePicture(QImage& picture, int core, int32_t serie) {

@@ -16,6 +16,10 @@ inline constexpr int kCoreSize = 90;
 // in two groups of five, the torn edge on the right. An entry without a glyph (0, a side
 // other than 1 or 2, a value above 30) leaves its cell blank.
 void DrawKeyTable(QImage& picture, const KeyTable& table, int columns);
+// The names of the strip's five rows, printed in the gap between its two halves.
+void DrawKeyTableLabels(QImage& picture);
+// Where the name of row 1..5 (body, ring setting, core, side, core setting) is printed.
+QRect KeyTableLabelPlace(int row);
 
 // One core of the tray (90 x 90): the core of the loaded series with its letter in white.
 void DrawCorePicture(QImage& picture, int core, int32_t serie);

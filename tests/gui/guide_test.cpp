@@ -9,7 +9,9 @@
 
 #include "app/qt/about_panel.h"
 #include "app/qt/guide_panel.h"
+#include "app/qt/hints.h"
 #include "app/qt/settings_panel.h"
+#include "key/qt/key_box.h"
 #include "window_fixture.h"
 
 namespace q417::testing {
@@ -87,29 +89,89 @@ TEST_F(GuideTest, PicturesAreCutFromTheMachineAsItStands) {
         }
         EXPECT_TRUE(picture) << p;
         EXPECT_GT(GuidePanel::pages()[p].text.size(), 200) << p;
+        // Nothing is cut off: the text fits its box, the heading its line.
+        for (const QLabel* l : labels) {
+            if (l->text().isEmpty()) continue;
+            if (l->wordWrap())
+                EXPECT_LE(l->heightForWidth(l->width()), l->height()) << p;
+            else
+                EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width()) << p;
+        }
     }
 }
 
 TEST_F(GuideTest, ControlsHaveHoverHintsByZone) {
-    const QString close = GuidePanel::hintAt("Image6", 20, 18);
-    const QString settings = GuidePanel::hintAt("Image6", 22, 40);
-    const QString texts = GuidePanel::hintAt("Image6", 22, 64);
+    auto hintAt = [](const char* element, int x, int y) { return HintAt(element, x, y, true); };
+    const QString close = hintAt("Image6", 20, 18);
+    const QString settings = hintAt("Image6", 22, 40);
+    const QString texts = hintAt("Image6", 22, 64);
     EXPECT_TRUE(close.contains("Close"));
     EXPECT_TRUE(settings.contains("Settings"));
     EXPECT_TRUE(texts.contains("Text"));
-    EXPECT_TRUE(GuidePanel::hintAt("Image6", 48, 67).contains("Signal path"));  // the path key
-    EXPECT_TRUE(GuidePanel::hintAt("W", 37, 100).contains("Work lever"));
-    EXPECT_TRUE(GuidePanel::hintAt("W", 76, 110).contains("Printing lever"));
-    EXPECT_TRUE(GuidePanel::hintAt("Image17", 150, 20).contains("Load"));
-    EXPECT_TRUE(GuidePanel::hintAt("Image17", 20, 57).contains("Step"));
-    EXPECT_TRUE(GuidePanel::hintAt("Image17", 100, 80).isEmpty());
+    EXPECT_TRUE(hintAt("Image6", 48, 67).contains("Signal path"));  // the path key
+    EXPECT_TRUE(hintAt("W", 37, 100).contains("Work lever"));
+    EXPECT_TRUE(hintAt("W", 76, 110).contains("Printing lever"));
+    EXPECT_TRUE(hintAt("Image17", 150, 20).contains("Load"));
+    EXPECT_TRUE(hintAt("Image17", 20, 57).contains("Step"));
     for (const char* lever : {"Image3", "Image5", "Image11", "Image19", "Image24", "Image25"})
-        EXPECT_FALSE(GuidePanel::hintAt(lever, 5, 5).isEmpty()) << lever;
+        EXPECT_FALSE(hintAt(lever, 5, 5).isEmpty()) << lever;
     // The control box shows its hint from the start, before the guide's pages are made.
     QHelpEvent help(QEvent::ToolTip, QPoint(22, 40), E("Image6")->mapToGlobal(QPoint(22, 40)));
     QApplication::sendEvent(E("Image6"), &help);
     EXPECT_EQ(QToolTip::text(), settings);
     EXPECT_EQ(Guide(), nullptr);
+}
+
+// Every control of the closed and of the open machine answers a hover with its hint, through
+// the window as the pointer would reach it; the rotor windows and the reflector say what a
+// click does in each state.
+TEST_F(GuideTest, EveryControlShowsAHintInTheClosedAndTheOpenMachine) {
+    auto hover = [&](QWidget* w, int x, int y) {
+        QToolTip::hideText();
+        QHelpEvent help(QEvent::ToolTip, QPoint(x, y), w->mapToGlobal(QPoint(x, y)));
+        QApplication::sendEvent(w, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    struct Spot {
+        const char* element;
+        int x, y;
+    };
+    const Spot closed[] = {{"Image6", 22, 40}, {"W", 37, 100}, {"Image3", 40, 10},
+                           {"Image11", 18, 95}, {"Image8", 100, 8}, {"Image22", 50, 15},
+                           {"Image19", 17, 25}, {"Image17", 150, 20}, {"Image25", 20, 20},
+                           {"Image24", 20, 20}, {"Image21", 20, 20}, {"Image21", 200, 70},
+                           {"Image23", 120, 20}, {"R", 40, 84}, {"E", 40, 84}};
+    for (const Spot& s : closed) EXPECT_FALSE(hover(E(s.element), s.x, s.y).isEmpty()) << s.element;
+    EXPECT_TRUE(hover(E("Image21"), 20, 20).contains(QStringLiteral("Й")));
+    const QString back = hover(E("R3"), 16, 30), window_band = hover(E("R10"), 16, 80),
+                  on = hover(E("R1"), 16, 150);
+    EXPECT_TRUE(window_band.contains("open the machine"));
+    EXPECT_TRUE(back.contains("back") && on.contains("on")) << qPrintable(back + on);
+
+    Click("R1", 16, 80);  // opens the machine
+    ASSERT_FALSE(window->machine().state.MachineClosed);
+    KeyBox& box = window->keyBox();
+    EXPECT_TRUE(hover(E("R1"), 16, 20).contains("Close the machine"));
+    EXPECT_TRUE(hover(E("R"), 40, 10).contains("Close the machine"));
+    EXPECT_TRUE(hover(E("R5"), 16, 100).contains("Take the rightmost rotor"));
+    // Each row of the key table names its own field; the buttons say what they do.
+    QStringList rows;
+    for (int row = 0; row < 5; ++row)
+        rows << hover(box.element("KTImage"), 50, 25 * row + 12);
+    EXPECT_EQ(rows.removeDuplicates(), 0);
+    for (const QString& r : rows) EXPECT_TRUE(r.startsWith("Row")) << qPrintable(r);
+    EXPECT_TRUE(box.button("load key")->toolTip().contains("body number"));
+    // A rotor out, its body taken: the bodies, the cores, the face view's zones and the stack.
+    Click("R1", 16, 100);
+    EXPECT_FALSE(hover(box.element("B10"), 18, 100).isEmpty());
+    QTest::mouseClick(box.element("B10"), Qt::LeftButton, {}, QPoint(18, 100));
+    ASSERT_TRUE(box.element("DOT")->isVisible());
+    QTest::mouseClick(box.element("M10"), Qt::LeftButton, {}, QPoint(45, 45));
+    QStringList face;
+    for (int d : {0, 40, 60, 85}) face << hover(box.element("DOT"), 95, 95 + d);
+    EXPECT_EQ(face.removeDuplicates(), 0);
+    for (const QString& f : face) EXPECT_FALSE(f.isEmpty());
+    EXPECT_TRUE(hover(E("ST"), 300, 100).contains("Stack"));
 }
 
 // The man page and the README tell the newcomer the same: every page's heading is there.

@@ -1,4 +1,5 @@
 // The work table's pictures: the key-table strip and the marks of the face view.
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include "app/qt/sprites.h"
@@ -86,6 +87,27 @@ TEST(KeyTablePicture, GlyphsInTwoHalvesAndBlankCells) {
     QImage eight = MakePicture(225, 130);
     DrawKeyTable(eight, t, 8);
     EXPECT_NE(eight, strip);  // column 10 is not drawn
+}
+
+
+// The row names stand in the gap between the halves of the strip: each row's name is printed,
+// and not one pixel of a full table's glyphs or of the torn edge changes.
+TEST(KeyTablePicture, RowNamesHideNothing) {
+    KeyTable t;
+    for (int i = 1; i <= 10; ++i)
+        for (int j = KeyTable::kRotorNumber; j <= KeyTable::kCoreSetting; ++j)
+            t.at(j, i) = j == KeyTable::kCoreSide ? 2 : 30;
+    QImage bare = MakePicture(225, 130);
+    DrawKeyTable(bare, t, 10);
+    QImage labelled = bare.copy();
+    DrawKeyTableLabels(labelled);
+    for (int row = 1; row <= 5; ++row) {
+        const QRect place = KeyTableLabelPlace(row);
+        EXPECT_NE(labelled.copy(place), bare.copy(place)) << row;
+        // Blank the names again: what is left is the table as drawn without them.
+        QPainter(&labelled).drawImage(place.topLeft(), bare.copy(place));
+    }
+    EXPECT_EQ(labelled, bare);
 }
 
 }  // namespace

@@ -156,5 +156,31 @@ TEST_F(SignalPathPanelTest, ShowsTheLoopBackPassesOfTheLatinPlug) {
     EXPECT_TRUE(Panel().caption().contains(QStringLiteral("loops 1/2")));
 }
 
+// The longest accounts come with the loop-back passes of the Latin plug and the ten-key
+// alphabet on every model: each is shown whole, clear of the step button.
+TEST_F(SignalPathPanelTest, TheHeadingShowsEveryAccountWhole) {
+    Type(Qt::Key_F2);
+    const Qt::Key digits[] = {Qt::Key_E, Qt::Key_Y, Qt::Key_U, Qt::Key_I, Qt::Key_F,
+                              Qt::Key_G, Qt::Key_H, Qt::Key_N, Qt::Key_Comma};
+    int looped = 0;
+    for (int model : {0, 1, 2})
+        for (int module : {30, 10}) {
+            Restart([&](MachineSettings& s) {
+                s.Machine = model;
+                s.Module = model == 0 ? 30 : module;
+                s.Plug = model == 0 ? 1 : 2 - (module == 10);
+            });
+            for (int round = 0; round < 3; ++round)
+                for (Qt::Key k : digits) {
+                    Type(k);
+                    ASSERT_TRUE(Panel().hasTrace());
+                    looped += Trace().forward_passes + Trace().backward_passes > 2;
+                    Panel().repaint();
+                    EXPECT_TRUE(Panel().captionFits()) << qPrintable(Panel().caption());
+                }
+        }
+    EXPECT_GT(looped, 5);
+}
+
 }  // namespace
 }  // namespace q417::testing
