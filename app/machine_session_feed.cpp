@@ -76,7 +76,7 @@ bool TextFull(const Printer& printer) {
 }  // namespace
 
 RunStep MachineSession::StepRun() {
-    if (!running_) return RunStep{false, true};
+    if (!running_) return RunStep{.ended = true};
     // The run looked at the head of this character whether it goes on: what happened since
     // (the stop key) ends it after the character.
     RunStep step = feed_.Step(machine_);

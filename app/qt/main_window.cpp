@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QShortcut>
+#include <QTimer>
 #include <exception>
 
 #include "app/config_store.h"
@@ -299,9 +300,9 @@ void MainWindow::closeProgram() {
     close();
 }
 
-// Why a run stopped by itself.
+// Why a run stopped by itself: shown once the run's step is over, outside it.
 void MainWindow::Notice(const std::string& text) {
-    reportRefusal(text);
+    QTimer::singleShot(0, this, [this, text] { reportRefusal(text); });
 }
 
 void MainWindow::SetWindowOutline(bool leverReleased) {

@@ -19,6 +19,7 @@ struct Recorder : SessionEvents {
     void MachineClosed() override { seen.push_back("closed"); }
     void RunStarted() override { seen.push_back("run"); }
     void RunEnded() override { seen.push_back("end"); }
+    void Notice(const std::string& text) override { seen.push_back("notice: " + text); }
     void RotorMoved(int) override { ++rotor_moves; }
     void OutputAppended(std::string_view t) override { output += t; }
     int rotor_moves = 0;
@@ -184,6 +185,108 @@ TEST_F(SessionTest, FeedRunsAsTheStartKeyUntilTheTextIsUsedUp) {
     }
     EXPECT_EQ(runs, 2);
     EXPECT_EQ(ends, 2);
+}
+
+// What a user can do between two steps of a run, each a rule of the session: the stop key lets
+// the begun character finish; opening the machine, a new or cancelled load and a change of
+// model end the run at once, so nothing more is fed (no asterisk of an open machine, nothing
+// of a text put away); typed keys are enciphered between fed characters; the start key and
+// single steps are refused while it runs.
+TEST_F(SessionTest, WhatActsDuringARunIsARuleOfTheSession) {
+    MachineSettings s;
+    s.Rod = 1;
+    s.Sound = false;
+    const std::string text(40, '\xC0');  // А forty times
+    auto startRun = [&](int steps) {
+        Start(s);
+        session.LoadText(text);
+        EXPECT_TRUE(session.PressStart());
+        session.ReleaseStart();
+        for (int i = 0; i < steps; ++i) EXPECT_FALSE(session.StepRun().ended);
+    };
+    auto stepsLeft = [&] {
+        int n = 0;
+        while (!session.StepRun().ended) ++n;
+        return n;
+    };
+
+    startRun(5);  // position 0, then four letters
+    EXPECT_FALSE(session.PressStart());
+    EXPECT_EQ(session.StepOneKeyPress(), "The machine is running: stop it before stepping.");
+    session.KeyDown(0x46);  // F: А typed between two fed characters
+    session.KeyUp(0x46);
+    EXPECT_EQ(session.printer().OutputText().size(), 5u);
+    EXPECT_TRUE(session.PressStop());
+    session.ReleaseStop();
+    const RunStep last = session.StepRun();  // the character under way is still fed
+    EXPECT_TRUE(last.pressed && last.ended);
+    EXPECT_EQ(session.printer().OutputText().size(), 6u);
+    EXPECT_FALSE(session.Running());
+    EXPECT_TRUE(events.Saw("end"));
+
+    for (int rule = 0; rule < 3; ++rule) {
+        startRun(3);
+        const std::string before = session.printer().OutputText();
+        const int32_t tech = session.settings().Tech;
+        if (rule == 0) {
+            EXPECT_TRUE(session.OpenMachine());
+        } else if (rule == 1) {
+            session.TakeInputText();  // the load dialog opens, and is cancelled
+            EXPECT_TRUE(session.printer().InputText().empty());
+            EXPECT_FALSE(session.state().InputTextLoaded);
+        } else {
+            EXPECT_EQ(session.SwitchModel(0), "");
+        }
+        EXPECT_FALSE(session.Running()) << rule;
+        EXPECT_FALSE(session.state().AutoRun) << rule;
+        EXPECT_EQ(stepsLeft(), 0) << rule;
+        EXPECT_EQ(session.printer().OutputText(), before) << rule;
+        EXPECT_EQ(session.settings().Tech, tech) << rule;
+        EXPECT_TRUE(events.Saw("end")) << rule;
+    }
+    session.ClearText();
+    EXPECT_EQ(session.StepOneKeyPress(), "There is no text to step through: load one first.");
+    session.LoadText("\xC0");
+    session.OpenMachine();
+    EXPECT_EQ(session.StepOneKeyPress(), "Close the machine before stepping through a text.");
+}
+
+// However long a run without a text lasts, the texts stop growing at the limit: the run ends
+// by itself and says why, and everything typed is kept.
+TEST_F(SessionTest, ARunStopsWhenTheTextsAreFull) {
+    MachineSettings s;
+    s.Sound = false;
+    Start(s);
+    ASSERT_TRUE(session.PressStart());
+    std::size_t steps = 0;
+    while (!session.StepRun().ended) ++steps;
+    EXPECT_EQ(steps + 1, MachineSession::kTextLimit);
+    EXPECT_EQ(session.printer().OutputText().size(), MachineSession::kTextLimit);
+    EXPECT_EQ(session.printer().InputText().size(), MachineSession::kTextLimit);
+    ASSERT_FALSE(events.seen.empty());
+    EXPECT_EQ(events.seen.back().rfind("notice: The run was stopped", 0), 0u) << events.seen.back();
+    EXPECT_FALSE(session.Running());
+}
+
+// The last key press is kept as it was made: a change of keyboard, of kind of work or of the
+// key since then does not change what the signal-path panel shows of it.
+TEST_F(SessionTest, TheLastKeyPressOutlivesLaterChanges) {
+    MachineSettings s;
+    s.Rod = 1;
+    Start(s);
+    EXPECT_EQ(session.LastKeyPressTrace(), nullptr);
+    session.KeyDown(0x46);
+    session.KeyUp(0x46);
+    ASSERT_NE(session.LastKeyPressTrace(), nullptr);
+    const KeyPressTrace made = *session.LastKeyPressTrace();
+    EXPECT_EQ(made.output, session.state().OutputContact);
+    session.ChooseKeyboard(0);
+    session.TurnRotor(3, true);
+    session.OpenMachine();
+    session.RandomKey(99);
+    EXPECT_EQ(session.LastKeyPressTrace()->points, made.points);
+    EXPECT_EQ(session.LastKeyPressTrace()->rotors, made.rotors);
+    EXPECT_EQ(session.LastKeyPressTrace()->positions_after, made.positions_after);
 }
 
 }  // namespace

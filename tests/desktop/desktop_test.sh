@@ -18,6 +18,9 @@
 #   wayland-drag  under weston, dragging the cabinet moves the window (the compositor's move)
 #   wayland-scale-2  under weston at a scale factor of 2, real pointer input reaches the whole
 #                 1298 x 1150 machine: a key at its lower right and the close button
+#   run-rules     during a run of the start key: opening the machine and a cancelled load
+#                 end it (the tape stands still), the signal-path panel opened after typing
+#                 shows the last key press, the wheel over a panel turns no rotor
 # Exit status 77: skipped, with the reason on standard output.
 set -euo pipefail
 q417=$1
@@ -460,7 +463,87 @@ case_wayland_scale_2() {
     expect_count 2 "the space bar and a key clicked at scale 2, closed with the close button"
 }
 
+# The paper tape as it stands now.
+tape_shot() {
+    import -window root -crop "537x18+$((win_x + 32))+$((win_y + 74))" "$tmp/$1.png"
+}
+same_shots() {
+    [ "$(compare -metric AE "$tmp/$1.png" "$tmp/$2.png" null: 2>&1 || true)" = 0 ]
+}
+# Loads a text through the loader's load button and the real file dialog ($1: the file, or
+# empty to cancel the dialog).
+load_through_dialog() {
+    click_at 580 487
+    sleep 1.2
+    if [ -n "$1" ]; then
+        xdotool type --delay 20 "$1"
+        xdotool key Return
+    else
+        xdotool key Escape
+    fi
+    sleep 0.6
+}
+
+case_run_rules() {
+    need import compare
+    start_x
+    start_q417
+    printf '\xc0%.0s' $(seq 3000) >"$tmp/long.txt"  # А three thousand times
+    # Opening the machine mid-run: the run ends, and nothing more is typed into it.
+    load_through_dialog "$tmp/long.txt"
+    click_at 586 376  # ПУСК
+    sleep 1
+    click_at 263 188  # the window band of rotor 5 opens the machine
+    sleep 0.3
+    tape_shot open-1
+    sleep 1
+    tape_shot open-2
+    same_shots open-1 open-2 || fail "the run went on typing into the opened machine"
+    click_at 263 120  # the top of the open machine closes it
+    # A cancelled load mid-run: the run ends, nothing of the old text is typed.
+    click_at 586 376
+    sleep 1
+    load_through_dialog ""
+    tape_shot load-1
+    sleep 1
+    tape_shot load-2
+    same_shots load-1 load-2 || fail "the run went on after a cancelled load"
+    # The wheel over the guide, which covers the rotors, turns none of them.
+    import -window root -crop "330x191+$((win_x + 115))+$((win_y + 108))" "$tmp/rotors-1.png"
+    xdotool key F1
+    sleep 0.5
+    xdotool mousemove $((win_x + 263)) $((win_y + 188)) click 4 click 4 click 5 click 4
+    sleep 0.3
+    xdotool key Escape
+    sleep 0.3
+    xdotool mousemove $((win_x + 263)) $((win_y + 300))
+    sleep 0.3
+    import -window root -crop "330x191+$((win_x + 115))+$((win_y + 108))" "$tmp/rotors-2.png"
+    same_shots rotors-1 rotors-2 || fail "the wheel over the guide turned a rotor"
+    local count
+    count=$(close_and_count)
+    [ "$count" -gt 20 ] && [ "$count" -lt 400 ] || fail "$count key presses in two short runs"
+    echo "ok: the runs ended when the machine opened and when a load was cancelled ($count)"
+    # The signal-path panel opened after typing equals the one open while typing.
+    local order
+    for order in open-first open-after; do
+        start_q417
+        [ "$order" = open-first ] && { xdotool key F2; sleep 0.4; }
+        xdotool key --delay 120 42 43 44  # G H J
+        sleep 0.3
+        [ "$order" = open-after ] && { xdotool key F2; sleep 0.4; }
+        xdotool mousemove $((win_x + 300)) $((win_y + 560))
+        sleep 0.4
+        import -window root -crop "637x314+$((win_x + 7))+$((win_y + 6))" "$tmp/panel-$order.png"
+        close_and_count >/dev/null
+    done
+    same_shots panel-open-first panel-open-after ||
+        fail "the signal-path panel opened after typing shows another key press"
+    echo "ok: the signal-path panel opened after typing shows the last key press"
+}
+
 case "$case_name" in
+    run-rules) case_run_rules ;;
     held-key) case_held_key ;;
     typing) case_typing ;;
     layouts) case_layouts ;;
