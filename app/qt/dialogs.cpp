@@ -16,8 +16,10 @@ QString ChooseFile(QWidget* parent, FileDialogKind kind, const QString& title,
         if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
         dialog.selectFile(proposed);
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    // The keys go to the machine again, also where no window manager hands the focus back.
+    if (parent) parent->window()->activateWindow();
+    return chosen ? dialog.selectedFiles().constFirst() : QString();
 }
 
 void ShowError(QWidget* parent, const QString& message) {
