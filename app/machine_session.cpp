@@ -174,6 +174,7 @@ void MachineSession::AdvanceTape() {
 
 void MachineSession::SetPosition(int slot, int32_t position) {
     if (slot < 1 || slot > RotorStack::kSlots) return;
+    HoldLastTrace();
     machine_.rotors.SetPosition(slot, position);
 }
 
@@ -198,6 +199,7 @@ void MachineSession::MouseUpOnSpaceBar() {
 
 void MachineSession::TurnRotor(int slot, bool plus) {
     if (slot < 1 || slot > RotorStack::kSlots) return;
+    HoldLastTrace();
     sound_relay_.PlayStep();
     if (plus)
         machine_.rotors.StepPlus(slot);

@@ -33,7 +33,6 @@ void Machine::KeyPressCycle() {
     // as pressed and the positions it met.
     last_press_.input = st.InputContact;
     last_press_.state = st;
-    rotors.CopyPositions(last_press_.positions);
     ++last_press_.count;
     // A fed text stands in the input text already; only a key pressed by hand is echoed,
     // before any rewriting, so a space shows as a space.

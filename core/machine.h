@@ -25,7 +25,6 @@ struct KeyPressMemory {
     uint64_t count = 0;  // key presses so far: which press this is
     Contact input = 0;   // InputContact as the keyboard or the feed gave it
     CycleState state;    // the cycle state before the press
-    std::array<int32_t, RotorStack::kSlots + 1> positions{};  // slots 1..10 before its step
 };
 
 // Which wiring the path takes, from the model, the alphabet and the plug.

@@ -171,6 +171,16 @@ void RotorStack::StepChains(const int* odd, const int* even, int length) {
     }
     for (int i = 0; i < odd_moving; ++i) StepPlus(odd[i]);
     for (int i = 0; i < even_moving; ++i) StepMinus(even[i]);
+    last_odd_ = odd;
+    last_even_ = even;
+    last_odd_moving_ = odd_moving;
+    last_even_moving_ = even_moving;
+}
+
+void RotorStack::UndoLastStep() {
+    for (int i = 0; i < last_odd_moving_; ++i) StepMinus(last_odd_[i]);
+    for (int i = 0; i < last_even_moving_; ++i) StepPlus(last_even_[i]);
+    last_odd_moving_ = last_even_moving_ = 0;
 }
 
 void RotorStack::StepRotors() {

@@ -45,10 +45,10 @@ public:
     int32_t LoadedSeries() const { return loaded_series_; }
 
     const RotorState& Slot(int slot) const { return slots_[slot]; }
-    // Every slot's position, into [1..10].
-    void CopyPositions(std::array<int32_t, kSlots + 1>& into) const {
-        for (int slot = 1; slot <= kSlots; ++slot) into[slot] = slots_[slot].Position;
-    }
+    // Takes back the last StepRotors or StepRotorsEight: every rotor it moved moves one back.
+    // Right only while nothing else has moved them since (the trace of a key press uses it on
+    // a copy of the stack, to see the positions the press met).
+    void UndoLastStep();
     int RotorsInUse() const { return rotors_in_use_; }
     void SetRotorsInUse(int n) { rotors_in_use_ = (n == 8) ? 8 : 10; }
 
@@ -94,6 +94,12 @@ private:
     };
 
     void StepChains(const int* odd, const int* even, int length);
+
+    // What the last step moved: its chains and how far along each it moved.
+    const int* last_odd_ = nullptr;
+    const int* last_even_ = nullptr;
+    int last_odd_moving_ = 0;
+    int last_even_moving_ = 0;
     void Rewire(int slot);
     static void TurnUp(Wired& w);
     static void TurnDown(Wired& w);

@@ -77,8 +77,8 @@ void TraceLastKeyPress(const Machine& m, KeyPressTrace& trace) {
     const KeyPressMemory& last = m.LastKeyPress();
     RotorStack rotors = m.rotors;
     rotors.SetObserver(nullptr);
-    for (int slot = 1; slot <= RotorStack::kSlots; ++slot)
-        rotors.SetPosition(slot, last.positions[slot]);
+    // The positions the press met: its own step taken back.
+    if (m.settings.Rod != 0 && last.state.MachineClosed) rotors.UndoLastStep();
     Trace(m.settings, m.card, rotors, last.state, last.input, trace);
 }
 

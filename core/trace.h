@@ -73,8 +73,8 @@ void TraceKeyPress(const Machine& machine, Contact input, KeyPressTrace& into);
 KeyPressTrace TraceKeyPress(const Machine& machine, Contact input);
 
 // The trace of the machine's last key press (its LastKeyPress), worked out afterwards from
-// what the press met: valid while the settings, the card and the rotors' wiring are those it
-// was made with (the positions may have moved since).
+// what the press met: valid while the settings, the card and the rotors are as the press left
+// them (a verb that changes any of them first keeps the trace, see MachineSession).
 void TraceLastKeyPress(const Machine& machine, KeyPressTrace& into);
 
 }  // namespace q417

@@ -191,29 +191,32 @@ TEST(KeyPressTrace, AgreesWithTheCycleOnRandomKeysInEveryCase) {
 }
 
 // The last key press traced afterwards is the press as it was made: its input, the positions
-// it met and left, and what it printed, also once the rotors were turned by hand since.
+// it met and left, and what it printed; on the eight-rotor model and the Q-417M too.
 TEST(KeyPressTrace, TheLastKeyPressIsTracedAsItWasMade) {
-    Machine m;
-    m.settings.Rod = 1;
-    m.settings.Plug = 2;
-    m.ApplySettings();
-    EXPECT_EQ(m.LastKeyPress().count, 0u);
-    KeyPressTrace last;
-    for (int i = 0; i < 40; ++i) {
-        const auto before = Positions(m);
-        m.state.InputContact = i % 31 + 1;
-        const Contact in = m.state.InputContact;
-        const KeyPressTrace ahead = TraceKeyPress(m, in);
-        m.KeyPressCycle();
-        const auto after = Positions(m);
-        if (i % 3 == 0) m.rotors.StepPlus(i % 10 + 1);  // a hand turn since
-        TraceLastKeyPress(m, last);
-        EXPECT_EQ(m.LastKeyPress().count, static_cast<uint64_t>(i + 1));
-        EXPECT_EQ(last.input, in);
-        EXPECT_EQ(last.output, m.state.OutputContact);
-        EXPECT_EQ(last.points, ahead.points);
-        for (int s = 1; s <= 10; ++s) EXPECT_EQ(last.rotors[s].Position, before[s]);
-        EXPECT_EQ(last.positions_after, after);
+    for (const int model : {1, 2, 0}) {
+        Machine m;
+        m.settings.Machine = model;
+        m.settings.Rod = 1 + model % 2;
+        m.settings.Plug = model == 1 ? 2 : 1;
+        m.ApplySettings();
+        EXPECT_EQ(m.LastKeyPress().count, 0u);
+        KeyPressTrace last;
+        for (int i = 0; i < 40; ++i) {
+            const auto before = Positions(m);
+            m.state.InputContact = i % 31 + 1;
+            const Contact in = m.state.InputContact;
+            const KeyPressTrace ahead = TraceKeyPress(m, in);
+            m.KeyPressCycle();
+            const auto after = Positions(m);
+            TraceLastKeyPress(m, last);
+            EXPECT_EQ(m.LastKeyPress().count, static_cast<uint64_t>(i + 1));
+            EXPECT_EQ(last.input, in);
+            EXPECT_EQ(last.output, m.state.OutputContact);
+            EXPECT_EQ(last.points, ahead.points);
+            for (int s = 1; s <= 10; ++s) EXPECT_EQ(last.rotors[s].Position, before[s]);
+            EXPECT_EQ(last.positions_after, after);
+            if (i % 3 == 0) m.rotors.StepPlus(i % 10 + 1);  // a hand turn before the next press
+        }
     }
 }
 
