@@ -38,10 +38,10 @@ void Machine::KeyPressCycle() {
     // before any rewriting, so a space shows as a space.
     if (!st.InputTextLoaded) output_->EchoInput(st.InputContact, s.Machine);
 
+    st.InputContact = PathKey(s, st.InputContact);
     NoRecorder none;
     st.OutputContact = CycleOutput(PathParts{s, card, rotors}, st, st.InputContact,
                                    st.OutputContact, none);
-    if (s.Rod == 1 && st.InputContact == kSpaceBar) st.InputContact = 30;  // space on 30
 
     // In the mixed register mode contacts 20 and 7 shift the printer instead of printing.
     const bool shifts = s.Machine > 0 && s.Mode == 2;
@@ -62,9 +62,8 @@ void Machine::KeyPressCycle() {
         else
             rotors.StepRotors();
     }
-    output_->AdvanceGroupCounter();
     settings.Tech = settings.Tech >= 9999 ? 0 : settings.Tech + 1;
-    output_->KeyPressDone();
+    output_->AdvanceGroupCounter();  // the last of the key press: it is done
 }
 
 Contact Machine::SignalPathEncipher(Contact k) const {

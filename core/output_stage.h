@@ -16,10 +16,9 @@ public:
     virtual void PrintOutput(int32_t /*contact*/, int32_t /*machine*/) {}
     // Punch a contact on the five-track tape.
     virtual void PunchContact(int32_t /*contact*/) {}
-    // Count one key press in the five-character group counter.
+    // Count one key press in the five-character group counter. The last thing a key press
+    // does: everything above has happened, the rotors have stepped and Tech has counted it.
     virtual void AdvanceGroupCounter() {}
-    // The key press is over: everything above has happened and the rotors have stepped.
-    virtual void KeyPressDone() {}
 };
 
 }  // namespace q417

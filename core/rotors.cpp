@@ -169,30 +169,28 @@ void RotorStack::StepChains(const int* odd, const int* even, int length) {
         if (PinAtSensingPoint(odd[i])) odd_moving = i + 1;
         if (PinAtSensingPoint(even[i])) even_moving = i + 1;
     }
+    last_length_ = static_cast<uint8_t>(length);
+    last_odd_moving_ = static_cast<uint8_t>(odd_moving);
+    last_even_moving_ = static_cast<uint8_t>(even_moving);
     for (int i = 0; i < odd_moving; ++i) StepPlus(odd[i]);
     for (int i = 0; i < even_moving; ++i) StepMinus(even[i]);
-    last_odd_ = odd;
-    last_even_ = even;
-    last_odd_moving_ = odd_moving;
-    last_even_moving_ = even_moving;
 }
 
 void RotorStack::UndoLastStep() {
-    for (int i = 0; i < last_odd_moving_; ++i) StepMinus(last_odd_[i]);
-    for (int i = 0; i < last_even_moving_; ++i) StepPlus(last_even_[i]);
+    const bool eight = last_length_ == 4;
+    const int* odd = eight ? kOddEight : kOddTen;
+    const int* even = eight ? kEvenEight : kEvenTen;
+    for (int i = 0; i < last_odd_moving_; ++i) StepMinus(odd[i]);
+    for (int i = 0; i < last_even_moving_; ++i) StepPlus(even[i]);
     last_odd_moving_ = last_even_moving_ = 0;
 }
 
 void RotorStack::StepRotors() {
-    static constexpr int kOdd[5] = {9, 7, 5, 3, 1};
-    static constexpr int kEven[5] = {2, 4, 6, 8, 10};
-    StepChains(kOdd, kEven, 5);
+    StepChains(kOddTen, kEvenTen, 5);
 }
 
 void RotorStack::StepRotorsEight() {
-    static constexpr int kOdd[4] = {7, 5, 3, 1};
-    static constexpr int kEven[4] = {2, 4, 6, 8};
-    StepChains(kOdd, kEven, 4);
+    StepChains(kOddEight, kEvenEight, 4);
 }
 
 }  // namespace q417

@@ -93,13 +93,18 @@ private:
         int32_t sense = 1;              // 1..30
     };
 
+    // The chains, driver first: ten-rotor rule and eight-rotor rule.
+    static constexpr int kOddTen[5] = {9, 7, 5, 3, 1};
+    static constexpr int kEvenTen[5] = {2, 4, 6, 8, 10};
+    static constexpr int kOddEight[4] = {7, 5, 3, 1};
+    static constexpr int kEvenEight[4] = {2, 4, 6, 8};
     void StepChains(const int* odd, const int* even, int length);
 
-    // What the last step moved: its chains and how far along each it moved.
-    const int* last_odd_ = nullptr;
-    const int* last_even_ = nullptr;
-    int last_odd_moving_ = 0;
-    int last_even_moving_ = 0;
+    // What the last step moved: the chains' length (5 or 4, which picks the rule) and how far
+    // along each chain it moved.
+    uint8_t last_length_ = 0;
+    uint8_t last_odd_moving_ = 0;
+    uint8_t last_even_moving_ = 0;
     void Rewire(int slot);
     static void TurnUp(Wired& w);
     static void TurnDown(Wired& w);

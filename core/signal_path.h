@@ -121,22 +121,26 @@ private:
         return c;
     }
 
-    const PathParts& m_;
+    const PathParts m_;
     Recorder& rec_;
     int pass_ = 1;
 };
 
-// What the cycle sends to the printer for a key press of `input`: the decisions of the
-// cycle round the path (plain typing, the space enciphered on 30, the ten-key run without a
-// text, the opened machine), with the path walked by `rec`'s walker. `last_output` is what
-// an unknown kind of work leaves: the previous output.
+// The contact a pressed key enters the path on: enciphering, the space bar's is 30.
+inline Contact PathKey(const MachineSettings& s, Contact input) {
+    return s.Rod == 1 && input == kSpaceBar ? 30 : input;
+}
+
+// What the cycle sends to the printer for a key press that enters the path on `k` (PathKey):
+// the decisions of the cycle round the path (plain typing, the ten-key run without a text,
+// the opened machine), with the path walked by `rec`'s walker. `last_output` is what an
+// unknown kind of work leaves: the previous output.
 template <class Recorder>
-Contact CycleOutput(const PathParts& parts, const CycleState& st, Contact input,
+Contact CycleOutput(const PathParts& parts, const CycleState& st, Contact k,
                     Contact last_output, Recorder& rec) {
     const MachineSettings& s = parts.settings;
-    if (s.Rod == 0) return input;
+    if (s.Rod == 0) return k;
     if (s.Rod != 1 && s.Rod != 2) return last_output;
-    const Contact k = s.Rod == 1 && input == kSpaceBar ? 30 : input;  // space on 30
     Contact out = 0;
     if (s.Module == 10 && st.AutoRun && !st.InputTextLoaded)
         out = 0;

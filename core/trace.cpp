@@ -40,7 +40,8 @@ void Trace(const MachineSettings& s, const PunchCard& card, RotorStack rotors,
     trace.forward_passes = trace.backward_passes = 0;
 
     TraceRecorder record(trace);
-    const Contact out = CycleOutput(PathParts{s, card, rotors}, st, input, st.OutputContact, record);
+    const Contact out =
+        CycleOutput(PathParts{s, card, rotors}, st, PathKey(s, input), st.OutputContact, record);
     trace.output = out;
 
     const bool shifts = s.Machine > 0 && s.Mode == 2;

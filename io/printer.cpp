@@ -64,7 +64,10 @@ void Printer::AdvanceGroupCounter() {
             AppendOutput(' ');
         }
     }
-    if (listener_) listener_->CounterChanged(group_count_, group_position_);
+    if (listener_) {
+        listener_->CounterChanged(group_count_, group_position_);
+        listener_->KeyPressDone();  // counting is the last of a key press
+    }
 }
 
 void Printer::AdvanceTape() {

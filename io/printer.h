@@ -60,9 +60,6 @@ public:
     void PrintOutput(int32_t contact, int32_t machine) override;
     void PunchContact(int32_t contact) override;
     void AdvanceGroupCounter() override;
-    void KeyPressDone() override {
-        if (listener_) listener_->KeyPressDone();
-    }
 
     // Moves the paper tape one blank cell on: before each character, after a group when the
     // divider is on, and when the user clicks the tape.
