@@ -7,18 +7,21 @@ namespace q417 {
 
 void MachineSession::LoadText(std::string_view file_text) {
     EndRun();
+    NewHistory();
     q417::LoadText(machine_, printer_, feed_, file_text);
     Events().FeedMoved(feed_.FeedPosition);
 }
 
 void MachineSession::ClearText() {
     EndRun();
+    NewHistory();
     q417::ClearText(machine_, printer_, feed_);
     Events().FeedMoved(feed_.FeedPosition);
 }
 
 MachineSession::InputText MachineSession::TakeInputText() {
     EndRun();
+    NewHistory();
     InputText before{printer_.InputText(), feed_, machine_.state.InputTextLoaded};
     machine_.state.InputTextLoaded = false;
     printer_.SetInputText({});
@@ -26,6 +29,7 @@ MachineSession::InputText MachineSession::TakeInputText() {
 }
 
 void MachineSession::PutBackInputText(InputText before) {
+    NewHistory();
     feed_ = std::move(before.feed);
     machine_.state.InputTextLoaded = before.loaded;
     printer_.SetInputText(std::move(before.text));
@@ -34,6 +38,7 @@ void MachineSession::PutBackInputText(InputText before) {
 
 bool MachineSession::StepFeed(int direction) {
     if (!machine_.state.InputTextLoaded || direction == 0) return false;
+    NewHistory();
     if (direction > 0)
         feed_.StepForward();
     else
