@@ -161,6 +161,7 @@ public:
         std::string text;
         TextFeed feed;
         bool loaded = false;
+        std::string pending_break;
     };
     InputText TakeInputText();
     void PutBackInputText(InputText before);
@@ -214,6 +215,9 @@ public:
     std::string RestoreState(const MachineState& state);
     // What the tapes show now, as a state keeps them.
     const TapeMemory& Tapes() const { return printer_relay_.tapes; }
+    // The line break the loaded text's file ended with, fed by nothing so far: a text that
+    // goes on where this one ended (q417-cli feeding a message in parts) begins with it.
+    const std::string& PendingLineBreak() const { return pending_break_; }
 
     // Back one key press and forward again: the rotors, counter, register, key-press count,
     // tapes, texts and the feed as they were. Up to KeyPressHistory::kLimit presses; a change
@@ -278,6 +282,7 @@ private:
     std::unique_ptr<StreamFeed> stream_;
     PrinterRelay printer_relay_{*this};
     KeyPressHistory history_;
+    std::string pending_break_;
     bool keep_history_ = false;
     std::optional<PressSnapshot> press_before_;  // of the key press under way
     SessionEvents no_events_;

@@ -81,6 +81,7 @@ MachineState MachineSession::CaptureState() const {
     st.InputTextLoaded = machine_.state.InputTextLoaded;
     st.FeedPosition = feed_.FeedPosition;
     st.OutputText = printer_.OutputText();
+    st.PendingLineBreak = pending_break_;
     return st;
 }
 
@@ -115,6 +116,7 @@ std::string MachineSession::RestoreState(const MachineState& st) {
     work_.TakeSavedTable(st.Table);
     feed_.Load(st.InputText);
     feed_.FeedPosition = st.FeedPosition;
+    pending_break_ = st.PendingLineBreak == "\r" || st.PendingLineBreak == "\n" ? st.PendingLineBreak : "";
     printer_.SetCounter(st.GroupCount, st.GroupPosition);
     printer_.SetTexts(st.InputText, st.OutputText);
     printer_relay_.tapes.Set(st.PaperTape, st.PunchedTape);

@@ -29,7 +29,8 @@ std::string ReadWholeText(const TextInput& input, Encoding encoding) {
 // held, the output text kept) and is fed to its end, the start key pressed again after every
 // asterisk stop.
 std::string FeedWholeText(const FeedOptions& o, const TextInput& input, MachineSession& session) {
-    std::string text = ReadWholeText(input, o.encoding);
+    // A line break the saved text ended with was not fed: now that more follows, it is.
+    std::string text = session.PendingLineBreak() + ReadWholeText(input, o.encoding);
     const std::size_t before = session.printer().OutputText().size();
     session.LoadText(text);
     text = std::string();
