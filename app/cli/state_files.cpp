@@ -17,8 +17,11 @@ std::string ReadWholeText(const TextInput& input, Encoding encoding) {
         throw FailedError(error);
     if (encoding == Encoding::Auto) return DecodeTextFile(bytes);
     if (encoding == Encoding::Cp1251) return bytes;
+    // As piece by piece: only bytes that are not UTF-8 are refused; a character the code
+    // page lacks has no key and is passed over by the feed.
     std::string text;
-    if (!Utf8ToCp1251(bytes, text, error))
+    Utf8ToCp1251Stream utf8(true);
+    if (!utf8.Put(bytes, text, error) || !utf8.Finish(text, error))
         throw FailedError("cannot read \"" + input.name + "\" as UTF-8: " + error);
     return text;
 }
