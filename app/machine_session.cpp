@@ -14,13 +14,15 @@ MachineSession::MachineSession() {
 void MachineSession::SetEvents(SessionEvents* events) {
     events_ = events ? events : &no_events_;
     machine_.rotors.SetObserver(events_);
-    printer_.SetListener(events_);
+    printer_relay_.target = events_;
+    printer_.SetListener(&printer_relay_);
     keyboard_.SetListener(events_);
 }
 
 // The one start-up of the machine, for the window and for q417-cli alike.
 void MachineSession::StartUp(const MachineSettings& read) {
     EndRun();
+    NewHistory();
     HoldLastTrace();
     machine_.settings = read;
     machine_.StartUp();
@@ -58,6 +60,7 @@ std::string MachineSession::SwitchModel(int32_t model) {
     if (!machine_.state.MachineClosed) return "Close the machine before changing the model.";
     EndRun();
     HoldLastTrace();
+    NewHistory();
     machine_.settings.Machine = model;
     ApplyMachineModel();
     machine_.rotors.SetBasicKey();
@@ -71,6 +74,7 @@ std::string MachineSession::SwitchModel(int32_t model) {
 
 void MachineSession::SwitchSeries(int32_t serie) {
     HoldLastTrace();
+    NewHistory();
     machine_.settings.Serie = serie;
     if (SeriesSwitchReloads(machine_.state.MachineClosed, work_.RemovedRotors, serie,
                             applied_serie_)) {
@@ -91,6 +95,7 @@ std::string MachineSession::SetModule(int32_t module) {
     if (machine_.settings.Machine == 0) return kModuleRefused;
     if (module != 10 && module != 30) return {};
     HoldLastTrace();
+    NewHistory();
     machine_.settings.Module = module;
     Events().SettingsChanged();
     return {};
@@ -99,6 +104,7 @@ std::string MachineSession::SetModule(int32_t module) {
 std::string MachineSession::ToggleModule() {
     if (machine_.settings.Machine == 0) return kModuleRefused;
     HoldLastTrace();
+    NewHistory();
     q417::ToggleModule(machine_.settings);
     sound_relay_.PlayStep();
     Events().SettingsChanged();
@@ -108,6 +114,7 @@ std::string MachineSession::ToggleModule() {
 std::string MachineSession::TogglePlug() {
     if (machine_.settings.Machine == 0) return "The Q-417M has only the Russian alphabet plug.";
     HoldLastTrace();
+    NewHistory();
     q417::TogglePlug(machine_.settings);
     sound_relay_.PlayStep();
     Events().SettingsChanged();
@@ -117,6 +124,7 @@ std::string MachineSession::TogglePlug() {
 void MachineSession::ChooseKeyboard(int item) {
     if (item < 0 || item > 3) return;
     HoldLastTrace();
+    NewHistory();
     q417::ChooseKeyboard(machine_.settings, item);
     keyboard_.DrawKeyboard();
     Events().SettingsChanged();
@@ -124,22 +132,26 @@ void MachineSession::ChooseKeyboard(int item) {
 
 void MachineSession::ChooseWheel(int item) {
     HoldLastTrace();
+    NewHistory();
     q417::ChooseWheel(machine_.settings, item);
     Events().SettingsChanged();
 }
 
 void MachineSession::SetSound(bool on) {
+    NewHistory();
     machine_.settings.Sound = on;
     Events().SettingsChanged();
 }
 
 void MachineSession::SetDivider(bool on) {
+    NewHistory();
     machine_.settings.Divider = on;
     Events().SettingsChanged();
 }
 
 bool MachineSession::LeverClick(int x, int y) {
     HoldLastTrace();
+    NewHistory();
     const bool moved = q417::LeverClick(machine_, x, y);
     if (moved) sound_relay_.PlayStep();
     Events().SettingsChanged();
@@ -148,6 +160,7 @@ bool MachineSession::LeverClick(int x, int y) {
 
 bool MachineSession::RegisterSwitchClick(int x) {
     HoldLastTrace();
+    NewHistory();
     const bool moved = q417::RegisterSwitchClick(machine_, x);
     if (moved) sound_relay_.PlayStep();
     Events().SettingsChanged();
@@ -156,6 +169,7 @@ bool MachineSession::RegisterSwitchClick(int x) {
 
 bool MachineSession::LanguageLeverClick(int x, int y) {
     HoldLastTrace();
+    NewHistory();
     const bool moved = q417::LanguageLeverClick(machine_, x, y);
     if (moved) sound_relay_.PlayStep();
     Events().SettingsChanged();
@@ -163,11 +177,13 @@ bool MachineSession::LanguageLeverClick(int x, int y) {
 }
 
 void MachineSession::ResetCounter() {
+    NewHistory();
     sound_relay_.PlayClick();
     printer_.ResetCounter();
 }
 
 void MachineSession::AdvanceTape() {
+    NewHistory();
     printer_.AdvanceTape();
     sound_relay_.PlayStep();
 }
@@ -175,6 +191,7 @@ void MachineSession::AdvanceTape() {
 void MachineSession::SetPosition(int slot, int32_t position) {
     if (slot < 1 || slot > RotorStack::kSlots) return;
     HoldLastTrace();
+    NewHistory();
     machine_.rotors.SetPosition(slot, position);
 }
 
@@ -200,6 +217,7 @@ void MachineSession::MouseUpOnSpaceBar() {
 void MachineSession::TurnRotor(int slot, bool plus) {
     if (slot < 1 || slot > RotorStack::kSlots) return;
     HoldLastTrace();
+    NewHistory();
     sound_relay_.PlayStep();
     if (plus)
         machine_.rotors.StepPlus(slot);
@@ -211,6 +229,7 @@ bool MachineSession::OpenMachine() {
     if (!machine_.state.MachineClosed) return false;
     EndRun();
     HoldLastTrace();
+    NewHistory();
     work_.OpenMachine();
     sound_relay_.PlayClick();
     Events().MachineOpened();
@@ -232,6 +251,7 @@ std::string MachineSession::CloseMachine() {
 // The verbs of the opened machine change the key: the last key press was traced when the
 // machine was opened.
 void MachineSession::KeyTableChanged() {
+    NewHistory();
     Events().KeyChanged();
     Events().SettingsChanged();  // the series group follows the rotors taken out
 }
@@ -296,6 +316,7 @@ void MachineSession::RandomKey(uint32_t seed) {
 
 PunchResult MachineSession::PunchCell(CardCell cell, int day_of_month) {
     HoldLastTrace();
+    NewHistory();
     const PunchResult result = q417::PunchCell(machine_.card, cell);
     if (result != PunchResult::None) sound_relay_.PlayStep();
     machine_.card.KeyNumber = KeyNumberAfterPunch(machine_.card, day_of_month);
@@ -305,6 +326,7 @@ PunchResult MachineSession::PunchCell(CardCell cell, int day_of_month) {
 
 void MachineSession::ClearCard() {
     HoldLastTrace();
+    NewHistory();
     machine_.card.ClearCard();
     machine_.card.KeyNumber = 0;
     Events().KeyChanged();
@@ -312,6 +334,7 @@ void MachineSession::ClearCard() {
 
 void MachineSession::DiagonalCard() {
     HoldLastTrace();
+    NewHistory();
     machine_.card.DiagonalCard();
     machine_.card.KeyNumber = 0;
     Events().KeyChanged();

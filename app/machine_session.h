@@ -2,9 +2,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "app/key_press_history.h"
+#include "app/machine_state.h"
 #include "core/machine.h"
 #include "core/trace.h"
 #include "io/feed.h"
@@ -158,6 +161,7 @@ public:
         std::string text;
         TextFeed feed;
         bool loaded = false;
+        std::string pending_break;
     };
     InputText TakeInputText();
     void PutBackInputText(InputText before);
@@ -197,6 +201,34 @@ public:
     // when asked; null before the first key press.
     const KeyPressTrace* LastKeyPressTrace() const;
 
+    // The whole machine, to be saved and opened again later. Saving is refused while a rotor
+    // is being put together on the work table, and while the opened machine could not be
+    // closed as it stands: an open machine is saved as the machine it would close to, and
+    // opens closed. A state taken during a run stands between two characters.
+    std::string CaptureRefusal() const;
+    MachineState CaptureState() const;
+    // Replaces the whole machine by a saved one, as a unit: the run ended first, the settings
+    // made consistent as at start-up, the series loaded, card, key table and rotors, the
+    // counter, the register, the tapes, both texts and the feed, the machine closed. A state
+    // the machine cannot take (a card punching a column twice, a body in two slots, values out
+    // of range) is refused with the reason and nothing changes.
+    std::string RestoreState(const MachineState& state);
+    // What the tapes show now, as a state keeps them.
+    const TapeMemory& Tapes() const { return printer_relay_.tapes; }
+    // The line break the loaded text's file ended with, fed by nothing so far: a text that
+    // goes on where this one ended (q417-cli feeding a message in parts) begins with it.
+    const std::string& PendingLineBreak() const { return pending_break_; }
+
+    // Back one key press and forward again: the rotors, counter, register, key-press count,
+    // tapes, texts and the feed as they were. Up to KeyPressHistory::kLimit presses; a change
+    // of key or settings, a new text or an opened machine starts a new history, and a key
+    // press taken back is gone for good once another is made. Kept only when asked for
+    // (the window); the refusal says why nothing was done.
+    void KeepHistory(bool on);
+    std::string Undo();
+    std::string Redo();
+    const KeyPressHistory& History() const { return history_; }
+
 private:
     // The sound player the keyboard and the verbs play through; it follows SetSoundPlayer.
     struct SoundRelay : SoundPlayer {
@@ -209,7 +241,30 @@ private:
         }
     };
 
+    // The printer's news go to the tape memory and the history as well as to the views.
+    struct PrinterRelay : PrinterListener {
+        explicit PrinterRelay(MachineSession& session) : owner(session) {}
+        MachineSession& owner;
+        PrinterListener* target = nullptr;
+        TapeMemory tapes{kStatePaperCells, kStatePunchColumns};
+        void TapeAdvanced() override;
+        void GlyphPrinted(int band, int32_t contact, int32_t machine) override;
+        void Punched(int32_t contact) override;
+        void CounterChanged(int groups, int position) override { target->CounterChanged(groups, position); }
+        void InputAppended(std::string_view t) override { target->InputAppended(t); }
+        void OutputAppended(std::string_view t) override { target->OutputAppended(t); }
+        void TextsCleared() override { target->TextsCleared(); }
+        void TapesBlanked() override;
+        void KeyPressBegins() override;
+        void KeyPressDone() override;
+    };
+
     SessionEvents& Events() { return *events_; }
+    PressSnapshot Snapshot() const;
+    // The machine set back to a snapshot with the given texts, and every view told.
+    void ApplySnapshot(const PressSnapshot& s, std::string input, std::string output);
+    void RedrawTapes();
+    void NewHistory() { history_.Clear(); }
     void ApplyMachineModel();
     void KeyTableChanged();
     // Before the settings, the card or the rotors' wiring change, the last key press is
@@ -225,6 +280,11 @@ private:
     Keyboard keyboard_{machine_, sound_relay_};
     StartStopKeys start_stop_;
     std::unique_ptr<StreamFeed> stream_;
+    PrinterRelay printer_relay_{*this};
+    KeyPressHistory history_;
+    std::string pending_break_;
+    bool keep_history_ = false;
+    std::optional<PressSnapshot> press_before_;  // of the key press under way
     SessionEvents no_events_;
     SessionEvents* events_ = &no_events_;
     int32_t applied_machine_ = 1;

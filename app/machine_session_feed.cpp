@@ -7,26 +7,35 @@ namespace q417 {
 
 void MachineSession::LoadText(std::string_view file_text) {
     EndRun();
+    NewHistory();
     q417::LoadText(machine_, printer_, feed_, file_text);
+    const char last = file_text.empty() ? '\0' : file_text.back();
+    pending_break_ = last == '\r' || last == '\n' ? std::string(1, last) : std::string();
     Events().FeedMoved(feed_.FeedPosition);
 }
 
 void MachineSession::ClearText() {
     EndRun();
+    NewHistory();
     q417::ClearText(machine_, printer_, feed_);
+    pending_break_.clear();
     Events().FeedMoved(feed_.FeedPosition);
 }
 
 MachineSession::InputText MachineSession::TakeInputText() {
     EndRun();
-    InputText before{printer_.InputText(), feed_, machine_.state.InputTextLoaded};
+    NewHistory();
+    InputText before{printer_.InputText(), feed_, machine_.state.InputTextLoaded, pending_break_};
+    pending_break_.clear();
     machine_.state.InputTextLoaded = false;
     printer_.SetInputText({});
     return before;
 }
 
 void MachineSession::PutBackInputText(InputText before) {
+    NewHistory();
     feed_ = std::move(before.feed);
+    pending_break_ = std::move(before.pending_break);
     machine_.state.InputTextLoaded = before.loaded;
     printer_.SetInputText(std::move(before.text));
     Events().FeedMoved(feed_.FeedPosition);
@@ -34,6 +43,7 @@ void MachineSession::PutBackInputText(InputText before) {
 
 bool MachineSession::StepFeed(int direction) {
     if (!machine_.state.InputTextLoaded || direction == 0) return false;
+    NewHistory();
     if (direction > 0)
         feed_.StepForward();
     else

@@ -127,6 +127,7 @@ std::string WriteMachineState(const MachineState& st) {
     o.Bool("InputTextLoaded", st.InputTextLoaded);
     o.Int("FeedPosition", st.FeedPosition);
     o.Text("OutputText", st.OutputText);
+    o.Text("PendingLineBreak", st.PendingLineBreak);
     o.Close();
     out += '\n';
     return out;

@@ -47,6 +47,9 @@ struct MachineState {
     bool InputTextLoaded = false;
     int32_t FeedPosition = 0;  // the next character to feed, 0..FeedLengthOf(InputText) + 1
     std::string OutputText;    // Windows-1251
+    // The line break the loaded text's file ended with ("\r" or "\n"; none: empty). The
+    // end of a text feeds nothing, but a text that goes on from it begins with that break.
+    std::string PendingLineBreak;
     bool operator==(const MachineState&) const = default;
 };
 

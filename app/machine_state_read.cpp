@@ -218,6 +218,13 @@ bool StateReader::Texts(const Value& root, MachineState& st) {
         !Int(root, "", "FeedPosition", 0, 0x7FFFFFFF, st.FeedPosition) ||
         !Text(root, "OutputText", st.OutputText))
         return false;
+    // Left out by a file that has nothing to say about it: no line break pending.
+    if (root.Find("PendingLineBreak")) {
+        if (!Text(root, "PendingLineBreak", st.PendingLineBreak)) return false;
+        if (st.PendingLineBreak != "" && st.PendingLineBreak != "\r" &&
+            st.PendingLineBreak != "\n")
+            return Fail("PendingLineBreak must be \"\", \"\\r\" or \"\\n\"");
+    }
     const int32_t last = FeedLengthOf(st.InputText) + 1;
     if (st.FeedPosition > last)
         return Fail("FeedPosition " + std::to_string(st.FeedPosition) +

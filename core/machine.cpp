@@ -29,6 +29,7 @@ void Machine::StartUp() {
 void Machine::KeyPressCycle() {
     const MachineSettings& s = settings;
     CycleState& st = state;
+    output_->KeyPressBegins();
     // Kept before anything changes, so that the path can be traced afterwards from the key
     // as pressed and the positions it met.
     last_press_.input = st.InputContact;

@@ -8,6 +8,8 @@ namespace q417 {
 class OutputStage {
 public:
     virtual ~OutputStage() = default;
+    // A key press begins: nothing has been echoed, printed or stepped yet.
+    virtual void KeyPressBegins() {}
     // Append the character of a pressed contact to the input text.
     virtual void EchoInput(int32_t /*contact*/, int32_t /*machine*/) {}
     // Print a contact on the paper tape.

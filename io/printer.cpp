@@ -17,6 +17,12 @@ void Printer::SetInputText(std::string text) {
     if (listener_) listener_->TextsCleared();
 }
 
+void Printer::SetTexts(std::string input, std::string output) {
+    input_ = std::move(input);
+    output_ = std::move(output);
+    if (listener_) listener_->TextsCleared();
+}
+
 int Printer::CurrentWheelRow(int32_t machine) const {
     const MachineSettings& s = machine_.settings;
     return tables::WheelRow(machine, s.Wheel, machine_.state.PrintRegister, s.Language);
@@ -77,6 +83,12 @@ void Printer::AdvanceTape() {
 void Printer::ResetCounter() {
     group_count_ = 0;
     group_position_ = 0;
+    if (listener_) listener_->CounterChanged(group_count_, group_position_);
+}
+
+void Printer::SetCounter(int32_t groups, int32_t position) {
+    group_count_ = groups >= 0 && groups <= 999 ? groups : 0;
+    group_position_ = position >= 0 && position <= 4 ? position : 0;
     if (listener_) listener_->CounterChanged(group_count_, group_position_);
 }
 

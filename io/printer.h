@@ -25,6 +25,10 @@ public:
     virtual void OutputAppended(std::string_view /*cp1251*/) {}
     // Both texts were emptied, or the input text replaced (then InputText() holds it).
     virtual void TextsCleared() {}
+    // Both tapes were made blank: the paper tape and the punched tape are drawn afresh.
+    virtual void TapesBlanked() {}
+    // A key press begins (before anything of it is echoed or printed).
+    virtual void KeyPressBegins() {}
     // A key press is over (after its print, punch, step and count): the machine's last key
     // press is a new one.
     virtual void KeyPressDone() {}
@@ -46,6 +50,8 @@ public:
     void ClearTexts();
     // Puts a loaded text in place of the input text (the output text is kept).
     void SetInputText(std::string text);
+    // Both texts replaced at once (a saved machine opened, a key press taken back).
+    void SetTexts(std::string input, std::string output);
 
     // The character a contact prints now: the wheel row of the model, wheel, register or
     // language lever.
@@ -60,6 +66,9 @@ public:
     void PrintOutput(int32_t contact, int32_t machine) override;
     void PunchContact(int32_t contact) override;
     void AdvanceGroupCounter() override;
+    void KeyPressBegins() override {
+        if (listener_) listener_->KeyPressBegins();
+    }
 
     // Moves the paper tape one blank cell on: before each character, after a group when the
     // divider is on, and when the user clicks the tape.
@@ -70,6 +79,8 @@ public:
     int32_t GroupPosition() const { return group_position_; }
     // The counter-reset lever: 000 and 0.
     void ResetCounter();
+    // The counter set to a reading (kept within 0..999 and 0..4).
+    void SetCounter(int32_t groups, int32_t position);
 
 private:
     void AppendOutput(char c);

@@ -30,6 +30,7 @@ public:
     void TapeAdvanced() override;
     void GlyphPrinted(int band, int32_t contact, int32_t machine) override;
     void Punched(int32_t contact) override;
+    void TapesBlanked() override { Clear(); }
 
     // Redraws the remembered tapes into `tapes`, oldest first, as the printer drew them: each
     // cell is advanced in and struck, each column punched. Onto blank tapes the pictures end as

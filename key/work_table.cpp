@@ -258,6 +258,14 @@ int32_t WorkTable::LoadedKeyNumber() const {
     return loaded_key_ && *loaded_key_ == CurrentKey() ? loaded_number_ : 0;
 }
 
+void WorkTable::TakeSavedTable(const KeyTable& saved) {
+    table = saved;
+    unused_slots_as_read_ = false;
+    loaded_key_.reset();
+    loaded_number_ = 0;
+    Refresh();
+}
+
 void WorkTable::RandomKey(uint32_t seed) {
     GenerateRandomKey(seed, table, machine_.card);
     unused_slots_as_read_ = false;

@@ -90,6 +90,10 @@ public:
     // is not valid for the rotors in use is refused like a damaged card: false with the
     // reason, and nothing changes.
     bool LoadKey(const KeyFileContents& key, int32_t key_number, std::string& error);
+    // The table of a saved machine, shown as it was saved; the rotors already stand in the
+    // slots. Box and tray follow the rotors, nothing is being assembled, no key file is
+    // counted as loaded.
+    void TakeSavedTable(const KeyTable& saved);
     // A whole key from one seed, applied at once.
     void RandomKey(uint32_t seed);
     // The 80 bytes of the current card and table.

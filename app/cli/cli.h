@@ -26,6 +26,8 @@ enum class Encoding { Auto, Utf8, Cp1251 };
 
 struct FeedOptions {
     std::optional<std::string> key_file, config_file, text_file;
+    // A machine state file to start from, and one to write once the text is fed.
+    std::optional<std::string> state_file, save_state_file;
     std::optional<std::vector<int32_t>> positions;
     std::optional<int32_t> machine, module, plug, rod, serie, layout, wheel, language, mode;
     bool divider = false;
@@ -61,6 +63,13 @@ public:
 private:
     bool owned_ = false;
 };
+
+// With a machine state to start from or to save, the text is read whole and fed through the
+// session's loaded text, as the window's text panel loads and feeds it, so that the texts
+// and the feed in the saved state are those the window would save. Returns the output text
+// the feed added; `--save-state` is written after it.
+std::string FeedWholeText(const FeedOptions& o, const TextInput& input, MachineSession& session);
+void SaveStateIfAsked(const FeedOptions& o, const MachineSession& session);
 
 // Reads the input piece by piece, decodes it and types it into the machine through `feed`,
 // then finishes the text; `piece_done` runs after every piece, so that what the machine

@@ -3,7 +3,9 @@
 
 #include "app/cli/cli.h"
 #include "app/machine_session.h"
+#include "app/machine_state.h"
 #include "app/settings_file.h"
+#include "io/file_access.h"
 #include "io/cp1251.h"
 #include "key/key_file.h"
 
@@ -11,9 +13,9 @@ namespace q417::cli {
 
 namespace {
 
-MachineSettings SettingsFor(const FeedOptions& o) {
-    MachineSettings s;
-    s.Rod = 1;
+// The settings the options ask for on top of `s`: the defaults (enciphering, no sound), a
+// settings file's, or a saved machine's.
+MachineSettings SettingsFor(const FeedOptions& o, MachineSettings s, bool from_file) {
     if (o.config_file) {
         std::string error;
         // A file that cannot be opened is named by the file layer's message already.
@@ -33,12 +35,11 @@ MachineSettings SettingsFor(const FeedOptions& o) {
     // start-up gives it the wheel of its keyboard whatever is asked.
     if (o.wheel)
         s.Wheel = *o.wheel;
-    else if (!o.config_file || (o.layout && s.Wheel != 4))
+    else if (!from_file || (o.layout && s.Wheel != 4))
         s.Wheel = s.Layot;
     if (o.language) s.Language = *o.language;
     if (o.mode) s.Mode = *o.mode;
     if (o.divider) s.Divider = true;
-    s.Sound = false;
     return s;
 }
 
@@ -51,10 +52,33 @@ void LoadKey(MachineSession& session, const std::string& path) {
     if (!error.empty()) throw FailedError("invalid key file \"" + path + "\": " + error);
 }
 
+// A saved machine with the settings the options give as well.
+void OpenState(const FeedOptions& o, MachineSession& session) {
+    const std::string& path = *o.state_file;
+    std::string bytes, error;
+    if (!ReadWholeFile(path, kStateFileLimit, bytes, error, "machine state file"))
+        throw FailedError(error);
+    MachineState state;
+    if (!ReadMachineState(bytes, state, error))
+        throw FailedError("cannot open machine state file \"" + path + "\": " + error);
+    state.Settings = SettingsFor(o, state.Settings, true);
+    error = session.RestoreState(state);
+    if (!error.empty())
+        throw FailedError("cannot open machine state file \"" + path + "\": " + error);
+}
+
 }  // namespace
 
 void PrepareSession(const FeedOptions& o, MachineSession& session) {
-    session.StartUp(SettingsFor(o));
+    if (o.state_file) {
+        OpenState(o, session);
+    } else {
+        MachineSettings defaults;
+        defaults.Rod = 1;
+        MachineSettings s = SettingsFor(o, defaults, o.config_file.has_value());
+        s.Sound = false;
+        session.StartUp(s);
+    }
     if (o.key_file) LoadKey(session, *o.key_file);
     if (o.positions)
         for (int slot = 1; slot <= 10; ++slot)
@@ -67,6 +91,13 @@ int RunFeed(const std::vector<std::string>& args) {
     PrepareSession(o, session);
 
     const TextInput input(o.text_file);
+    if (o.state_file || o.save_state_file) {
+        const std::string out = FeedWholeText(o, input, session);
+        WriteOutput(o.encoding == Encoding::Cp1251 ? out : Cp1251ToUtf8(out));
+        SaveStateIfAsked(o, session);
+        if (o.show_state) ShowState(session.machine());
+        return 0;
+    }
     // What the printer printed for each piece goes out at once and is dropped.
     FeedInput(input, o.encoding, session, [&] {
         const std::string out = session.TakeTexts();

@@ -50,6 +50,10 @@ FeedOptions ParseFeedOptions(const std::vector<std::string>& args) {
             o.key_file = value();
         else if (a == "--config")
             o.config_file = value();
+        else if (a == "--state")
+            o.state_file = value();
+        else if (a == "--save-state")
+            o.save_state_file = value();
         else if (a == "--positions")
             o.positions = ParsePositions(value());
         else if (a == "--machine")
@@ -90,6 +94,8 @@ FeedOptions ParseFeedOptions(const std::vector<std::string>& args) {
             o.text_file = a;
         }
     }
+    if (o.state_file && o.config_file)
+        throw UsageError("--state and --config cannot be used together: the state holds the settings");
     return o;
 }
 

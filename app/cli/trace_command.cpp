@@ -93,6 +93,14 @@ int RunTrace(const std::vector<std::string>& args) {
     // are dropped after every piece, and the trace of each piece goes out at once.
     TraceWriter writer(session);
     session.SetEvents(&writer);
+    if (o.state_file || o.save_state_file) {
+        FeedWholeText(o, input, session);
+        writer.Flush();
+        session.SetEvents(nullptr);
+        SaveStateIfAsked(o, session);
+        if (o.show_state) ShowState(session.machine());
+        return 0;
+    }
     FeedInput(input, o.encoding, session, [&] {
         session.TakeTexts();
         writer.Flush();

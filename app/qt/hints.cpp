@@ -48,9 +48,11 @@ constexpr Hint kHints[] = {
           "click its middle.")},
     // Printer, counter and text.
     {"Image8", R, 0, 0, 0, 0, Any,
-     HINT("Paper tape: what the machine printed. A click feeds a blank.")},
+     HINT("Paper tape: what the machine printed. A click feeds a blank; the right button saves "
+          "the tape as a picture.")},
     {"Image7", R, 0, 0, 0, 0, Any,
-     HINT("Punched tape: every printed character in five tracks, while the printing lever is up.")},
+     HINT("Punched tape: every printed character in five tracks, while the printing lever is up. "
+          "The right button saves it as a picture.")},
     {"Image22", R, 0, 0, 0, 0, Any,
      HINT("Counter: the groups of five characters, and the characters of the group begun.")},
     {"Image19", R, 0, 0, 0, 0, Any, HINT("Counter lever: sets the counter back to zero.")},

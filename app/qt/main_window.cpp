@@ -131,6 +131,7 @@ void MainWindow::FormCreate() {
     session_.SetEvents(&views_);
     compositor_.FollowUp();
     session_.StartUp(read);
+    session_.KeepHistory(true);
     ClipChildrenToOutline(*this);
 }
 
@@ -207,6 +208,7 @@ void MainWindow::BindPanelKeys() {
     connect(toggle, &QShortcut::activated, this, [this] { signalPathPanel().toggle(); });
     auto* step = new QShortcut(QKeySequence(Qt::Key_F3), this);
     connect(step, &QShortcut::activated, this, [this] { stepOneKeyPress(); });
+    BindStateKeys();
 }
 
 void MainWindow::SettingsChanged() {

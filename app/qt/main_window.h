@@ -95,6 +95,14 @@ public:
     // One hand turn of a rotor: the step sound, then a step up or down.
     void turnRotor(int slot, bool plus);
 
+    // Ctrl+Z and Ctrl+Shift+Z: the last key press taken back, and brought back.
+    void undoKeyPress();
+    void redoKeyPress();
+    // The paper tape (or the punched tape) as the window shows it, at the window's scale.
+    QImage tapePicture(bool punched) const;
+    // Writes that picture as a PNG file; a failure is reported. True when written.
+    bool saveTapePicture(bool punched, const QString& path);
+
     // Hooks for the panels and the open machine, built elsewhere.
     virtual void openSettingsPanel();
     virtual void openTextPanel();
@@ -133,6 +141,8 @@ private:
     void BindRotorWindow(int slot);
     void SetWindowOutline(bool leverReleased);
     void BindPanelKeys();
+    void BindStateKeys();
+    void OfferTapePicture(bool punched, QPoint at);
     // A panel made late: cut to the outline with the rest.
     void PanelMade();
     template <typename Panel>

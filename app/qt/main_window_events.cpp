@@ -35,7 +35,17 @@ void MainWindow::BindHandlers() {
         Guard([&] { Image19MouseDown(); });
     };
     up("Image19", [this](int, int) { Image19MouseUp(); });
-    up("Image8", [this](int, int) { Image8MouseUp(); });
+    // The right button on either tape offers to save it as a picture.
+    for (const char* tape : {"Image8", "Image7"})
+        element(tape)->onMouseUp = [this, tape](int x, int y, Qt::MouseButton button) {
+            Guard([&] {
+                const bool punched = tape[5] == '7';
+                if (button == Qt::RightButton)
+                    OfferTapePicture(punched, element(tape)->mapToGlobal(QPoint(x, y)));
+                else if (!punched)
+                    Image8MouseUp();
+            });
+        };
     up("W", [this](int x, int y) { WMouseUp(x, y); });
     up("Image3", [this](int x, int) { Image3MouseUp(x); });
     up("Image5", [this](int x, int y) { Image5MouseUp(x, y); });

@@ -57,6 +57,12 @@ void SessionViews::TextsCleared() {
     printers_.TextsCleared();
 }
 
+// Blank tapes are drawn at once, after whatever was held back.
+void SessionViews::TapesBlanked() {
+    DrawFrame();
+    printers_.TapesBlanked();
+}
+
 void SessionViews::Printers::TapeAdvanced() {
     for (PrinterListener* v : owner_.printer_views_) v->TapeAdvanced();
     owner_.ToViews([](SessionEvents& v) { v.TapeAdvanced(); });
@@ -84,6 +90,11 @@ void SessionViews::Printers::OutputAppended(std::string_view cp1251) {
 void SessionViews::Printers::TextsCleared() {
     for (PrinterListener* v : owner_.printer_views_) v->TextsCleared();
     owner_.ToViews([](SessionEvents& v) { v.TextsCleared(); });
+}
+
+void SessionViews::Printers::TapesBlanked() {
+    for (PrinterListener* v : owner_.printer_views_) v->TapesBlanked();
+    owner_.ToViews([](SessionEvents& v) { v.TapesBlanked(); });
 }
 
 void SessionViews::KeyboardReleased() {

@@ -51,6 +51,7 @@ public:
     void InputAppended(std::string_view cp1251) override;
     void OutputAppended(std::string_view cp1251) override;
     void TextsCleared() override;
+    void TapesBlanked() override;
 
     void KeyboardReleased() override;
     void KeyPressed(int row, int col) override;
@@ -80,6 +81,7 @@ private:
         void InputAppended(std::string_view cp1251) override;
         void OutputAppended(std::string_view cp1251) override;
         void TextsCleared() override;
+        void TapesBlanked() override;
 
     private:
         SessionViews& owner_;

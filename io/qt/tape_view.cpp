@@ -43,6 +43,13 @@ void TapeView::Prepare() {
     CounterChanged(0, 0);
 }
 
+void TapeView::TapesBlanked() {
+    paper_.blank(kTapeColour);
+    punched_.blank(kTapeColour);
+    paper_.update();
+    punched_.update();
+}
+
 void TapeView::TapeAdvanced() {
     ScrollLeft(paper_.image(), kGlyphWidth, kTapeColour);
     paper_.update();

@@ -20,6 +20,7 @@ public:
     void GlyphPrinted(int band, int32_t contact, int32_t machine) override;
     void Punched(int32_t contact) override;
     void CounterChanged(int groupCount, int groupPosition) override;
+    void TapesBlanked() override;
 
     static constexpr QRgb kTapeColour = 0xFFFFFFCC;  // RGB(255, 255, 204)
 

@@ -5,8 +5,10 @@
 #include <QFontDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QStyle>
 #include <QToolButton>
 
+#include "app/machine_state.h"
 #include "app/qt/dialogs.h"
 #include "app/qt/font_record_qt.h"
 #include "app/qt/picture_element.h"
@@ -15,6 +17,7 @@
 #include "io/qt/panel_glyphs.h"
 #include "io/qt/text_box.h"
 #include "io/qt/text_loader_view.h"
+#include "io/file_access.h"
 #include "io/text_file.h"
 
 namespace q417 {
@@ -26,7 +29,9 @@ constexpr int kBoxHeight = 122;
 constexpr int kEnlargedHeight = 267;
 constexpr int kInputTop = 25;
 constexpr int kOutputTop = 170;
-const char* const kButtonNames[5] = {"load", "save", "font", "clear", "close"};
+constexpr int kButtons = 7;
+const char* const kButtonNames[kButtons] = {"load",  "save",      "font",     "clear",
+                                            "close", "savestate", "openstate"};
 
 QString AskFile(QWidget* parent, bool save, const QString& title, const QString& filter,
                 const QString& name) {
@@ -99,21 +104,31 @@ void TextPanel::BuildBoxes() {
 }
 
 void TextPanel::BuildButtons() {
-    const QString hints[5] = {QStringLiteral("load text"), QStringLiteral("save text"),
-                              QStringLiteral("select font"), QStringLiteral("clear text"),
-                              QString()};
-    const std::function<void()> actions[5] = {[this] { loadText(); }, [this] { saveText(); },
-                                              [this] { selectFont(); }, [this] { clearText(); },
-                                              [this] { closePanel(); }};
-    for (int i = 0; i < 5; ++i) {
+    const QString hints[kButtons] = {
+        QStringLiteral("load text"), QStringLiteral("save text"), QStringLiteral("select font"),
+        QStringLiteral("clear text"), QString(),
+        tr("save the machine as it stands: settings, key, rotors, counter, tapes and texts "
+           "(Ctrl+S)"),
+        tr("open a saved machine and go on where it was left (Ctrl+O)")};
+    const std::function<void()> actions[kButtons] = {
+        [this] { loadText(); },   [this] { saveText(); },  [this] { selectFont(); },
+        [this] { clearText(); },  [this] { closePanel(); }, [this] { saveState(); },
+        [this] { openState(); }};
+    for (int i = 0; i < kButtons; ++i) {
         auto* b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(kButtonNames[i]));
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus);
         b->setToolTip(hints[i]);
         const bool close = i == 4;
-        b->setGeometry(close ? 617 : 100 + 20 * i, close ? 5 : 4, close ? 16 : 20, close ? 16 : 20);
-        b->setIcon(PanelGlyph(static_cast<Glyph>(i)));
+        // The state buttons stand a little apart from the text buttons, after them.
+        const int x = close ? 617 : i < 4 ? 100 + 20 * i : 190 + 20 * (i - 5);
+        b->setGeometry(x, close ? 5 : 4, close ? 16 : 20, close ? 16 : 20);
+        if (i < 5)
+            b->setIcon(PanelGlyph(static_cast<Glyph>(i)));
+        else
+            b->setIcon(style()->standardIcon(i == 5 ? QStyle::SP_DialogSaveButton
+                                                    : QStyle::SP_DirOpenIcon));
         b->setIconSize(close ? QSize(12, 12) : QSize(16, 16));
         connect(b, &QToolButton::clicked, this, [this, i, actions] {
             try {
@@ -127,7 +142,7 @@ void TextPanel::BuildButtons() {
 }
 
 QToolButton* TextPanel::button(const QString& name) const {
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < kButtons; ++i)
         if (name == QLatin1String(kButtonNames[i])) return buttons_[i];
     return nullptr;
 }
@@ -227,6 +242,61 @@ bool TextPanel::saveTextTo(const QString& path) {
         window_.reportError(QString::fromStdString(error));
         return false;
     }
+    return true;
+}
+
+void TextPanel::saveState() {
+    const std::string refusal = session_.CaptureRefusal();
+    if (!refusal.empty()) {
+        window_.reportError(tr("The machine was not saved. %1").arg(QString::fromStdString(refusal)));
+        return;
+    }
+    const QString path = ChooseFile(this, FileDialogKind::Save, tr("save the machine"),
+                                    tr("machine state (*.q417)"), QStringLiteral("machine.q417"),
+                                    QStringLiteral("q417"), QDir::currentPath());
+    if (!path.isEmpty()) saveStateTo(path);
+}
+
+bool TextPanel::saveStateTo(const QString& path) {
+    const std::string refusal = session_.CaptureRefusal();
+    if (!refusal.empty()) {
+        window_.reportError(tr("The machine was not saved. %1").arg(QString::fromStdString(refusal)));
+        return false;
+    }
+    std::string error;
+    if (!WriteFileAtomically(path.toStdString(), WriteMachineState(session_.CaptureState()),
+                             error)) {
+        window_.reportError(QString::fromStdString(error));
+        return false;
+    }
+    return true;
+}
+
+void TextPanel::openState() {
+    const QString path = ChooseFile(this, FileDialogKind::Open, tr("open a saved machine"),
+                                    tr("machine state (*.q417)"), QString(), QString(),
+                                    QDir::currentPath());
+    if (!path.isEmpty()) openStateFrom(path);
+}
+
+// The file is read and checked whole before the machine is touched: a file that is refused
+// leaves everything as it was.
+bool TextPanel::openStateFrom(const QString& path) {
+    std::string bytes, error;
+    if (!ReadWholeFile(path.toStdString(), kStateFileLimit, bytes, error, "machine state file")) {
+        window_.reportError(QString::fromStdString(error));
+        return false;
+    }
+    MachineState state;
+    if (!ReadMachineState(bytes, state, error) ||
+        !(error = session_.RestoreState(state)).empty()) {
+        if (!error.empty() && error.back() == '.') error.pop_back();
+        window_.reportError(tr("The machine state file \"%1\" was not opened, and the machine "
+                               "is as it was: %2.")
+                                .arg(path, QString::fromStdString(error)));
+        return false;
+    }
+    ShowFileName(QString());
     return true;
 }
 

@@ -32,7 +32,8 @@ public:
     TextBox& outputBox() { return *output_box_; }
     QLabel* inputHeading() const { return input_heading_; }
     QLabel* outputHeading() const { return output_heading_; }
-    QToolButton* button(const QString& name) const;  // "load", "save", "font", "clear", "close"
+    // "load", "save", "font", "clear", "close", "savestate", "openstate"
+    QToolButton* button(const QString& name) const;
     bool textEnlarged() const { return enlarged_; }
 
     // The control box's text button: the panel shown, the input text ready for the keyboard.
@@ -46,6 +47,13 @@ public:
     // A file loaded or saved without a dialog; a failure is reported and changes no text.
     bool loadTextFrom(const QString& path);
     bool saveTextTo(const QString& path);
+    // The whole machine saved to a machine state file and opened from one (also Ctrl+S and
+    // Ctrl+O). A refused save or a file that cannot be opened is reported, naming the file
+    // and what is wrong, and changes nothing.
+    void saveState();
+    void openState();
+    bool saveStateTo(const QString& path);
+    bool openStateFrom(const QString& path);
 
     // Puts the selection on 1-based position p of the input text (the next to feed).
     void highlight(int32_t position);
@@ -82,7 +90,7 @@ private:
     QString file_name_;  // of the text loaded, while the input text is that file's
     QLabel* input_heading_ = nullptr;
     QLabel* output_heading_ = nullptr;
-    QToolButton* buttons_[5] = {};
+    QToolButton* buttons_[7] = {};
     bool enlarged_ = false;
     FileChooser choose_open_;
     FileChooser choose_save_;

@@ -10,8 +10,10 @@
 #include <sstream>
 
 #include "app/config_store.h"
+#include "app/machine_state.h"
 #include "app/settings_file.h"
 #include "io/cp1251.h"
+#include "io/qt/text_box.h"
 #include "io/qt/text_panel.h"
 #include "key/qt/key_box.h"
 #include "window_fixture.h"
@@ -174,6 +176,41 @@ TEST_P(Parity, WindowAndCommandLineAgree) {
     for (int slot = in_use + 1; slot <= 10; ++slot)
         cli_positions[static_cast<std::size_t>(slot)] = 0;
     const int32_t tech = window->machine().settings.Tech;
+
+    // The machine the window saves is the one q417-cli saves after the same text.
+    const QString saved = dir.filePath("window.q417");
+    ASSERT_TRUE(window->textPanel().saveStateTo(saved)) << errors.join('\n').toStdString();
+    std::ostringstream save;
+    save << Q417_CLI << " feed --config " << SettingsPath().toStdString();
+    if (!key_path.empty()) save << " --key " << key_path;
+    save << " --positions ";
+    for (int slot = 1; slot <= 10; ++slot)  // those out of use stand where the window left them
+        save << (slot > 1 ? "," : "")
+             << (slot <= in_use ? sc.positions[slot] : window->machine().rotors.Slot(slot).Position);
+    save << " --encoding " << (sc.utf8 ? "utf-8" : "cp1251") << " --save-state "
+         << dir.filePath("cli.q417").toStdString() << " " << text_path.toStdString() << " >/dev/null";
+    ASSERT_EQ(std::system(save.str().c_str()), 0);
+    const std::string window_state = Slurp(saved.toStdString());
+    EXPECT_EQ(window_state, Slurp(dir.filePath("cli.q417").toStdString()));
+
+    // Ctrl+Z takes the last key press back and Ctrl+Shift+Z brings it back, typing nothing.
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_NE(WriteMachineState(window->session().CaptureState()), window_state);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(WriteMachineState(window->session().CaptureState()), window_state);
+    // A damaged file is refused by name and changes nothing; the saved one opens again.
+    const QString damaged = Write("damaged.q417", window_state.substr(0, window_state.size() / 2));
+    window->session().ClearText();
+    const std::string cleared = WriteMachineState(window->session().CaptureState());
+    errors.clear();
+    EXPECT_FALSE(window->textPanel().openStateFrom(damaged));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(damaged)) << errors[0].toStdString();
+    EXPECT_EQ(WriteMachineState(window->session().CaptureState()), cleared);
+    EXPECT_TRUE(window->textPanel().openStateFrom(saved));
+    EXPECT_EQ(WriteMachineState(window->session().CaptureState()), window_state);
+    EXPECT_EQ(window->textPanel().outputBox().text(), out);
+
     Click("Image6", 20, 15);  // the close control writes the settings
     EXPECT_FALSE(window->isVisible());
 
