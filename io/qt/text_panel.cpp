@@ -1,5 +1,6 @@
 #include "io/qt/text_panel.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -73,7 +74,7 @@ void TextPanel::BuildBoxes() {
     QFont heading_font(fallbackFace());
     heading_font.setBold(true);
     heading_font.setPixelSize(16);
-    if (QFontMetrics(heading_font).horizontalAdvance(QStringLiteral("Output text")) > 90)
+    if (QFontMetrics(heading_font).horizontalAdvance(QCoreApplication::translate("TextPanel", "Output text")) > 90)
         heading_font.setStretch(QFont::SemiCondensed);
     const auto heading = [&](const QString& text, int y) {
         auto* label = new QLabel(text, this);
@@ -84,8 +85,8 @@ void TextPanel::BuildBoxes() {
         label->installEventFilter(this);
         return label;
     };
-    input_heading_ = heading(QStringLiteral("Input text"), 4);
-    output_heading_ = heading(QStringLiteral("Output text"), 148);
+    input_heading_ = heading(QCoreApplication::translate("TextPanel", "Input text"), 4);
+    output_heading_ = heading(QCoreApplication::translate("TextPanel", "Output text"), 148);
     // The boxes lie above the headings: the enlarged box covers the output heading.
     const auto box = [&](const char* name) {
         auto* b = new TextBox(this);
@@ -99,8 +100,8 @@ void TextPanel::BuildBoxes() {
 }
 
 void TextPanel::BuildButtons() {
-    const QString hints[5] = {QStringLiteral("load text"), QStringLiteral("save text"),
-                              QStringLiteral("select font"), QStringLiteral("clear text"),
+    const QString hints[5] = {QCoreApplication::translate("TextPanel", "load text"), QCoreApplication::translate("TextPanel", "save text"),
+                              QCoreApplication::translate("TextPanel", "select font"), QCoreApplication::translate("TextPanel", "clear text"),
                               QString()};
     const std::function<void()> actions[5] = {[this] { loadText(); }, [this] { saveText(); },
                                               [this] { selectFont(); }, [this] { clearText(); },
@@ -158,15 +159,15 @@ void TextPanel::headingClicked(bool outputHeading) {
         TextBox* shown = outputHeading ? output_box_ : input_box_;
         (outputHeading ? input_box_ : output_box_)->hide();
         shown->setGeometry(2, kInputTop, kBoxWidth, kEnlargedHeight);
-        input_heading_->setText(outputHeading ? QStringLiteral("Output text")
-                                              : QStringLiteral("Input text"));
+        input_heading_->setText(outputHeading ? QCoreApplication::translate("TextPanel", "Output text")
+                                              : QCoreApplication::translate("TextPanel", "Input text"));
         pal.setColor(QPalette::WindowText, Qt::red);
         enlarged_ = true;
     } else {
         PlaceBoxes();
         input_box_->setFocus();
-        input_heading_->setText(QStringLiteral("Input text"));
-        output_heading_->setText(QStringLiteral("Output text"));
+        input_heading_->setText(QCoreApplication::translate("TextPanel", "Input text"));
+        output_heading_->setText(QCoreApplication::translate("TextPanel", "Output text"));
         pal.setColor(QPalette::WindowText, Qt::black);
         enlarged_ = false;
     }
@@ -189,7 +190,7 @@ void TextPanel::loadText() {
     const QString name_before = file_name_;
     MachineSession::InputText before = session_.TakeInputText();
     const QString path =
-        choose_open_(QStringLiteral("load text"), QStringLiteral("text file (*.txt)"), QString());
+        choose_open_(QCoreApplication::translate("TextPanel", "load text"), QCoreApplication::translate("TextPanel", "text file (*.txt)"), QString());
     if (path.isEmpty() || loadTextFrom(path)) return;
     session_.PutBackInputText(std::move(before));
     ShowFileName(name_before);
@@ -216,7 +217,7 @@ void TextPanel::ShowFileName(const QString& name) {
 
 void TextPanel::saveText() {
     const QString path =
-        choose_save_(QStringLiteral("save text"), QStringLiteral("Текстовый файл (*.txt)"),
+        choose_save_(QCoreApplication::translate("TextPanel", "save text"), QStringLiteral("Текстовый файл (*.txt)"),
                      QStringLiteral("encrypt.txt"));
     if (!path.isEmpty()) saveTextTo(path);
 }
