@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Guide  F1</source>
-        <translation>Anleitung  F1</translation>
+        <translation>Hilfe  F1</translation>
     </message>
     <message>
         <source>how to work the machine</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Give the machine a key of your own. Click the dark window band across a rotor to open the machine, then &lt;b&gt;random key&lt;/b&gt; and &lt;b&gt;save key&lt;/b&gt; in the box below it; the key file holds the punch card and the key table. Loading or making a key puts each rotor at its body number. A click near the top of the stack closes the machine.&lt;/p&gt;&lt;p&gt;Turn the rotors to starting positions of your choice (the mouse wheel, or a click above or below a rotor&apos;s window). The starting positions are the letters at the arrows of the rotors&apos; windows, slot 1 on the left: write them down.&lt;/p&gt;&lt;p&gt;Move the work lever to &lt;b&gt;ЗШ&lt;/b&gt; and type the message, or load it as a text and press &lt;b&gt;ПУСК&lt;/b&gt;. The paper tape and the text panel show the enciphered text; the text panel saves it.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Geben Sie der Maschine einen eigenen Schlüssel. Klicken Sie auf das dunkle Fensterband quer über einer Walze, um die Maschine zu öffnen, dann im Kasten darunter auf &lt;b&gt;Zufallsschlüssel&lt;/b&gt; und &lt;b&gt;Schlüssel sichern&lt;/b&gt;; die Schlüsseldatei enthält die Lochkarte und die Schlüsseltabelle. Beim Laden oder Erzeugen eines Schlüssels wird jede Walze auf die Nummer ihres Körpers gestellt. Ein Klick nahe der Oberkante des Walzensatzes schließt die Maschine.&lt;/p&gt;&lt;p&gt;Drehen Sie die Walzen in Anfangsstellungen Ihrer Wahl (mit dem Mausrad oder einem Klick über oder unter dem Fenster einer Walze). Die Anfangsstellungen sind die Buchstaben an den Pfeilen der Walzenfenster, Platz 1 links: Schreiben Sie sie auf.&lt;/p&gt;&lt;p&gt;Stellen Sie den Betriebshebel auf &lt;b&gt;ЗШ&lt;/b&gt; und tippen Sie die Nachricht, oder laden Sie sie als Text und drücken Sie &lt;b&gt;ПУСК&lt;/b&gt;. Papierstreifen und Textfeld zeigen den verschlüsselten Text; das Textfeld sichert ihn.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Geben Sie der Maschine einen eigenen Schlüssel. Öffnen Sie die Maschine mit einem Klick auf das dunkle Fensterband quer über einer Walze und klicken Sie im Kasten darunter auf &lt;b&gt;Zufallsschlüssel&lt;/b&gt; und &lt;b&gt;Schlüssel sichern&lt;/b&gt;; die Datei enthält Lochkarte und Schlüsseltabelle. Laden oder Erzeugen eines Schlüssels stellt jede Walze auf die Nummer ihres Körpers. Ein Klick oben auf den Walzensatz schließt die Maschine.&lt;/p&gt;&lt;p&gt;Drehen Sie die Walzen in Anfangsstellungen Ihrer Wahl (Mausrad oder Klick über bzw. unter dem Fenster). Die Anfangsstellungen sind die Buchstaben an den Pfeilen der Walzenfenster, Platz 1 links: Schreiben Sie sie auf.&lt;/p&gt;&lt;p&gt;Stellen Sie den Betriebshebel auf &lt;b&gt;ЗШ&lt;/b&gt; und tippen Sie die Nachricht, oder laden Sie sie als Text und drücken &lt;b&gt;ПУСК&lt;/b&gt;. Papierstreifen und Textfeld zeigen den Geheimtext; das Textfeld sichert ihn.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Your first message: deciphering</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>&lt;p&gt;The mouse wheel turns the rotor under the pointer; a click on the upper or lower part of a rotor turns it by hand. A click on the dark window band across a rotor, the entry plate or the reflector opens the machine.&lt;/p&gt;&lt;p&gt;In the open machine a click on a rotor takes the rightmost one out. To build a rotor, click a body in the box below, then a core in the tray. On the face view the outer letters set the ring, the core&apos;s ring sets the core, the area inside it turns the core over and the centre gives the rotor up. Click the empty place in the stack to put the rotor in.&lt;/p&gt;&lt;p&gt;The box also loads, saves and generates keys, sets the basic key and opens the punch card: one hole in every row and column (drag the card by its title to move it aside). A click near the top of the stack closes the machine.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Das Mausrad dreht die Walze unter dem Zeiger; ein Klick auf den oberen oder unteren Teil einer Walze dreht sie von Hand. Ein Klick auf das dunkle Fensterband quer über einer Walze, die Eintrittsplatte oder die Umkehrwalze öffnet die Maschine.&lt;/p&gt;&lt;p&gt;In der geöffneten Maschine nimmt ein Klick auf eine Walze die Walze ganz rechts heraus. Um eine Walze zu bauen, klicken Sie auf einen Körper im Kasten unten, dann auf einen Kern in der Ablage. In der Draufsicht stellen die äußeren Buchstaben den Ring, der Ring des Kerns den Kern, die Fläche darin dreht den Kern um, und die Mitte gibt die Walze auf. Klicken Sie auf den leeren Platz im Walzensatz, um die Walze einzusetzen.&lt;/p&gt;&lt;p&gt;Der Kasten lädt, sichert und erzeugt auch Schlüssel, setzt den Grundschlüssel und öffnet die Lochkarte: ein Loch in jeder Zeile und Spalte (ziehen Sie die Karte an ihrem Titel beiseite). Ein Klick nahe der Oberkante des Walzensatzes schließt die Maschine.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Das Mausrad oder ein Klick auf den oberen oder unteren Teil einer Walze dreht sie. Ein Klick auf das dunkle Fensterband quer über einer Walze, die Eintrittsplatte oder die Umkehrwalze öffnet die Maschine.&lt;/p&gt;&lt;p&gt;In der geöffneten Maschine nimmt ein Klick auf eine Walze die rechte äußere heraus. Zum Bau einer Walze klicken Sie einen Körper im Kasten unten an, dann einen Kern in der Ablage. In der Draufsicht stellen die äußeren Buchstaben den Ring, der Ring des Kerns den Kern, die Fläche darin dreht den Kern um, und die Mitte gibt die Walze auf. Ein Klick auf den leeren Platz im Walzensatz setzt die Walze ein.&lt;/p&gt;&lt;p&gt;Der Kasten lädt, sichert und erzeugt auch Schlüssel, setzt den Grundschlüssel und öffnet die Lochkarte: ein Loch in jeder Zeile und Spalte (die Karte lässt sich am Titel beiseiteziehen). Ein Klick nahe der Oberkante des Walzensatzes schließt die Maschine.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Loading and running a text</source>
@@ -658,15 +658,15 @@ stellung</translation>
     </message>
     <message>
         <source>3K (Polish)</source>
-        <translation>3K (polnisch)</translation>
+        <translation>3K (poln.)</translation>
     </message>
     <message>
         <source>4K (German)</source>
-        <translation>4K (deutsch)</translation>
+        <translation>4K (dt.)</translation>
     </message>
     <message>
         <source>6K (Czech)</source>
-        <translation>6K (tschech.)</translation>
+        <translation>6K (tsch.)</translation>
     </message>
     <message>
         <source> Keyboard </source>
@@ -693,10 +693,6 @@ stellung</translation>
         <translation> Typenrad </translation>
     </message>
     <message>
-        <source>Latin</source>
-        <translation>Lateinisch</translation>
-    </message>
-    <message>
         <source>Sound ON</source>
         <translation>Ton AN</translation>
     </message>
@@ -721,8 +717,18 @@ stellung</translation>
         <translation>Die Sprache der Programmtexte. „Auto“ folgt der Sprache der Arbeitsumgebung. Eine Änderung gilt ab dem nächsten Start.</translation>
     </message>
     <message>
-        <source>At next start</source>
-        <translation>Ab nächstem Start</translation>
+        <source>Latin</source>
+        <comment>print wheel</comment>
+        <translation>Lateinisch</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <comment>print wheel</comment>
+        <translation>Kyrillisch</translation>
+    </message>
+    <message>
+        <source>The new language takes effect at the next start.</source>
+        <translation>Die neue Sprache gilt ab dem nächsten Start.</translation>
     </message>
 </context>
 <context>

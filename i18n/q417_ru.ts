@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Guide  F1</source>
-        <translation>Справка  F1</translation>
+        <translation>Справка F1</translation>
     </message>
     <message>
         <source>how to work the machine</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>&lt;p&gt;The mouse wheel turns the rotor under the pointer; a click on the upper or lower part of a rotor turns it by hand. A click on the dark window band across a rotor, the entry plate or the reflector opens the machine.&lt;/p&gt;&lt;p&gt;In the open machine a click on a rotor takes the rightmost one out. To build a rotor, click a body in the box below, then a core in the tray. On the face view the outer letters set the ring, the core&apos;s ring sets the core, the area inside it turns the core over and the centre gives the rotor up. Click the empty place in the stack to put the rotor in.&lt;/p&gt;&lt;p&gt;The box also loads, saves and generates keys, sets the basic key and opens the punch card: one hole in every row and column (drag the card by its title to move it aside). A click near the top of the stack closes the machine.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Колёсико мыши поворачивает ротор под указателем; щелчок по верхней или нижней части ротора поворачивает его вручную. Щелчок по тёмной полосе окон поперёк ротора, по входной пластине или по отражателю открывает машину.&lt;/p&gt;&lt;p&gt;В открытой машине щелчок по ротору вынимает крайний правый. Чтобы собрать ротор, щёлкните по корпусу в ящике внизу, затем по вставке в лотке. На виде сверху внешние буквы устанавливают кольцо, кольцо вставки — вставку, область внутри него переворачивает вставку, а центр разбирает ротор. Щёлкните по пустому месту в пакете, чтобы вставить ротор.&lt;/p&gt;&lt;p&gt;Ящик также загружает, сохраняет и создаёт ключи, устанавливает базовый ключ и открывает перфокарту: по одному отверстию в каждой строке и каждом столбце (карту можно отодвинуть, потянув за заголовок). Щелчок у верхнего края пакета роторов закрывает машину.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Ротор поворачивают колёсиком мыши или щелчком по его верхней или нижней части. Щелчок по тёмной полосе окон поперёк ротора, по входной пластине или по отражателю открывает машину.&lt;/p&gt;&lt;p&gt;В открытой машине щелчок по ротору вынимает крайний правый. Чтобы собрать ротор, щёлкните по корпусу в ящике внизу, затем по вставке в лотке. На виде сверху внешние буквы устанавливают кольцо, кольцо вставки — вставку, область внутри него переворачивает вставку, а центр разбирает ротор. Щелчок по пустому месту в пакете вставляет ротор.&lt;/p&gt;&lt;p&gt;Ящик также загружает, сохраняет и создаёт ключи, устанавливает базовый ключ и открывает перфокарту: по одному отверстию в каждой строке и каждом столбце (карту можно отодвинуть за заголовок). Щелчок у верхнего края пакета роторов закрывает машину.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Loading and running a text</source>
@@ -654,19 +654,19 @@ setting</source>
     </message>
     <message>
         <source> Rotor series </source>
-        <translation> Серия роторов </translation>
+        <translation>Серия роторов</translation>
     </message>
     <message>
         <source>3K (Polish)</source>
-        <translation>3K (польск.)</translation>
+        <translation>3K (пол.)</translation>
     </message>
     <message>
         <source>4K (German)</source>
-        <translation>4K (немецк.)</translation>
+        <translation>4K (нем.)</translation>
     </message>
     <message>
         <source>6K (Czech)</source>
-        <translation>6K (чешск.)</translation>
+        <translation>6K (чеш.)</translation>
     </message>
     <message>
         <source> Keyboard </source>
@@ -690,11 +690,7 @@ setting</source>
     </message>
     <message>
         <source> Liter wheel </source>
-        <translation> Литерное колесо </translation>
-    </message>
-    <message>
-        <source>Latin</source>
-        <translation>Латинское</translation>
+        <translation> Печать </translation>
     </message>
     <message>
         <source>Sound ON</source>
@@ -721,8 +717,18 @@ setting</source>
         <translation>Язык надписей программы. «Авто» — язык рабочего стола. Новый выбор действует со следующего запуска.</translation>
     </message>
     <message>
-        <source>At next start</source>
-        <translation>Со след. запуска</translation>
+        <source>Latin</source>
+        <comment>print wheel</comment>
+        <translation>Латиница</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <comment>print wheel</comment>
+        <translation>Кириллица</translation>
+    </message>
+    <message>
+        <source>The new language takes effect at the next start.</source>
+        <translation>Новый язык начнёт действовать со следующего запуска.</translation>
     </message>
 </context>
 <context>

@@ -52,8 +52,14 @@ QToolButton* Button(QWidget* parent, const QString& name, const QRect& place) {
 
 namespace {
 
+// The pages keep their English source text: one list serves every language, and each page is
+// translated as it is shown.
 QString T(const char* text) {
-    return QCoreApplication::translate("Guide", text);
+    return QString::fromUtf8(text);
+}
+
+QString Translated(const QString& source) {
+    return QCoreApplication::translate("Guide", source.toUtf8().constData());
 }
 
 }  // namespace
@@ -254,8 +260,8 @@ void GuidePanel::showPage(int page) {
     const std::vector<Page>& all = pages();
     page_ = std::clamp(page, 0, int(all.size()) - 1);
     const Page& p = all[page_];
-    heading_->setText(p.heading);
-    text_->setText(p.text);
+    heading_->setText(Translated(p.heading));
+    text_->setText(Translated(p.text));
     count_->setText(QStringLiteral("%1 / %2").arg(page_ + 1).arg(all.size()));
     back_->setEnabled(page_ > 0);
     next_->setEnabled(page_ + 1 < int(all.size()));

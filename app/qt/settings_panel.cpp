@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -163,9 +164,11 @@ void SettingsPanel::BuildKeyboardAndWheel(QWidget* parent) {
     wheel_->setObjectName(QStringLiteral("RadioGroup1"));
     wheel_group_ = new QButtonGroup(this);
     wheel_->layout()->addWidget(
-        Radio(QCoreApplication::translate("Settings", "Latin"), QStringLiteral("Wheel0"), wheel_group_, 0, wheel_));
+        Radio(QCoreApplication::translate("Settings", "Latin", "print wheel"),
+              QStringLiteral("Wheel0"), wheel_group_, 0, wheel_));
     wheel_->layout()->addWidget(
-        Radio(QCoreApplication::translate("Settings", "Russian"), QStringLiteral("Wheel1"), wheel_group_, 1, wheel_));
+        Radio(QCoreApplication::translate("Settings", "Russian", "print wheel"),
+              QStringLiteral("Wheel1"), wheel_group_, 1, wheel_));
     connect(wheel_group_, &QButtonGroup::idClicked, this,
             [this](int i) { Guard([&] { RadioGroup1Click(i); }); });
 }
@@ -215,8 +218,8 @@ void SettingsPanel::BuildChecksAndModule(QWidget* parent) {
 }
 
 // The window's language, between the alphabet plug and the module. The words of every panel
-// are set as the panels are made, so a new choice is taken at the next start; the caption
-// says so once the choice differs from the language in use.
+// are set as the panels are made, so a new choice is taken at the next start: a note at the
+// list says so when it is chosen, and its hint says so always.
 void SettingsPanel::BuildLanguage(QWidget* parent) {
     language_caption_ = new QLabel(QCoreApplication::translate("Settings", "Language"), parent);
     language_caption_->setObjectName(QStringLiteral("LanguageCaption"));
@@ -240,6 +243,11 @@ void SettingsPanel::BuildLanguage(QWidget* parent) {
         language_in_settings_ = chosen;
         if (languageChosen) languageChosen(chosen);
         ShowLanguage();
+        if (EffectiveLanguage(chosen) != language_in_use_)
+            QToolTip::showText(language_->mapToGlobal(QPoint(0, language_->height())),
+                               QCoreApplication::translate(
+                                   "Settings", "The new language takes effect at the next start."),
+                               language_);
     });
 }
 
@@ -251,9 +259,6 @@ void SettingsPanel::setLanguage(InterfaceLanguage inSettings, InterfaceLanguage 
 
 void SettingsPanel::ShowLanguage() {
     language_->setCurrentIndex(static_cast<int>(language_in_settings_));
-    const bool later = EffectiveLanguage(language_in_settings_) != language_in_use_;
-    language_caption_->setText(later ? QCoreApplication::translate("Settings", "At next start")
-                                     : QCoreApplication::translate("Settings", "Language"));
 }
 
 void SettingsPanel::ShowSettingsPanel() {

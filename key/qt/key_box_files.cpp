@@ -64,7 +64,11 @@ void KeyBox::BuildButtons() {
         button->setToolTip(ButtonHint(b.name));
         button->setAccessibleName(QCoreApplication::translate("KeyBox", b.hint));
         button->setText(QCoreApplication::translate("KeyBox", b.text));
-        button->setFont(small);
+        // Some languages' captions run longer than the machine's buttons: a narrower face.
+        QFont font = small;
+        if (QFontMetrics(font).horizontalAdvance(button->text()) > 71)
+            font.setStretch(QFont::SemiCondensed);
+        button->setFont(font);
         button->setGeometry(b.x, b.y, 73, 15);
         button->setFocusPolicy(Qt::NoFocus);
         buttons_[i] = button;
