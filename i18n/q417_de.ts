@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
     <name>About</name>
@@ -86,7 +85,7 @@
         <translation>Ihre erste Nachricht: verschlüsseln</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Give the machine a key of your own. Click the dark window band across a rotor to open the machine, then &lt;b&gt;random key&lt;/b&gt; and &lt;b&gt;save key&lt;/b&gt; in the box below it; the key file holds the punch card and the key table. Loading or making a key puts each rotor at its body number. A click near the top of the stack closes the machine.&lt;/p&gt;&lt;p&gt;Turn the rotors to starting positions of your choice (the mouse wheel, or a click above or below a rotor&apos;s window). The starting positions are the letters at the arrows of the rotors&apos; windows, slot 1 on the left: write them down.&lt;/p&gt;&lt;p&gt;Move the work lever to &lt;b&gt;ЗШ&lt;/b&gt; and type the message, or load it as a text and press &lt;b&gt;ПУСК&lt;/b&gt;. The paper tape and the text panel show the enciphered text; the text panel saves it.&lt;/p&gt;</source>
+        <source>&lt;p&gt;Give the machine a key of your own. Click the dark window band across a rotor to open the machine, then &lt;b&gt;random key&lt;/b&gt; and &lt;b&gt;save key&lt;/b&gt; in the box below it; the key file holds the punch card and the key table. Loading or making a key puts each rotor at its body number. A click near the top of the stack closes the machine.&lt;/p&gt;&lt;p&gt;Turn the rotors to starting positions of your choice (the mouse wheel, or a click above or below a rotor's window). The starting positions are the letters at the arrows of the rotors' windows, slot 1 on the left: write them down.&lt;/p&gt;&lt;p&gt;Move the work lever to &lt;b&gt;ЗШ&lt;/b&gt; and type the message, or load it as a text and press &lt;b&gt;ПУСК&lt;/b&gt;. The paper tape and the text panel show the enciphered text; the text panel saves it.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Geben Sie der Maschine einen eigenen Schlüssel. Öffnen Sie die Maschine mit einem Klick auf das dunkle Fensterband quer über einer Walze und klicken Sie im Kasten darunter auf &lt;b&gt;Zufallsschlüssel&lt;/b&gt; und &lt;b&gt;Schlüssel sichern&lt;/b&gt;; die Datei enthält Lochkarte und Schlüsseltabelle. Laden oder Erzeugen eines Schlüssels stellt jede Walze auf die Nummer ihres Körpers. Ein Klick oben auf den Walzensatz schließt die Maschine.&lt;/p&gt;&lt;p&gt;Drehen Sie die Walzen in Anfangsstellungen Ihrer Wahl (Mausrad oder Klick über bzw. unter dem Fenster). Die Anfangsstellungen sind die Buchstaben an den Pfeilen der Walzenfenster, Platz 1 links: Schreiben Sie sie auf.&lt;/p&gt;&lt;p&gt;Stellen Sie den Betriebshebel auf &lt;b&gt;ЗШ&lt;/b&gt; und tippen Sie die Nachricht, oder laden Sie sie als Text und drücken &lt;b&gt;ПУСК&lt;/b&gt;. Papierstreifen und Textfeld zeigen den Geheimtext; das Textfeld sichert ihn.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -110,7 +109,7 @@
         <translation>Die Schlüsseltabelle</translation>
     </message>
     <message>
-        <source>&lt;p&gt;The paper strip in the box of the open machine is the key table, one column for each rotor slot, slot 1 on the left. Its five rows, named on the strip: the &lt;b&gt;body&lt;/b&gt; (А to К: which of the ten bodies, with its stepping pins), the &lt;b&gt;ring setting&lt;/b&gt; of the alphabet ring on it (А to Й), the &lt;b&gt;core&lt;/b&gt; (А to К: which of the ten wiring cores), its &lt;b&gt;side&lt;/b&gt; (1 put in normally, 2 turned over) and the &lt;b&gt;core setting&lt;/b&gt; in the body (А to Й).&lt;/p&gt;&lt;p&gt;A body or a core can stand in one slot only; the ten-rotor models do not close on a table that breaks this. A key file holds the table and the punch card, not the rotors&apos; positions: that is why the starting positions are sent with it.&lt;/p&gt;</source>
+        <source>&lt;p&gt;The paper strip in the box of the open machine is the key table, one column for each rotor slot, slot 1 on the left. Its five rows, named on the strip: the &lt;b&gt;body&lt;/b&gt; (А to К: which of the ten bodies, with its stepping pins), the &lt;b&gt;ring setting&lt;/b&gt; of the alphabet ring on it (А to Й), the &lt;b&gt;core&lt;/b&gt; (А to К: which of the ten wiring cores), its &lt;b&gt;side&lt;/b&gt; (1 put in normally, 2 turned over) and the &lt;b&gt;core setting&lt;/b&gt; in the body (А to Й).&lt;/p&gt;&lt;p&gt;A body or a core can stand in one slot only; the ten-rotor models do not close on a table that breaks this. A key file holds the table and the punch card, not the rotors' positions: that is why the starting positions are sent with it.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Der Papierstreifen im Kasten der geöffneten Maschine ist die Schlüsseltabelle, eine Spalte für jeden Walzenplatz, Platz 1 links. Ihre fünf Zeilen, auf dem Streifen benannt: der &lt;b&gt;Körper&lt;/b&gt; (А bis К: welcher der zehn Körper mit seinen Fortschaltstiften), die &lt;b&gt;Ringstellung&lt;/b&gt; des Buchstabenrings darauf (А bis Й), der &lt;b&gt;Kern&lt;/b&gt; (А bis К: welcher der zehn Verdrahtungskerne), seine &lt;b&gt;Seite&lt;/b&gt; (1 normal eingesetzt, 2 umgedreht) und die &lt;b&gt;Kernstellung&lt;/b&gt; im Körper (А bis Й).&lt;/p&gt;&lt;p&gt;Ein Körper oder ein Kern kann nur auf einem Platz stehen; die Modelle mit zehn Walzen schließen nicht mit einer Tabelle, die das verletzt. Eine Schlüsseldatei enthält die Tabelle und die Lochkarte, nicht die Walzenstellungen: Deshalb werden die Anfangsstellungen mitgeschickt.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -118,7 +117,7 @@
         <translation>Tippen</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Type on the computer keyboard, or click the keys of the picture. The keys act by their place on the keyboard, whatever layout your desktop uses; the machine&apos;s own layout (German, Polish, Czech or Russian) is chosen on the settings panel.&lt;/p&gt;&lt;p&gt;Every key press runs through the key card, the rotors and the reflector and back. The result is printed on the paper tape at the top, the rotors step, and the counter at the bottom left counts the letters in groups of five (the brown lever under it sets it back to zero). The text panel keeps what you typed and what the machine printed.&lt;/p&gt;</source>
+        <source>&lt;p&gt;Type on the computer keyboard, or click the keys of the picture. The keys act by their place on the keyboard, whatever layout your desktop uses; the machine's own layout (German, Polish, Czech or Russian) is chosen on the settings panel.&lt;/p&gt;&lt;p&gt;Every key press runs through the key card, the rotors and the reflector and back. The result is printed on the paper tape at the top, the rotors step, and the counter at the bottom left counts the letters in groups of five (the brown lever under it sets it back to zero). The text panel keeps what you typed and what the machine printed.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Tippen Sie auf der Computertastatur oder klicken Sie auf die Tasten im Bild. Die Tasten wirken nach ihrem Platz auf der Tastatur, gleich welche Belegung Ihre Arbeitsumgebung verwendet; die eigene Belegung der Maschine (deutsch, polnisch, tschechisch oder russisch) wird auf dem Einstellungsfeld gewählt.&lt;/p&gt;&lt;p&gt;Jeder Tastendruck läuft durch die Schlüsselkarte, die Walzen und die Umkehrwalze und zurück. Das Ergebnis wird oben auf den Papierstreifen gedruckt, die Walzen schalten weiter, und der Zähler unten links zählt die Buchstaben in Fünfergruppen (der braune Hebel darunter stellt ihn auf null). Das Textfeld behält, was Sie getippt und was die Maschine gedruckt hat.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -134,7 +133,7 @@
         <translation>Die Maschine öffnen und einen Schlüssel setzen</translation>
     </message>
     <message>
-        <source>&lt;p&gt;The mouse wheel turns the rotor under the pointer; a click on the upper or lower part of a rotor turns it by hand. A click on the dark window band across a rotor, the entry plate or the reflector opens the machine.&lt;/p&gt;&lt;p&gt;In the open machine a click on a rotor takes the rightmost one out. To build a rotor, click a body in the box below, then a core in the tray. On the face view the outer letters set the ring, the core&apos;s ring sets the core, the area inside it turns the core over and the centre gives the rotor up. Click the empty place in the stack to put the rotor in.&lt;/p&gt;&lt;p&gt;The box also loads, saves and generates keys, sets the basic key and opens the punch card: one hole in every row and column (drag the card by its title to move it aside). A click near the top of the stack closes the machine.&lt;/p&gt;</source>
+        <source>&lt;p&gt;The mouse wheel turns the rotor under the pointer; a click on the upper or lower part of a rotor turns it by hand. A click on the dark window band across a rotor, the entry plate or the reflector opens the machine.&lt;/p&gt;&lt;p&gt;In the open machine a click on a rotor takes the rightmost one out. To build a rotor, click a body in the box below, then a core in the tray. On the face view the outer letters set the ring, the core's ring sets the core, the area inside it turns the core over and the centre gives the rotor up. Click the empty place in the stack to put the rotor in.&lt;/p&gt;&lt;p&gt;The box also loads, saves and generates keys, sets the basic key and opens the punch card: one hole in every row and column (drag the card by its title to move it aside). A click near the top of the stack closes the machine.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Das Mausrad oder ein Klick auf den oberen oder unteren Teil einer Walze dreht sie. Ein Klick auf das dunkle Fensterband quer über einer Walze, die Eintrittsplatte oder die Umkehrwalze öffnet die Maschine.&lt;/p&gt;&lt;p&gt;In der geöffneten Maschine nimmt ein Klick auf eine Walze die rechte äußere heraus. Zum Bau einer Walze klicken Sie einen Körper im Kasten unten an, dann einen Kern in der Ablage. In der Draufsicht stellen die äußeren Buchstaben den Ring, der Ring des Kerns den Kern, die Fläche darin dreht den Kern um, und die Mitte gibt die Walze auf. Ein Klick auf den leeren Platz im Walzensatz setzt die Walze ein.&lt;/p&gt;&lt;p&gt;Der Kasten lädt, sichert und erzeugt auch Schlüssel, setzt den Grundschlüssel und öffnet die Lochkarte: ein Loch in jeder Zeile und Spalte (die Karte lässt sich am Titel beiseiteziehen). Ein Klick nahe der Oberkante des Walzensatzes schließt die Maschine.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -249,7 +248,7 @@
         <translation>Die Taste Й ist beim Verschlüsseln gesperrt: Auf ihrem Kontakt wird das Leerzeichen verschlüsselt.</translation>
     </message>
     <message>
-        <source>Keys: click them or type on your keyboard, at the same places. The blue keys are the ten-key alphabet&apos;s figures.</source>
+        <source>Keys: click them or type on your keyboard, at the same places. The blue keys are the ten-key alphabet's figures.</source>
         <translation>Tasten: Klicken Sie sie an oder tippen Sie auf Ihrer Tastatur an denselben Stellen. Die blauen Tasten sind die Ziffern des Zehn-Tasten-Alphabets.</translation>
     </message>
     <message>
@@ -261,7 +260,7 @@
         <translation>Diese Walze um einen Buchstaben zurückdrehen (das Mausrad dreht sie auch).</translation>
     </message>
     <message>
-        <source>Rotor window: the letter at the arrow is the rotor&apos;s position. Click to open the machine.</source>
+        <source>Rotor window: the letter at the arrow is the rotor's position. Click to open the machine.</source>
         <translation>Walzenfenster: Der Buchstabe am Pfeil ist die Stellung der Walze. Ein Klick öffnet die Maschine.</translation>
     </message>
     <message>
@@ -361,7 +360,7 @@
         <translation>Eine Schlüsseldatei laden: Karte und Schlüsseltabelle. Jede Walze wird auf die Nummer ihres Körpers gestellt.</translation>
     </message>
     <message>
-        <source>Save the card and the key table in a key file. The rotors&apos; positions are not saved.</source>
+        <source>Save the card and the key table in a key file. The rotors' positions are not saved.</source>
         <translation>Karte und Schlüsseltabelle in einer Schlüsseldatei sichern. Die Walzenstellungen werden nicht gesichert.</translation>
     </message>
     <message>
@@ -506,27 +505,27 @@ stellung</translation>
         <translation>Die Schlüsseltabelle ist ungültig.</translation>
     </message>
     <message>
-        <source>Cannot load file &quot;%1&quot;. %2</source>
+        <source>Cannot load file "%1". %2</source>
         <translation>Die Datei „%1“ kann nicht geladen werden. %2</translation>
     </message>
     <message>
-        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <source>Cannot read file "%1". %2</source>
         <translation>Die Datei „%1“ kann nicht gelesen werden. %2</translation>
     </message>
     <message>
-        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <source>Cannot write file "%1". %2</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden. %2</translation>
     </message>
     <message>
-        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <source>Cannot create file "%1". %2</source>
         <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
     </message>
     <message>
-        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <source>Cannot open file "%1". %2</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
     </message>
     <message>
-        <source>Cannot take the settings file&apos;s lock &quot;%1&quot;. %2</source>
+        <source>Cannot take the settings file's lock "%1". %2</source>
         <translation>Die Sperre „%1“ der Einstellungsdatei kann nicht gesetzt werden. %2</translation>
     </message>
     <message>
@@ -562,7 +561,7 @@ stellung</translation>
         <translation>Sie hat in keinem Ordner einen Namen (eine gelöschte Datei).</translation>
     </message>
     <message>
-        <source>It is a link to &quot;%1&quot;, which does not exist, and no file is made through a link.</source>
+        <source>It is a link to "%1", which does not exist, and no file is made through a link.</source>
         <translation>Sie ist eine Verknüpfung auf „%1“, das nicht existiert, und über eine Verknüpfung wird keine Datei angelegt.</translation>
     </message>
     <message>
@@ -622,15 +621,15 @@ stellung</translation>
         <translation>U+%1 in Zeile %2, Spalte %3</translation>
     </message>
     <message>
-        <source>The settings file &quot;%1&quot; is damaged, and no copy of it could be made, so it was left as it is and the settings were not saved. %2</source>
+        <source>The settings file "%1" is damaged, and no copy of it could be made, so it was left as it is and the settings were not saved. %2</source>
         <translation>Die Einstellungsdatei „%1“ ist beschädigt, und es konnte keine Kopie davon angelegt werden; sie bleibt daher unverändert, und die Einstellungen wurden nicht gespeichert. %2</translation>
     </message>
     <message>
-        <source>The settings file &quot;%1&quot; was damaged. It was kept as &quot;%2&quot;, but the settings could not be written to a fresh file. %3</source>
+        <source>The settings file "%1" was damaged. It was kept as "%2", but the settings could not be written to a fresh file. %3</source>
         <translation>Die Einstellungsdatei „%1“ war beschädigt. Sie wurde als „%2“ aufbewahrt, aber die Einstellungen konnten nicht in eine neue Datei geschrieben werden. %3</translation>
     </message>
     <message>
-        <source>The settings file &quot;%1&quot; was damaged. It was kept as &quot;%2&quot;, and the settings were written to a fresh file.</source>
+        <source>The settings file "%1" was damaged. It was kept as "%2", and the settings were written to a fresh file.</source>
         <translation>Die Einstellungsdatei „%1“ war beschädigt. Sie wurde als „%2“ aufbewahrt, und die Einstellungen wurden in eine neue Datei geschrieben.</translation>
     </message>
     <message>
@@ -638,7 +637,7 @@ stellung</translation>
         <translation>Die Einstellungen konnten nicht gespeichert werden. %1</translation>
     </message>
     <message>
-        <source>The settings file &quot;%1&quot; is damaged, so the language was not kept in it.</source>
+        <source>The settings file "%1" is damaged, so the language was not kept in it.</source>
         <translation>Die Einstellungsdatei „%1“ ist beschädigt; die Sprache wurde daher nicht darin gespeichert.</translation>
     </message>
     <message>
@@ -713,7 +712,7 @@ stellung</translation>
         <translation>Auto</translation>
     </message>
     <message>
-        <source>The language of the program&apos;s words. Auto follows the desktop&apos;s language. A change takes effect at the next start.</source>
+        <source>The language of the program's words. Auto follows the desktop's language. A change takes effect at the next start.</source>
         <translation>Die Sprache der Programmtexte. „Auto“ folgt der Sprache der Arbeitsumgebung. Eine Änderung gilt ab dem nächsten Start.</translation>
     </message>
     <message>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ru_RU">
 <context>
     <name>About</name>
@@ -86,7 +85,7 @@
         <translation>Первое сообщение: зашифрование</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Give the machine a key of your own. Click the dark window band across a rotor to open the machine, then &lt;b&gt;random key&lt;/b&gt; and &lt;b&gt;save key&lt;/b&gt; in the box below it; the key file holds the punch card and the key table. Loading or making a key puts each rotor at its body number. A click near the top of the stack closes the machine.&lt;/p&gt;&lt;p&gt;Turn the rotors to starting positions of your choice (the mouse wheel, or a click above or below a rotor&apos;s window). The starting positions are the letters at the arrows of the rotors&apos; windows, slot 1 on the left: write them down.&lt;/p&gt;&lt;p&gt;Move the work lever to &lt;b&gt;ЗШ&lt;/b&gt; and type the message, or load it as a text and press &lt;b&gt;ПУСК&lt;/b&gt;. The paper tape and the text panel show the enciphered text; the text panel saves it.&lt;/p&gt;</source>
+        <source>&lt;p&gt;Give the machine a key of your own. Click the dark window band across a rotor to open the machine, then &lt;b&gt;random key&lt;/b&gt; and &lt;b&gt;save key&lt;/b&gt; in the box below it; the key file holds the punch card and the key table. Loading or making a key puts each rotor at its body number. A click near the top of the stack closes the machine.&lt;/p&gt;&lt;p&gt;Turn the rotors to starting positions of your choice (the mouse wheel, or a click above or below a rotor's window). The starting positions are the letters at the arrows of the rotors' windows, slot 1 on the left: write them down.&lt;/p&gt;&lt;p&gt;Move the work lever to &lt;b&gt;ЗШ&lt;/b&gt; and type the message, or load it as a text and press &lt;b&gt;ПУСК&lt;/b&gt;. The paper tape and the text panel show the enciphered text; the text panel saves it.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Задайте машине собственный ключ. Щёлкните по тёмной полосе окон поперёк ротора, чтобы открыть машину, затем нажмите &lt;b&gt;случайный ключ&lt;/b&gt; и &lt;b&gt;сохранить ключ&lt;/b&gt; в ящике под ней; файл ключа хранит перфокарту и ключевую таблицу. При загрузке или создании ключа каждый ротор встаёт на номер своего корпуса. Щелчок у верхнего края пакета роторов закрывает машину.&lt;/p&gt;&lt;p&gt;Поверните роторы в выбранные вами начальные положения (колёсиком мыши или щелчком над окном ротора или под ним). Начальные положения — это буквы у стрелок окон роторов, гнездо 1 слева: запишите их.&lt;/p&gt;&lt;p&gt;Переведите рычаг режима на &lt;b&gt;ЗШ&lt;/b&gt; и напечатайте сообщение или загрузите его как текст и нажмите &lt;b&gt;ПУСК&lt;/b&gt;. Бумажная лента и панель текста показывают зашифрованный текст; панель текста его сохраняет.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -110,7 +109,7 @@
         <translation>Ключевая таблица</translation>
     </message>
     <message>
-        <source>&lt;p&gt;The paper strip in the box of the open machine is the key table, one column for each rotor slot, slot 1 on the left. Its five rows, named on the strip: the &lt;b&gt;body&lt;/b&gt; (А to К: which of the ten bodies, with its stepping pins), the &lt;b&gt;ring setting&lt;/b&gt; of the alphabet ring on it (А to Й), the &lt;b&gt;core&lt;/b&gt; (А to К: which of the ten wiring cores), its &lt;b&gt;side&lt;/b&gt; (1 put in normally, 2 turned over) and the &lt;b&gt;core setting&lt;/b&gt; in the body (А to Й).&lt;/p&gt;&lt;p&gt;A body or a core can stand in one slot only; the ten-rotor models do not close on a table that breaks this. A key file holds the table and the punch card, not the rotors&apos; positions: that is why the starting positions are sent with it.&lt;/p&gt;</source>
+        <source>&lt;p&gt;The paper strip in the box of the open machine is the key table, one column for each rotor slot, slot 1 on the left. Its five rows, named on the strip: the &lt;b&gt;body&lt;/b&gt; (А to К: which of the ten bodies, with its stepping pins), the &lt;b&gt;ring setting&lt;/b&gt; of the alphabet ring on it (А to Й), the &lt;b&gt;core&lt;/b&gt; (А to К: which of the ten wiring cores), its &lt;b&gt;side&lt;/b&gt; (1 put in normally, 2 turned over) and the &lt;b&gt;core setting&lt;/b&gt; in the body (А to Й).&lt;/p&gt;&lt;p&gt;A body or a core can stand in one slot only; the ten-rotor models do not close on a table that breaks this. A key file holds the table and the punch card, not the rotors' positions: that is why the starting positions are sent with it.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Бумажная полоска в ящике открытой машины — это ключевая таблица, по столбцу на каждое гнездо ротора, гнездо 1 слева. Её пять строк, подписанных на полоске: &lt;b&gt;корпус&lt;/b&gt; (А–К: какой из десяти корпусов со штифтами шагания), &lt;b&gt;установка кольца&lt;/b&gt; — буквенного кольца на нём (А–Й), &lt;b&gt;вставка&lt;/b&gt; (А–К: какая из десяти вставок с проводкой), её &lt;b&gt;сторона&lt;/b&gt; (1 — вставлена прямо, 2 — перевёрнута) и &lt;b&gt;установка вставки&lt;/b&gt; в корпусе (А–Й).&lt;/p&gt;&lt;p&gt;Корпус или вставка может стоять только в одном гнезде; десятироторные модели не закрываются с таблицей, которая это нарушает. Файл ключа хранит таблицу и перфокарту, но не положения роторов: поэтому начальные положения передают вместе с ним.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -118,7 +117,7 @@
         <translation>Печать</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Type on the computer keyboard, or click the keys of the picture. The keys act by their place on the keyboard, whatever layout your desktop uses; the machine&apos;s own layout (German, Polish, Czech or Russian) is chosen on the settings panel.&lt;/p&gt;&lt;p&gt;Every key press runs through the key card, the rotors and the reflector and back. The result is printed on the paper tape at the top, the rotors step, and the counter at the bottom left counts the letters in groups of five (the brown lever under it sets it back to zero). The text panel keeps what you typed and what the machine printed.&lt;/p&gt;</source>
+        <source>&lt;p&gt;Type on the computer keyboard, or click the keys of the picture. The keys act by their place on the keyboard, whatever layout your desktop uses; the machine's own layout (German, Polish, Czech or Russian) is chosen on the settings panel.&lt;/p&gt;&lt;p&gt;Every key press runs through the key card, the rotors and the reflector and back. The result is printed on the paper tape at the top, the rotors step, and the counter at the bottom left counts the letters in groups of five (the brown lever under it sets it back to zero). The text panel keeps what you typed and what the machine printed.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Печатайте на клавиатуре компьютера или щёлкайте по клавишам на рисунке. Клавиши действуют по своему месту на клавиатуре, какая бы раскладка ни стояла на рабочем столе; собственная раскладка машины (немецкая, польская, чешская или русская) выбирается на панели настроек.&lt;/p&gt;&lt;p&gt;Каждое нажатие проходит через ключевую карту, роторы и отражатель и обратно. Результат печатается на бумажной ленте вверху, роторы делают шаг, а счётчик внизу слева считает буквы группами по пять (коричневый рычаг под ним сбрасывает его на ноль). Панель текста хранит то, что вы напечатали, и то, что напечатала машина.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -134,7 +133,7 @@
         <translation>Как открыть машину и установить ключ</translation>
     </message>
     <message>
-        <source>&lt;p&gt;The mouse wheel turns the rotor under the pointer; a click on the upper or lower part of a rotor turns it by hand. A click on the dark window band across a rotor, the entry plate or the reflector opens the machine.&lt;/p&gt;&lt;p&gt;In the open machine a click on a rotor takes the rightmost one out. To build a rotor, click a body in the box below, then a core in the tray. On the face view the outer letters set the ring, the core&apos;s ring sets the core, the area inside it turns the core over and the centre gives the rotor up. Click the empty place in the stack to put the rotor in.&lt;/p&gt;&lt;p&gt;The box also loads, saves and generates keys, sets the basic key and opens the punch card: one hole in every row and column (drag the card by its title to move it aside). A click near the top of the stack closes the machine.&lt;/p&gt;</source>
+        <source>&lt;p&gt;The mouse wheel turns the rotor under the pointer; a click on the upper or lower part of a rotor turns it by hand. A click on the dark window band across a rotor, the entry plate or the reflector opens the machine.&lt;/p&gt;&lt;p&gt;In the open machine a click on a rotor takes the rightmost one out. To build a rotor, click a body in the box below, then a core in the tray. On the face view the outer letters set the ring, the core's ring sets the core, the area inside it turns the core over and the centre gives the rotor up. Click the empty place in the stack to put the rotor in.&lt;/p&gt;&lt;p&gt;The box also loads, saves and generates keys, sets the basic key and opens the punch card: one hole in every row and column (drag the card by its title to move it aside). A click near the top of the stack closes the machine.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Ротор поворачивают колёсиком мыши или щелчком по его верхней или нижней части. Щелчок по тёмной полосе окон поперёк ротора, по входной пластине или по отражателю открывает машину.&lt;/p&gt;&lt;p&gt;В открытой машине щелчок по ротору вынимает крайний правый. Чтобы собрать ротор, щёлкните по корпусу в ящике внизу, затем по вставке в лотке. На виде сверху внешние буквы устанавливают кольцо, кольцо вставки — вставку, область внутри него переворачивает вставку, а центр разбирает ротор. Щелчок по пустому месту в пакете вставляет ротор.&lt;/p&gt;&lt;p&gt;Ящик также загружает, сохраняет и создаёт ключи, устанавливает базовый ключ и открывает перфокарту: по одному отверстию в каждой строке и каждом столбце (карту можно отодвинуть за заголовок). Щелчок у верхнего края пакета роторов закрывает машину.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -249,7 +248,7 @@
         <translation>Клавиша Й при зашифровании не работает: на её контакте шифруется пробел.</translation>
     </message>
     <message>
-        <source>Keys: click them or type on your keyboard, at the same places. The blue keys are the ten-key alphabet&apos;s figures.</source>
+        <source>Keys: click them or type on your keyboard, at the same places. The blue keys are the ten-key alphabet's figures.</source>
         <translation>Клавиши: щёлкайте по ним или печатайте на своей клавиатуре на тех же местах. Синие клавиши — цифры десятиклавишного алфавита.</translation>
     </message>
     <message>
@@ -261,7 +260,7 @@
         <translation>Повернуть ротор на одну букву назад (его поворачивает и колёсико мыши).</translation>
     </message>
     <message>
-        <source>Rotor window: the letter at the arrow is the rotor&apos;s position. Click to open the machine.</source>
+        <source>Rotor window: the letter at the arrow is the rotor's position. Click to open the machine.</source>
         <translation>Окно ротора: буква у стрелки — положение ротора. Щелчок открывает машину.</translation>
     </message>
     <message>
@@ -361,7 +360,7 @@
         <translation>Загрузить файл ключа: карту и ключевую таблицу. Каждый ротор ставится на номер своего корпуса.</translation>
     </message>
     <message>
-        <source>Save the card and the key table in a key file. The rotors&apos; positions are not saved.</source>
+        <source>Save the card and the key table in a key file. The rotors' positions are not saved.</source>
         <translation>Сохранить карту и ключевую таблицу в файл ключа. Положения роторов не сохраняются.</translation>
     </message>
     <message>
@@ -506,27 +505,27 @@ setting</source>
         <translation>Ключевая таблица неверна.</translation>
     </message>
     <message>
-        <source>Cannot load file &quot;%1&quot;. %2</source>
+        <source>Cannot load file "%1". %2</source>
         <translation>Не удалось загрузить файл «%1». %2</translation>
     </message>
     <message>
-        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <source>Cannot read file "%1". %2</source>
         <translation>Не удалось прочитать файл «%1». %2</translation>
     </message>
     <message>
-        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <source>Cannot write file "%1". %2</source>
         <translation>Не удалось записать файл «%1». %2</translation>
     </message>
     <message>
-        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <source>Cannot create file "%1". %2</source>
         <translation>Не удалось создать файл «%1». %2</translation>
     </message>
     <message>
-        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <source>Cannot open file "%1". %2</source>
         <translation>Не удалось открыть файл «%1». %2</translation>
     </message>
     <message>
-        <source>Cannot take the settings file&apos;s lock &quot;%1&quot;. %2</source>
+        <source>Cannot take the settings file's lock "%1". %2</source>
         <translation>Не удалось заблокировать файл настроек через «%1». %2</translation>
     </message>
     <message>
@@ -562,7 +561,7 @@ setting</source>
         <translation>У него нет имени ни в одной папке (файл удалён).</translation>
     </message>
     <message>
-        <source>It is a link to &quot;%1&quot;, which does not exist, and no file is made through a link.</source>
+        <source>It is a link to "%1", which does not exist, and no file is made through a link.</source>
         <translation>Это ссылка на «%1», которого нет, а через ссылку файл не создаётся.</translation>
     </message>
     <message>
@@ -622,15 +621,15 @@ setting</source>
         <translation>U+%1 в строке %2, позиция %3</translation>
     </message>
     <message>
-        <source>The settings file &quot;%1&quot; is damaged, and no copy of it could be made, so it was left as it is and the settings were not saved. %2</source>
+        <source>The settings file "%1" is damaged, and no copy of it could be made, so it was left as it is and the settings were not saved. %2</source>
         <translation>Файл настроек «%1» повреждён, а его копию сделать не удалось, поэтому он оставлен как есть и настройки не сохранены. %2</translation>
     </message>
     <message>
-        <source>The settings file &quot;%1&quot; was damaged. It was kept as &quot;%2&quot;, but the settings could not be written to a fresh file. %3</source>
+        <source>The settings file "%1" was damaged. It was kept as "%2", but the settings could not be written to a fresh file. %3</source>
         <translation>Файл настроек «%1» был повреждён. Он сохранён как «%2», но записать настройки в новый файл не удалось. %3</translation>
     </message>
     <message>
-        <source>The settings file &quot;%1&quot; was damaged. It was kept as &quot;%2&quot;, and the settings were written to a fresh file.</source>
+        <source>The settings file "%1" was damaged. It was kept as "%2", and the settings were written to a fresh file.</source>
         <translation>Файл настроек «%1» был повреждён. Он сохранён как «%2», а настройки записаны в новый файл.</translation>
     </message>
     <message>
@@ -638,7 +637,7 @@ setting</source>
         <translation>Настройки не удалось сохранить. %1</translation>
     </message>
     <message>
-        <source>The settings file &quot;%1&quot; is damaged, so the language was not kept in it.</source>
+        <source>The settings file "%1" is damaged, so the language was not kept in it.</source>
         <translation>Файл настроек «%1» повреждён, поэтому язык в нём не сохранён.</translation>
     </message>
     <message>
@@ -713,7 +712,7 @@ setting</source>
         <translation>Авто</translation>
     </message>
     <message>
-        <source>The language of the program&apos;s words. Auto follows the desktop&apos;s language. A change takes effect at the next start.</source>
+        <source>The language of the program's words. Auto follows the desktop's language. A change takes effect at the next start.</source>
         <translation>Язык надписей программы. «Авто» — язык рабочего стола. Новый выбор действует со следующего запуска.</translation>
     </message>
     <message>
@@ -787,11 +786,11 @@ setting</source>
     </message>
     <message>
         <source>keys</source>
-        <translation>клавиши</translation>
+        <translation>клав.</translation>
     </message>
     <message>
         <source>key</source>
-        <translation>клавиша</translation>
+        <translation>клав.</translation>
     </message>
     <message>
         <source>to the reflector</source>
