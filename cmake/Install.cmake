@@ -92,6 +92,6 @@ if(TARGET q417)
     # are laid out for) and fall back on DejaVu; Wayland sessions run it natively with the
     # Wayland platform plugin, others through X11.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, hicolor-icon-theme")
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, hicolor-icon-theme, qt6-translations-l10n")
 endif()
 include(CPack)
