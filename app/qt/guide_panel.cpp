@@ -216,7 +216,10 @@ GuidePanel::GuidePanel(QWidget& window) : QWidget(&window), window_(window) {
     QPalette red = title->palette();
     red.setColor(QPalette::WindowText, QColor(192, 0, 0));
     title->setPalette(red);
-    heading_ = TextLabel(this, QRect(80, 6, 400, 18), 13, true);
+    // The page's heading after the title, however long the title runs in the window's language.
+    const int heading_left =
+        std::max(80, 8 + title->fontMetrics().horizontalAdvance(title->text()) + 10);
+    heading_ = TextLabel(this, QRect(heading_left, 6, 500 - heading_left, 18), 13, true);
     picture_ = new QLabel(this);
     picture_->setGeometry(kPictureArea);
     picture_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -56,6 +56,20 @@ QStringList Misfits(const QWidget* root) {
             faults << QStringLiteral("%1 reaches past its parent").arg(w->objectName());
         if (const auto* l = qobject_cast<const QLabel*>(w)) {
             if (l->text().isEmpty()) continue;
+            // Two captions side by side must not run into each other.
+            for (const QLabel* other : root->findChildren<const QLabel*>()) {
+                if (other == l || other->parentWidget() != l->parentWidget() ||
+                    !other->isVisible() || other->text().isEmpty() || other->wordWrap() ||
+                    l->wordWrap() || !other->pixmap().isNull())
+                    continue;
+                const auto inked = [](const QLabel* x) {
+                    return QRect(x->pos(), QSize(std::min(x->width(), x->sizeHint().width()),
+                                                 x->height()));
+                };
+                if (l < other && inked(l).intersects(inked(other)))
+                    faults << QStringLiteral("\"%1\" runs into \"%2\"")
+                                  .arg(l->text().left(30), other->text().left(30));
+            }
             if (l->wordWrap()) {
                 if (l->heightForWidth(l->width()) > l->height())
                     faults << Misfit(l, l->text(), l->heightForWidth(l->width()), l->height());
