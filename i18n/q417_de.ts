@@ -750,7 +750,7 @@ stellung</translation>
     </message>
     <message>
         <source>Press a key: its path through the machine is drawn here.</source>
-        <translation>Drücken Sie eine Taste: Ihr Weg durch die Maschine wird hier gezeichnet.</translation>
+        <translation>Drücken Sie eine Taste: Hier erscheint ihr Weg durch die Maschine.</translation>
     </message>
     <message>
         <source>key %1 (%2)</source>

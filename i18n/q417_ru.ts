@@ -750,7 +750,7 @@ setting</source>
     </message>
     <message>
         <source>Press a key: its path through the machine is drawn here.</source>
-        <translation>Нажмите клавишу: здесь будет показан её путь через машину.</translation>
+        <translation>Нажмите клавишу: здесь появится её путь через машину.</translation>
     </message>
     <message>
         <source>key %1 (%2)</source>

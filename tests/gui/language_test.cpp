@@ -128,8 +128,9 @@ TEST_F(LanguageTest, EveryPanelsWordsFitInEveryLanguage) {
             check(&window->guidePanel(), "guide");
         }
         window->guidePanel().hide();
+        window->signalPathPanel().open();  // before any key press: it says what it will show
+        check(&window->signalPathPanel(), "signal-path panel");
         Type(Qt::Key_A);
-        window->signalPathPanel().open();
         check(&window->signalPathPanel(), "signal-path panel");
         window->signalPathPanel().hide();
         window->openMachine();
