@@ -8,26 +8,37 @@ cmake_path(NORMAL_PATH Q417_SHARE)
 install(TARGETS q417-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # Debian keeps man pages compressed; -n leaves the time out so that builds are repeatable.
+# The English pages go to man1, their Russian and German translations to <lang>/man1.
 find_program(GZIP_EXECUTABLE gzip)
 set(Q417_MAN_PAGES q417-cli.1)
 if(TARGET q417)
     list(APPEND Q417_MAN_PAGES q417.1)
 endif()
 set(Q417_MAN_OUTPUTS)
-foreach(page IN LISTS Q417_MAN_PAGES)
-    if(GZIP_EXECUTABLE)
-        set(out ${CMAKE_CURRENT_BINARY_DIR}/man/${page}.gz)
-        add_custom_command(OUTPUT ${out}
-            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
-            COMMAND ${GZIP_EXECUTABLE} -9 -n -c ${Q417_SHARE}/${page} > ${out}
-            DEPENDS ${Q417_SHARE}/${page} VERBATIM)
-    else()
-        set(out ${Q417_SHARE}/${page})
+foreach(lang IN ITEMS "" ru de)
+    set(in_dir ${Q417_SHARE})
+    set(out_dir ${CMAKE_CURRENT_BINARY_DIR}/man)
+    set(install_dir ${CMAKE_INSTALL_MANDIR}/man1)
+    if(lang)
+        set(in_dir ${Q417_SHARE}/${lang})
+        set(out_dir ${CMAKE_CURRENT_BINARY_DIR}/man/${lang})
+        set(install_dir ${CMAKE_INSTALL_MANDIR}/${lang}/man1)
     endif()
-    list(APPEND Q417_MAN_OUTPUTS ${out})
+    foreach(page IN LISTS Q417_MAN_PAGES)
+        if(GZIP_EXECUTABLE)
+            set(out ${out_dir}/${page}.gz)
+            add_custom_command(OUTPUT ${out}
+                COMMAND ${CMAKE_COMMAND} -E make_directory ${out_dir}
+                COMMAND ${GZIP_EXECUTABLE} -9 -n -c ${in_dir}/${page} > ${out}
+                DEPENDS ${in_dir}/${page} VERBATIM)
+        else()
+            set(out ${in_dir}/${page})
+        endif()
+        list(APPEND Q417_MAN_OUTPUTS ${out})
+        install(FILES ${out} DESTINATION ${install_dir})
+    endforeach()
 endforeach()
 add_custom_target(q417_man_pages ALL DEPENDS ${Q417_MAN_OUTPUTS})
-install(FILES ${Q417_MAN_OUTPUTS} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The licence in Debian's machine-readable copyright format and the change log, compressed
 # the same way, where Debian keeps a package's documents.
@@ -92,6 +103,6 @@ if(TARGET q417)
     # are laid out for) and fall back on DejaVu; Wayland sessions run it natively with the
     # Wayland platform plugin, others through X11.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, hicolor-icon-theme")
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, hicolor-icon-theme, qt6-translations-l10n")
 endif()
 include(CPack)

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "app/cli/cli.h"
+#include "app/cli/cli_text.h"
 #include "app/settings_file.h"
 
 namespace q417::cli {
@@ -8,7 +9,7 @@ namespace q417::cli {
 // Every record of a settings file, one per line: section, key, type, value.
 int RunConfig(const std::vector<std::string>& args) {
     if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-'))
-        throw UsageError("config takes one settings file");
+        throw UsageError(Tr("config takes one settings file"));
     std::vector<std::string> lines;
     std::string error;
     std::size_t damage_at = 0;
@@ -19,13 +20,14 @@ int RunConfig(const std::vector<std::string>& args) {
     // A message from the file layer names the file already.
     if (error.rfind("Cannot ", 0) == 0) throw FailedError(error);
     const std::size_t n = lines.size();
-    throw FailedError("settings file \"" + args[0] + "\" is damaged: record " +
-                      std::to_string(n + 1) + ", at byte " + std::to_string(damage_at) +
-                      ", has no valid header (" + error + "), so nothing after it can be read; " +
-                      (n == 0 ? std::string("no record comes before it")
-                              : n == 1 ? std::string("the one record before it is listed")
-                                       : "the " + std::to_string(n) +
-                                             " records before it are listed"));
+    const std::string before =
+        n == 0 ? std::string(Tr("no record comes before it"))
+               : FillCount("the one record before it is listed",
+                           "the %1 records before it are listed", n, {std::to_string(n)});
+    throw FailedError(Fill("settings file \"%1\" is damaged: record %2, at byte %3, has no valid "
+                           "header (%4), so nothing after it can be read; %5",
+                           {args[0], std::to_string(n + 1), std::to_string(damage_at), error,
+                            before}));
 }
 
 }  // namespace q417::cli

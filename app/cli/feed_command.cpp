@@ -2,6 +2,7 @@
 #include <string>
 
 #include "app/cli/cli.h"
+#include "app/cli/cli_text.h"
 #include "app/machine_session.h"
 #include "app/machine_state.h"
 #include "app/settings_file.h"
@@ -22,7 +23,7 @@ MachineSettings SettingsFor(const FeedOptions& o, MachineSettings s, bool from_f
         if (!LoadSettingsFile(*o.config_file, s, error))
             throw FailedError(error.find(*o.config_file) != std::string::npos
                                   ? error
-                                  : "cannot use settings file \"" + *o.config_file + "\": " + error);
+                                  : Fill("cannot use settings file \"%1\": %2", {*o.config_file, error}));
     }
     if (o.machine) s.Machine = *o.machine;
     if (o.module) s.Module = *o.module;
@@ -49,7 +50,7 @@ void LoadKey(MachineSession& session, const std::string& path) {
     std::string bytes, error;
     if (!ReadKeyFileBytes(path, bytes, error)) throw FailedError(error);
     error = session.LoadKey(bytes, path);
-    if (!error.empty()) throw FailedError("invalid key file \"" + path + "\": " + error);
+    if (!error.empty()) throw FailedError(Fill("invalid key file \"%1\": %2", {path, error}));
 }
 
 // A saved machine with the settings the options give as well.

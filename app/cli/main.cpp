@@ -4,10 +4,11 @@
 #include <vector>
 
 #include "app/cli/cli.h"
+#include "app/cli/cli_text.h"
 
 namespace q417::cli {
 
-const char* const kUsage =
+const char* const kUsage = TrLater(
     "usage: q417-cli feed [options] [TEXTFILE]\n"
     "       q417-cli trace [options] [TEXTFILE]\n"
     "       q417-cli keygen [--seed N] --output FILE\n"
@@ -41,20 +42,21 @@ const char* const kUsage =
     "path, \"out\" the contact printed, \"char\" its character, \"positions\" slots 1 to 10\n"
     "after the step.\n"
     "keygen: writes a random key as an 80-byte key file (seeded from the clock without --seed).\n"
-    "config: lists every record of a settings file: section, key, type, value.\n";
+    "config: lists every record of a settings file: section, key, type, value.\n");
 
 }  // namespace q417::cli
 
 int main(int argc, char** argv) {
     using namespace q417::cli;
+    UseUserLanguage();
     std::vector<std::string> args(argv + 1, argv + argc);
     try {
-        if (args.empty()) throw UsageError("missing command");
+        if (args.empty()) throw UsageError(Tr("missing command"));
         const std::string command = args.front();
         args.erase(args.begin());
         int status = 0;
         if (command == "--help" || command == "-h" || command == "help")
-            WriteOutput(kUsage);
+            WriteOutput(Tr(kUsage));
         else if (command == "feed")
             status = RunFeed(args);
         else if (command == "trace")
@@ -64,12 +66,12 @@ int main(int argc, char** argv) {
         else if (command == "config")
             status = RunConfig(args);
         else
-            throw UsageError("unknown command '" + command + "'");
+            throw UsageError(Fill("unknown command '%1'", {command}));
         // Output the disk could not take is a failure, also when it shows only at the end.
         CloseOutput();
         return status;
     } catch (const UsageError& e) {
-        std::fprintf(stderr, "q417-cli: %s (see q417-cli --help)\n", e.what());
+        std::fprintf(stderr, "q417-cli: %s\n", Fill("%1 (see q417-cli --help)", {e.what()}).c_str());
         return 2;
     } catch (const FailedError& e) {
         std::fprintf(stderr, "q417-cli: %s\n", e.what());

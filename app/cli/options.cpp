@@ -2,6 +2,7 @@
 #include <sstream>
 
 #include "app/cli/cli.h"
+#include "app/cli/cli_text.h"
 
 namespace q417::cli {
 
@@ -10,7 +11,7 @@ namespace {
 int32_t ParseInt(const std::string& option, const std::string& text) {
     if (text.empty() || text.size() > 9 ||
         text.find_first_not_of("0123456789") != std::string::npos)
-        throw UsageError("bad value '" + text + "' for " + option);
+        throw UsageError(Fill("bad value '%1' for %2", {text, option}));
     return static_cast<int32_t>(std::stol(text));
 }
 
@@ -19,7 +20,7 @@ int32_t ParseChoice(const std::string& option, const std::string& text,
     const int32_t v = ParseInt(option, text);
     for (int32_t a : allowed)
         if (a == v) return v;
-    throw UsageError("bad value '" + text + "' for " + option);
+    throw UsageError(Fill("bad value '%1' for %2", {text, option}));
 }
 
 std::vector<int32_t> ParsePositions(const std::string& text) {
@@ -28,11 +29,11 @@ std::vector<int32_t> ParsePositions(const std::string& text) {
     std::string item;
     while (std::getline(in, item, ',')) {
         const int32_t v = ParseInt("--positions", item);
-        if (v < 1 || v > 30) throw UsageError("positions are 1 to 30, not " + item);
+        if (v < 1 || v > 30) throw UsageError(Fill("positions are 1 to 30, not %1", {item}));
         p.push_back(v);
     }
     if (p.size() != 10 || text.back() == ',')
-        throw UsageError("--positions takes ten positions P1,...,P10");
+        throw UsageError(Tr("--positions takes ten positions P1,...,P10"));
     return p;
 }
 
@@ -43,7 +44,7 @@ FeedOptions ParseFeedOptions(const std::vector<std::string>& args) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&]() -> const std::string& {
-            if (i + 1 >= args.size()) throw UsageError(a + " needs a value");
+            if (i + 1 >= args.size()) throw UsageError(Fill("%1 needs a value", {a}));
             return args[++i];
         };
         if (a == "--key")
@@ -85,11 +86,11 @@ FeedOptions ParseFeedOptions(const std::vector<std::string>& args) {
             else if (e == "cp1251" || e == "windows-1251")
                 o.encoding = Encoding::Cp1251;
             else
-                throw UsageError("bad value '" + e + "' for --encoding");
+                throw UsageError(Fill("bad value '%1' for %2", {e, a}));
         } else if (a.size() > 1 && a[0] == '-') {
-            throw UsageError("unknown option '" + a + "'");
+            throw UsageError(Fill("unknown option '%1'", {a}));
         } else if (o.text_file) {
-            throw UsageError("more than one text file given");
+            throw UsageError(Tr("more than one text file given"));
         } else {
             o.text_file = a;
         }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/cli/cli.h"
+#include "app/cli/cli_text.h"
 #include "io/cp1251.h"
 #include "io/file_access.h"
 #include "io/text_file.h"
@@ -45,7 +46,7 @@ public:
 
 private:
     [[noreturn]] void Fail() const {
-        throw FailedError("cannot read \"" + name_ + "\" as UTF-8: " + error_);
+        throw FailedError(Fill("cannot read \"%1\" as UTF-8: %2", {name_, error_}));
     }
 
     Encoding encoding_;
@@ -71,7 +72,7 @@ void ForEachPiece(const TextInput& input, Use use) {
 TextInput::TextInput(const std::optional<std::string>& path) {
     if (!path || *path == "-") {
         fd = STDIN_FILENO;
-        name = "standard input";
+        name = Tr("standard input");
     } else {
         std::string error;
         fd = OpenRegularFile(*path, error);
@@ -128,14 +129,14 @@ void FeedInput(const TextInput& input, Encoding encoding, MachineSession& sessio
 
 void WriteOutput(std::string_view bytes) {
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size())
-        throw FailedError(FileErrorNo("write", "standard output", errno ? errno : EIO));
+        throw FailedError(FileErrorNo("write", Tr("standard output"), errno ? errno : EIO));
 }
 
 void CloseOutput() {
     int err = 0;
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) err = errno ? errno : EIO;
     if (std::fclose(stdout) != 0 && err == 0) err = errno ? errno : EIO;
-    if (err != 0) throw FailedError(FileErrorNo("write", "standard output", err));
+    if (err != 0) throw FailedError(FileErrorNo("write", Tr("standard output"), err));
 }
 
 }  // namespace q417::cli

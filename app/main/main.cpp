@@ -5,8 +5,12 @@
 #include <QTimer>
 #include <exception>
 
+#include "app/interface_language.h"
 #include "app/qt/main_window.h"
+#include "app/qt/model_texts.h"
+#include "app/qt/settings_location.h"
 #include "app/qt/sprites.h"
+#include "app/qt/translations.h"
 
 namespace {
 
@@ -22,13 +26,14 @@ public:
         } catch (const std::exception& e) {
             ShowError(QString::fromLocal8Bit(e.what()));
         } catch (...) {
-            ShowError(QStringLiteral("Unknown error."));
+            ShowError(QCoreApplication::translate("Window", "Unknown error."));
         }
         return false;
     }
 
     static void ShowError(const QString& message) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Q-417"), message, QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Q-417"), q417::ModelText(message),
+                        QMessageBox::Ok);
         box.exec();
     }
 };
@@ -75,10 +80,15 @@ int main(int argc, char** argv) {
     // Lets desktops match the window to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("q417"));
     QApplication::setApplicationDisplayName(QStringLiteral("Q-417"));
+    // The language kept in the settings file, or the desktop's: chosen before any panel is
+    // made, since each takes its words as it is made.
+    const QString settings = q417::SettingsFilePath();
+    q417::UseLanguage(settings.isEmpty() ? q417::InterfaceLanguage::Automatic
+                                         : q417::ReadInterfaceLanguage(settings.toStdString()));
 
     std::unique_ptr<q417::MainWindow> window;
     try {
-        window = std::make_unique<q417::MainWindow>();
+        window = std::make_unique<q417::MainWindow>(settings);
     } catch (const std::exception& e) {
         Q417Application::ShowError(QString::fromLocal8Bit(e.what()));
         return 1;

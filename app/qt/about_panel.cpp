@@ -1,5 +1,6 @@
 #include "app/qt/about_panel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QToolButton>
 
@@ -39,20 +40,20 @@ AboutPanel::AboutPanel(QWidget* settingsPanel) : QWidget(settingsPanel) {
     setGeometry(2, 1, 316, 151);
     setAutoFillBackground(true);
     const QColor red(192, 0, 0), green(0, 110, 0);
-    title_ = Label(this, QStringLiteral("Cipher machine Q417"), 2, 1, 16, red);
-    version_ = Label(this, QStringLiteral("Version %1").arg(QStringLiteral(Q417_VERSION)), 4, 22,
+    title_ = Label(this, QCoreApplication::translate("About", "Cipher machine Q417"), 2, 1, 16, red);
+    version_ = Label(this, QCoreApplication::translate("About", "Version %1").arg(QStringLiteral(Q417_VERSION)), 4, 22,
                      11, Qt::black);
     version_->setObjectName(QStringLiteral("version"));
-    Label(this, QStringLiteral("A simulator of the rotor cipher machine"), 4, 44, 11, red);
-    Label(this, QStringLiteral("Machine model, pictures"), 4, 66, 11, green);
-    Label(this, QStringLiteral("and sounds: the Q417 team"), 4, 80, 11, green);
-    Label(this, QStringLiteral("Built with Qt 6 and libjpeg"), 4, 102, 11, green);
-    Label(this, QStringLiteral("Free software, MIT licence"), 4, 116, 11, green);
+    Label(this, QCoreApplication::translate("About", "A simulator of the rotor cipher machine"), 4, 44, 11, red);
+    Label(this, QCoreApplication::translate("About", "Machine model, pictures"), 4, 66, 11, green);
+    Label(this, QCoreApplication::translate("About", "and sounds: the Q417 team"), 4, 80, 11, green);
+    Label(this, QCoreApplication::translate("About", "Built with Qt 6 and libjpeg"), 4, 102, 11, green);
+    Label(this, QCoreApplication::translate("About", "Free software, MIT licence"), 4, 116, 11, green);
 
     auto* guide = new QToolButton(this);
     guide->setObjectName(QStringLiteral("guide"));
-    guide->setText(QStringLiteral("Guide  F1"));
-    guide->setToolTip(QStringLiteral("how to work the machine"));
+    guide->setText(QCoreApplication::translate("About", "Guide  F1"));
+    guide->setToolTip(QCoreApplication::translate("About", "how to work the machine"));
     guide->setGeometry(230, 24, 70, 20);
     guide->setFocusPolicy(Qt::NoFocus);
     connect(guide, &QToolButton::clicked, this, [this] { GuidePanel::openIn(this); });

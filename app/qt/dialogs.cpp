@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "app/qt/model_texts.h"
+
 namespace q417 {
 
 QString ChooseFile(QWidget* parent, FileDialogKind kind, const QString& title,
@@ -23,7 +25,8 @@ QString ChooseFile(QWidget* parent, FileDialogKind kind, const QString& title,
 }
 
 void ShowError(QWidget* parent, const QString& message) {
-    QMessageBox::critical(parent, QStringLiteral("Q-417"), message);
+    // The model speaks English; the table gives its messages in the window's language.
+    QMessageBox::critical(parent, QStringLiteral("Q-417"), ModelText(message));
 }
 
 }  // namespace q417

@@ -52,8 +52,14 @@ QToolButton* Button(QWidget* parent, const QString& name, const QRect& place) {
 
 namespace {
 
+// The pages keep their English source text: one list serves every language, and each page is
+// translated as it is shown.
 QString T(const char* text) {
-    return QCoreApplication::translate("Guide", text);
+    return QString::fromUtf8(text);
+}
+
+QString Translated(const QString& source) {
+    return QCoreApplication::translate("Guide", source.toUtf8().constData());
 }
 
 }  // namespace
@@ -210,7 +216,10 @@ GuidePanel::GuidePanel(QWidget& window) : QWidget(&window), window_(window) {
     QPalette red = title->palette();
     red.setColor(QPalette::WindowText, QColor(192, 0, 0));
     title->setPalette(red);
-    heading_ = TextLabel(this, QRect(80, 6, 400, 18), 13, true);
+    // The page's heading after the title, however long the title runs in the window's language.
+    const int heading_left =
+        std::max(80, 8 + title->fontMetrics().horizontalAdvance(title->text()) + 10);
+    heading_ = TextLabel(this, QRect(heading_left, 6, 500 - heading_left, 18), 13, true);
     picture_ = new QLabel(this);
     picture_->setGeometry(kPictureArea);
     picture_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -254,8 +263,8 @@ void GuidePanel::showPage(int page) {
     const std::vector<Page>& all = pages();
     page_ = std::clamp(page, 0, int(all.size()) - 1);
     const Page& p = all[page_];
-    heading_->setText(p.heading);
-    text_->setText(p.text);
+    heading_->setText(Translated(p.heading));
+    text_->setText(Translated(p.text));
     count_->setText(QStringLiteral("%1 / %2").arg(page_ + 1).arg(all.size()));
     back_->setEnabled(page_ > 0);
     next_->setEnabled(page_ + 1 < int(all.size()));

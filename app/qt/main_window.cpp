@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QShortcut>
@@ -19,6 +20,7 @@
 #include "app/qt/settings_panel.h"
 #include "app/qt/signal_path_panel.h"
 #include "app/qt/sprites.h"
+#include "app/qt/translations.h"
 #include "app/qt/window_outline.h"
 #include "app/settings_file.h"
 #include "core/qt/blit.h"
@@ -178,7 +180,27 @@ TextPanel& MainWindow::textPanel() {
 }
 
 SettingsPanel& MainWindow::settingsPanel() {
-    return MadeWhenFirstWanted(settings_panel_);
+    const bool made = settings_panel_ != nullptr;
+    SettingsPanel& panel = MadeWhenFirstWanted(settings_panel_);
+    if (!made) ConnectLanguageChoice(panel);
+    return panel;
+}
+
+// The panel shows the language kept in the settings file; a new choice is kept there at once,
+// beside the machine's records, for the next start.
+void MainWindow::ConnectLanguageChoice(SettingsPanel& panel) {
+    const std::string path = settings_path_.toStdString();
+    panel.setLanguage(path.empty() ? InterfaceLanguage::Automatic : ReadInterfaceLanguage(path),
+                      LanguageInUse());
+    panel.languageChosen = [this](InterfaceLanguage language) {
+        std::string error;
+        if (settings_path_.isEmpty())
+            report_error_(QCoreApplication::translate(
+                "Window", "The language could not be kept. There is no home folder to keep the "
+                          "settings in (HOME is not set)."));
+        else if (!WriteInterfaceLanguage(settings_path_.toStdString(), language, error))
+            report_error_(QString::fromLocal8Bit(error.c_str()));
+    };
 }
 
 GuidePanel& MainWindow::guidePanel() {
@@ -284,8 +306,8 @@ MachineSettings MainWindow::ReadSettingsFromStore() {
 bool MainWindow::saveSettings() {
     if (settings_path_.isEmpty()) {
         report_error_(
-            QStringLiteral("The settings could not be saved. There is no home folder "
-                           "to keep them in (HOME is not set)."));
+            QCoreApplication::translate("Window", "The settings could not be saved. There is no "
+                                                  "home folder to keep them in (HOME is not set)."));
         return false;
     }
     const SaveOutcome outcome = SaveSettingsFile(

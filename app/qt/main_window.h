@@ -145,6 +145,7 @@ private:
     void OfferTapePicture(bool punched, QPoint at);
     // A panel made late: cut to the outline with the rest.
     void PanelMade();
+    void ConnectLanguageChoice(SettingsPanel& panel);
     template <typename Panel>
     Panel& MadeWhenFirstWanted(std::unique_ptr<Panel>& panel);
     void Guard(const std::function<void()>& action);

@@ -1,6 +1,7 @@
 // The window's part in keeping the machine: key presses taken back and brought back, the
 // machine saved and opened (on the text panel), and the tapes saved as pictures.
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMenu>
 #include <QShortcut>
@@ -39,9 +40,10 @@ void MainWindow::redoKeyPress() {
 // The tape's own image, each pixel made a square of the window's whole scale factor, as the
 // screen shows it.
 QImage MainWindow::tapePicture(bool punched) const {
-    const QImage& tape = element(punched ? QStringLiteral("Image7") : QStringLiteral("Image8"))->image();
-    const int scale = std::max(1, qRound(windowHandle() ? windowHandle()->devicePixelRatio()
-                                                        : devicePixelRatioF()));
+    const QImage& tape =
+        element(punched ? QStringLiteral("Image7") : QStringLiteral("Image8"))->image();
+    const int scale = std::max(
+        1, qRound(windowHandle() ? windowHandle()->devicePixelRatio() : devicePixelRatioF()));
     return tape.scaled(tape.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
@@ -50,7 +52,8 @@ bool MainWindow::saveTapePicture(bool punched, const QString& path) {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!tapePicture(punched).save(&buffer, "PNG")) {
-        report_error_(tr("The tape could not be made into a picture."));
+        report_error_(QCoreApplication::translate("MainWindow",
+                                                  "The tape could not be made into a picture."));
         return false;
     }
     std::string error;
@@ -66,13 +69,15 @@ bool MainWindow::saveTapePicture(bool punched, const QString& path) {
 void MainWindow::OfferTapePicture(bool punched, QPoint at) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    const QString what = punched ? tr("Save the punched tape as a picture...")
-                                 : tr("Save the paper tape as a picture...");
+    const QString what =
+        punched ? QCoreApplication::translate("MainWindow", "Save the punched tape as a picture...")
+                : QCoreApplication::translate("MainWindow", "Save the paper tape as a picture...");
     connect(menu->addAction(what), &QAction::triggered, this, [this, punched] {
         Guard([&] {
             const QString path = ChooseFile(
-                this, FileDialogKind::Save, tr("save the tape as a picture"),
-                tr("PNG picture (*.png)"),
+                this, FileDialogKind::Save,
+                QCoreApplication::translate("MainWindow", "save the tape as a picture"),
+                QCoreApplication::translate("MainWindow", "PNG picture (*.png)"),
                 punched ? QStringLiteral("punched-tape.png") : QStringLiteral("paper-tape.png"),
                 QStringLiteral("png"), QDir::currentPath());
             if (!path.isEmpty()) saveTapePicture(punched, path);

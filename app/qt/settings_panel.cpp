@@ -2,9 +2,13 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -74,9 +78,10 @@ SettingsPanel::SettingsPanel(ViewHost& window)
     BuildSeries(body_);
     BuildKeyboardAndWheel(body_);
     BuildChecksAndModule(body_);
+    BuildLanguage(body_);
     close_ = SmallButton(QStringLiteral("SpeedButton5"), Glyph::Close, 297, 5, this);
     about_button_ = SmallButton(QStringLiteral("SpeedButton6"), Glyph::About, 274, 5, this);
-    about_button_->setToolTip(QStringLiteral("about"));
+    about_button_->setToolTip(QCoreApplication::translate("Settings", "about"));
     connect(close_, &QToolButton::clicked, this, [this] { closePanel(); });
     about_ = std::make_unique<AboutPanel>(this);
     connect(about_button_, &QToolButton::clicked, this, [this] {
@@ -121,14 +126,17 @@ void SettingsPanel::BuildModelRow() {
 }
 
 void SettingsPanel::BuildSeries(QWidget* parent) {
-    series_ = Group(QStringLiteral(" Rotor series "), QRect(3, 2, 100, 87), parent);
+    series_ = Group(QCoreApplication::translate("Settings", " Rotor series "), QRect(3, 2, 100, 87), parent);
     series_->setObjectName(QStringLiteral("GroupBox1"));
     series_group_ = new QButtonGroup(this);
-    const char* captions[3] = {"3K (Polish)", "4K (German)", "6K (Czech)"};
+    const char* captions[3] = {QT_TRANSLATE_NOOP("Settings", "3K (Polish)"),
+                               QT_TRANSLATE_NOOP("Settings", "4K (German)"),
+                               QT_TRANSLATE_NOOP("Settings", "6K (Czech)")};
     const int tags[3] = {3, 4, 6};
     for (int i = 0; i < 3; ++i) {
         auto* b =
-            Radio(QString::fromLatin1(captions[i]), QStringLiteral("RadioButton%1").arg(4 + i),
+            Radio(QCoreApplication::translate("Settings", captions[i]),
+                  QStringLiteral("RadioButton%1").arg(4 + i),
                   series_group_, tags[i], series_);
         series_->layout()->addWidget(b);
     }
@@ -139,33 +147,37 @@ void SettingsPanel::BuildSeries(QWidget* parent) {
 }
 
 void SettingsPanel::BuildKeyboardAndWheel(QWidget* parent) {
-    keyboard_ = Group(QStringLiteral(" Keyboard "), QRect(107, 2, 100, 87), parent);
+    keyboard_ = Group(QCoreApplication::translate("Settings", " Keyboard "), QRect(107, 2, 100, 87), parent);
     keyboard_->setObjectName(QStringLiteral("RadioGroup2"));
     keyboard_group_ = new QButtonGroup(this);
-    const char* layouts[4] = {"German", "Polish", "Czech", "Russian"};
+    const char* layouts[4] = {
+        QT_TRANSLATE_NOOP("Settings", "German"), QT_TRANSLATE_NOOP("Settings", "Polish"),
+        QT_TRANSLATE_NOOP("Settings", "Czech"), QT_TRANSLATE_NOOP("Settings", "Russian")};
     for (int i = 0; i < 4; ++i)
-        keyboard_->layout()->addWidget(Radio(QString::fromLatin1(layouts[i]),
+        keyboard_->layout()->addWidget(Radio(QCoreApplication::translate("Settings", layouts[i]),
                                              QStringLiteral("Keyboard%1").arg(i), keyboard_group_,
                                              i, keyboard_));
     connect(keyboard_group_, &QButtonGroup::idClicked, this,
             [this](int i) { Guard([&] { RadioGroup2Click(i); }); });
 
-    wheel_ = Group(QStringLiteral(" Liter wheel "), QRect(211, 2, 100, 50), parent);
+    wheel_ = Group(QCoreApplication::translate("Settings", " Liter wheel "), QRect(211, 2, 100, 50), parent);
     wheel_->setObjectName(QStringLiteral("RadioGroup1"));
     wheel_group_ = new QButtonGroup(this);
     wheel_->layout()->addWidget(
-        Radio(QStringLiteral("Latin"), QStringLiteral("Wheel0"), wheel_group_, 0, wheel_));
+        Radio(QCoreApplication::translate("Settings", "Latin", "print wheel"),
+              QStringLiteral("Wheel0"), wheel_group_, 0, wheel_));
     wheel_->layout()->addWidget(
-        Radio(QStringLiteral("Russian"), QStringLiteral("Wheel1"), wheel_group_, 1, wheel_));
+        Radio(QCoreApplication::translate("Settings", "Russian", "print wheel"),
+              QStringLiteral("Wheel1"), wheel_group_, 1, wheel_));
     connect(wheel_group_, &QButtonGroup::idClicked, this,
             [this](int i) { Guard([&] { RadioGroup1Click(i); }); });
 }
 
 void SettingsPanel::BuildChecksAndModule(QWidget* parent) {
-    sound_ = new QCheckBox(QStringLiteral("Sound ON"), parent);
+    sound_ = new QCheckBox(QCoreApplication::translate("Settings", "Sound ON"), parent);
     sound_->setObjectName(QStringLiteral("CheckBox1"));
     sound_->move(216, 55);
-    divider_ = new QCheckBox(QStringLiteral("Divider"), parent);
+    divider_ = new QCheckBox(QCoreApplication::translate("Settings", "Divider"), parent);
     divider_->setObjectName(QStringLiteral("CheckBox2"));
     divider_->move(216, 72);
     for (QCheckBox* c : {sound_, divider_}) {
@@ -175,7 +187,7 @@ void SettingsPanel::BuildChecksAndModule(QWidget* parent) {
     connect(sound_, &QCheckBox::clicked, this, [this](bool on) { CheckBox1Click(on); });
     connect(divider_, &QCheckBox::clicked, this, [this](bool on) { CheckBox2Click(on); });
 
-    module_ = new QGroupBox(QStringLiteral(" MODULE "), parent);
+    module_ = new QGroupBox(QCoreApplication::translate("Settings", " MODULE "), parent);
     module_->setObjectName(QStringLiteral("GroupBox4"));
     module_->setGeometry(211, 89, 100, 38);
     // Red and black while the module can be chosen; disabled (the Q-417M has one alphabet)
@@ -203,6 +215,50 @@ void SettingsPanel::BuildChecksAndModule(QWidget* parent) {
 
     plug_ = new PictureElement(QStringLiteral("Image26"), QRect(3, 91, 134, 38), true, parent);
     plug_->onMouseUp = [this](int, int, Qt::MouseButton) { Guard([&] { Image26MouseUp(); }); };
+}
+
+// The window's language, between the alphabet plug and the module. The words of every panel
+// are set as the panels are made, so a new choice is taken at the next start: a note at the
+// list says so when it is chosen, and its hint says so always.
+void SettingsPanel::BuildLanguage(QWidget* parent) {
+    language_caption_ = new QLabel(QCoreApplication::translate("Settings", "Language"), parent);
+    language_caption_->setObjectName(QStringLiteral("LanguageCaption"));
+    language_caption_->setGeometry(141, 91, 68, 16);
+    language_ = new QComboBox(parent);
+    language_->setObjectName(QStringLiteral("Language"));
+    language_->setGeometry(141, 107, 68, 20);
+    language_->setFocusPolicy(Qt::NoFocus);
+    language_->addItem(QCoreApplication::translate("Settings", "Auto"));
+    // Each language by its own name, as whoever looks for it knows it.
+    language_->addItem(QStringLiteral("English"));
+    language_->addItem(QStringLiteral("Русский"));
+    language_->addItem(QStringLiteral("Deutsch"));
+    language_->setToolTip(QCoreApplication::translate(
+        "Settings",
+        "The language of the program's words. Auto follows the desktop's language. A change "
+        "takes effect at the next start."));
+    connect(language_, &QComboBox::activated, this, [this](int index) {
+        const auto chosen = static_cast<InterfaceLanguage>(index);
+        if (chosen == language_in_settings_) return;
+        language_in_settings_ = chosen;
+        if (languageChosen) languageChosen(chosen);
+        ShowLanguage();
+        if (EffectiveLanguage(chosen) != language_in_use_)
+            QToolTip::showText(language_->mapToGlobal(QPoint(0, language_->height())),
+                               QCoreApplication::translate(
+                                   "Settings", "The new language takes effect at the next start."),
+                               language_);
+    });
+}
+
+void SettingsPanel::setLanguage(InterfaceLanguage inSettings, InterfaceLanguage inUse) {
+    language_in_settings_ = inSettings;
+    language_in_use_ = inUse;
+    ShowLanguage();
+}
+
+void SettingsPanel::ShowLanguage() {
+    language_->setCurrentIndex(static_cast<int>(language_in_settings_));
 }
 
 void SettingsPanel::ShowSettingsPanel() {

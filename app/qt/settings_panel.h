@@ -1,12 +1,16 @@
 #pragma once
 #include <QWidget>
+#include <functional>
 #include <memory>
 
+#include "app/interface_language.h"
 #include "app/machine_session.h"
 
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
+class QLabel;
 class QGroupBox;
 class QRadioButton;
 class QToolButton;
@@ -38,6 +42,11 @@ public:
     void closePanel();
     AboutPanel& about() { return *about_; }
 
+    // The language kept in the settings file and the one the window speaks now.
+    void setLanguage(InterfaceLanguage inSettings, InterfaceLanguage inUse);
+    // Called with a new choice of language, for the window to keep it in the settings file.
+    std::function<void(InterfaceLanguage)> languageChosen;
+
     // The handlers, with the tag or item of the control that was clicked.
     void RadioButton1Click(int machine);
     void RadioButton4Click(int serie);
@@ -62,6 +71,8 @@ private:
     void BuildSeries(QWidget* parent);
     void BuildKeyboardAndWheel(QWidget* parent);
     void BuildChecksAndModule(QWidget* parent);
+    void BuildLanguage(QWidget* parent);
+    void ShowLanguage();
     void Guard(const std::function<void()>& action);
 
     ViewHost& window_;
@@ -78,6 +89,10 @@ private:
     QButtonGroup* wheel_group_ = nullptr;
     QButtonGroup* module_group_ = nullptr;
     QCheckBox* sound_ = nullptr;
+    QLabel* language_caption_ = nullptr;
+    QComboBox* language_ = nullptr;
+    InterfaceLanguage language_in_settings_ = InterfaceLanguage::Automatic;
+    InterfaceLanguage language_in_use_ = InterfaceLanguage::English;
     QCheckBox* divider_ = nullptr;
     QToolButton* close_ = nullptr;
     QToolButton* about_button_ = nullptr;

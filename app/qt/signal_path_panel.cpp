@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
 #include "io/cp1251.h"
 #include "io/printer.h"
@@ -294,7 +295,10 @@ SignalPathPanel::SignalPathPanel(QWidget* parent, const MachineSession& session)
     caption_ = new QLabel(this);
     caption_->setObjectName(QStringLiteral("caption"));
     caption_->setTextFormat(Qt::RichText);
-    caption_->setGeometry(116, 4, 430, 18);  // ends before the step button
+    // After the heading, however long it runs in the window's language; ends before the step
+    // button.
+    const int caption_left = std::max(116, heading->geometry().right() + 8);
+    caption_->setGeometry(caption_left, 4, 546 - caption_left, 18);
     ShowCaption();
 
     step_ = new QToolButton(this);

@@ -1,5 +1,6 @@
 #include "io/qt/text_panel.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -14,10 +15,10 @@
 #include "app/qt/picture_element.h"
 #include "app/qt/view_host.h"
 #include "io/feed.h"
+#include "io/file_access.h"
 #include "io/qt/panel_glyphs.h"
 #include "io/qt/text_box.h"
 #include "io/qt/text_loader_view.h"
-#include "io/file_access.h"
 #include "io/text_file.h"
 
 namespace q417 {
@@ -78,7 +79,8 @@ void TextPanel::BuildBoxes() {
     QFont heading_font(fallbackFace());
     heading_font.setBold(true);
     heading_font.setPixelSize(16);
-    if (QFontMetrics(heading_font).horizontalAdvance(QStringLiteral("Output text")) > 90)
+    if (QFontMetrics(heading_font)
+            .horizontalAdvance(QCoreApplication::translate("TextPanel", "Output text")) > 90)
         heading_font.setStretch(QFont::SemiCondensed);
     const auto heading = [&](const QString& text, int y) {
         auto* label = new QLabel(text, this);
@@ -89,8 +91,8 @@ void TextPanel::BuildBoxes() {
         label->installEventFilter(this);
         return label;
     };
-    input_heading_ = heading(QStringLiteral("Input text"), 4);
-    output_heading_ = heading(QStringLiteral("Output text"), 148);
+    input_heading_ = heading(QCoreApplication::translate("TextPanel", "Input text"), 4);
+    output_heading_ = heading(QCoreApplication::translate("TextPanel", "Output text"), 148);
     // The boxes lie above the headings: the enlarged box covers the output heading.
     const auto box = [&](const char* name) {
         auto* b = new TextBox(this);
@@ -105,14 +107,19 @@ void TextPanel::BuildBoxes() {
 
 void TextPanel::BuildButtons() {
     const QString hints[kButtons] = {
-        QStringLiteral("load text"), QStringLiteral("save text"), QStringLiteral("select font"),
-        QStringLiteral("clear text"), QString(),
-        tr("save the machine as it stands: settings, key, rotors, counter, tapes and texts "
-           "(Ctrl+S)"),
-        tr("open a saved machine and go on where it was left (Ctrl+O)")};
+        QCoreApplication::translate("TextPanel", "load text"),
+        QCoreApplication::translate("TextPanel", "save text"),
+        QCoreApplication::translate("TextPanel", "select font"),
+        QCoreApplication::translate("TextPanel", "clear text"),
+        QString(),
+        QCoreApplication::translate("TextPanel",
+                                    "save the machine as it stands: settings, key, rotors, "
+                                    "counter, tapes and texts (Ctrl+S)"),
+        QCoreApplication::translate("TextPanel",
+                                    "open a saved machine and go on where it was left (Ctrl+O)")};
     const std::function<void()> actions[kButtons] = {
-        [this] { loadText(); },   [this] { saveText(); },  [this] { selectFont(); },
-        [this] { clearText(); },  [this] { closePanel(); }, [this] { saveState(); },
+        [this] { loadText(); },  [this] { saveText(); },   [this] { selectFont(); },
+        [this] { clearText(); }, [this] { closePanel(); }, [this] { saveState(); },
         [this] { openState(); }};
     for (int i = 0; i < kButtons; ++i) {
         auto* b = new QToolButton(this);
@@ -173,15 +180,16 @@ void TextPanel::headingClicked(bool outputHeading) {
         TextBox* shown = outputHeading ? output_box_ : input_box_;
         (outputHeading ? input_box_ : output_box_)->hide();
         shown->setGeometry(2, kInputTop, kBoxWidth, kEnlargedHeight);
-        input_heading_->setText(outputHeading ? QStringLiteral("Output text")
-                                              : QStringLiteral("Input text"));
+        input_heading_->setText(outputHeading
+                                    ? QCoreApplication::translate("TextPanel", "Output text")
+                                    : QCoreApplication::translate("TextPanel", "Input text"));
         pal.setColor(QPalette::WindowText, Qt::red);
         enlarged_ = true;
     } else {
         PlaceBoxes();
         input_box_->setFocus();
-        input_heading_->setText(QStringLiteral("Input text"));
-        output_heading_->setText(QStringLiteral("Output text"));
+        input_heading_->setText(QCoreApplication::translate("TextPanel", "Input text"));
+        output_heading_->setText(QCoreApplication::translate("TextPanel", "Output text"));
         pal.setColor(QPalette::WindowText, Qt::black);
         enlarged_ = false;
     }
@@ -204,7 +212,8 @@ void TextPanel::loadText() {
     const QString name_before = file_name_;
     MachineSession::InputText before = session_.TakeInputText();
     const QString path =
-        choose_open_(QStringLiteral("load text"), QStringLiteral("text file (*.txt)"), QString());
+        choose_open_(QCoreApplication::translate("TextPanel", "load text"),
+                     QCoreApplication::translate("TextPanel", "text file (*.txt)"), QString());
     if (path.isEmpty() || loadTextFrom(path)) return;
     session_.PutBackInputText(std::move(before));
     ShowFileName(name_before);
@@ -231,8 +240,8 @@ void TextPanel::ShowFileName(const QString& name) {
 
 void TextPanel::saveText() {
     const QString path =
-        choose_save_(QStringLiteral("save text"), QStringLiteral("Текстовый файл (*.txt)"),
-                     QStringLiteral("encrypt.txt"));
+        choose_save_(QCoreApplication::translate("TextPanel", "save text"),
+                     QStringLiteral("Текстовый файл (*.txt)"), QStringLiteral("encrypt.txt"));
     if (!path.isEmpty()) saveTextTo(path);
 }
 
@@ -248,19 +257,24 @@ bool TextPanel::saveTextTo(const QString& path) {
 void TextPanel::saveState() {
     const std::string refusal = session_.CaptureRefusal();
     if (!refusal.empty()) {
-        window_.reportError(tr("The machine was not saved. %1").arg(QString::fromStdString(refusal)));
+        window_.reportError(
+            QCoreApplication::translate("TextPanel", "The machine was not saved. %1")
+                .arg(QString::fromStdString(refusal)));
         return;
     }
-    const QString path = ChooseFile(this, FileDialogKind::Save, tr("save the machine"),
-                                    tr("machine state (*.q417)"), QStringLiteral("machine.q417"),
-                                    QStringLiteral("q417"), QDir::currentPath());
+    const QString path = ChooseFile(
+        this, FileDialogKind::Save, QCoreApplication::translate("TextPanel", "save the machine"),
+        QCoreApplication::translate("TextPanel", "machine state (*.q417)"),
+        QStringLiteral("machine.q417"), QStringLiteral("q417"), QDir::currentPath());
     if (!path.isEmpty()) saveStateTo(path);
 }
 
 bool TextPanel::saveStateTo(const QString& path) {
     const std::string refusal = session_.CaptureRefusal();
     if (!refusal.empty()) {
-        window_.reportError(tr("The machine was not saved. %1").arg(QString::fromStdString(refusal)));
+        window_.reportError(
+            QCoreApplication::translate("TextPanel", "The machine was not saved. %1")
+                .arg(QString::fromStdString(refusal)));
         return false;
     }
     std::string error;
@@ -273,9 +287,11 @@ bool TextPanel::saveStateTo(const QString& path) {
 }
 
 void TextPanel::openState() {
-    const QString path = ChooseFile(this, FileDialogKind::Open, tr("open a saved machine"),
-                                    tr("machine state (*.q417)"), QString(), QString(),
-                                    QDir::currentPath());
+    const QString path =
+        ChooseFile(this, FileDialogKind::Open,
+                   QCoreApplication::translate("TextPanel", "open a saved machine"),
+                   QCoreApplication::translate("TextPanel", "machine state (*.q417)"), QString(),
+                   QString(), QDir::currentPath());
     if (!path.isEmpty()) openStateFrom(path);
 }
 
@@ -288,11 +304,12 @@ bool TextPanel::openStateFrom(const QString& path) {
         return false;
     }
     MachineState state;
-    if (!ReadMachineState(bytes, state, error) ||
-        !(error = session_.RestoreState(state)).empty()) {
+    if (!ReadMachineState(bytes, state, error) || !(error = session_.RestoreState(state)).empty()) {
         if (!error.empty() && error.back() == '.') error.pop_back();
-        window_.reportError(tr("The machine state file \"%1\" was not opened, and the machine "
-                               "is as it was: %2.")
+        window_.reportError(QCoreApplication::translate(
+                                "TextPanel",
+                                "The machine state file \"%1\" was not opened, and the machine "
+                                "is as it was: %2.")
                                 .arg(path, QString::fromStdString(error)));
         return false;
     }

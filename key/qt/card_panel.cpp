@@ -1,5 +1,6 @@
 #include "key/qt/card_panel.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -34,10 +35,14 @@ struct ButtonSpec {
     int x, width;
 };
 constexpr ButtonSpec kButtons[4] = {
-    {"SpeedButton1", "clear punch card", "Clear", 64, 44},
-    {"SpeedButton2", "insert triangle", "Triangle", 110, 50},
-    {"SpeedButton18", "Show unaccessible points", "   Marks", 162, 48},
-    {"SpeedButton3", "apply punch card", "Apply", 212, 42},
+    {"SpeedButton1", QT_TRANSLATE_NOOP("Card", "clear punch card"),
+     QT_TRANSLATE_NOOP("Card", "Clear"), 64, 44},
+    {"SpeedButton2", QT_TRANSLATE_NOOP("Card", "insert triangle"),
+     QT_TRANSLATE_NOOP("Card", "Triangle"), 110, 50},
+    {"SpeedButton18", QT_TRANSLATE_NOOP("Card", "Show unaccessible points"),
+     QT_TRANSLATE_NOOP("Card", "   Marks"), 162, 48},
+    {"SpeedButton3", QT_TRANSLATE_NOOP("Card", "apply punch card"),
+     QT_TRANSLATE_NOOP("Card", "Apply"), 212, 42},
 };
 
 // The 10 x 10 box over the "Marks" button. The widget style would draw a larger indicator and
@@ -132,7 +137,7 @@ CardPanel::CardPanel(QWidget& window, MachineSession& session)
     title_->setObjectName(QStringLiteral("KSLabel"));
     title_->setGeometry(6, 8, 56, 18);
     title_->setCursor(Qt::SizeAllCursor);
-    title_->setToolTip(QStringLiteral("drag to move the card aside"));
+    title_->setToolTip(QCoreApplication::translate("Card", "drag to move the card aside"));
     new TitleDrag(panel_, kCardTop);
     ks_ = new PictureElement(QStringLiteral("KS"), QRect(1, kCardTop, kCardWidth, kCardHeight),
                              true, panel_);
@@ -153,9 +158,9 @@ void CardPanel::BuildButtons() {
         const ButtonSpec& b = kButtons[i];
         auto* button = new QToolButton(panel_);
         button->setObjectName(QString::fromLatin1(b.name));
-        button->setToolTip(QString::fromLatin1(b.hint));
-        button->setAccessibleName(QString::fromLatin1(b.hint));
-        button->setText(QString::fromLatin1(b.text));
+        button->setToolTip(QCoreApplication::translate("Card", b.hint));
+        button->setAccessibleName(QCoreApplication::translate("Card", b.hint));
+        button->setText(QCoreApplication::translate("Card", b.text));
         button->setFont(small);
         button->setGeometry(b.x, 6, b.width, 22);
         button->setFocusPolicy(Qt::NoFocus);

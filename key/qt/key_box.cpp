@@ -1,5 +1,6 @@
 #include "key/qt/key_box.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLabel>
 #include <QToolButton>
@@ -65,7 +66,7 @@ void KeyBox::BuildBox() {
     dot_->onMouseUp = [this](int x, int y, Qt::MouseButton) { DotMouseUp(x, y); };
     dot_->hide();
     kt_image_ = new PictureElement(QStringLiteral("KTImage"), QRect(408, 32, 225, 130), true, box_);
-    label2_ = new QLabel(QStringLiteral("Key table "), box_);
+    label2_ = new QLabel(QCoreApplication::translate("KeyBox", "Key table "), box_);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setGeometry(410, 8, 221, 20);
     BuildButtons();

@@ -1,5 +1,6 @@
 // The buttons of the key-setting box: key files, the basic key, an empty table, a random key
 // and the card editor.
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +20,9 @@ namespace q417 {
 
 namespace {
 
-const QString kKeyFilter = QStringLiteral("Q417-M key table and punch card (*.key)");
+QString KeyFilter() {
+    return QCoreApplication::translate("KeyBox", "Q417-M key table and punch card (*.key)");
+}
 
 struct ButtonSpec {
     const char* name;
@@ -29,17 +32,23 @@ struct ButtonSpec {
 };
 // Two rows under the key table: the files and the card above, the whole-table actions below.
 constexpr ButtonSpec kButtons[6] = {
-    {"LoadKeyButton", "load key", "load key", 408, 166},
-    {"SaveKeyButton", "save key", "save key", 484, 166},
-    {"SpeedButton4", "punch card", "punch card", 560, 166},
-    {"BasePositionButton", "set Base position", "Base position", 408, 182},
-    {"ClearKeyTableButton", "clear key table", "clear table", 484, 182},
-    {"RandomKeyButton", "generate random key", "random key", 560, 182},
+    {"LoadKeyButton", QT_TRANSLATE_NOOP("KeyBox", "load key"),
+     QT_TRANSLATE_NOOP("KeyBox", "load key"), 408, 166},
+    {"SaveKeyButton", QT_TRANSLATE_NOOP("KeyBox", "save key"),
+     QT_TRANSLATE_NOOP("KeyBox", "save key"), 484, 166},
+    {"SpeedButton4", QT_TRANSLATE_NOOP("KeyBox", "punch card"),
+     QT_TRANSLATE_NOOP("KeyBox", "punch card"), 560, 166},
+    {"BasePositionButton", QT_TRANSLATE_NOOP("KeyBox", "set Base position"),
+     QT_TRANSLATE_NOOP("KeyBox", "Base position"), 408, 182},
+    {"ClearKeyTableButton", QT_TRANSLATE_NOOP("KeyBox", "clear key table"),
+     QT_TRANSLATE_NOOP("KeyBox", "clear table"), 484, 182},
+    {"RandomKeyButton", QT_TRANSLATE_NOOP("KeyBox", "generate random key"),
+     QT_TRANSLATE_NOOP("KeyBox", "random key"), 560, 182},
 };
 
 QString ChooseWithDialog(QWidget* parent, const QString& title, const QString& proposed,
                          bool save) {
-    return ChooseFile(parent, save ? FileDialogKind::Save : FileDialogKind::Open, title, kKeyFilter,
+    return ChooseFile(parent, save ? FileDialogKind::Save : FileDialogKind::Open, title, KeyFilter(),
                       proposed, QStringLiteral("key"));
 }
 
@@ -53,9 +62,13 @@ void KeyBox::BuildButtons() {
         auto* button = new QToolButton(box_);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setToolTip(ButtonHint(b.name));
-        button->setAccessibleName(QString::fromLatin1(b.hint));
-        button->setText(QString::fromLatin1(b.text));
-        button->setFont(small);
+        button->setAccessibleName(QCoreApplication::translate("KeyBox", b.hint));
+        button->setText(QCoreApplication::translate("KeyBox", b.text));
+        // Some languages' captions run longer than the machine's buttons: a narrower face.
+        QFont font = small;
+        if (QFontMetrics(font).horizontalAdvance(button->text()) > 71)
+            font.setStretch(QFont::SemiCondensed);
+        button->setFont(font);
         button->setGeometry(b.x, b.y, 73, 15);
         button->setFocusPolicy(Qt::NoFocus);
         buttons_[i] = button;
@@ -97,7 +110,7 @@ void KeyBox::setFileChooser(FileChooser open, FileChooser save) {
 // A cancelled dialog changes nothing: the rotors keep their positions and an assembly
 // under way stays on the table.
 void KeyBox::loadKey() {
-    const QString path = choose_open_(QStringLiteral("load key"), QString());
+    const QString path = choose_open_(QCoreApplication::translate("KeyBox", "load key"), QString());
     if (!path.isEmpty()) loadKeyFrom(path);
 }
 
@@ -134,7 +147,7 @@ void KeyBox::saveKey() {
     const QDate today = QDate::currentDate();
     const QString proposed =
         QString::fromStdString(ProposedKeyFileName(today.day(), today.month(), today.year()));
-    const QString path = choose_save_(QStringLiteral("save key"), proposed);
+    const QString path = choose_save_(QCoreApplication::translate("KeyBox", "save key"), proposed);
     if (!path.isEmpty()) saveKeyTo(path);
 }
 
