@@ -6,21 +6,25 @@
 
 namespace q417 {
 
-namespace {
-
 void AppendUtf8(std::string& out, char32_t u) {
     if (u < 0x80) {
         out.push_back(static_cast<char>(u));
     } else if (u < 0x800) {
         out.push_back(static_cast<char>(0xC0 | (u >> 6)));
         out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
-    } else {
+    } else if (u < 0x10000) {
         out.push_back(static_cast<char>(0xE0 | (u >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (u >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((u >> 12) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
     }
 }
 
+namespace {
 
 std::string CodePoint(char32_t u) {
     char buffer[16];

@@ -9,6 +9,9 @@
 // Unicode, so that the tables can be written legibly and texts shown by a Unicode toolkit.
 namespace q417 {
 
+// Appends the UTF-8 form of the code point u.
+void AppendUtf8(std::string& out, char32_t u);
+
 namespace cp1251 {
 // The upper half of the code page, bytes 0x80..0xBF (0xC0..0xFF are А..я in order). 0x98 has
 // no character.
