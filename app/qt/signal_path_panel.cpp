@@ -29,7 +29,7 @@ constexpr int kRowHeight = 10;
 constexpr int kHeadingRows = 7;  // slot, body, ring, core, side, core setting, position
 // The loop-back wires run below the contacts, each pass on a rail of its own.
 constexpr int kLoopTop = kTop + 29 * kPitch + 10;
-constexpr int kLoopBottom = 316;
+constexpr int kLoopBottom = SignalPathPanel::kHeight - 2;  // the panel ends above the keys
 constexpr int kFrameMs = 16;
 constexpr int kKeyColumn = 13, kKeyMapColumn = 12, kCardColumn = 11, kEntryColumn = 10;
 
