@@ -668,6 +668,38 @@ stellung</translation>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
+    <message>
+        <source>A rotor is being put together on the work table: insert it or give it up, then save.</source>
+        <translation>Auf dem Arbeitstisch wird eine Walze zusammengesetzt: setzen Sie sie ein oder legen Sie sie zurück, dann speichern.</translation>
+    </message>
+    <message>
+        <source>The open machine could not be closed as it stands. %1</source>
+        <translation>Die geöffnete Maschine lässt sich so nicht schließen. %1</translation>
+    </message>
+    <message>
+        <source>The machine is running: stop it before taking a key press back.</source>
+        <translation>Die Maschine läuft: halten Sie sie an, bevor Sie einen Tastendruck zurücknehmen.</translation>
+    </message>
+    <message>
+        <source>The machine is running: stop it before bringing a key press back.</source>
+        <translation>Die Maschine läuft: halten Sie sie an, bevor Sie einen Tastendruck wiederholen.</translation>
+    </message>
+    <message>
+        <source>There is no key press to take back.</source>
+        <translation>Es gibt keinen Tastendruck zum Zurücknehmen.</translation>
+    </message>
+    <message>
+        <source>There is no key press to bring back.</source>
+        <translation>Es gibt keinen Tastendruck zum Wiederholen.</translation>
+    </message>
+    <message>
+        <source>The machine was changed by hand since its last key press, so that key press can no longer be taken back.</source>
+        <translation>Die Maschine wurde seit ihrem letzten Tastendruck von Hand verändert, darum lässt sich dieser Tastendruck nicht mehr zurücknehmen.</translation>
+    </message>
+    <message>
+        <source>The machine was changed by hand since the key press was taken back, so it can no longer be brought back.</source>
+        <translation>Die Maschine wurde von Hand verändert, seit der Tastendruck zurückgenommen wurde, darum lässt er sich nicht mehr wiederholen.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -668,6 +668,38 @@ setting</source>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
+    <message>
+        <source>A rotor is being put together on the work table: insert it or give it up, then save.</source>
+        <translation>На рабочем столе собирается ротор: вставьте его или отложите, затем сохраняйте.</translation>
+    </message>
+    <message>
+        <source>The open machine could not be closed as it stands. %1</source>
+        <translation>Открытую машину нельзя закрыть в таком виде. %1</translation>
+    </message>
+    <message>
+        <source>The machine is running: stop it before taking a key press back.</source>
+        <translation>Машина работает: остановите её, прежде чем отменять нажатие.</translation>
+    </message>
+    <message>
+        <source>The machine is running: stop it before bringing a key press back.</source>
+        <translation>Машина работает: остановите её, прежде чем возвращать нажатие.</translation>
+    </message>
+    <message>
+        <source>There is no key press to take back.</source>
+        <translation>Нет нажатия, которое можно отменить.</translation>
+    </message>
+    <message>
+        <source>There is no key press to bring back.</source>
+        <translation>Нет нажатия, которое можно вернуть.</translation>
+    </message>
+    <message>
+        <source>The machine was changed by hand since its last key press, so that key press can no longer be taken back.</source>
+        <translation>После последнего нажатия машину меняли вручную, поэтому это нажатие больше нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>The machine was changed by hand since the key press was taken back, so it can no longer be brought back.</source>
+        <translation>После отмены нажатия машину меняли вручную, поэтому его больше нельзя вернуть.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

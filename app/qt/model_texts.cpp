@@ -27,6 +27,22 @@ const char* const kTexts[] = {
                       "The run was stopped: the texts hold %1 characters, as many as the machine "
                       "keeps. Everything typed so far is kept; save the output text and clear the "
                       "texts to go on."),
+    // Saving the machine, and key presses taken back and brought back.
+    QT_TRANSLATE_NOOP("Model",
+                      "A rotor is being put together on the work table: insert it or give it "
+                      "up, then save."),
+    QT_TRANSLATE_NOOP("Model", "The open machine could not be closed as it stands. %1"),
+    QT_TRANSLATE_NOOP("Model", "The machine is running: stop it before taking a key press back."),
+    QT_TRANSLATE_NOOP("Model",
+                      "The machine is running: stop it before bringing a key press back."),
+    QT_TRANSLATE_NOOP("Model", "There is no key press to take back."),
+    QT_TRANSLATE_NOOP("Model", "There is no key press to bring back."),
+    QT_TRANSLATE_NOOP("Model",
+                      "The machine was changed by hand since its last key press, so that key "
+                      "press can no longer be taken back."),
+    QT_TRANSLATE_NOOP("Model",
+                      "The machine was changed by hand since the key press was taken back, so it "
+                      "can no longer be brought back."),
     // The work table's refusals to close the machine.
     QT_TRANSLATE_NOOP("Model",
                       "A rotor is being assembled: put it into the stack or give it up first."),
