@@ -1,13 +1,12 @@
 #include <QApplication>
 #include <QIcon>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <exception>
 
 #include "app/interface_language.h"
 #include "app/qt/main_window.h"
-#include "app/qt/model_texts.h"
+#include "app/qt/dialogs.h"
 #include "app/qt/settings_location.h"
 #include "app/qt/sprites.h"
 #include "app/qt/translations.h"
@@ -32,9 +31,7 @@ public:
     }
 
     static void ShowError(const QString& message) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Q-417"), q417::ModelText(message),
-                        QMessageBox::Ok);
-        box.exec();
+        q417::ShowError(QApplication::activeWindow(), message);
     }
 };
 
@@ -90,8 +87,12 @@ int main(int argc, char** argv) {
     try {
         window = std::make_unique<q417::MainWindow>(settings);
     } catch (const std::exception& e) {
+        // Without a machine there is nothing to go on with: the program ends once the
+        // message is read.
         Q417Application::ShowError(QString::fromLocal8Bit(e.what()));
-        return 1;
+        QApplication::setQuitOnLastWindowClosed(false);
+        q417::AfterErrorsDismissed(&app, [] { QApplication::exit(1); });
+        return app.exec();
     }
     if (const QScreen* screen = window->screen())
         window->move(screen->availableGeometry().center() - window->rect().center());
@@ -99,6 +100,6 @@ int main(int argc, char** argv) {
     window->show();
     window->activateWindow();
     window->setFocus();
-    for (const QString& message : window->startupErrors()) Q417Application::ShowError(message);
+    for (const QString& message : window->startupErrors()) q417::ShowError(window.get(), message);
     return app.exec();
 }

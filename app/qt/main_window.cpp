@@ -317,11 +317,11 @@ bool MainWindow::saveSettings() {
 }
 
 // A run ends with the program; the settings are saved if they can be; either way the user
-// is told what happened and the program ends.
+// is told what happened, and the program ends once the message is read.
 void MainWindow::closeProgram() {
     session_.StopRun();
     saveSettings();
-    close();
+    AfterErrorsDismissed(this, [this] { close(); });
 }
 
 // Why a run stopped by itself: shown once the run's step is over, outside it.

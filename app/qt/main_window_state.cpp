@@ -73,15 +73,15 @@ void MainWindow::OfferTapePicture(bool punched, QPoint at) {
         punched ? QCoreApplication::translate("MainWindow", "Save the punched tape as a picture...")
                 : QCoreApplication::translate("MainWindow", "Save the paper tape as a picture...");
     connect(menu->addAction(what), &QAction::triggered, this, [this, punched] {
-        Guard([&] {
-            const QString path = ChooseFile(
-                this, FileDialogKind::Save,
-                QCoreApplication::translate("MainWindow", "save the tape as a picture"),
-                QCoreApplication::translate("MainWindow", "PNG picture (*.png)"),
-                punched ? QStringLiteral("punched-tape.png") : QStringLiteral("paper-tape.png"),
-                QStringLiteral("png"), QDir::currentPath());
-            if (!path.isEmpty()) saveTapePicture(punched, path);
-        });
+        ChooseFile(this, FileDialogKind::Save,
+                   QCoreApplication::translate("MainWindow", "save the tape as a picture"),
+                   QCoreApplication::translate("MainWindow", "PNG picture (*.png)"),
+                   punched ? QStringLiteral("punched-tape.png") : QStringLiteral("paper-tape.png"),
+                   QStringLiteral("png"), QDir::currentPath(), [this, punched](const QString& path) {
+                       Guard([&] {
+                           if (!path.isEmpty()) saveTapePicture(punched, path);
+                       });
+                   });
     });
     menu->popup(at);
 }

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStyle>
@@ -34,12 +33,6 @@ constexpr int kButtons = 7;
 const char* const kButtonNames[kButtons] = {"load",  "save",      "font",     "clear",
                                             "close", "savestate", "openstate"};
 
-QString AskFile(QWidget* parent, bool save, const QString& title, const QString& filter,
-                const QString& name) {
-    return ChooseFile(parent, save ? FileDialogKind::Save : FileDialogKind::Open, title, filter,
-                      name, QStringLiteral("txt"), QDir::currentPath());
-}
-
 }  // namespace
 
 TextPanel::TextPanel(ViewHost& window)
@@ -52,16 +45,6 @@ TextPanel::TextPanel(ViewHost& window)
     setPalette(pal);
     BuildBoxes();
     BuildButtons();
-    setChoosers([this](const QString& t, const QString& f,
-                       const QString& n) { return AskFile(this, false, t, f, n); },
-                [this](const QString& t, const QString& f, const QString& n) {
-                    return AskFile(this, true, t, f, n);
-                },
-                [this](const QFont& current) -> std::optional<QFont> {
-                    bool ok = false;
-                    const QFont font = QFontDialog::getFont(&ok, current, this);
-                    return ok ? std::optional<QFont>(font) : std::nullopt;
-                });
     applyStoredFont();
     // Made when first wanted, it shows what was typed and fed before, and the next character
     // a run would feed.
@@ -209,14 +192,25 @@ bool TextPanel::eventFilter(QObject* watched, QEvent* event) {
 // The input text is emptied before the file is asked for: a cancelled load leaves no text.
 // A file that cannot be read puts back what was there.
 void TextPanel::loadText() {
-    const QString name_before = file_name_;
-    MachineSession::InputText before = session_.TakeInputText();
-    const QString path =
-        choose_open_(QCoreApplication::translate("TextPanel", "load text"),
-                     QCoreApplication::translate("TextPanel", "text file (*.txt)"), QString());
-    if (path.isEmpty() || loadTextFrom(path)) return;
-    session_.PutBackInputText(std::move(before));
-    ShowFileName(name_before);
+    auto before = std::make_shared<MachineSession::InputText>(session_.TakeInputText());
+    AskFile(FileDialogKind::Open, QCoreApplication::translate("TextPanel", "load text"),
+            QCoreApplication::translate("TextPanel", "text file (*.txt)"), QString(),
+            QStringLiteral("txt"), [this, before, name_before = file_name_](const QString& path) {
+                if (path.isEmpty() || loadTextFrom(path)) return;
+                session_.PutBackInputText(std::move(*before));
+                ShowFileName(name_before);
+            });
+}
+
+// A file or font chooser put in place of the dialog (by the tests) answers at once.
+void TextPanel::AskFile(FileDialogKind kind, const QString& title, const QString& filter,
+                        const QString& name, const QString& suffix,
+                        std::function<void(const QString&)> then) {
+    const FileChooser& replaced = kind == FileDialogKind::Save ? choose_save_ : choose_open_;
+    if (replaced)
+        then(replaced(title, filter, name));
+    else
+        ChooseFile(this, kind, title, filter, name, suffix, QDir::currentPath(), std::move(then));
 }
 
 bool TextPanel::loadTextFrom(const QString& path) {
@@ -239,10 +233,11 @@ void TextPanel::ShowFileName(const QString& name) {
 }
 
 void TextPanel::saveText() {
-    const QString path =
-        choose_save_(QCoreApplication::translate("TextPanel", "save text"),
-                     QStringLiteral("Текстовый файл (*.txt)"), QStringLiteral("encrypt.txt"));
-    if (!path.isEmpty()) saveTextTo(path);
+    AskFile(FileDialogKind::Save, QCoreApplication::translate("TextPanel", "save text"),
+            QStringLiteral("Текстовый файл (*.txt)"), QStringLiteral("encrypt.txt"),
+            QStringLiteral("txt"), [this](const QString& path) {
+                if (!path.isEmpty()) saveTextTo(path);
+            });
 }
 
 bool TextPanel::saveTextTo(const QString& path) {
@@ -262,11 +257,11 @@ void TextPanel::saveState() {
                 .arg(QString::fromStdString(refusal)));
         return;
     }
-    const QString path = ChooseFile(
-        this, FileDialogKind::Save, QCoreApplication::translate("TextPanel", "save the machine"),
-        QCoreApplication::translate("TextPanel", "machine state (*.q417)"),
-        QStringLiteral("machine.q417"), QStringLiteral("q417"), QDir::currentPath());
-    if (!path.isEmpty()) saveStateTo(path);
+    AskFile(FileDialogKind::Save, QCoreApplication::translate("TextPanel", "save the machine"),
+            QCoreApplication::translate("TextPanel", "machine state (*.q417)"),
+            QStringLiteral("machine.q417"), QStringLiteral("q417"), [this](const QString& path) {
+                if (!path.isEmpty()) saveStateTo(path);
+            });
 }
 
 bool TextPanel::saveStateTo(const QString& path) {
@@ -287,12 +282,11 @@ bool TextPanel::saveStateTo(const QString& path) {
 }
 
 void TextPanel::openState() {
-    const QString path =
-        ChooseFile(this, FileDialogKind::Open,
-                   QCoreApplication::translate("TextPanel", "open a saved machine"),
-                   QCoreApplication::translate("TextPanel", "machine state (*.q417)"), QString(),
-                   QString(), QDir::currentPath());
-    if (!path.isEmpty()) openStateFrom(path);
+    AskFile(FileDialogKind::Open, QCoreApplication::translate("TextPanel", "open a saved machine"),
+            QCoreApplication::translate("TextPanel", "machine state (*.q417)"), QString(),
+            QString(), [this](const QString& path) {
+                if (!path.isEmpty()) openStateFrom(path);
+            });
 }
 
 // The file is read and checked whole before the machine is touched: a file that is refused
@@ -318,7 +312,14 @@ bool TextPanel::openStateFrom(const QString& path) {
 }
 
 void TextPanel::selectFont() {
-    const std::optional<QFont> chosen = choose_font_(input_box_->font());
+    if (choose_font_)
+        UseFont(choose_font_(input_box_->font()));
+    else
+        ChooseFont(this, input_box_->font(),
+                   [this](const std::optional<QFont>& chosen) { UseFont(chosen); });
+}
+
+void TextPanel::UseFont(const std::optional<QFont>& chosen) {
     if (!chosen) return;
     const QtTextFont stored = textFontFromRecord(window_.textFont(), palette());
     window_.textFont() = recordFromTextFont(*chosen, stored.color, window_.textFont(), palette());

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/machine_session.h"
+#include "app/qt/dialogs.h"
 
 class QLabel;
 class QToolButton;
@@ -58,8 +59,8 @@ public:
     // Puts the selection on 1-based position p of the input text (the next to feed).
     void highlight(int32_t position);
 
-    // How files and the font are chosen; dialogs unless replaced (tests). Empty or no value
-    // when the user cancels.
+    // How files and the font are chosen: dialogs that do not wait, unless replaced by
+    // choosers that answer at once (tests). Empty or no value when the user cancels.
     using FileChooser =
         std::function<QString(const QString& title, const QString& filter, const QString& name)>;
     using FontChooser = std::function<std::optional<QFont>(const QFont& current)>;
@@ -77,6 +78,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void AskFile(FileDialogKind kind, const QString& title, const QString& filter,
+                 const QString& name, const QString& suffix,
+                 std::function<void(const QString&)> then);
+    void UseFont(const std::optional<QFont>& chosen);
     void BuildBoxes();
     void BuildButtons();
     void PlaceBoxes();

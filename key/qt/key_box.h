@@ -78,6 +78,8 @@ private:
     void UpdateSaveButton();
     void SyncRotors();
     void Report(const QString& message);
+    void AskFile(bool save, const QString& title, const QString& proposed,
+                 std::function<void(const QString&)> then);
     void DrawTitle();
 
     ViewHost& window_;

@@ -46,12 +46,6 @@ constexpr ButtonSpec kButtons[6] = {
      QT_TRANSLATE_NOOP("KeyBox", "random key"), 560, 182},
 };
 
-QString ChooseWithDialog(QWidget* parent, const QString& title, const QString& proposed,
-                         bool save) {
-    return ChooseFile(parent, save ? FileDialogKind::Save : FileDialogKind::Open, title, KeyFilter(),
-                      proposed, QStringLiteral("key"));
-}
-
 }  // namespace
 
 void KeyBox::BuildButtons() {
@@ -88,12 +82,26 @@ void KeyBox::BuildButtons() {
     on(4, &KeyBox::clearKeyTable);
     on(5, &KeyBox::generateRandomKey);
     QObject::connect(buttons_[2], &QToolButton::clicked, box_, [this] { card_panel_->open(); });
-    choose_open_ = [this](const QString& title, const QString& proposed) {
-        return ChooseWithDialog(&window_.hostWidget(), title, proposed, false);
-    };
-    choose_save_ = [this](const QString& title, const QString& proposed) {
-        return ChooseWithDialog(&window_.hostWidget(), title, proposed, true);
-    };
+}
+
+// A chooser put in place of the dialog (by the tests) answers at once; the dialog answers
+// later, from the event loop.
+void KeyBox::AskFile(bool save, const QString& title, const QString& proposed,
+                     std::function<void(const QString&)> then) {
+    const FileChooser& replaced = save ? choose_save_ : choose_open_;
+    if (replaced) {
+        then(replaced(title, proposed));
+        return;
+    }
+    ChooseFile(&window_.hostWidget(), save ? FileDialogKind::Save : FileDialogKind::Open, title,
+               KeyFilter(), proposed, QStringLiteral("key"), QString(),
+               [this, then = std::move(then)](const QString& path) {
+                   try {
+                       then(path);
+                   } catch (const std::exception& e) {
+                       Report(QString::fromLocal8Bit(e.what()));
+                   }
+               });
 }
 
 QToolButton* KeyBox::button(const QString& name) const {
@@ -110,8 +118,10 @@ void KeyBox::setFileChooser(FileChooser open, FileChooser save) {
 // A cancelled dialog changes nothing: the rotors keep their positions and an assembly
 // under way stays on the table.
 void KeyBox::loadKey() {
-    const QString path = choose_open_(QCoreApplication::translate("KeyBox", "load key"), QString());
-    if (!path.isEmpty()) loadKeyFrom(path);
+    AskFile(false, QCoreApplication::translate("KeyBox", "load key"), QString(),
+            [this](const QString& path) {
+                if (!path.isEmpty()) loadKeyFrom(path);
+            });
 }
 
 // Everything is read and checked before anything changes, so a short or damaged file
@@ -147,8 +157,10 @@ void KeyBox::saveKey() {
     const QDate today = QDate::currentDate();
     const QString proposed =
         QString::fromStdString(ProposedKeyFileName(today.day(), today.month(), today.year()));
-    const QString path = choose_save_(QCoreApplication::translate("KeyBox", "save key"), proposed);
-    if (!path.isEmpty()) saveKeyTo(path);
+    AskFile(true, QCoreApplication::translate("KeyBox", "save key"), proposed,
+            [this](const QString& path) {
+                if (!path.isEmpty()) saveKeyTo(path);
+            });
 }
 
 // All 80 bytes reach the file or the old file stays as it was; a failure is always shown.

@@ -1,14 +1,18 @@
 // The levers, the counter, the control box, the rotor windows and the mouse wheel of the
 // machine window, driven with real mouse and wheel events.
 #include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QWheelEvent>
 
 #include "app/config_store.h"
 #include "app/settings_file.h"
+#include "app/qt/dialogs.h"
 #include "app/qt/guide_panel.h"
 #include "app/qt/signal_path_panel.h"
 #include "app/qt/window_outline.h"
 #include "core/qt/rotor_view.h"
+#include "io/qt/text_panel.h"
 #include "window_fixture.h"
 
 namespace q417::testing {
@@ -134,6 +138,37 @@ TEST_F(WindowTest, ControlBoxHighlightsAndClosesWritingFourteenRecords) {
     Open();  // the next start reads them back
     EXPECT_EQ(S().Rod, 2);
     EXPECT_EQ(S().Tech, 77);
+}
+
+// Nothing waits inside a dialog's own loop: the verbs return at once and the answer comes
+// from the window's event loop. A cancelled load leaves no text; the close button keeps the
+// window until its message has been read.
+TEST_F(WindowTest, DialogsAnswerFromTheWindowsOwnLoop) {
+    const auto open_dialog = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) return d;
+        return static_cast<QDialog*>(nullptr);
+    };
+    window->session().LoadText("ПРИВЕТ");
+    window->textPanel().loadText();
+    QDialog* load = open_dialog();
+    ASSERT_TRUE(qobject_cast<QFileDialog*>(load));
+    EXPECT_EQ(load->windowModality(), Qt::WindowModal);
+    load->reject();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Input(), "");
+    EXPECT_FALSE(window->session().state().InputTextLoaded);
+
+    // Settings that cannot be written: the error box is shown, and the window stays.
+    dir.remove();
+    window->setErrorReporter([this](const QString& m) { ShowError(window.get(), m); });
+    window->closeProgram();
+    auto* box = qobject_cast<QMessageBox*>(open_dialog());
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(window->isVisible());
+    box->accept();
+    for (int i = 0; i < 20 && window->isVisible(); ++i) QCoreApplication::processEvents();
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(WindowTest, ADamagedSettingsFileStartsOnDefaults) {
