@@ -99,6 +99,7 @@ int main(int argc, char** argv) {
     window->show();
     window->activateWindow();
     window->setFocus();
-    for (const QString& message : window->startupErrors()) Q417Application::ShowError(message);
+    for (const QString& message : window->host().startupErrors())
+        Q417Application::ShowError(message);
     return app.exec();
 }
