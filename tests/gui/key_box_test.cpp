@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include "core/qt/machine_frames.h"
 #include "key/card_editor.h"
 #include "key/key_file.h"
 #include "key/qt/card_panel.h"
@@ -96,6 +97,41 @@ TEST_F(KeyBoxTest, OpenTakeOutAssembleInsertAndClose) {
     KeyTable closed;
     KeyTableFromRotors(M().rotors, closed);
     EXPECT_EQ(closed, Work().table);
+}
+
+// The stack, its plates and the stepping mechanism belong to their own view: they follow the
+// session whether or not the key box was made, and the stepper takes an assembled rotor back
+// in by its own click.
+TEST_F(KeyBoxTest, TheStackFollowsTheSessionWithOrWithoutTheKeyBox) {
+    const auto frame = [](void (*show)(PictureElement&, int), int n) {
+        PictureElement e(QStringLiteral("frame"), QRect(0, 0, 78, 191), false, nullptr);
+        show(e, n);
+        return e.image().copy();
+    };
+    PictureElement& reflector = *E(Picture::Reflector);
+    PictureElement& entry = *E(Picture::EntryPlate);
+    PictureElement& stepper = *E(Picture::Stepper);
+    ASSERT_TRUE(window->session().OpenMachine());  // straight through the session: no box
+    EXPECT_EQ(reflector.image(), frame(ShowReflectorFrame, 3));
+    EXPECT_EQ(entry.image(), frame(ShowEntryFrame, 3));
+    EXPECT_TRUE(stepper.isVisible());
+    ASSERT_TRUE(window->session().TakeOutRotor(10));
+    EXPECT_FALSE(E(Picture::Rotor10)->isVisible());
+    EXPECT_TRUE(E(Picture::Rotor9)->isVisible());
+    // Assembled again in the box, made only now, the rotor goes back in by the stepper's own
+    // click; the reflector's top edge closes the machine.
+    QTest::mouseClick(&Box().body(10), Qt::LeftButton, {}, QPoint(18, 100));
+    QTest::mouseClick(&Box().core(10), Qt::LeftButton, {}, QPoint(45, 45));
+    QTest::mouseClick(&stepper, Qt::LeftButton, {}, QPoint(300, 100));
+    ASSERT_TRUE(Work().SlotFilled(10));
+    EXPECT_TRUE(E(Picture::Rotor10)->isVisible());
+    Click(Picture::Reflector, 40, 10);
+    ASSERT_TRUE(M().state.MachineClosed) << errors.join('\n').toStdString();
+    EXPECT_EQ(reflector.image(), frame(ShowReflectorFrame, 1));
+    EXPECT_EQ(entry.image(), frame(ShowEntryFrame, 1));
+    EXPECT_FALSE(stepper.isVisible());
+    for (int slot = 1; slot <= 10; ++slot) EXPECT_TRUE(E(RotorWindow(slot))->isVisible()) << slot;
+    EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(KeyBoxTest, FaceViewShowsTheDialsAndGivesUpAtTheCentre) {
