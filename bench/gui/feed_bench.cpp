@@ -61,7 +61,7 @@ void BM_FeedLoadedText(benchmark::State& state) {
     });
     window.show();
     window.panels().textPanel().open();
-    QWidget* start = &window.host().picture(Picture::StartKey);
+    QWidget* start = &window.host().picture(q417::Picture::StartKey);
     for (auto _ : state) {
         window.panels().textPanel().clearText();
         window.panels().textPanel().loadTextFrom(path);
@@ -79,8 +79,8 @@ void BM_StopKeyDelay(benchmark::State& state) {
     q417::MainWindow window(dir.filePath(QStringLiteral("Q417.INI")));
     Restart(window, [](q417::MachineSettings& s) { s.Sound = false; });
     window.show();
-    QWidget* start = &window.host().picture(Picture::StartKey);
-    QWidget* stop = &window.host().picture(Picture::StopKey);
+    QWidget* start = &window.host().picture(q417::Picture::StartKey);
+    QWidget* stop = &window.host().picture(q417::Picture::StopKey);
     QElapsedTimer since_stop;
     double worst = 0;
     for (auto _ : state) {
