@@ -7,8 +7,7 @@ cmake_minimum_required(VERSION 3.25)
 set(ui_base app/qt/picture_element.h app/qt/picture_element.cpp app/qt/sprites.h
     app/qt/sprites.cpp core/qt/blit.h core/qt/blit.cpp app/qt/dialogs.h app/qt/dialogs.cpp
     app/qt/view_host.h app/qt/model_texts.h app/qt/model_texts.cpp)
-set(window app/qt/main_window.h app/qt/main_window.cpp app/qt/main_window_events.cpp
-    app/qt/main_window_state.cpp)
+set(window app/qt/main_window.h app/qt/main_window.cpp app/qt/main_window_events.cpp)
 set(faults "")
 
 file(GLOB model RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/core/*.[hc]* ${SOURCE_DIR}/key/*.[hc]*

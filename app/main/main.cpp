@@ -100,6 +100,7 @@ int main(int argc, char** argv) {
     window->show();
     window->activateWindow();
     window->setFocus();
-    for (const QString& message : window->startupErrors()) q417::ShowError(window.get(), message);
+    for (const QString& message : window->host().startupErrors())
+        q417::ShowError(window.get(), message);
     return app.exec();
 }

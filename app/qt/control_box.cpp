@@ -3,8 +3,10 @@
 #include <QPainter>
 #include <cmath>
 
+#include "app/machine_switches.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
+#include "app/qt/view_host.h"
 #include "core/qt/blit.h"
 
 namespace q417 {
@@ -29,6 +31,37 @@ void DrawPathButton(QImage& image, bool lit) {
 
 }  // namespace
 
+ControlBox::ControlBox(PictureElement& element, ViewHost& host, Actions actions)
+    : element_(element), host_(host), actions_(std::move(actions)) {
+    Draw(0);
+    element_.onMouseMove = [this](int x, int y) {
+        const int zone = ZoneAt(x, y);
+        if (zone != zone_) Draw(zone);
+    };
+    element_.onMouseUp = [this](int x, int y, Qt::MouseButton) {
+        Guarded(host_, [&] { MouseUp(x, y); });
+    };
+}
+
+void ControlBox::MouseUp(int x, int y) {
+    switch (ZoneAt(x, y)) {
+        case 1:
+            actions_.close();
+            break;
+        case 2:
+            actions_.settings();
+            break;
+        case 3:
+            actions_.texts();
+            break;
+        case 4:
+            actions_.signalPath();
+            break;
+        default:
+            break;
+    }
+}
+
 int ControlBox::ZoneAt(int x, int y) {
     if (x >= 40 && x <= 56 && y >= 59 && y <= 75) return 4;
     if (x < 16 || x > 29) return 0;
@@ -51,7 +84,51 @@ void ControlBox::Draw(int zone) {
     element_.update();
 }
 
-ModuleSwitch::ModuleSwitch(PictureElement& element) : element_(element) {}
+ModuleSwitch::ModuleSwitch(PictureElement& element, ViewHost& host,
+                           std::function<void()> pointerMoved)
+    : element_(element),
+      host_(host),
+      session_(host.session()),
+      pointer_moved_(std::move(pointerMoved)) {
+    element_.onMouseMove = [this](int x, int y) { MouseMove(x, y); };
+    element_.onMouseUp = [this](int, int y, Qt::MouseButton) {
+        Guarded(host_, [&] { MouseUp(y); });
+    };
+}
+
+// The lever shows while the mouse is over it, on the models that have the switch.
+void ModuleSwitch::MouseMove(int x, int y) {
+    pointer_moved_();
+    const MachineSettings& s = session_.settings();
+    if (s.Machine == 0) return;
+    const bool inside = InModuleSwitchZone(x, y);
+    if (inside && !hover) {
+        DrawHover(s.Module);
+        hover = true;
+    } else if (!inside && hover) {
+        hover = false;
+        DrawPlain(s.Machine);
+    }
+}
+
+void ModuleSwitch::MouseUp(int y) {
+    if (session_.settings().Machine == 0 || !hover || !OnModuleSwitchLever(y)) return;
+    host_.reportRefusal(session_.ToggleModule());
+}
+
+void ModuleSwitch::SettingsChanged() {
+    const MachineSettings& s = session_.settings();
+    if (s.Machine == 0 || !hover)
+        DrawPlain(s.Machine);
+    else
+        DrawHover(s.Module);
+}
+
+void ModuleSwitch::ModelChanged() {
+    const MachineSettings& s = session_.settings();
+    if (s.Machine == 0) hover = false;
+    DrawPlain(s.Machine);
+}
 
 // The frame where it lies in the sheet: shown as it is, or blended on a copy of its own.
 QImage ModuleSwitch::Frame(int k) const {

@@ -202,7 +202,8 @@ const std::vector<GuidePanel::Page>& GuidePanel::pages() {
     return kPages;
 }
 
-GuidePanel::GuidePanel(QWidget& window) : QWidget(&window), window_(window) {
+GuidePanel::GuidePanel(ViewHost& host)
+    : QWidget(&host.hostWidget()), host_(host), window_(host.hostWidget()) {
     setObjectName(QStringLiteral("GuidePanel"));
     setGeometry(kPlace);
     setAutoFillBackground(true);
@@ -293,12 +294,9 @@ void GuidePanel::showPage(int page) {
 
 QImage GuidePanel::keyTableStrip() const {
     KeyTable table;
-    int columns = 10;
-    if (auto* host = dynamic_cast<ViewHost*>(&window_)) {
-        const Machine& m = host->session().machine();
-        KeyTableFromRotors(m.rotors, table);
-        columns = m.rotors.RotorsInUse();
-    }
+    const Machine& m = host_.session().machine();
+    KeyTableFromRotors(m.rotors, table);
+    const int columns = m.rotors.RotorsInUse();
     QImage strip(225, 130, QImage::Format_RGB32);
     DrawKeyTable(strip, table, columns);
     DrawKeyTableLabels(strip);
@@ -321,18 +319,19 @@ QImage GuidePanel::machineCut(const QRect& r) const {
     return cut;
 }
 
-GuideHints::GuideHints(QWidget& window) : QObject(&window), window_(window) {
+GuideHints::GuideHints(ViewHost& host)
+    : QObject(&host.hostWidget()), host_(host), window_(host.hostWidget()) {
     setObjectName(QStringLiteral("GuideHints"));
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &window_);
     connect(f1, &QShortcut::activated, this, [this] { open(); });
     // A picture element has no hint of its own, so its hint request goes on to the window,
     // which also reaches the work table's pictures, made only when the machine is opened.
-    window.installEventFilter(this);
+    window_.installEventFilter(this);
 }
 
 GuidePanel& GuideHints::panel() {
     if (!panel_) {
-        panel_ = new GuidePanel(window_);
+        panel_ = new GuidePanel(host_);
         ClipChildrenToOutline(window_);
     }
     return *panel_;
@@ -357,8 +356,7 @@ bool GuideHints::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool GuideHints::MachineClosed() const {
-    auto* host = dynamic_cast<ViewHost*>(&window_);
-    return !host || host->session().state().MachineClosed;
+    return host_.session().state().MachineClosed;
 }
 
 }  // namespace q417

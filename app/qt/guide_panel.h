@@ -12,6 +12,8 @@ class QToolButton;
 
 namespace q417 {
 
+class ViewHost;
+
 // The newcomer's guide: a panel over the upper part of the window, in the panels' style, that
 // explains on a few pages how to work the machine, each page with pictures cut from the machine
 // as it stands. F1 opens it anywhere in the window, and so does the button on the about panel.
@@ -30,7 +32,7 @@ public:
         bool key_table = false;
     };
 
-    explicit GuidePanel(QWidget& window);
+    explicit GuidePanel(ViewHost& host);
 
     // The pages in order; the man page and the README carry the same text.
     static const std::vector<Page>& pages();
@@ -48,6 +50,7 @@ public:
     QImage keyTableStrip() const;
 
 private:
+    ViewHost& host_;
     QWidget& window_;
     QLabel* heading_ = nullptr;
     QLabel* picture_ = nullptr;
@@ -64,8 +67,8 @@ private:
 class GuideHints : public QObject {
     Q_OBJECT
 public:
-    // Installs the hints and F1 on the window.
-    explicit GuideHints(QWidget& window);
+    // Installs the hints and F1 on the host's window.
+    explicit GuideHints(ViewHost& host);
 
     // The guide's pages, made at the first call; a child of the window, which owns it.
     GuidePanel& panel();
@@ -78,6 +81,7 @@ protected:
 private:
     bool MachineClosed() const;
 
+    ViewHost& host_;
     QWidget& window_;
     GuidePanel* panel_ = nullptr;
 };

@@ -5,17 +5,11 @@
 
 namespace q417 {
 
-bool ClearsWheelSlot(const QString& element) {
-    // Rotor windows choose their own slot; the control box leaves the choice alone.
-    return !(element.size() >= 2 && element[0] == 'R' && element[1].isDigit()) &&
-           element != QLatin1String("Image6");
-}
-
 namespace {
 
-PictureElement* Create(const ElementPlace& place, const QString& name, int x, QWidget* window) {
+PictureElement* Create(const ElementPlace& place, const QString& name, int x, QWidget& window) {
     const QRect rect(x, place.y, place.width, place.height);
-    auto* element = new PictureElement(name, rect, place.enabled, window);
+    auto* element = new PictureElement(name, rect, place.enabled, &window);
     // Fixed pieces cut from a larger strip show its top-left part, where it lies in the sheet:
     // an element drawn on later gets its own copy.
     if (place.artwork) element->showPart(Sprites::Get(name));
@@ -25,19 +19,26 @@ PictureElement* Create(const ElementPlace& place, const QString& name, int x, QW
 
 }  // namespace
 
-QHash<QString, PictureElement*> CreateMachineElements(QWidget* window) {
-    QHash<QString, PictureElement*> elements;
+MachinePictures::MachinePictures(QWidget& window) {
     for (const ElementPlace& place : kMachineElements) {
-        if (QLatin1String(place.name) == QLatin1String("R1")) {
-            for (int i = 1; i <= 10; ++i) {
-                const QString name = QStringLiteral("R%1").arg(i);
-                elements.insert(name, Create(place, name, place.x + 33 * (i - 1), window));
-            }
+        if (place.picture == Picture::Rotor1) {
+            for (int slot = 1; slot <= 10; ++slot)
+                elements_[static_cast<std::size_t>(RotorWindow(slot))] = Create(
+                    place, QStringLiteral("R%1").arg(slot), place.x + 33 * (slot - 1), window);
         } else {
-            elements.insert(place.name, Create(place, place.name, place.x, window));
+            elements_[static_cast<std::size_t>(place.picture)] =
+                Create(place, QLatin1String(place.name), place.x, window);
         }
     }
-    return elements;
+}
+
+bool MachinePictures::Find(const QWidget* widget, Picture& found) const {
+    for (std::size_t i = 0; i < kPictureCount; ++i)
+        if (elements_[i] == widget) {
+            found = static_cast<Picture>(i);
+            return true;
+        }
+    return false;
 }
 
 }  // namespace q417

@@ -1,7 +1,7 @@
 #pragma once
-#include <QHash>
 #include <QString>
 #include <array>
+#include <cstddef>
 
 class QWidget;
 
@@ -9,8 +9,65 @@ namespace q417 {
 
 class PictureElement;
 
-// One picture element of the machine picture as the layout places it.
+// The picture elements of the machine window. Each is made once, by MachinePictures, and
+// drawn and handled by exactly one view.
+enum class Picture : unsigned char {
+    Stepper,  // the stepping mechanism over the stack of the open machine
+    StackTopEdge,
+    TopStripRight,
+    ControlBox,
+    LanguageLever,
+    RegisterSwitch,
+    TopStripLeft,
+    PunchedTape,
+    PaperTape,
+    UnderControlBox,
+    TopLeftCorner,
+    EntrySide,
+    ModuleSwitch,
+    RightEdge,
+    UnderStack,
+    KeyboardLeft,
+    CounterRight,
+    BottomLeft,
+    CounterLever,  // the counter-reset lever
+    TextLoader,
+    KeyboardRight,
+    Keyboard,
+    Counter,
+    SpaceBar,
+    StopKey,
+    StartKey,
+    Reflector,
+    Cover,  // over slots 9 and 10 of the eight-rotor model
+    EntryPlate,
+    ModeWheel,
+    Rotor1,  // the ten rotor windows follow in slot order
+    Rotor2,
+    Rotor3,
+    Rotor4,
+    Rotor5,
+    Rotor6,
+    Rotor7,
+    Rotor8,
+    Rotor9,
+    Rotor10,
+};
+inline constexpr std::size_t kPictureCount = static_cast<std::size_t>(Picture::Rotor10) + 1;
+
+// The window of rotor slot 1..10.
+constexpr Picture RotorWindow(int slot) {
+    return static_cast<Picture>(static_cast<int>(Picture::Rotor1) + slot - 1);
+}
+// The slot (1..10) a rotor window shows; 0 for any other picture.
+constexpr int RotorSlotOf(Picture p) {
+    return p >= Picture::Rotor1 ? static_cast<int>(p) - static_cast<int>(Picture::Rotor1) + 1 : 0;
+}
+
+// One picture element of the machine picture as the layout places it. The layout name is
+// the element's object name and the name of its artwork and of its hover hints.
 struct ElementPlace {
+    Picture picture;
     const char* name;
     int x, y, width, height;
     bool enabled;  // takes mouse input
@@ -19,49 +76,62 @@ struct ElementPlace {
 };
 
 // The elements of the main window in stacking order: each lies above those before it.
-// The ten rotor windows R1..R10 come last.
+// The ten rotor windows R1..R10 come last, 33 pixels apart.
 // clang-format off
 inline constexpr std::array<ElementPlace, 31> kMachineElements = {{
-    {"ST",      115, 108, 330, 191, true,  false, false},  // stepping mechanism (open machine)
-    {"Image10",   0,  98, 548,  10, false, true,  true},
-    {"Image4",  449,   0, 120,  23, false, true,  true},
-    {"Image6",  591,   0,  59,  81, true,  true,  false},  // control box
-    {"Image5",  569,   0,  22,  97, true,  true,  false},  // language lever
-    {"Image3",  366,   0,  84,  23, true,  true,  false},  // register switch
-    {"Image2",   29,   0, 338,  23, false, true,  true},
-    {"Image7",   32,  24, 537,  45, true,  false, false},  // punched tape
-    {"Image8",   32,  74, 537,  18, true,  true,  false},  // paper tape
-    {"Image9",  591,  81,  59,  16, false, true,  true},
-    {"Image1",    0,   0,  32, 120, true,  true,  true},
-    {"Image12", 523, 108,  25, 191, false, true,  true},
-    {"Image11",   0, 108,  37, 191, true,  true,  false},  // module switch
-    {"Image13", 639,  97,  11, 202, false, true,  true},
-    {"Image14",   0, 299, 650,  18, true,  true,  true},
-    {"Image15",   0, 317,  27, 180, true,  true,  true},
-    {"Image16", 142, 462,  43,  87, false, true,  true},
-    {"Image18",   0, 497, 185,  52, false, true,  true},
-    {"Image19", 145, 525,  35,  50, true,  true,  true},   // counter-reset lever
-    {"Image17", 425, 462, 225,  87, true,  true,  true},   // text loader
-    {"Image20", 623, 317,  27, 146, false, true,  true},
-    {"Image21",  60, 321, 105, 105, true,  true,  false},  // keyboard
-    {"Image22",  27, 463, 115,  34, true,  true,  false},  // counter
-    {"Image23", 185, 461, 240,  86, true,  true,  false},  // space bar
-    {"Image24", 566, 412,  47,  52, true,  true,  false},  // stop key
-    {"Image25", 566, 356,  47,  52, true,  true,  false},  // start key
-    {"R",        37, 108,  78, 191, true,  true,  false},  // reflector
-    {"F",       379, 108,  66, 191, true,  false, false},  // cover of the eight-rotor model
-    {"E",       445, 108,  78, 191, true,  true,  false},  // entry plate
-    {"W",       548,  97,  91, 202, true,  true,  false},  // mode wheel
-    {"R1",      115, 108,  33, 191, true,  true,  false},  // R1..R10 follow this pattern
+    {Picture::Stepper,        "ST",      115, 108, 330, 191, true,  false, false},  // stepping mechanism (open machine)
+    {Picture::StackTopEdge,   "Image10",   0,  98, 548,  10, false, true,  true},
+    {Picture::TopStripRight,  "Image4",  449,   0, 120,  23, false, true,  true},
+    {Picture::ControlBox,     "Image6",  591,   0,  59,  81, true,  true,  false},
+    {Picture::LanguageLever,  "Image5",  569,   0,  22,  97, true,  true,  false},
+    {Picture::RegisterSwitch, "Image3",  366,   0,  84,  23, true,  true,  false},
+    {Picture::TopStripLeft,   "Image2",   29,   0, 338,  23, false, true,  true},
+    {Picture::PunchedTape,    "Image7",   32,  24, 537,  45, true,  false, false},
+    {Picture::PaperTape,      "Image8",   32,  74, 537,  18, true,  true,  false},
+    {Picture::UnderControlBox, "Image9",  591,  81,  59,  16, false, true,  true},
+    {Picture::TopLeftCorner,  "Image1",    0,   0,  32, 120, true,  true,  true},
+    {Picture::EntrySide,      "Image12", 523, 108,  25, 191, false, true,  true},
+    {Picture::ModuleSwitch,   "Image11",   0, 108,  37, 191, true,  true,  false},
+    {Picture::RightEdge,      "Image13", 639,  97,  11, 202, false, true,  true},
+    {Picture::UnderStack,     "Image14",   0, 299, 650,  18, true,  true,  true},
+    {Picture::KeyboardLeft,   "Image15",   0, 317,  27, 180, true,  true,  true},
+    {Picture::CounterRight,   "Image16", 142, 462,  43,  87, false, true,  true},
+    {Picture::BottomLeft,     "Image18",   0, 497, 185,  52, false, true,  true},
+    {Picture::CounterLever,   "Image19", 145, 525,  35,  50, true,  true,  true},
+    {Picture::TextLoader,     "Image17", 425, 462, 225,  87, true,  true,  true},
+    {Picture::KeyboardRight,  "Image20", 623, 317,  27, 146, false, true,  true},
+    {Picture::Keyboard,       "Image21",  60, 321, 105, 105, true,  true,  false},
+    {Picture::Counter,        "Image22",  27, 463, 115,  34, true,  true,  false},
+    {Picture::SpaceBar,       "Image23", 185, 461, 240,  86, true,  true,  false},
+    {Picture::StopKey,        "Image24", 566, 412,  47,  52, true,  true,  false},
+    {Picture::StartKey,       "Image25", 566, 356,  47,  52, true,  true,  false},
+    {Picture::Reflector,      "R",        37, 108,  78, 191, true,  true,  false},
+    {Picture::Cover,          "F",       379, 108,  66, 191, true,  false, false},  // cover of the eight-rotor model
+    {Picture::EntryPlate,     "E",       445, 108,  78, 191, true,  true,  false},
+    {Picture::ModeWheel,      "W",       548,  97,  91, 202, true,  true,  false},
+    {Picture::Rotor1,         "R1",      115, 108,  33, 191, true,  true,  false},  // R1..R10 follow this pattern
 }};
 // clang-format on
 
-// The elements bound to the window's own mouse-move handler, which tells the mouse wheel
-// that no rotor is under the pointer.
-bool ClearsWheelSlot(const QString& element);
+// Every picture element of the machine window, made on it in stacking order with its fixed
+// artwork drawn. The elements are children of the window, which deletes them.
+class MachinePictures {
+public:
+    explicit MachinePictures(QWidget& window);
 
-// Creates every element on `window` in stacking order, fixed artwork drawn, and returns them
-// by name.
-QHash<QString, PictureElement*> CreateMachineElements(QWidget* window);
+    PictureElement& operator[](Picture p) const { return *elements_[static_cast<std::size_t>(p)]; }
+    PictureElement& rotorWindow(int slot) const { return (*this)[RotorWindow(slot)]; }
+    // The picture an element is, for a widget found under the pointer; false for any other.
+    bool Find(const QWidget* widget, Picture& found) const;
+
+    // Calls f(Picture, PictureElement&) for every picture.
+    template <typename F>
+    void ForEach(F&& f) const {
+        for (std::size_t i = 0; i < kPictureCount; ++i) f(static_cast<Picture>(i), *elements_[i]);
+    }
+
+private:
+    std::array<PictureElement*, kPictureCount> elements_{};
+};
 
 }  // namespace q417

@@ -11,9 +11,9 @@ namespace q417 {
 
 class MachineSession;
 class PictureElement;
-class RotorPictures;
 class SessionViews;
 struct FontRecord;
+enum class Picture : unsigned char;  // the machine's pictures, listed with their layout
 
 // What a view of the machine needs from the window it lives in: the session to call, the
 // pictures of the machine it draws on, and where errors and refusals are shown. The views
@@ -24,12 +24,11 @@ public:
 
     // The widget the panels lie on.
     virtual QWidget& hostWidget() = 0;
-    // A picture of the machine by its layout name ("R1", "Image17"); none for an unknown name.
-    virtual PictureElement* element(const QString& name) const = 0;
+    // A picture of the machine.
+    virtual PictureElement& picture(Picture p) const = 0;
     virtual MachineSession& session() = 0;
     // The one owner of the session's news.
     virtual SessionViews& views() = 0;
-    virtual RotorPictures& rotorPictures() = 0;
     // The font of the two texts, kept with the settings.
     virtual FontRecord& textFont() = 0;
     // An error escaping a handler, and a verb's refusal (nothing when empty).

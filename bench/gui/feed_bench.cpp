@@ -60,11 +60,11 @@ void BM_FeedLoadedText(benchmark::State& state) {
         s.Rod = 1;
     });
     window.show();
-    window.textPanel().open();
-    QWidget* start = window.element(QStringLiteral("Image25"));
+    window.panels().textPanel().open();
+    QWidget* start = &window.host().picture(q417::Picture::StartKey);
     for (auto _ : state) {
-        window.textPanel().clearText();
-        window.textPanel().loadTextFrom(path);
+        window.panels().textPanel().clearText();
+        window.panels().textPanel().loadTextFrom(path);
         Press(start);
         Release(start);
         RunOut(window);
@@ -79,8 +79,8 @@ void BM_StopKeyDelay(benchmark::State& state) {
     q417::MainWindow window(dir.filePath(QStringLiteral("Q417.INI")));
     Restart(window, [](q417::MachineSettings& s) { s.Sound = false; });
     window.show();
-    QWidget* start = window.element(QStringLiteral("Image25"));
-    QWidget* stop = window.element(QStringLiteral("Image24"));
+    QWidget* start = &window.host().picture(q417::Picture::StartKey);
+    QWidget* stop = &window.host().picture(q417::Picture::StopKey);
     QElapsedTimer since_stop;
     double worst = 0;
     for (auto _ : state) {

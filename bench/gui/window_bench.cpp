@@ -44,7 +44,7 @@ void BM_KeyPressWithSignalPathPanel(benchmark::State& state) {
     s.Rod = 1;
     window.session().StartUp(s);
     window.show();
-    if (state.range(0)) window.signalPathPanel().open();
+    if (state.range(0)) window.panels().signalPathPanel().open();
     const Qt::Key keys[] = {Qt::Key_F, Qt::Key_A, Qt::Key_Comma, Qt::Key_K, Qt::Key_L};
     int i = 0;
     for (auto _ : state) {

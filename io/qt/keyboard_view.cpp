@@ -1,7 +1,9 @@
 #include "io/qt/keyboard_view.h"
 
+#include "app/machine_session.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
+#include "app/qt/view_host.h"
 #include "core/qt/blit.h"
 #include "core/settings.h"
 #include "io/keyboard_tables.h"
@@ -22,9 +24,22 @@ int CapBand(int32_t machine, int32_t contact) {
 
 }  // namespace
 
-KeyboardView::KeyboardView(const MachineSettings& settings, PictureElement& keys,
-                           PictureElement& spaceBar)
-    : settings_(settings), keys_(keys), space_(spaceBar) {}
+KeyboardView::KeyboardView(ViewHost& host, PictureElement& keys, PictureElement& spaceBar)
+    : settings_(host.session().settings()), keys_(keys), space_(spaceBar) {
+    MachineSession& session = host.session();
+    keys_.onMouseDown = [&host, &session](int x, int y, Qt::MouseButton) {
+        Guarded(host, [&] { session.MouseDownOnKeyboard(x, y); });
+    };
+    keys_.onMouseUp = [&host, &session](int, int, Qt::MouseButton) {
+        Guarded(host, [&] { session.MouseUpOnKeyboard(); });
+    };
+    space_.onMouseDown = [&host, &session](int x, int y, Qt::MouseButton) {
+        Guarded(host, [&] { session.MouseDownOnSpaceBar(x, y); });
+    };
+    space_.onMouseUp = [&host, &session](int, int, Qt::MouseButton) {
+        Guarded(host, [&] { session.MouseUpOnSpaceBar(); });
+    };
+}
 
 QRect KeyboardView::CapRect(int row, int col) {
     return QRect((row - 1) * 23 + (col - 1) * kCap, (row - 1) * kCap, kCap, kCap);

@@ -7,14 +7,16 @@
 namespace q417 {
 
 class PictureElement;
+class ViewHost;
 struct MachineSettings;
 
 // The pictures of the machine's keyboard (506 x 138, thirty caps in three staggered rows)
 // and of its space bar, drawn as the keyboard tells: every key released with the legends of
-// the current layout, one key pressed, the bar up or down.
+// the current layout, one key pressed, the bar up or down. A press of the mouse on a key or
+// on the bar presses it on the machine until the button is released.
 class KeyboardView : public KeyboardListener {
 public:
-    KeyboardView(const MachineSettings& settings, PictureElement& keys, PictureElement& spaceBar);
+    KeyboardView(ViewHost& host, PictureElement& keys, PictureElement& spaceBar);
 
     // Sizes the keyboard picture and fills it with the cabinet colour.
     void Prepare();

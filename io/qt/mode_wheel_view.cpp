@@ -2,6 +2,7 @@
 
 #include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
+#include "app/qt/view_host.h"
 #include "core/qt/blit.h"
 #include "core/settings.h"
 
@@ -15,6 +16,30 @@ constexpr int kLeverDown = 22;  // print only
 constexpr int kEmptySlot = 44;
 
 }  // namespace
+
+ModeWheelView::ModeWheelView(ViewHost& host, PictureElement& wheel, PictureElement& registerSwitch,
+                             PictureElement& languageLever)
+    : session_(host.session()), wheel_(wheel), register_(registerSwitch), language_(languageLever) {
+    wheel_.onMouseUp = [this, &host](int x, int y, Qt::MouseButton) {
+        Guarded(host, [&] { session_.LeverClick(x, y); });
+    };
+    // The register switch works on the models that have it, the language lever on the Q-417M.
+    register_.onMouseUp = [this, &host](int x, int, Qt::MouseButton) {
+        Guarded(host, [&] {
+            if (session_.settings().Machine != 0) session_.RegisterSwitchClick(x);
+        });
+    };
+    language_.onMouseUp = [this, &host](int x, int y, Qt::MouseButton) {
+        Guarded(host, [&] {
+            if (session_.settings().Machine == 0) session_.LanguageLeverClick(x, y);
+        });
+    };
+}
+
+void ModeWheelView::SettingsChanged() {
+    DrawModeSwitches(session_.settings());
+    DrawLevers(session_.settings());
+}
 
 void ModeWheelView::DrawLevers(const MachineSettings& s) {
     QImage& image = wheel_.image();

@@ -1,10 +1,19 @@
 #include "io/qt/tape_view.h"
 
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMenu>
+#include <QWindow>
 #include <cstring>
+#include <string_view>
 
+#include "app/qt/dialogs.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
+#include "app/qt/view_host.h"
 #include "core/qt/blit.h"
+#include "io/file_access.h"
 
 namespace q417 {
 
@@ -33,8 +42,80 @@ void ScrollLeft(QImage& image, int step, QRgb fill) {
     }
 }
 
-TapeView::TapeView(PictureElement& paper, PictureElement& punched, PictureElement& counter)
-    : paper_(paper), punched_(punched), counter_(counter) {}
+TapeView::TapeView(ViewHost& host, PictureElement& paper, PictureElement& punched,
+                   PictureElement& counter)
+    : host_(host), paper_(paper), punched_(punched), counter_(counter) {
+    Bind();
+}
+
+// The right button on either tape offers to save it as a picture.
+void TapeView::Bind() {
+    for (PictureElement* tape : {&paper_, &punched_})
+        tape->onMouseUp = [this, tape](int x, int y, Qt::MouseButton button) {
+            Guarded(host_, [&] {
+                const bool punched = tape == &punched_;
+                if (button == Qt::RightButton)
+                    OfferTapePicture(punched, tape->mapToGlobal(QPoint(x, y)));
+                else if (!punched)
+                    host_.session().AdvanceTape();  // a blank cell; texts and counter stay
+            });
+        };
+}
+
+void TapeView::SettingsChanged() {
+    punched_.setVisible(host_.session().settings().Sposob == 2);
+}
+
+// The tape's own image, each pixel made a square of the window's whole scale factor, as the
+// screen shows it.
+QImage TapeView::tapePicture(bool punched) const {
+    const QImage& tape = (punched ? punched_ : paper_).image();
+    const QWidget& window = host_.hostWidget();
+    const int scale =
+        std::max(1, qRound(window.windowHandle() ? window.windowHandle()->devicePixelRatio()
+                                                 : window.devicePixelRatioF()));
+    return tape.scaled(tape.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+bool TapeView::saveTapePicture(bool punched, const QString& path) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!tapePicture(punched).save(&buffer, "PNG")) {
+        host_.reportError(QCoreApplication::translate(
+            "MainWindow", "The tape could not be made into a picture."));
+        return false;
+    }
+    std::string error;
+    if (!WriteFileAtomically(path.toStdString(), std::string_view(png.constData(), png.size()),
+                             error)) {
+        host_.reportError(QString::fromStdString(error));
+        return false;
+    }
+    return true;
+}
+
+// A small menu at the pointer, shown without waiting for it: the choice comes as a signal.
+void TapeView::OfferTapePicture(bool punched, QPoint at) {
+    QWidget* window = &host_.hostWidget();
+    auto* menu = new QMenu(window);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QString what =
+        punched ? QCoreApplication::translate("MainWindow", "Save the punched tape as a picture...")
+                : QCoreApplication::translate("MainWindow", "Save the paper tape as a picture...");
+    QObject::connect(menu->addAction(what), &QAction::triggered, window, [this, window, punched] {
+        ChooseFile(window, FileDialogKind::Save,
+                   QCoreApplication::translate("MainWindow", "save the tape as a picture"),
+                   QCoreApplication::translate("MainWindow", "PNG picture (*.png)"),
+                   punched ? QStringLiteral("punched-tape.png") : QStringLiteral("paper-tape.png"),
+                   QStringLiteral("png"), QDir::currentPath(), [this, punched](const QString& path) {
+                       Guarded(host_, [&] {
+                           if (!path.isEmpty()) saveTapePicture(punched, path);
+                       });
+                   });
+    });
+    menu->popup(at);
+}
 
 void TapeView::Prepare() {
     paper_.blank(kTapeColour);

@@ -1,17 +1,24 @@
 #pragma once
 #include <QImage>
+#include <QString>
 
-#include "io/printer.h"
+#include "app/machine_session.h"
+
+class QPoint;
 
 namespace q417 {
 
 class PictureElement;
+class ViewHost;
 
 // The printer's pictures: the paper tape (one 14-pixel cell per character, newest at the
-// right), the punched tape (one 7-pixel column per character) and the group counter.
-class TapeView : public PrinterListener {
+// right), the punched tape (one 7-pixel column per character) and the group counter. The
+// punched tape shows while the printing lever is up. A click on the paper tape feeds a blank
+// cell; the right button on either tape offers to save it as a picture.
+class TapeView : public SessionEvents {
 public:
-    TapeView(PictureElement& paper, PictureElement& punched, PictureElement& counter);
+    TapeView(ViewHost& host, PictureElement& paper, PictureElement& punched,
+             PictureElement& counter);
 
     // Both tapes blank, the counter body drawn.
     void Prepare();
@@ -22,9 +29,20 @@ public:
     void CounterChanged(int groupCount, int groupPosition) override;
     void TapesBlanked() override;
 
+    void SettingsChanged() override;
+
+    // The paper tape (or the punched tape) as the window shows it, at the window's scale.
+    QImage tapePicture(bool punched) const;
+    // Writes that picture as a PNG file; a failure is reported. True when written.
+    bool saveTapePicture(bool punched, const QString& path);
+
     static constexpr QRgb kTapeColour = 0xFFFFFFCC;  // RGB(255, 255, 204)
 
 private:
+    void Bind();
+    void OfferTapePicture(bool punched, QPoint at);
+
+    ViewHost& host_;
     PictureElement& paper_;
     PictureElement& punched_;
     PictureElement& counter_;

@@ -4,11 +4,12 @@
 #include <QPainter>
 
 #include "app/machine_session.h"
+#include "app/qt/machine_layout.h"
 #include "app/qt/picture_element.h"
+#include "app/qt/session_views.h"
 #include "app/qt/sprites.h"
 #include "app/qt/view_host.h"
 #include "core/qt/blit.h"
-#include "app/qt/session_views.h"
 #include "io/qt/run_clock.h"
 #include "io/qt/text_panel.h"
 
@@ -57,9 +58,9 @@ void ShowLoadedFileName(PictureElement& loader, const QString& name) {
 TextLoaderView::TextLoaderView(ViewHost& window, PanelSource panel, std::function<int()> stepMs)
     : window_(window),
       panel_(std::move(panel)),
-      loader_(*window.element(QStringLiteral("Image17"))),
-      start_(*window.element(QStringLiteral("Image25"))),
-      stop_(*window.element(QStringLiteral("Image24"))),
+      loader_(window.picture(Picture::TextLoader)),
+      start_(window.picture(Picture::StartKey)),
+      stop_(window.picture(Picture::StopKey)),
       clock_(std::make_unique<RunClock>(window.session(), window.views(), std::move(stepMs))) {
     DrawLoader(loader::ButtonLook::Normal, loader::StripLook::Normal);
     DrawStartKey(false);

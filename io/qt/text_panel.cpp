@@ -11,6 +11,7 @@
 #include "app/machine_state.h"
 #include "app/qt/dialogs.h"
 #include "app/qt/font_record_qt.h"
+#include "app/qt/machine_layout.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/view_host.h"
 #include "io/feed.h"
@@ -228,8 +229,7 @@ bool TextPanel::loadTextFrom(const QString& path) {
 void TextPanel::ShowFileName(const QString& name) {
     if (name == file_name_) return;
     file_name_ = name;
-    if (PictureElement* loader = window_.element(QStringLiteral("Image17")))
-        ShowLoadedFileName(*loader, file_name_);
+    ShowLoadedFileName(window_.picture(Picture::TextLoader), file_name_);
 }
 
 void TextPanel::saveText() {

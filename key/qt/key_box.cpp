@@ -8,7 +8,6 @@
 #include "app/qt/picture_element.h"
 #include "app/qt/view_host.h"
 #include "core/qt/blit.h"
-#include "core/qt/machine_frames.h"
 #include "core/qt/rotor_view.h"
 #include "key/qt/card_panel.h"
 #include "key/qt/key_pictures.h"
@@ -41,18 +40,13 @@ KeyBox::KeyBox(ViewHost& window)
     BuildTray();
     card_panel_ = std::make_unique<CardPanel>(window.hostWidget(), session_);
     card_panel_->dayOfMonth = [] { return QDate::currentDate().day(); };
-    window.element(QStringLiteral("ST"))->onMouseUp = [this](int, int, Qt::MouseButton) {
-        STMouseUp();
-    };
     // Made when first wanted: it shows the work table and the machine as they stand.
     drawBodies();
     sync();
     if (!session_.machine().state.MachineClosed) MachineOpened();
 }
 
-KeyBox::~KeyBox() {
-    if (PictureElement* st = window_.element(QStringLiteral("ST"))) st->onMouseUp = nullptr;
-}
+KeyBox::~KeyBox() = default;
 
 void KeyBox::BuildBox() {
     box_ = MakeBlackPanel(window_.hostWidget(), "BOX", QRect(6, 316, 639, 198));
@@ -81,16 +75,6 @@ void KeyBox::BuildTray() {
     }
 }
 
-PictureElement* KeyBox::element(const QString& name) const {
-    if (name == QLatin1String("DOT")) return dot_;
-    if (name == QLatin1String("KTImage")) return kt_image_;
-    const int n = name.mid(1).toInt();
-    if (n < 1 || n > 10) return nullptr;
-    if (name.startsWith('B')) return bodies_[n];
-    if (name.startsWith('M')) return cores_[n];
-    return nullptr;
-}
-
 void KeyBox::drawCorePictures() {
     const int32_t serie = session_.machine().settings.Serie;
     for (int n = 1; n <= 10; ++n) {
@@ -110,32 +94,14 @@ void KeyBox::drawBodies() {
     }
 }
 
-void KeyBox::openMachine() {
-    session_.OpenMachine();
-}
-
-void KeyBox::closeMachine() {
-    window_.reportRefusal(session_.CloseMachine());
-}
-
 void KeyBox::MachineOpened() {
-    ShowReflectorFrame(*window_.element(QStringLiteral("R")), 3);
-    ShowEntryFrame(*window_.element(QStringLiteral("E")), 3);
-    ShowStepper(*window_.element(QStringLiteral("ST")), StepperState::Open);
     drawCorePictures();
-    ShowCover(*window_.element(QStringLiteral("F")), false);
     box_->show();
 }
 
 void KeyBox::MachineClosed() {
     box_->hide();
     tray_->hide();
-    ShowReflectorFrame(*window_.element(QStringLiteral("R")), 1);
-    ShowEntryFrame(*window_.element(QStringLiteral("E")), 1);
-    ShowStepper(*window_.element(QStringLiteral("ST")), StepperState::Hidden);
-    if (session_.machine().settings.Machine == 2)
-        ShowCover(*window_.element(QStringLiteral("F")), true);
-    SyncRotors();
 }
 
 // New wiring: every rotor's ring, the bodies in the box and the cores in the tray redrawn.
@@ -143,10 +109,6 @@ void KeyBox::MachineClosed() {
 void KeyBox::SeriesChanged() {
     drawBodies();
     drawCorePictures();
-}
-
-void KeyBox::takeOutRotor(int slot) {
-    session_.TakeOutRotor(slot);
 }
 
 void KeyBox::BodyMouseUp(int body) {
@@ -161,11 +123,6 @@ void KeyBox::DotMouseUp(int x, int y) {
     session_.FaceClick(x, y);
 }
 
-// The stack's empty slots: an assembled rotor goes in at the next one.
-void KeyBox::STMouseUp() {
-    session_.InsertRotor();
-}
-
 void KeyBox::sync() {
     for (int n = 1; n <= 10; ++n) {
         bodies_[n]->setVisible(work_.BodyShown(n));
@@ -178,7 +135,6 @@ void KeyBox::sync() {
     DrawKeyTable(kt_image_->image(), work_.table, columns);
     DrawKeyTableLabels(kt_image_->image());
     kt_image_->update();
-    SyncRotors();
     UpdateSaveButton();
     DrawTitle();
 }
@@ -192,21 +148,6 @@ void KeyBox::DrawFace() {
         DrawFaceEmpty(dot_->image(), work_.EditRingSetting);
     }
     dot_->update();
-}
-
-// The rotors in use are shown when the machine is closed; in the open machine only the
-// filled slots. The Q417-3MR never shows slots 9 and 10.
-void KeyBox::SyncRotors() {
-    const Machine& m = session_.machine();
-    RotorPictures& pictures = window_.rotorPictures();
-    for (int slot = 1; slot <= RotorStack::kSlots; ++slot) {
-        const bool in_use = slot <= m.rotors.RotorsInUse();
-        const bool shown = in_use && (m.state.MachineClosed || work_.SlotFilled(slot));
-        if (shown)
-            pictures.ShowRotor(slot);
-        else
-            pictures.HideRotor(slot);
-    }
 }
 
 void KeyBox::UpdateSaveButton() {

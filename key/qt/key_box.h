@@ -19,7 +19,8 @@ class PictureElement;
 // The key-setting box of the opened machine: the box panel BOX with the rotor bodies B1..B10,
 // the face view DOT, the key table KTImage, its title and buttons; the core tray MPanel with
 // M1..M10; and the card editor. Its handlers call the session's verbs; what is shown always
-// follows the session's work table, redrawn from the session's news.
+// follows the session's work table, redrawn from the session's news. The rotor stack beside
+// it, with its plates and the stepping mechanism, is drawn by the stack's own view.
 class KeyBox : public SessionEvents {
 public:
     explicit KeyBox(ViewHost& window);
@@ -30,15 +31,14 @@ public:
     QWidget* box() const { return box_; }
     QWidget* tray() const { return tray_; }
     QLabel* title() const { return label2_; }
-    // B1..B10, M1..M10, DOT, KTImage.
-    PictureElement* element(const QString& name) const;
+    // The rotor bodies in the box and the cores in the tray (1..10), the face view of the
+    // rotor being assembled and the key table.
+    PictureElement& body(int n) const { return *bodies_.at(n); }
+    PictureElement& core(int n) const { return *cores_.at(n); }
+    PictureElement& face() const { return *dot_; }
+    PictureElement& keyTable() const { return *kt_image_; }
     QToolButton* button(const QString& name) const;
 
-    // The opened machine shows the box and the stepping mechanism; closing a ten-rotor
-    // machine needs a valid key table.
-    void openMachine();
-    void closeMachine();
-    void takeOutRotor(int slot);
     // The tray's cores and the box's bodies for the loaded series.
     void drawCorePictures();
     void drawBodies();
@@ -73,10 +73,8 @@ private:
     void BodyMouseUp(int body);
     void CoreMouseUp(int core);
     void DotMouseUp(int x, int y);
-    void STMouseUp();
     void DrawFace();
     void UpdateSaveButton();
-    void SyncRotors();
     void Report(const QString& message);
     void AskFile(bool save, const QString& title, const QString& proposed,
                  std::function<void(const QString&)> then);

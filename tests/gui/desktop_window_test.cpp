@@ -28,23 +28,23 @@ TEST_F(WindowTest, UnmarkedRepeatPairsOfAHeldKeyTypeOnce) {
         SendKey(window.get(), QEvent::KeyRelease, t);
         SendKey(window.get(), QEvent::KeyPress, t);
     }
-    EXPECT_TRUE(window->keyboard().KeyHeld);
+    EXPECT_TRUE(window->session().keyboard().KeyHeld);
     SendKey(window.get(), QEvent::KeyRelease, 2300);
     // The real release waits a moment for a press that would make it a pair.
-    EXPECT_TRUE(window->keyboard().KeyHeld);
+    EXPECT_TRUE(window->session().keyboard().KeyHeld);
     QTest::qWait(100);
-    EXPECT_FALSE(window->keyboard().KeyHeld);
+    EXPECT_FALSE(window->session().keyboard().KeyHeld);
     EXPECT_EQ(Input().size(), 1u);
     // The same key again, later: a new key press.
     SendKey(window.get(), QEvent::KeyPress, 2500);
     SendKey(window.get(), QEvent::KeyRelease, 2580);
     QTest::qWait(100);
     EXPECT_EQ(Input().size(), 2u);
-    EXPECT_FALSE(window->keyboard().KeyHeld);
+    EXPECT_FALSE(window->session().keyboard().KeyHeld);
 }
 
 TEST_F(WindowTest, TheTextBoxesShareTheWindowsRepeatFilter) {
-    window->textPanel().open();
+    window->panels().textPanel().open();
     QWidget* box = window->findChild<QWidget*>(QStringLiteral("Memo1"));
     ASSERT_NE(box, nullptr);
     SendKey(box, QEvent::KeyPress, 1000);
@@ -55,7 +55,7 @@ TEST_F(WindowTest, TheTextBoxesShareTheWindowsRepeatFilter) {
     SendKey(box, QEvent::KeyRelease, 1800);
     QTest::qWait(100);
     EXPECT_EQ(Input().size(), 1u);
-    EXPECT_FALSE(window->keyboard().KeyHeld);
+    EXPECT_FALSE(window->session().keyboard().KeyHeld);
 }
 
 TEST_F(WindowTest, NothingIsDrawnOutsideTheOutline) {
@@ -75,20 +75,21 @@ TEST_F(WindowTest, NothingIsDrawnOutsideTheOutline) {
     EXPECT_EQ(inside, 0) << "transparent points inside the outline";
     // The pictures that reach past the outline are cut with it, the lever's knob too when
     // it is pushed in.
-    QTest::mousePress(E("Image19"), Qt::LeftButton, {}, QPoint(17, 10));
-    const QRegion pushed = WindowOutline(false).translated(-E("Image19")->pos());
-    EXPECT_EQ(E("Image19")->mask(), pushed.intersected(E("Image19")->rect()));
-    QTest::mouseRelease(E("Image19"), Qt::LeftButton, {}, QPoint(17, 10));
+    QTest::mousePress(E(Picture::CounterLever), Qt::LeftButton, {}, QPoint(17, 10));
+    const QRegion pushed = WindowOutline(false).translated(-E(Picture::CounterLever)->pos());
+    EXPECT_EQ(E(Picture::CounterLever)->mask(),
+              pushed.intersected(E(Picture::CounterLever)->rect()));
+    QTest::mouseRelease(E(Picture::CounterLever), Qt::LeftButton, {}, QPoint(17, 10));
 }
 
 TEST_F(WindowTest, PanelsAreMadeWhenFirstWanted) {
     EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("TXTPanel")), nullptr);
     EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("SPanel0")), nullptr);
     Type(Qt::Key_F);  // typing before the text panel exists
-    window->textPanel();
+    window->panels().textPanel();
     EXPECT_NE(window->findChild<QWidget*>(QStringLiteral("TXTPanel")), nullptr);
     QTest::qWait(50);
-    window->textPanel().open();
+    window->panels().textPanel().open();
     Type(Qt::Key_A);
     EXPECT_EQ(Input().size(), 2u);
     EXPECT_TRUE(errors.isEmpty());
@@ -104,42 +105,43 @@ TEST_F(WindowTest, PanelsMadeLateShowTheSessionAsItStands) {
     ASSERT_EQ(Output().size(), 1u);
     const std::string typed = Output();
     window->session().LoadText("AB*CD");
-    QTest::mouseClick(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));  // runs to the asterisk
+    QTest::mouseClick(E(Picture::StartKey), Qt::LeftButton, {},
+                      QPoint(20, 20));  // runs to the asterisk
     WaitForRunEnd();
-    ASSERT_EQ(window->feed().FeedPosition, 4);
+    ASSERT_EQ(window->session().feed().FeedPosition, 4);
     ASSERT_GT(Output().size(), typed.size());
     window->session().SetDivider(!S().Divider);
     window->session().OpenMachine();
     ASSERT_EQ(window->findChild<QWidget*>(QStringLiteral("TXTPanel")), nullptr);
     ASSERT_EQ(window->findChild<QWidget*>(QStringLiteral("SPanel0")), nullptr);
 
-    TextPanel& texts = window->textPanel();
+    TextPanel& texts = window->panels().textPanel();
     EXPECT_EQ(texts.inputBox().text(), Input());
     EXPECT_EQ(texts.outputBox().text(), Output());
     EXPECT_EQ(texts.outputBox().text().substr(0, typed.size()), typed);
     EXPECT_EQ(texts.inputBox().selectionStart(), 3u);  // C, the next to feed
     texts.open();
     const std::size_t before = Output().size();
-    QTest::mouseClick(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));  // the rest
+    QTest::mouseClick(E(Picture::StartKey), Qt::LeftButton, {}, QPoint(20, 20));  // the rest
     WaitForRunEnd();
     EXPECT_GT(Output().size(), before);
     EXPECT_EQ(texts.inputBox().text(), Input());
     EXPECT_EQ(texts.outputBox().text(), Output());
 
-    SettingsPanel& settings = window->settingsPanel();
+    SettingsPanel& settings = window->panels().settingsPanel();
     settings.ShowSettingsPanel();
     EXPECT_EQ(settings.button(QStringLiteral("CheckBox2"))->isChecked(), S().Divider);
     window->session().SetDivider(!S().Divider);
     EXPECT_EQ(settings.button(QStringLiteral("CheckBox2"))->isChecked(), S().Divider);
 
     // The machine was opened before its box was made: the box comes up open, its table drawn.
-    KeyBox& box = window->keyBox();
+    KeyBox& box = window->panels().keyBox();
     EXPECT_TRUE(box.box()->isVisible());
     // Made after the text panel, its tray still lies under it, as when all were made at start.
     EXPECT_LT(window->children().indexOf(box.tray()), window->children().indexOf(&texts));
-    const QImage table = box.element(QStringLiteral("KTImage"))->image().copy();
+    const QImage table = box.keyTable().image().copy();
     box.sync();
-    EXPECT_EQ(box.element(QStringLiteral("KTImage"))->image(), table);
+    EXPECT_EQ(box.keyTable().image(), table);
     EXPECT_TRUE(errors.isEmpty());
 }
 

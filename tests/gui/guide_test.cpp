@@ -55,27 +55,27 @@ TEST_F(GuideTest, F1OpensItAndItsArrowsTurnThePages) {
 }
 
 TEST_F(GuideTest, TheAboutPanelOpensIt) {
-    window->openSettingsPanel();
-    QTest::mouseClick(window->settingsPanel().findChild<QToolButton*>("SpeedButton6"),
+    window->panels().openSettingsPanel();
+    QTest::mouseClick(window->panels().settingsPanel().findChild<QToolButton*>("SpeedButton6"),
                       Qt::LeftButton);
-    auto* button = window->settingsPanel().about().findChild<QToolButton*>("guide");
+    auto* button = window->panels().settingsPanel().about().findChild<QToolButton*>("guide");
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(Guide()->isVisible());
-    EXPECT_TRUE(Guide()->geometry().contains(window->settingsPanel().geometry().center()));
+    EXPECT_TRUE(Guide()->geometry().contains(window->panels().settingsPanel().geometry().center()));
 }
 
 // The pictures are cut from the machine as it stands, not from a stored copy: the control box
 // cut is the control box element, and a lever moved shows moved in the guide.
 TEST_F(GuideTest, PicturesAreCutFromTheMachineAsItStands) {
-    window->guidePanel();
+    window->panels().guidePanel();
     const QImage box = Guide()->machineCut(QRect(591, 0, 59, 81));
-    EXPECT_EQ(box, E("Image6")->image().copy(0, 0, 59, 81));
+    EXPECT_EQ(box, E(Picture::ControlBox)->image().copy(0, 0, 59, 81));
     const QRect wheel(548, 97, 91, 202);
     const QImage before = Guide()->machineCut(wheel);
-    Click("W", 37, 100);  // the work lever moves on
+    Click(Picture::ModeWheel, 37, 100);  // the work lever moves on
     EXPECT_NE(Guide()->machineCut(wheel), before);
-    EXPECT_EQ(Guide()->machineCut(wheel), E("W")->image().copy(0, 0, 91, 202));
+    EXPECT_EQ(Guide()->machineCut(wheel), E(Picture::ModeWheel)->image().copy(0, 0, 91, 202));
     // Every page shows a picture and some text, inside the panel.
     for (int p = 0; p < int(GuidePanel::pages().size()); ++p) {
         Guide()->open(p);
@@ -116,8 +116,9 @@ TEST_F(GuideTest, ControlsHaveHoverHintsByZone) {
     for (const char* lever : {"Image3", "Image5", "Image11", "Image19", "Image24", "Image25"})
         EXPECT_FALSE(hintAt(lever, 5, 5).isEmpty()) << lever;
     // The control box shows its hint from the start, before the guide's pages are made.
-    QHelpEvent help(QEvent::ToolTip, QPoint(22, 40), E("Image6")->mapToGlobal(QPoint(22, 40)));
-    QApplication::sendEvent(E("Image6"), &help);
+    QHelpEvent help(QEvent::ToolTip, QPoint(22, 40),
+                    E(Picture::ControlBox)->mapToGlobal(QPoint(22, 40)));
+    QApplication::sendEvent(E(Picture::ControlBox), &help);
     EXPECT_EQ(QToolTip::text(), settings);
     EXPECT_EQ(Guide(), nullptr);
 }
@@ -133,45 +134,49 @@ TEST_F(GuideTest, EveryControlShowsAHintInTheClosedAndTheOpenMachine) {
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     };
     struct Spot {
-        const char* element;
+        Picture element;
         int x, y;
     };
-    const Spot closed[] = {{"Image6", 22, 40}, {"W", 37, 100}, {"Image3", 40, 10},
-                           {"Image11", 18, 95}, {"Image8", 100, 8}, {"Image22", 50, 15},
-                           {"Image19", 17, 25}, {"Image17", 150, 20}, {"Image25", 20, 20},
-                           {"Image24", 20, 20}, {"Image21", 20, 20}, {"Image21", 200, 70},
-                           {"Image23", 120, 20}, {"R", 40, 84}, {"E", 40, 84}};
-    for (const Spot& s : closed) EXPECT_FALSE(hover(E(s.element), s.x, s.y).isEmpty()) << s.element;
-    EXPECT_TRUE(hover(E("Image21"), 20, 20).contains(QStringLiteral("Й")));
-    const QString back = hover(E("R3"), 16, 30), window_band = hover(E("R10"), 16, 80),
-                  on = hover(E("R1"), 16, 150);
+    const Spot closed[] = {{Picture::ControlBox, 22, 40},     {Picture::ModeWheel, 37, 100},
+                           {Picture::RegisterSwitch, 40, 10}, {Picture::ModuleSwitch, 18, 95},
+                           {Picture::PaperTape, 100, 8},      {Picture::Counter, 50, 15},
+                           {Picture::CounterLever, 17, 25},   {Picture::TextLoader, 150, 20},
+                           {Picture::StartKey, 20, 20},       {Picture::StopKey, 20, 20},
+                           {Picture::Keyboard, 20, 20},       {Picture::Keyboard, 200, 70},
+                           {Picture::SpaceBar, 120, 20},      {Picture::Reflector, 40, 84},
+                           {Picture::EntryPlate, 40, 84}};
+    for (const Spot& s : closed)
+        EXPECT_FALSE(hover(E(s.element), s.x, s.y).isEmpty()) << static_cast<int>(s.element);
+    EXPECT_TRUE(hover(E(Picture::Keyboard), 20, 20).contains(QStringLiteral("Й")));
+    const QString back = hover(E(Picture::Rotor3), 16, 30),
+                  window_band = hover(E(Picture::Rotor10), 16, 80),
+                  on = hover(E(Picture::Rotor1), 16, 150);
     EXPECT_TRUE(window_band.contains("open the machine"));
     EXPECT_TRUE(back.contains("back") && on.contains("on")) << qPrintable(back + on);
 
-    Click("R1", 16, 80);  // opens the machine
-    ASSERT_FALSE(window->machine().state.MachineClosed);
-    KeyBox& box = window->keyBox();
-    EXPECT_TRUE(hover(E("R1"), 16, 20).contains("Close the machine"));
-    EXPECT_TRUE(hover(E("R"), 40, 10).contains("Close the machine"));
-    EXPECT_TRUE(hover(E("R5"), 16, 100).contains("Take the rightmost rotor"));
+    Click(Picture::Rotor1, 16, 80);  // opens the machine
+    ASSERT_FALSE(window->session().machine().state.MachineClosed);
+    KeyBox& box = window->panels().keyBox();
+    EXPECT_TRUE(hover(E(Picture::Rotor1), 16, 20).contains("Close the machine"));
+    EXPECT_TRUE(hover(E(Picture::Reflector), 40, 10).contains("Close the machine"));
+    EXPECT_TRUE(hover(E(Picture::Rotor5), 16, 100).contains("Take the rightmost rotor"));
     // Each row of the key table names its own field; the buttons say what they do.
     QStringList rows;
-    for (int row = 0; row < 5; ++row)
-        rows << hover(box.element("KTImage"), 50, 25 * row + 12);
+    for (int row = 0; row < 5; ++row) rows << hover(&box.keyTable(), 50, 25 * row + 12);
     EXPECT_EQ(rows.removeDuplicates(), 0);
     for (const QString& r : rows) EXPECT_TRUE(r.startsWith("Row")) << qPrintable(r);
     EXPECT_TRUE(box.button("load key")->toolTip().contains("body number"));
     // A rotor out, its body taken: the bodies, the cores, the face view's zones and the stack.
-    Click("R1", 16, 100);
-    EXPECT_FALSE(hover(box.element("B10"), 18, 100).isEmpty());
-    QTest::mouseClick(box.element("B10"), Qt::LeftButton, {}, QPoint(18, 100));
-    ASSERT_TRUE(box.element("DOT")->isVisible());
-    QTest::mouseClick(box.element("M10"), Qt::LeftButton, {}, QPoint(45, 45));
+    Click(Picture::Rotor1, 16, 100);
+    EXPECT_FALSE(hover(&box.body(10), 18, 100).isEmpty());
+    QTest::mouseClick(&box.body(10), Qt::LeftButton, {}, QPoint(18, 100));
+    ASSERT_TRUE(box.face().isVisible());
+    QTest::mouseClick(&box.core(10), Qt::LeftButton, {}, QPoint(45, 45));
     QStringList face;
-    for (int d : {0, 40, 60, 85}) face << hover(box.element("DOT"), 95, 95 + d);
+    for (int d : {0, 40, 60, 85}) face << hover(&box.face(), 95, 95 + d);
     EXPECT_EQ(face.removeDuplicates(), 0);
     for (const QString& f : face) EXPECT_FALSE(f.isEmpty());
-    EXPECT_TRUE(hover(E("ST"), 300, 100).contains("Stack"));
+    EXPECT_TRUE(hover(E(Picture::Stepper), 300, 100).contains("Stack"));
 }
 
 // The man page and the README tell the newcomer the same: every page's heading is there.

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include "core/qt/machine_frames.h"
 #include "key/card_editor.h"
 #include "key/key_file.h"
 #include "key/qt/card_panel.h"
@@ -17,9 +18,9 @@ namespace {
 
 class KeyBoxTest : public WindowTest {
 protected:
-    KeyBox& Box() { return window->keyBox(); }
+    KeyBox& Box() { return window->panels().keyBox(); }
     const WorkTable& Work() { return Box().workTable(); }
-    const Machine& M() { return window->machine(); }
+    const Machine& M() { return window->session().machine(); }
     int Entry(int row, int column) { return Work().table.at(row, column); }
 
     // A click where a user would click: on whatever widget is at that point of the window.
@@ -54,22 +55,21 @@ TEST_F(KeyBoxTest, OpenTakeOutAssembleInsertAndClose) {
     ClickRotor(3, 80);
     ASSERT_FALSE(M().state.MachineClosed);
     EXPECT_TRUE(Box().box()->isVisible());
-    EXPECT_TRUE(E("ST")->isVisible());
-    EXPECT_EQ(window->sound().clicks(), 1);
-    for (int n = 1; n <= 10; ++n)
-        EXPECT_FALSE(Box().element(QStringLiteral("B%1").arg(n))->isVisible());
+    EXPECT_TRUE(E(Picture::Stepper)->isVisible());
+    EXPECT_EQ(window->host().sound().clicks(), 1);
+    for (int n = 1; n <= 10; ++n) EXPECT_FALSE(Box().body(n).isVisible());
 
     ClickRotor(3, 100);  // any filled slot: the rightmost comes out
     ClickRotor(3, 100);
-    EXPECT_FALSE(E("R10")->isVisible());
-    EXPECT_FALSE(E("R9")->isVisible());
-    EXPECT_TRUE(E("R8")->isVisible());
+    EXPECT_FALSE(E(Picture::Rotor10)->isVisible());
+    EXPECT_FALSE(E(Picture::Rotor9)->isVisible());
+    EXPECT_TRUE(E(Picture::Rotor8)->isVisible());
     EXPECT_EQ(Entry(KeyTable::kRotorNumber, 9), 0);
     ClickRotor(1, 10);  // the table has empty columns: the machine stays open
     EXPECT_FALSE(M().state.MachineClosed);
 
     ClickBody(10);
-    EXPECT_TRUE(Box().element("DOT")->isVisible());
+    EXPECT_TRUE(Box().face().isVisible());
     EXPECT_TRUE(Box().tray()->isVisible());
     ClickFace(10, 95);  // ring up
     ClickCore(9);
@@ -77,10 +77,10 @@ TEST_F(KeyBoxTest, OpenTakeOutAssembleInsertAndClose) {
     ClickFace(95 + 60, 95);  // core setting down: 30
     ClickFace(95, 95 - 40);  // turned over
     ClickRotor(9, 120);
-    EXPECT_FALSE(Box().element("DOT")->isVisible());
-    EXPECT_TRUE(E("R9")->isVisible());
+    EXPECT_FALSE(Box().face().isVisible());
+    EXPECT_TRUE(E(Picture::Rotor9)->isVisible());
     BuildRotor(9, 10, 0, false);
-    EXPECT_TRUE(E("R10")->isVisible());
+    EXPECT_TRUE(E(Picture::Rotor10)->isVisible());
 
     const RotorState& r9 = M().rotors.Slot(9);
     EXPECT_EQ(r9.RotorNumber, 10);
@@ -93,17 +93,52 @@ TEST_F(KeyBoxTest, OpenTakeOutAssembleInsertAndClose) {
     ClickRotor(5, 10);
     EXPECT_TRUE(M().state.MachineClosed);
     EXPECT_FALSE(Box().box()->isVisible());
-    EXPECT_FALSE(E("ST")->isVisible());
+    EXPECT_FALSE(E(Picture::Stepper)->isVisible());
     KeyTable closed;
     KeyTableFromRotors(M().rotors, closed);
     EXPECT_EQ(closed, Work().table);
+}
+
+// The stack, its plates and the stepping mechanism belong to their own view: they follow the
+// session whether or not the key box was made, and the stepper takes an assembled rotor back
+// in by its own click.
+TEST_F(KeyBoxTest, TheStackFollowsTheSessionWithOrWithoutTheKeyBox) {
+    const auto frame = [](void (*show)(PictureElement&, int), int n) {
+        PictureElement e(QStringLiteral("frame"), QRect(0, 0, 78, 191), false, nullptr);
+        show(e, n);
+        return e.image().copy();
+    };
+    PictureElement& reflector = *E(Picture::Reflector);
+    PictureElement& entry = *E(Picture::EntryPlate);
+    PictureElement& stepper = *E(Picture::Stepper);
+    ASSERT_TRUE(window->session().OpenMachine());  // straight through the session: no box
+    EXPECT_EQ(reflector.image(), frame(ShowReflectorFrame, 3));
+    EXPECT_EQ(entry.image(), frame(ShowEntryFrame, 3));
+    EXPECT_TRUE(stepper.isVisible());
+    ASSERT_TRUE(window->session().TakeOutRotor(10));
+    EXPECT_FALSE(E(Picture::Rotor10)->isVisible());
+    EXPECT_TRUE(E(Picture::Rotor9)->isVisible());
+    // Assembled again in the box, made only now, the rotor goes back in by the stepper's own
+    // click; the reflector's top edge closes the machine.
+    QTest::mouseClick(&Box().body(10), Qt::LeftButton, {}, QPoint(18, 100));
+    QTest::mouseClick(&Box().core(10), Qt::LeftButton, {}, QPoint(45, 45));
+    QTest::mouseClick(&stepper, Qt::LeftButton, {}, QPoint(300, 100));
+    ASSERT_TRUE(Work().SlotFilled(10));
+    EXPECT_TRUE(E(Picture::Rotor10)->isVisible());
+    Click(Picture::Reflector, 40, 10);
+    ASSERT_TRUE(M().state.MachineClosed) << errors.join('\n').toStdString();
+    EXPECT_EQ(reflector.image(), frame(ShowReflectorFrame, 1));
+    EXPECT_EQ(entry.image(), frame(ShowEntryFrame, 1));
+    EXPECT_FALSE(stepper.isVisible());
+    for (int slot = 1; slot <= 10; ++slot) EXPECT_TRUE(E(RotorWindow(slot))->isVisible()) << slot;
+    EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(KeyBoxTest, FaceViewShowsTheDialsAndGivesUpAtTheCentre) {
     ClickRotor(1, 80);
     ClickRotor(1, 100);
     ClickBody(10);
-    PictureElement* dot = Box().element("DOT");
+    PictureElement* dot = &Box().face();
     const QImage empty = dot->image();
     ClickFace(95 + 80, 95);  // ring down: 30
     EXPECT_EQ(Work().EditRingSetting, 30);
@@ -113,13 +148,13 @@ TEST_F(KeyBoxTest, FaceViewShowsTheDialsAndGivesUpAtTheCentre) {
     ClickFace(95, 95 + 30);
     EXPECT_EQ(Work().EditCoreSide, 2);
     EXPECT_NE(dot->image(), side1);
-    const int steps = window->sound().steps();
+    const int steps = window->host().sound().steps();
     ClickFace(95, 95 + 25);  // exactly 25: the centre
-    EXPECT_EQ(window->sound().steps(), steps + 1);
+    EXPECT_EQ(window->host().sound().steps(), steps + 1);
     EXPECT_FALSE(dot->isVisible());
-    EXPECT_TRUE(Box().element("B10")->isVisible());
+    EXPECT_TRUE(Box().body(10).isVisible());
     EXPECT_FALSE(Box().tray()->isVisible());
-    EXPECT_FALSE(Box().element("M10")->isHidden());  // back in the tray
+    EXPECT_FALSE(Box().core(10).isHidden());  // back in the tray
     EXPECT_EQ(Work().RemovedRotors, 1);
 }
 
@@ -127,7 +162,7 @@ TEST_F(KeyBoxTest, BaseClearAndRandomKeyButtons) {
     ClickRotor(2, 80);
     Press("clear key table");
     for (int k = 1; k <= 10; ++k)
-        EXPECT_FALSE(window->element(QStringLiteral("R%1").arg(k))->isVisible());
+        EXPECT_FALSE(window->host().pictures().rotorWindow(k).isVisible());
     EXPECT_FALSE(Box().button("save key")->isEnabled());
     Press("set Base position");
     EXPECT_TRUE(Box().button("save key")->isEnabled());
@@ -213,7 +248,7 @@ TEST_F(KeyBoxTest, DamagedFilesAndCancelledLoadChangeNothing) {
     Press("load key");
     EXPECT_EQ(Work().table, table);
     EXPECT_TRUE(Work().Assembling());
-    EXPECT_TRUE(Box().element("DOT")->isVisible());
+    EXPECT_TRUE(Box().face().isVisible());
 }
 
 TEST_F(KeyBoxTest, FailedSaveIsShownAndASaveReplacesTheWholeFile) {
@@ -260,9 +295,9 @@ TEST_F(CardPanelTest, PunchingActsOnTheCardAtOnce) {
     EXPECT_FALSE(Box().button("save key")->isEnabled());
     ClickCell(5, 6);  // column 6 is row 6's: nothing
     EXPECT_EQ(M().card.CardForward(5), 0);
-    const int steps = window->sound().steps();
+    const int steps = window->host().sound().steps();
     ClickCell(5, 5);
-    EXPECT_EQ(window->sound().steps(), steps + 1);
+    EXPECT_EQ(window->host().sound().steps(), steps + 1);
     EXPECT_EQ(M().card.CardForward(5), 5);
     EXPECT_EQ(M().card.KeyNumber, QDate::currentDate().day());
     EXPECT_TRUE(Panel().button("SpeedButton3")->isEnabled());

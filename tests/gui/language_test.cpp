@@ -116,27 +116,29 @@ TEST_F(LanguageTest, EveryPanelsWordsFitInEveryLanguage) {
                                         .arg(int(language)));
             for (const QString& f : Misfits(panel)) faults << tag + name + ": " + f;
         };
-        window->openTextPanel();
-        check(&window->textPanel(), "text panel");
-        window->openSettingsPanel();
-        check(&window->settingsPanel(), "settings panel");
-        QTest::mouseClick(window->settingsPanel().button("SpeedButton6"), Qt::LeftButton);
-        check(&window->settingsPanel().about(), "about panel");
-        window->settingsPanel().closePanel();
+        window->panels().openTextPanel();
+        check(&window->panels().textPanel(), "text panel");
+        window->panels().openSettingsPanel();
+        check(&window->panels().settingsPanel(), "settings panel");
+        QTest::mouseClick(window->panels().settingsPanel().button("SpeedButton6"), Qt::LeftButton);
+        check(&window->panels().settingsPanel().about(), "about panel");
+        window->panels().settingsPanel().closePanel();
         for (int page = 0; page < int(GuidePanel::pages().size()); ++page) {
-            window->guidePanel().open(page);
-            check(&window->guidePanel(), "guide");
+            window->panels().guidePanel().open(page);
+            check(&window->panels().guidePanel(), "guide");
         }
-        window->guidePanel().hide();
-        window->signalPathPanel().open();  // before any key press: it says what it will show
-        check(&window->signalPathPanel(), "signal-path panel");
+        window->panels().guidePanel().hide();
+        window->panels()
+            .signalPathPanel()
+            .open();  // before any key press: it says what it will show
+        check(&window->panels().signalPathPanel(), "signal-path panel");
         Type(Qt::Key_A);
-        check(&window->signalPathPanel(), "signal-path panel");
-        window->signalPathPanel().hide();
-        window->openMachine();
-        check(window->keyBox().box(), "key box");
-        QTest::mouseClick(window->keyBox().button("SpeedButton4"), Qt::LeftButton);
-        check(window->keyBox().cardPanel().panel(), "card");
+        check(&window->panels().signalPathPanel(), "signal-path panel");
+        window->panels().signalPathPanel().hide();
+        window->views().stack->openMachine();
+        check(window->panels().keyBox().box(), "key box");
+        QTest::mouseClick(window->panels().keyBox().button("SpeedButton4"), Qt::LeftButton);
+        check(window->panels().keyBox().cardPanel().panel(), "card");
         EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
     }
 }
@@ -160,9 +162,9 @@ TEST_F(LanguageTest, TheMachinesMessagesComeInTheWindowsLanguage) {
                              "hinaus"));
     // The session's own refusal, through the settings panel's model buttons.
     Open();
-    window->openMachine();
-    window->openSettingsPanel();
-    window->settingsPanel().RadioButton1Click((S().Machine + 1) % 3);
+    window->views().stack->openMachine();
+    window->panels().openSettingsPanel();
+    window->panels().settingsPanel().RadioButton1Click((S().Machine + 1) % 3);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(ModelText(errors[0]),
               QStringLiteral("Schließen Sie die Maschine, bevor Sie das Modell wechseln."));
@@ -178,8 +180,9 @@ TEST_F(LanguageTest, TheChoiceIsKeptBesideTheMachinesRecords) {
     file.close();
     ASSERT_FALSE(machine_records.isEmpty());
     Open();
-    window->openSettingsPanel();
-    auto* choice = window->settingsPanel().findChild<QComboBox*>(QStringLiteral("Language"));
+    window->panels().openSettingsPanel();
+    auto* choice =
+        window->panels().settingsPanel().findChild<QComboBox*>(QStringLiteral("Language"));
     ASSERT_TRUE(choice);
     EXPECT_EQ(choice->currentIndex(), int(InterfaceLanguage::Automatic));
     const int other = DesktopLanguage() == InterfaceLanguage::German ? 2 : 3;
@@ -193,8 +196,8 @@ TEST_F(LanguageTest, TheChoiceIsKeptBesideTheMachinesRecords) {
     window->closeProgram();
     EXPECT_EQ(ReadInterfaceLanguage(SettingsPath().toStdString()), InterfaceLanguage(other));
     Open();
-    window->openSettingsPanel();
-    choice = window->settingsPanel().findChild<QComboBox*>(QStringLiteral("Language"));
+    window->panels().openSettingsPanel();
+    choice = window->panels().settingsPanel().findChild<QComboBox*>(QStringLiteral("Language"));
     EXPECT_EQ(choice->currentIndex(), other);
     choice->activated(int(InterfaceLanguage::Automatic));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

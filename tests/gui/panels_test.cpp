@@ -23,8 +23,8 @@ protected:
         WindowTest::SetUp();
         Restart([&](MachineSettings& s) { s.Sound = false; });
     }
-    TextPanel& Text() { return window->textPanel(); }
-    SettingsPanel& Settings() { return window->settingsPanel(); }
+    TextPanel& Text() { return window->panels().textPanel(); }
+    SettingsPanel& Settings() { return window->panels().settingsPanel(); }
     QString WriteFile(const char* name, const std::string& bytes) {
         const QString path = dir.filePath(QString::fromLatin1(name));
         QFile f(path);
@@ -38,7 +38,7 @@ protected:
         return f.readAll();
     }
     void TextButton(const char* name) {
-        window->openTextPanel();
+        window->panels().openTextPanel();
         QTest::mouseClick(Text().button(name), Qt::LeftButton);
     }
     void ClickButton(const char* name) {
@@ -48,7 +48,7 @@ protected:
 
 TEST_F(PanelTest, TheControlBoxOpensTheTextPanelAndItsCloseButtonHidesIt) {
     EXPECT_FALSE(Text().isVisible());
-    Click("Image6", 22, 65);
+    Click(Picture::ControlBox, 22, 65);
     EXPECT_TRUE(Text().isVisible());
     EXPECT_EQ(Text().geometry(), QRect(7, 6, 637, 295));
     QTest::mouseClick(Text().button("close"), Qt::LeftButton);
@@ -57,7 +57,7 @@ TEST_F(PanelTest, TheControlBoxOpensTheTextPanelAndItsCloseButtonHidesIt) {
 }
 
 TEST_F(PanelTest, KeysTypedInATextBoxGoToTheMachine) {
-    window->openTextPanel();
+    window->panels().openTextPanel();
     Restart([&](MachineSettings& s) { s.Rod = 1; });
     QTest::keyClick(&Text().outputBox(), Qt::Key_F);
     EXPECT_EQ(Input(), "\xC0");
@@ -89,15 +89,15 @@ TEST_F(PanelTest, AFailedLoadOrSaveIsReportedAndChangesNoText) {
     const QString good = WriteFile("good.txt", "\xCF\xD0\xC8\r\n");  // Windows-1251
     ASSERT_TRUE(Text().loadTextFrom(good));
     EXPECT_EQ(Input(), "\xCF\xD0\xC8");
-    Click("Image17", 10, 57);
+    Click(Picture::TextLoader, 10, 57);
     Text().setChoosers([&](auto&&...) { return dir.filePath(QStringLiteral("missing.txt")); },
                        [&](auto&&...) { return dir.filePath(QStringLiteral("no/dir/x.txt")); }, {});
-    Click("Image17", 150, 20);  // the loader's load button
+    Click(Picture::TextLoader, 150, 20);  // the loader's load button
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(QStringLiteral("missing.txt")));
     EXPECT_EQ(Input(), "\xCF\xD0\xC8");
-    EXPECT_TRUE(window->machine().state.InputTextLoaded);
-    EXPECT_EQ(window->feed().FeedPosition, 1);
+    EXPECT_TRUE(window->session().machine().state.InputTextLoaded);
+    EXPECT_EQ(window->session().feed().FeedPosition, 1);
     TextButton("save");
     EXPECT_EQ(errors.size(), 2);
 }
@@ -108,7 +108,7 @@ TEST_F(PanelTest, ACancelledLoadLeavesNoText) {
     Text().setChoosers([](auto&&...) { return QString(); }, {}, {});
     TextButton("load");
     EXPECT_EQ(Input(), "");
-    EXPECT_FALSE(window->machine().state.InputTextLoaded);
+    EXPECT_FALSE(window->session().machine().state.InputTextLoaded);
     EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -119,11 +119,11 @@ TEST_F(PanelTest, ClearEmptiesBothTextsButNotTheCounter) {
     EXPECT_EQ(Input(), "");
     EXPECT_EQ(Output(), "");
     EXPECT_EQ(Text().outputBox().text(), "");
-    EXPECT_EQ(window->printer().GroupPosition(), 1);
+    EXPECT_EQ(window->session().printer().GroupPosition(), 1);
 }
 
 TEST_F(PanelTest, AHeadingEnlargesItsTextAndTheNextClickRestoresBoth) {
-    window->openTextPanel();
+    window->panels().openTextPanel();
     QTest::mouseClick(Text().outputHeading(), Qt::LeftButton);
     EXPECT_TRUE(Text().textEnlarged());
     EXPECT_EQ(Text().outputBox().geometry(), QRect(2, 25, 633, 267));
@@ -166,7 +166,7 @@ TEST_F(PanelTest, TheChosenFontIsWrittenAtCloseAndReadBackAtStart) {
 TEST_F(PanelTest, TheSettingsPanelShowsTheSettingsAndChangesNone) {
     Restart([&](MachineSettings& s) { s.Layot = 2; s.Wheel = 4; s.Divider = true; });
     const MachineSettings before = S();
-    Click("Image6", 22, 37);
+    Click(Picture::ControlBox, 22, 37);
     EXPECT_TRUE(Settings().isVisible());
     EXPECT_TRUE(Settings().button("RadioButton2")->isChecked());
     EXPECT_TRUE(Settings().button("RadioButton6")->isChecked());
@@ -190,7 +190,7 @@ TEST_F(PanelTest, TheSettingsPanelShowsTheSettingsAndChangesNone) {
 }
 
 TEST_F(PanelTest, EachChoiceTakesEffectAtOnce) {
-    window->openSettingsPanel();
+    window->panels().openSettingsPanel();
     QTest::mouseClick(Settings().keyboardItem(0), Qt::LeftButton);
     EXPECT_EQ(S().Layot, 1);
     EXPECT_EQ(S().Wheel, 4);  // the Russian wheel stays
@@ -209,16 +209,16 @@ TEST_F(PanelTest, EachChoiceTakesEffectAtOnce) {
 TEST_F(PanelTest, SwitchingToTheQ417MAndBack) {
     Restart([&](MachineSettings& s) { s.Module = 10; s.Plug = 2; s.Layot = 3; s.Wheel = 4; });
     window->session().TurnRotor(3, true);
-    window->openSettingsPanel();
+    window->panels().openSettingsPanel();
     ClickButton("RadioButton2");  // the model in force: nothing at all
-    EXPECT_EQ(window->machine().rotors.Slot(3).Position, 4);
+    EXPECT_EQ(window->session().machine().rotors.Slot(3).Position, 4);
     ClickButton("RadioButton1");
     EXPECT_EQ(S().Machine, 0);
     EXPECT_EQ(S().Module, 30);
     EXPECT_EQ(S().Plug, 1);
     EXPECT_EQ(S().Wheel, 3);
-    EXPECT_EQ(window->appliedMachine(), 0);
-    EXPECT_EQ(window->machine().rotors.Slot(3).Position, 3);
+    EXPECT_EQ(window->session().AppliedMachine(), 0);
+    EXPECT_EQ(window->session().machine().rotors.Slot(3).Position, 3);
     EXPECT_FALSE(Settings().plug().isVisible());
     EXPECT_TRUE(Settings().wheelItem(0)->isChecked());
     // The module group, disabled on the Q-417M, is drawn grey like every disabled control:
@@ -239,9 +239,9 @@ TEST_F(PanelTest, SwitchingToTheQ417MAndBack) {
     ClickButton("RadioButton3");
     EXPECT_EQ(S().Module, 30);  // not given back
     EXPECT_EQ(S().Plug, 1);
-    EXPECT_EQ(window->machine().rotors.RotorsInUse(), 8);
-    EXPECT_FALSE(E("R9")->isVisible());
-    EXPECT_TRUE(E("F")->isVisible());
+    EXPECT_EQ(window->session().machine().rotors.RotorsInUse(), 8);
+    EXPECT_FALSE(E(Picture::Rotor9)->isVisible());
+    EXPECT_TRUE(E(Picture::Cover)->isVisible());
     EXPECT_TRUE(Settings().plug().isVisible());
     ASSERT_TRUE(module->isEnabled());
     EXPECT_GT(red_pixels(module), 0);  // the title
@@ -250,43 +250,43 @@ TEST_F(PanelTest, SwitchingToTheQ417MAndBack) {
 
 TEST_F(PanelTest, ASeriesClickReloadsOnlyWhenItDiffers) {
     window->session().TurnRotor(2, true);
-    window->openSettingsPanel();
+    window->panels().openSettingsPanel();
     ClickButton("RadioButton6");  // the series loaded: the rotors stay
-    EXPECT_EQ(window->machine().rotors.Slot(2).Position, 3);
+    EXPECT_EQ(window->session().machine().rotors.Slot(2).Position, 3);
     ClickButton("RadioButton4");
     EXPECT_EQ(S().Serie, 3);
-    EXPECT_EQ(window->machine().rotors.LoadedSeries(), 3);
-    EXPECT_EQ(window->appliedSerie(), 3);
-    EXPECT_EQ(window->machine().rotors.Slot(2).Position, 2);
+    EXPECT_EQ(window->session().machine().rotors.LoadedSeries(), 3);
+    EXPECT_EQ(window->session().AppliedSerie(), 3);
+    EXPECT_EQ(window->session().machine().rotors.Slot(2).Position, 2);
 }
 
 TEST_F(PanelTest, TheOpenMachineLocksTheModelAndTheSeries) {
-    window->openMachine();
-    window->openSettingsPanel();
+    window->views().stack->openMachine();
+    window->panels().openSettingsPanel();
     EXPECT_FALSE(Settings().part("SPanel1")->isEnabled());
     EXPECT_FALSE(Settings().part("GroupBox1")->isEnabled());
     window->session().ClearKeyTable();  // every rotor out of the machine
-    window->openSettingsPanel();
+    window->panels().openSettingsPanel();
     EXPECT_TRUE(Settings().part("GroupBox1")->isEnabled());
 }
 
 TEST_F(PanelTest, TheModuleSwitchTurnsOnlyOnItsLeverAfterTheMouseCameIn) {
-    const QImage plain = E("Image11")->image();
-    Click("Image11", 18, 90);  // the mouse never entered the zone
+    const QImage plain = E(Picture::ModuleSwitch)->image();
+    Click(Picture::ModuleSwitch, 18, 90);  // the mouse never entered the zone
     EXPECT_EQ(S().Module, 30);
-    Move(E("Image11"), 18, 40);
-    const QImage hover30 = E("Image11")->image();
+    Move(E(Picture::ModuleSwitch), 18, 40);
+    const QImage hover30 = E(Picture::ModuleSwitch)->image();
     EXPECT_NE(hover30, plain);
-    Click("Image11", 18, 60);  // in the zone, off the lever
+    Click(Picture::ModuleSwitch, 18, 60);  // in the zone, off the lever
     EXPECT_EQ(S().Module, 30);
-    Click("Image11", 18, 90);
+    Click(Picture::ModuleSwitch, 18, 90);
     EXPECT_EQ(S().Module, 10);
-    EXPECT_NE(E("Image11")->image(), hover30);
-    Move(E("Image11"), 30, 40);
-    EXPECT_EQ(E("Image11")->image(), plain);
+    EXPECT_NE(E(Picture::ModuleSwitch)->image(), hover30);
+    Move(E(Picture::ModuleSwitch), 30, 40);
+    EXPECT_EQ(E(Picture::ModuleSwitch)->image(), plain);
     window->session().SwitchModel(0);
-    Move(E("Image11"), 18, 40);
-    Click("Image11", 18, 90);
+    Move(E(Picture::ModuleSwitch), 18, 40);
+    Click(Picture::ModuleSwitch, 18, 90);
     EXPECT_EQ(S().Module, 30);
 }
 

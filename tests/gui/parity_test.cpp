@@ -98,21 +98,22 @@ protected:
     }
     // Opens the machine, loads the key through "load key", closes it again.
     void LoadKeyInWindow(const QString& path) {
-        Click("R1", 10, 80);
-        ASSERT_FALSE(window->machine().state.MachineClosed);
-        window->keyBox().setFileChooser([path](auto&&...) { return path; }, {});
-        QTest::mouseClick(window->keyBox().button(QStringLiteral("load key")), Qt::LeftButton);
-        Click("R1", 10, 10);
-        ASSERT_TRUE(window->machine().state.MachineClosed) << errors.join('\n').toStdString();
+        Click(Picture::Rotor1, 10, 80);
+        ASSERT_FALSE(window->session().machine().state.MachineClosed);
+        window->panels().keyBox().setFileChooser([path](auto&&...) { return path; }, {});
+        QTest::mouseClick(window->panels().keyBox().button(QStringLiteral("load key")),
+                          Qt::LeftButton);
+        Click(Picture::Rotor1, 10, 10);
+        ASSERT_TRUE(window->session().machine().state.MachineClosed)
+            << errors.join('\n').toStdString();
     }
     // Turns each rotor by hand, one click below its window per step.
     void TurnTo(const std::array<int32_t, 11>& positions) {
-        for (int slot = 1; slot <= window->machine().rotors.RotorsInUse(); ++slot) {
-            const QByteArray name = QStringLiteral("R%1").arg(slot).toLatin1();
-            for (int i = 0; i < 30 && window->machine().rotors.Slot(slot).Position !=
+        for (int slot = 1; slot <= window->session().machine().rotors.RotorsInUse(); ++slot) {
+            for (int i = 0; i < 30 && window->session().machine().rotors.Slot(slot).Position !=
                                           positions[static_cast<std::size_t>(slot)];
                  ++i)
-                Click(name.constData(), 10, 150);
+                Click(RotorWindow(slot), 10, 150);
         }
     }
 };
@@ -158,35 +159,37 @@ TEST_P(Parity, WindowAndCommandLineAgree) {
     ASSERT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
     if (!key_path.empty()) LoadKeyInWindow(QString::fromStdString(key_path));
     TurnTo(sc.positions);
-    window->textPanel().setChoosers([text_path](auto&&...) { return text_path; }, {}, {});
-    Click("Image17", 150, 20);
-    for (int starts = 0; starts < 20 && window->machine().state.InputTextLoaded; ++starts) {
-        QTest::mousePress(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));
-        QTest::mouseRelease(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));
+    window->panels().textPanel().setChoosers([text_path](auto&&...) { return text_path; }, {}, {});
+    Click(Picture::TextLoader, 150, 20);
+    for (int starts = 0; starts < 20 && window->session().machine().state.InputTextLoaded;
+         ++starts) {
+        QTest::mousePress(E(Picture::StartKey), Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseRelease(E(Picture::StartKey), Qt::LeftButton, {}, QPoint(20, 20));
         WaitForRunEnd();
     }
-    EXPECT_FALSE(window->machine().state.InputTextLoaded);
-    const std::string out = window->printer().OutputText();
+    EXPECT_FALSE(window->session().machine().state.InputTextLoaded);
+    const std::string out = window->session().printer().OutputText();
     // Slots 9 and 10 of the eight-rotor machine are out of use and out of reach.
     std::array<int32_t, 11> positions{};
-    const int in_use = window->machine().rotors.RotorsInUse();
+    const int in_use = window->session().machine().rotors.RotorsInUse();
     for (int slot = 1; slot <= 10; ++slot)
         positions[static_cast<std::size_t>(slot)] =
-            slot <= in_use ? window->machine().rotors.Slot(slot).Position : 0;
+            slot <= in_use ? window->session().machine().rotors.Slot(slot).Position : 0;
     for (int slot = in_use + 1; slot <= 10; ++slot)
         cli_positions[static_cast<std::size_t>(slot)] = 0;
-    const int32_t tech = window->machine().settings.Tech;
+    const int32_t tech = window->session().machine().settings.Tech;
 
     // The machine the window saves is the one q417-cli saves after the same text.
     const QString saved = dir.filePath("window.q417");
-    ASSERT_TRUE(window->textPanel().saveStateTo(saved)) << errors.join('\n').toStdString();
+    ASSERT_TRUE(window->panels().textPanel().saveStateTo(saved)) << errors.join('\n').toStdString();
     std::ostringstream save;
     save << Q417_CLI << " feed --config " << SettingsPath().toStdString();
     if (!key_path.empty()) save << " --key " << key_path;
     save << " --positions ";
     for (int slot = 1; slot <= 10; ++slot)  // those out of use stand where the window left them
         save << (slot > 1 ? "," : "")
-             << (slot <= in_use ? sc.positions[slot] : window->machine().rotors.Slot(slot).Position);
+             << (slot <= in_use ? sc.positions[slot]
+                                : window->session().machine().rotors.Slot(slot).Position);
     save << " --encoding " << (sc.utf8 ? "utf-8" : "cp1251") << " --save-state "
          << dir.filePath("cli.q417").toStdString() << " " << text_path.toStdString() << " >/dev/null";
     ASSERT_EQ(std::system(save.str().c_str()), 0);
@@ -203,15 +206,15 @@ TEST_P(Parity, WindowAndCommandLineAgree) {
     window->session().ClearText();
     const std::string cleared = WriteMachineState(window->session().CaptureState());
     errors.clear();
-    EXPECT_FALSE(window->textPanel().openStateFrom(damaged));
+    EXPECT_FALSE(window->panels().textPanel().openStateFrom(damaged));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(damaged)) << errors[0].toStdString();
     EXPECT_EQ(WriteMachineState(window->session().CaptureState()), cleared);
-    EXPECT_TRUE(window->textPanel().openStateFrom(saved));
+    EXPECT_TRUE(window->panels().textPanel().openStateFrom(saved));
     EXPECT_EQ(WriteMachineState(window->session().CaptureState()), window_state);
-    EXPECT_EQ(window->textPanel().outputBox().text(), out);
+    EXPECT_EQ(window->panels().textPanel().outputBox().text(), out);
 
-    Click("Image6", 20, 15);  // the close control writes the settings
+    Click(Picture::ControlBox, 20, 15);  // the close control writes the settings
     EXPECT_FALSE(window->isVisible());
 
     EXPECT_EQ(sc.utf8 ? Cp1251ToUtf8(out) : out, cli_out);

@@ -18,8 +18,8 @@ protected:
         WindowTest::SetUp();
         Restart([&](MachineSettings& s) { s.Sound = false; });
     }
-    SettingsPanel& Panel() { return window->settingsPanel(); }
-    KeyBox& Box() { return window->keyBox(); }
+    SettingsPanel& Panel() { return window->panels().settingsPanel(); }
+    KeyBox& Box() { return window->panels().keyBox(); }
     void ClickPanel(const char* name) {
         QTest::mouseClick(Panel().button(QString::fromLatin1(name)), Qt::LeftButton);
     }
@@ -37,14 +37,14 @@ protected:
 // Model 0 with the German keyboard: Russian, then German again, then the language lever on
 // Latin prints Latin letters, not blanks, and the settings written say so.
 TEST_F(SessionWindowTest, TheQ417MPrintsWithTheWheelOfItsKeyboard) {
-    window->openSettingsPanel();
+    window->panels().openSettingsPanel();
     ClickPanel("RadioButton1");
     QTest::mouseClick(Panel().keyboardItem(0), Qt::LeftButton);
     QTest::mouseClick(Panel().keyboardItem(3), Qt::LeftButton);
     QTest::mouseClick(Panel().keyboardItem(0), Qt::LeftButton);
     EXPECT_FALSE(Panel().wheelItem(1)->isEnabled());
     EXPECT_EQ(S().Wheel, 1);
-    Click("Image5", 10, 30);  // the language lever up: the Latin half of the wheel
+    Click(Picture::LanguageLever, 10, 30);  // the language lever up: the Latin half of the wheel
     ASSERT_EQ(S().Language, 2);
     Type(Qt::Key_A);
     Type(Qt::Key_S);
@@ -60,9 +60,9 @@ TEST_F(SessionWindowTest, TheQ417MPrintsWithTheWheelOfItsKeyboard) {
 // The panel stays open across a switch to the Q-417M: its module group is disabled at once,
 // and a module change on the machine picture shows in the open panel.
 TEST_F(SessionWindowTest, TheOpenPanelFollowsEveryChange) {
-    window->openSettingsPanel();
-    Move(E("Image11"), 18, 40);
-    Click("Image11", 18, 90);
+    window->panels().openSettingsPanel();
+    Move(E(Picture::ModuleSwitch), 18, 40);
+    Click(Picture::ModuleSwitch, 18, 90);
     EXPECT_EQ(S().Module, 10);
     EXPECT_TRUE(Panel().button(QStringLiteral("RadioButton13"))->isChecked());
     ClickPanel("RadioButton1");
@@ -71,7 +71,7 @@ TEST_F(SessionWindowTest, TheOpenPanelFollowsEveryChange) {
     EXPECT_FALSE(Panel().part(QStringLiteral("GroupBox4"))->isEnabled());
     ClickPanel("RadioButton13");
     EXPECT_EQ(S().Module, 30);
-    Click("W", 37, 90);  // the work lever on the mode wheel
+    Click(Picture::ModeWheel, 37, 90);  // the work lever on the mode wheel
     EXPECT_EQ(S().Rod, 1);
     window->closeProgram();
     Open();
@@ -82,7 +82,7 @@ TEST_F(SessionWindowTest, TheOpenPanelFollowsEveryChange) {
 // A rotor on the face view is no part of the key: no saving, no closing, nothing lost.
 TEST_F(SessionWindowTest, ClosingDuringAnAssemblyIsRefusedWithAReason) {
     ClickRotor(1, 80);
-    ASSERT_FALSE(window->machine().state.MachineClosed);
+    ASSERT_FALSE(window->session().machine().state.MachineClosed);
     EXPECT_TRUE(SaveOn());
     ClickRotor(1, 150);  // slot 10 comes out
     ClickBody(10);
@@ -90,24 +90,25 @@ TEST_F(SessionWindowTest, ClosingDuringAnAssemblyIsRefusedWithAReason) {
     ASSERT_TRUE(Box().workTable().Assembling());
     EXPECT_FALSE(SaveOn());
     ClickRotor(1, 10);
-    EXPECT_FALSE(window->machine().state.MachineClosed);
+    EXPECT_FALSE(window->session().machine().state.MachineClosed);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(QStringLiteral("assembled")));
     EXPECT_TRUE(Box().workTable().Assembling());
     ClickRotor(10, 120);  // into the empty slot
     EXPECT_TRUE(SaveOn());
     ClickRotor(1, 10);
-    EXPECT_TRUE(window->machine().state.MachineClosed);
+    EXPECT_TRUE(window->session().machine().state.MachineClosed);
 }
 
 // The eight-rotor machine's table is not checked, but an empty stack does not close.
 TEST_F(SessionWindowTest, AClearedEightRotorStackStaysOpen) {
-    window->openSettingsPanel();
+    window->panels().openSettingsPanel();
     ClickPanel("RadioButton3");
     ClickRotor(1, 80);
     QTest::mouseClick(Box().button(QStringLiteral("clear key table")), Qt::LeftButton);
-    Click("R", 10, 10);  // the top of the reflector: the empty slots show no rotor to click
-    EXPECT_FALSE(window->machine().state.MachineClosed);
+    Click(Picture::Reflector, 10,
+          10);  // the top of the reflector: the empty slots show no rotor to click
+    EXPECT_FALSE(window->session().machine().state.MachineClosed);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(QStringLiteral("Slot 1")));
 }
@@ -129,7 +130,7 @@ TEST_F(SessionWindowTest, AKeyFileWithAnInvalidTableChangesNothing) {
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(QStringLiteral("twice")));
     EXPECT_EQ(Box().workTable().table, before);
-    EXPECT_EQ(window->machine().card.KeyNumber, 0);
+    EXPECT_EQ(window->session().machine().card.KeyNumber, 0);
     EXPECT_TRUE(SaveOn());
 }
 

@@ -20,7 +20,7 @@ protected:
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
-    SignalPathPanel& Panel() { return window->signalPathPanel(); }
+    SignalPathPanel& Panel() { return window->panels().signalPathPanel(); }
     const KeyPressTrace& Trace() { return *window->session().LastKeyPressTrace(); }
     void LoadText(const std::string& bytes) {
         const QString path = dir.filePath(QStringLiteral("text.txt"));
@@ -28,8 +28,8 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes.data(), static_cast<qint64>(bytes.size()));
         f.close();
-        window->textPanel().setChoosers([path](auto&&...) { return path; }, {}, {});
-        Click("Image17", 150, 20);  // the loader's load button
+        window->panels().textPanel().setChoosers([path](auto&&...) { return path; }, {}, {});
+        Click(Picture::TextLoader, 150, 20);  // the loader's load button
     }
     QColor PixelAt(const QPoint& p) { return Panel().grab().toImage().pixelColor(p); }
 };
@@ -43,10 +43,10 @@ TEST_F(SignalPathPanelTest, F2AndTheControlBoxOpenAndCloseIt) {
     EXPECT_FALSE(Panel().isVisible());
     EXPECT_EQ(S().Tech, 0);  // F2 itself is no key of the machine
 
-    const QImage plain = E("Image6")->image();
-    Move(E("Image6"), 48, 67);  // the path button beside the control box lights up
-    EXPECT_NE(E("Image6")->image(), plain);
-    Click("Image6", 48, 67);
+    const QImage plain = E(Picture::ControlBox)->image();
+    Move(E(Picture::ControlBox), 48, 67);  // the path button beside the control box lights up
+    EXPECT_NE(E(Picture::ControlBox)->image(), plain);
+    Click(Picture::ControlBox, 48, 67);
     EXPECT_TRUE(Panel().isVisible());
     QTest::mouseClick(Panel().closeButton(), Qt::LeftButton);
     EXPECT_FALSE(Panel().isVisible());
@@ -83,7 +83,7 @@ TEST_F(SignalPathPanelTest, FollowsTypedAndClickedKeys) {
     Type(Qt::Key_F);  // А on the Russian keyboard: contact 1
     ASSERT_TRUE(Panel().hasTrace());
     EXPECT_EQ(Trace().input, 1);
-    EXPECT_EQ(Trace().output, window->machine().state.OutputContact);
+    EXPECT_EQ(Trace().output, window->session().machine().state.OutputContact);
     EXPECT_EQ(Trace().output, 3);  // the worked example's first output
     EXPECT_EQ(Trace().PathResult(), 3);
     EXPECT_TRUE(Panel().caption().contains(QStringLiteral("key А (1)")))
@@ -98,13 +98,13 @@ TEST_F(SignalPathPanelTest, FollowsTypedAndClickedKeys) {
     EXPECT_LT(out.red(), 90);
 
     const int32_t tech = S().Tech;
-    Click("Image21", 26 + 3 * 46 + 10, 46 + 20);  // row 2, column 4: contact 1 again
+    Click(Picture::Keyboard, 26 + 3 * 46 + 10, 46 + 20);  // row 2, column 4: contact 1 again
     ASSERT_EQ(S().Tech, tech + 1);
     EXPECT_EQ(Trace().input, 1);
     EXPECT_EQ(Trace().output, 11);
-    EXPECT_EQ(Trace().output, window->machine().state.OutputContact);
+    EXPECT_EQ(Trace().output, window->session().machine().state.OutputContact);
     for (int s = 1; s <= 10; ++s)
-        EXPECT_EQ(Trace().positions_after[s], window->machine().rotors.Slot(s).Position);
+        EXPECT_EQ(Trace().positions_after[s], window->session().machine().rotors.Slot(s).Position);
 }
 
 // With a text loaded, the step button and F3 feed it one key press at a time, each shown;
@@ -113,7 +113,7 @@ TEST_F(SignalPathPanelTest, StepsThroughTheLoadedTextOneKeyPressAtATime) {
     const std::string text = "\xCF\xD0\xC8 \xC2\xC5\xD2";  // ПРИ ВЕТ
     // One run of the start key on a second window, for comparison.
     LoadText(text);
-    QTest::mouseClick(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseClick(E(Picture::StartKey), Qt::LeftButton, {}, QPoint(20, 20));
     WaitForRunEnd();
     const std::string whole = Output();
     Open();
@@ -134,13 +134,13 @@ TEST_F(SignalPathPanelTest, StepsThroughTheLoadedTextOneKeyPressAtATime) {
         EXPECT_EQ(Trace().input, ContactOfChar(static_cast<unsigned char>(text[i]), 30, 4));
         EXPECT_EQ(Output().size(), static_cast<size_t>(i + 1));
     }
-    QTest::mouseClick(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseClick(E(Picture::StartKey), Qt::LeftButton, {}, QPoint(20, 20));
     WaitForRunEnd();
     EXPECT_EQ(Output(), whole);
-    EXPECT_FALSE(window->machine().state.InputTextLoaded);
+    EXPECT_FALSE(window->session().machine().state.InputTextLoaded);
     // The run traced every key press: the panel holds the last one.
     EXPECT_EQ(Trace().input, ContactOfChar(static_cast<unsigned char>(text.back()), 30, 4));
-    EXPECT_EQ(Trace().output, window->machine().state.OutputContact);
+    EXPECT_EQ(Trace().output, window->session().machine().state.OutputContact);
     errors.clear();
     QTest::mouseClick(Panel().stepButton(), Qt::LeftButton);  // used up: nothing to step
     EXPECT_EQ(Output(), whole);

@@ -31,19 +31,21 @@ protected:
         f.write(bytes.data(), static_cast<qint64>(bytes.size()));
         f.close();
         Panel().setChoosers([path](auto&&...) { return path; }, {}, {});
-        Click("Image17", 150, 20);
+        Click(Picture::TextLoader, 150, 20);
     }
     // The start key pressed, and the run it starts let run until it ends.
     void PressStart() {
-        QTest::mousePress(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mousePress(E(Picture::StartKey), Qt::LeftButton, {}, QPoint(20, 20));
         WaitForRunEnd();
     }
-    void ReleaseStart() { QTest::mouseRelease(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20)); }
+    void ReleaseStart() {
+        QTest::mouseRelease(E(Picture::StartKey), Qt::LeftButton, {}, QPoint(20, 20));
+    }
     void Start() {
         PressStart();
         ReleaseStart();
     }
-    void Stop() { Click("Image24", 20, 20); }
+    void Stop() { Click(Picture::StopKey, 20, 20); }
     // The stop key pressed from inside the run, once the output has `n` characters.
     void StopAfter(std::size_t n) {
         auto* timer = new QTimer(window.get());
@@ -55,8 +57,8 @@ protected:
         });
         timer->start(0);
     }
-    TextPanel& Panel() { return window->textPanel(); }
-    int32_t Position() { return window->feed().FeedPosition; }
+    TextPanel& Panel() { return window->panels().textPanel(); }
+    int32_t Position() { return window->session().feed().FeedPosition; }
     bool Loaded() { return window->session().state().InputTextLoaded; }
     std::size_t Selected() { return Panel().inputBox().selectionStart(); }
 };
@@ -142,16 +144,16 @@ TEST_F(TextFeedTest, WhatTheLayoutAndKindOfWorkFeed) {
 TEST_F(TextFeedTest, TheStepStripMovesTheHighlightWithoutFeeding) {
     LoadFile("АБВ");
     EXPECT_EQ(Position(), 0);
-    Click("Image17", 40, 57);  // back at position 0: stays
+    Click(Picture::TextLoader, 40, 57);  // back at position 0: stays
     EXPECT_EQ(Position(), 0);
-    Click("Image17", 10, 57);  // on: the first character
+    Click(Picture::TextLoader, 10, 57);  // on: the first character
     EXPECT_EQ(Position(), 1);
     EXPECT_EQ(Selected(), 0u);
     EXPECT_EQ(Panel().inputBox().selectionLength(), 1u);
-    Click("Image17", 40, 57);  // back at position 1: stays
+    Click(Picture::TextLoader, 40, 57);  // back at position 1: stays
     EXPECT_EQ(Position(), 1);
-    Click("Image17", 10, 57);
-    Click("Image17", 32, 57);  // the gap between the halves
+    Click(Picture::TextLoader, 10, 57);
+    Click(Picture::TextLoader, 32, 57);  // the gap between the halves
     EXPECT_EQ(Position(), 2);
     EXPECT_EQ(Output(), "");
     Start();
@@ -172,7 +174,7 @@ TEST_F(TextFeedTest, ALoadLeavesTheOutputWhereTheUserScrolledIt) {
     LoadFile("АБ");
     EXPECT_EQ(out.firstVisibleLine(), 5u);
     Panel().setChoosers([](auto&&...) { return QString(); }, {}, {});
-    Click("Image17", 150, 20);
+    Click(Picture::TextLoader, 150, 20);
     EXPECT_EQ(out.firstVisibleLine(), 5u);
     EXPECT_EQ(out.text(), Output());
 }
@@ -182,9 +184,9 @@ TEST_F(TextFeedTest, ALoadLeavesTheOutputWhereTheUserScrolledIt) {
 TEST_F(TextFeedTest, TheLoaderNamesTheFileLoaded) {
     const QRect strip(16, 16, 114, 18);
     const QImage plain = Sprites::Get("Image17");
-    const auto shown = [this](const QRect& r) { return E("Image17")->image().copy(r); };
+    const auto shown = [this](const QRect& r) { return E(Picture::TextLoader)->image().copy(r); };
     const auto outside_unchanged = [&] {
-        QImage now = E("Image17")->image().copy(0, 0, 140, 50);
+        QImage now = E(Picture::TextLoader)->image().copy(0, 0, 140, 50);
         QImage was = plain.copy(0, 0, 140, 50);
         QPainter(&now).fillRect(strip, Qt::black);
         QPainter(&was).fillRect(strip, Qt::black);
@@ -208,7 +210,7 @@ TEST_F(TextFeedTest, TheLoaderNamesTheFileLoaded) {
     EXPECT_EQ(shown(strip), plain.copy(strip));
     LoadFile("АБ");
     Panel().setChoosers([](auto&&...) { return QString(); }, {}, {});
-    Click("Image17", 150, 20);  // cancelled: no text, no name
+    Click(Picture::TextLoader, 150, 20);  // cancelled: no text, no name
     EXPECT_EQ(shown(strip), plain.copy(strip));
 }
 
@@ -254,12 +256,12 @@ TEST_F(TextFeedTest, KeysTypedDuringARunAreEnciphered) {
 
 // While the stop key is held the start key is refused.
 TEST_F(TextFeedTest, StartIsRefusedWhileTheStopKeyIsHeld) {
-    QTest::mousePress(E("Image24"), Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mousePress(E(Picture::StopKey), Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_TRUE(window->session().startStopKeys().StartStopBusy);
     PressStart();
     EXPECT_EQ(Output(), "");
     EXPECT_FALSE(window->session().Running());
-    QTest::mouseRelease(E("Image24"), Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseRelease(E(Picture::StopKey), Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_FALSE(window->session().startStopKeys().StartStopBusy);
 }
 
@@ -286,9 +288,9 @@ TEST_F(TextFeedTest, WithSoundOnEachFedCharacterPlaysItsStep) {
     Restart([&](MachineSettings& s) { s.Rod = 1; });
     LoadFile("АБ QВГ");
     window->session().SetSound(true);
-    const int steps = window->sound().steps();
+    const int steps = window->host().sound().steps();
     Start();
-    EXPECT_EQ(window->sound().steps() - steps, 5);
+    EXPECT_EQ(window->host().sound().steps() - steps, 5);
     EXPECT_EQ(Output().size(), 5u);
 }
 

@@ -23,12 +23,12 @@ TEST_F(WindowTest, StartsOnDefaultsWithoutASettingsFile) {
     EXPECT_EQ(S().Machine, d.Machine);
     EXPECT_EQ(S().Layot, 4);
     EXPECT_EQ(S().Wheel, 4);
-    EXPECT_FALSE(E("Image7")->isVisible());
-    EXPECT_FALSE(E("F")->isVisible());
-    EXPECT_TRUE(E("R10")->isVisible());
-    EXPECT_TRUE(window->machine().state.MachineClosed);
+    EXPECT_FALSE(E(Picture::PunchedTape)->isVisible());
+    EXPECT_FALSE(E(Picture::Cover)->isVisible());
+    EXPECT_TRUE(E(Picture::Rotor10)->isVisible());
+    EXPECT_TRUE(window->session().machine().state.MachineClosed);
     for (int slot = 1; slot <= 10; ++slot)
-        EXPECT_EQ(window->machine().rotors.Slot(slot).Position, slot);
+        EXPECT_EQ(window->session().machine().rotors.Slot(slot).Position, slot);
     EXPECT_EQ(window->size(), QSize(649, 575));
 }
 
@@ -42,12 +42,12 @@ class WheelLevers : public WindowTest, public ::testing::WithParamInterface<Leve
 
 TEST_P(WheelLevers, MoveInTheirZonesOnly) {
     const LeverCase c = GetParam();
-    const int steps = window->sound().steps();
-    Click("W", c.x, c.y);
+    const int steps = window->host().sound().steps();
+    Click(Picture::ModeWheel, c.x, c.y);
     EXPECT_EQ(S().Rod, c.rod);
     EXPECT_EQ(S().Sposob, c.sposob);
-    EXPECT_EQ(E("Image7")->isVisible(), c.sposob == 2);
-    EXPECT_EQ(window->sound().steps() - steps, c.step ? 1 : 0);
+    EXPECT_EQ(E(Picture::PunchedTape)->isVisible(), c.sposob == 2);
+    EXPECT_EQ(window->host().sound().steps() - steps, c.step ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(WindowTest, WorkLeverGoesRoundInThreeClicks) {
     for (int expected : {1, 2, 0}) {
-        Click("W", 40, 150);
+        Click(Picture::ModeWheel, 40, 150);
         EXPECT_EQ(S().Rod, expected);
     }
 }
@@ -70,18 +70,18 @@ TEST_F(WindowTest, RegisterSwitchAndLanguageLeverFollowTheModel) {
     };
     for (const Row r :
          {Row{10, 1, 1}, Row{70, 3, 2}, Row{30, 2, 2}, Row{55, 2, 2}, Row{25, 2, 2}}) {
-        Click("Image3", r.x, 10);
+        Click(Picture::RegisterSwitch, r.x, 10);
         EXPECT_EQ(S().Mode, r.mode) << r.x;
-        EXPECT_EQ(window->machine().state.PrintRegister, r.reg) << r.x;
+        EXPECT_EQ(window->session().machine().state.PrintRegister, r.reg) << r.x;
     }
-    Click("Image5", 10, 30);  // inert on this model
+    Click(Picture::LanguageLever, 10, 30);  // inert on this model
     EXPECT_EQ(S().Language, 1);
 
     window->session().SwitchModel(0);
-    Click("Image3", 10, 10);  // inert on the Q-417M
+    Click(Picture::RegisterSwitch, 10, 10);  // inert on the Q-417M
     EXPECT_EQ(S().Mode, 2);
     for (const auto& [y, language] : {std::pair{30, 2}, std::pair{55, 2}, std::pair{60, 1}}) {
-        Click("Image5", 10, y);
+        Click(Picture::LanguageLever, 10, y);
         EXPECT_EQ(S().Language, language) << y;
     }
 }
@@ -92,41 +92,41 @@ TEST_F(WindowTest, CounterCountsGroupsAndTheDividerSpacesThem) {
     EXPECT_EQ(Output().size(), 12u);
     EXPECT_EQ(Output()[5], ' ');
     EXPECT_EQ(Output()[11], ' ');
-    EXPECT_EQ(window->printer().GroupCount(), 2);
-    EXPECT_EQ(window->printer().GroupPosition(), 0);
+    EXPECT_EQ(window->session().printer().GroupCount(), 2);
+    EXPECT_EQ(window->session().printer().GroupPosition(), 0);
     Type(Qt::Key_F);
-    EXPECT_EQ(window->printer().GroupPosition(), 1);
+    EXPECT_EQ(window->session().printer().GroupPosition(), 1);
 
     // The reset lever: one reset per press, and the knob pushed in shortens the tab.
-    QTest::mousePress(E("Image19"), Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_TRUE(window->counterLeverPressed());
+    QTest::mousePress(E(Picture::CounterLever), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(window->views().counterLever->pressed());
     EXPECT_FALSE(window->mask().contains(QPoint(165, 570)));
-    EXPECT_EQ(window->printer().GroupCount(), 0);
-    EXPECT_EQ(window->printer().GroupPosition(), 0);
-    QTest::mouseRelease(E("Image19"), Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_FALSE(window->counterLeverPressed());
+    EXPECT_EQ(window->session().printer().GroupCount(), 0);
+    EXPECT_EQ(window->session().printer().GroupPosition(), 0);
+    QTest::mouseRelease(E(Picture::CounterLever), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_FALSE(window->views().counterLever->pressed());
     EXPECT_TRUE(window->mask().contains(QPoint(165, 570)));
 }
 
 TEST_F(WindowTest, PaperTapeClickAddsABlankCellOnly) {
     Type(Qt::Key_F);
-    const QImage before = E("Image8")->image();
-    Click("Image8", 100, 5);
+    const QImage before = E(Picture::PaperTape)->image();
+    Click(Picture::PaperTape, 100, 5);
     EXPECT_EQ(Output().size(), 1u);
-    EXPECT_EQ(window->printer().GroupPosition(), 1);
+    EXPECT_EQ(window->session().printer().GroupPosition(), 1);
     // The tape moved one cell of 14 pixels to the left.
-    const QImage after = E("Image8")->image();
+    const QImage after = E(Picture::PaperTape)->image();
     EXPECT_EQ(after.copy(0, 0, 537 - 14, 18), before.copy(14, 0, 537 - 14, 18));
 }
 
 TEST_F(WindowTest, ControlBoxHighlightsAndClosesWritingFourteenRecords) {
-    const QImage plain = E("Image6")->image();
-    Move(E("Image6"), 20, 15);
-    Move(E("Image6"), 4, 70);  // beside the box, clear of the signal-path button
-    EXPECT_EQ(E("Image6")->image(), plain);
+    const QImage plain = E(Picture::ControlBox)->image();
+    Move(E(Picture::ControlBox), 20, 15);
+    Move(E(Picture::ControlBox), 4, 70);  // beside the box, clear of the signal-path button
+    EXPECT_EQ(E(Picture::ControlBox)->image(), plain);
 
     Restart([&](MachineSettings& s) { s.Rod = 2; s.Tech = 77; });
-    Click("Image6", 20, 15);
+    Click(Picture::ControlBox, 20, 15);
     EXPECT_FALSE(window->isVisible());
     ConfigStore store(SettingsPath().toStdString(), ConfigStore::Access::ReadOnly);
     int records = 0;
@@ -150,7 +150,7 @@ TEST_F(WindowTest, DialogsAnswerFromTheWindowsOwnLoop) {
         return static_cast<QDialog*>(nullptr);
     };
     window->session().LoadText("ПРИВЕТ");
-    window->textPanel().loadText();
+    window->panels().textPanel().loadText();
     QDialog* load = open_dialog();
     ASSERT_TRUE(qobject_cast<QFileDialog*>(load));
     EXPECT_EQ(load->windowModality(), Qt::WindowModal);
@@ -161,7 +161,7 @@ TEST_F(WindowTest, DialogsAnswerFromTheWindowsOwnLoop) {
 
     // Settings that cannot be written: the error box is shown, and the window stays.
     dir.remove();
-    window->setErrorReporter([this](const QString& m) { ShowError(window.get(), m); });
+    window->host().setErrorReporter([this](const QString& m) { ShowError(window.get(), m); });
     window->closeProgram();
     auto* box = qobject_cast<QMessageBox*>(open_dialog());
     ASSERT_TRUE(box);
@@ -177,14 +177,14 @@ TEST_F(WindowTest, ADamagedSettingsFileStartsOnDefaults) {
     file.write(QByteArray(200, '\x55'));
     file.close();
     Open();
-    ASSERT_EQ(window->startupErrors().size(), 1);
-    EXPECT_EQ(window->startupErrors()[0],
+    ASSERT_EQ(window->host().startupErrors().size(), 1);
+    EXPECT_EQ(window->host().startupErrors()[0],
               "Cannot read file \"" + SettingsPath() + "\". Invalid file format.");
     EXPECT_EQ(S().Machine, 1);
-    EXPECT_TRUE(window->machine().state.MachineClosed);
+    EXPECT_TRUE(window->session().machine().state.MachineClosed);
     // Closing still saves: the damaged file is kept aside and a fresh one takes the settings.
     Restart([&](MachineSettings& s) { s.Tech = 5; });
-    window->saveSettings();
+    window->host().saveSettings();
     EXPECT_TRUE(QFile::exists(SettingsPath() + ".damaged"));
     MachineSettings back;
     std::string error;
@@ -199,24 +199,26 @@ TEST_F(WindowTest, StoredEightRotorModelHidesTheLastSlots) {
         store.WriteInteger("Printer", "Mode", 3);
     }
     Open();
-    EXPECT_FALSE(E("R9")->isVisible());
-    EXPECT_FALSE(E("R10")->isVisible());
-    EXPECT_TRUE(E("F")->isVisible());
-    EXPECT_EQ(window->machine().rotors.RotorsInUse(), 8);
-    EXPECT_EQ(window->machine().state.PrintRegister, 2);
+    EXPECT_FALSE(E(Picture::Rotor9)->isVisible());
+    EXPECT_FALSE(E(Picture::Rotor10)->isVisible());
+    EXPECT_TRUE(E(Picture::Cover)->isVisible());
+    EXPECT_EQ(window->session().machine().rotors.RotorsInUse(), 8);
+    EXPECT_EQ(window->session().machine().state.PrintRegister, 2);
 }
 
 TEST_F(WindowTest, RotorClicksAndTheWheelTurnTheRotorUnderTheMouse) {
-    auto position = [&](int slot) { return window->machine().rotors.Slot(slot).Position; };
-    Click("R3", 15, 30);  // above the window: back
+    auto position = [&](int slot) {
+        return window->session().machine().rotors.Slot(slot).Position;
+    };
+    Click(Picture::Rotor3, 15, 30);  // above the window: back
     EXPECT_EQ(position(3), 2);
-    Click("R3", 15, 150);  // below it: on
+    Click(Picture::Rotor3, 15, 150);  // below it: on
     EXPECT_EQ(position(3), 3);
-    Click("R3", 15, 80);  // the window itself opens the machine: the rotor stays
+    Click(Picture::Rotor3, 15, 80);  // the window itself opens the machine: the rotor stays
     EXPECT_EQ(position(3), 3);
-    EXPECT_FALSE(window->machine().state.MachineClosed);
-    Click("R3", 15, 10);  // the top of the open machine closes it again
-    EXPECT_TRUE(window->machine().state.MachineClosed);
+    EXPECT_FALSE(window->session().machine().state.MachineClosed);
+    Click(Picture::Rotor3, 15, 10);  // the top of the open machine closes it again
+    EXPECT_TRUE(window->session().machine().state.MachineClosed);
 
     // The wheel as the window gets it: at a point of the window over a picture.
     auto wheel = [&](QWidget* over, int delta) {
@@ -225,42 +227,44 @@ TEST_F(WindowTest, RotorClicksAndTheWheelTurnTheRotorUnderTheMouse) {
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(window.get(), &event);
     };
-    wheel(E("Image14"), 120);  // not over a rotor
+    wheel(E(Picture::UnderStack), 120);  // not over a rotor
     EXPECT_EQ(position(5), 5);
-    wheel(E("R5"), 120);
-    EXPECT_EQ(window->wheelSlot(), 5);
+    wheel(E(Picture::Rotor5), 120);
+    EXPECT_EQ(window->views().stack->wheelSlot(), 5);
     EXPECT_EQ(position(5), 4);
-    wheel(E("R5"), -240);
+    wheel(E(Picture::Rotor5), -240);
     EXPECT_EQ(position(5), 6);
-    wheel(E("R5"), 60);  // half a notch, then over another rotor: nothing carries over
-    wheel(E("R6"), 60);
+    wheel(E(Picture::Rotor5), 60);  // half a notch, then over another rotor: nothing carries over
+    wheel(E(Picture::Rotor6), 60);
     EXPECT_EQ(position(5), 6);
     EXPECT_EQ(position(6), 6);
     // Over a panel that covers the rotor the wheel turns nothing.
-    for (QWidget* panel : {static_cast<QWidget*>(&window->signalPathPanel()),
-                           static_cast<QWidget*>(&window->guidePanel())}) {
+    for (QWidget* panel : {static_cast<QWidget*>(&window->panels().signalPathPanel()),
+                           static_cast<QWidget*>(&window->panels().guidePanel())}) {
         panel->show();
         panel->raise();
-        wheel(E("R5"), 240);
+        wheel(E(Picture::Rotor5), 240);
         EXPECT_EQ(position(5), 6);
         panel->hide();
     }
-    wheel(E("R5"), 120);
+    wheel(E(Picture::Rotor5), 120);
     EXPECT_EQ(position(5), 5);
-    wheel(E("R5"), -120);
+    wheel(E(Picture::Rotor5), -120);
 
     // The window shows the rotor as the rendering rule draws it, frame included.
-    const QImage expected = RenderRotorView(window->rotorPictures().Strip(5), 6, true);
-    EXPECT_EQ(E("R5")->image(), expected.copy(0, 0, 33, 191));
+    const QImage expected =
+        RenderRotorView(window->views().stack->rotorPictures().Strip(5), 6, true);
+    EXPECT_EQ(E(Picture::Rotor5)->image(), expected.copy(0, 0, 33, 191));
 }
 
 TEST_F(WindowTest, EveryStepShowsAtOnce) {
     Restart([&](MachineSettings& s) { s.Rod = 1; });
-    const QImage before = E("R9")->image();
+    const QImage before = E(Picture::Rotor9)->image();
     Type(Qt::Key_F);  // slot 9 drives the odd chain: it moves on every key press
-    EXPECT_EQ(window->machine().rotors.Slot(9).Position, 10);
-    EXPECT_EQ(E("R9")->image(),
-              RenderRotorView(window->rotorPictures().Strip(9), 10, true).copy(0, 0, 33, 191));
+    EXPECT_EQ(window->session().machine().rotors.Slot(9).Position, 10);
+    EXPECT_EQ(E(Picture::Rotor9)->image(),
+              RenderRotorView(window->views().stack->rotorPictures().Strip(9), 10, true)
+                  .copy(0, 0, 33, 191));
 }
 
 TEST(WindowOutlineTest, ContainsTheBodyFeetAndTabsButNotTheHoles) {

@@ -7,8 +7,11 @@
 #include <QTest>
 #include <memory>
 
+#include "app/qt/counter_lever.h"
 #include "app/qt/main_window.h"
 #include "app/qt/picture_element.h"
+#include "app/qt/rotor_stack_view.h"
+#include "key/qt/key_box.h"
 
 namespace q417::testing {
 
@@ -20,11 +23,11 @@ protected:
     void Open() {
         window.reset();
         window = std::make_unique<MainWindow>(SettingsPath());
-        window->setErrorReporter([this](const QString& m) { errors << m; });
+        window->host().setErrorReporter([this](const QString& m) { errors << m; });
         window->show();
     }
     QString SettingsPath() const { return dir.filePath("Q417.INI"); }
-    PictureElement* E(const char* name) const { return window->element(name); }
+    PictureElement* E(Picture p) const { return &window->host().picture(p); }
     const MachineSettings& S() const { return window->session().settings(); }
     // The machine started afresh on changed settings, as a start-up that read them from the
     // settings file: the basic key, the diagonal card, empty texts.
@@ -35,8 +38,8 @@ protected:
         window->session().StartUp(s);
     }
 
-    void Click(const char* name, int x, int y) {
-        QTest::mouseClick(E(name), Qt::LeftButton, {}, QPoint(x, y));
+    void Click(Picture p, int x, int y) {
+        QTest::mouseClick(E(p), Qt::LeftButton, {}, QPoint(x, y));
     }
     void Move(QWidget* w, int x, int y) {
         QMouseEvent move(QEvent::MouseMove, QPointF(x, y), w->mapToGlobal(QPointF(x, y)),
@@ -53,8 +56,8 @@ protected:
             QCoreApplication::processEvents();
         ASSERT_FALSE(window->session().Running());
     }
-    std::string Output() const { return window->printer().OutputText(); }
-    std::string Input() const { return window->printer().InputText(); }
+    std::string Output() const { return window->session().printer().OutputText(); }
+    std::string Input() const { return window->session().printer().InputText(); }
 
     QTemporaryDir dir;
     std::unique_ptr<MainWindow> window;

@@ -50,10 +50,10 @@ TEST_P(WindowTyping, PrintsWhatTheModelPrints) {
     EXPECT_EQ(Output(), printer.OutputText());
     EXPECT_EQ(Input(), printer.InputText());
     for (int slot = 1; slot <= 10; ++slot)
-        EXPECT_EQ(window->machine().rotors.Slot(slot).Position,
+        EXPECT_EQ(window->session().machine().rotors.Slot(slot).Position,
                   reference.rotors.Slot(slot).Position)
             << "slot " << slot;
-    EXPECT_FALSE(window->keyboard().KeyHeld);
+    EXPECT_FALSE(window->session().keyboard().KeyHeld);
 }
 
 INSTANTIATE_TEST_SUITE_P(KindsOfWorkAndModels, WindowTyping,
@@ -66,14 +66,14 @@ INSTANTIATE_TEST_SUITE_P(KindsOfWorkAndModels, WindowTyping,
 TEST_F(WindowTest, BlockedKeysDoNothing) {
     Restart([&](MachineSettings& s) { s.Rod = 1; });
     Type(Qt::Key_Q);  // contact 30 carries the enciphered space
-    EXPECT_TRUE(window->keyboard().KeyBlocked);
+    EXPECT_TRUE(window->session().keyboard().KeyBlocked);
     Restart([&](MachineSettings& s) { s.Rod = 2; });
     Type(Qt::Key_Space);
-    EXPECT_TRUE(window->keyboard().KeyBlocked);
-    QTest::mouseClick(E("Image23"), Qt::LeftButton, {}, QPoint(100, 20));
+    EXPECT_TRUE(window->session().keyboard().KeyBlocked);
+    QTest::mouseClick(E(Picture::SpaceBar), Qt::LeftButton, {}, QPoint(100, 20));
     EXPECT_EQ(Input(), "");
     EXPECT_EQ(Output(), "");
-    EXPECT_EQ(window->printer().GroupPosition(), 0);
+    EXPECT_EQ(window->session().printer().GroupPosition(), 0);
 }
 
 TEST_F(WindowTest, AHeldKeyRepeatsNothingAndOwnsTheKeyboard) {
@@ -87,9 +87,9 @@ TEST_F(WindowTest, AHeldKeyRepeatsNothingAndOwnsTheKeyboard) {
     }
     QTest::keyPress(window.get(), Qt::Key_G);    // a second key while F is held
     QTest::keyRelease(window.get(), Qt::Key_G);  // does not release F
-    EXPECT_TRUE(window->keyboard().KeyHeld);
+    EXPECT_TRUE(window->session().keyboard().KeyHeld);
     QTest::keyRelease(window.get(), Qt::Key_F);
-    EXPECT_FALSE(window->keyboard().KeyHeld);
+    EXPECT_FALSE(window->session().keyboard().KeyHeld);
     EXPECT_EQ(Input().size(), 1u);
 
     QTest::keyPress(window.get(), Qt::Key_Shift);  // not on the machine, still holds it
@@ -100,26 +100,26 @@ TEST_F(WindowTest, AHeldKeyRepeatsNothingAndOwnsTheKeyboard) {
 
 TEST_F(WindowTest, ClicksOnTheKeyboardPictureType) {
     // Row 1, column 1 (contact 30) and row 2, column 4 (contact 1): the sensitive parts.
-    QTest::mousePress(E("Image21"), Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_TRUE(window->keyboard().KeyHeld);
-    QTest::mouseRelease(E("Image21"), Qt::LeftButton, {}, QPoint(20, 20));
-    Click("Image21", 26 + 3 * 46 + 10, 46 + 20);
-    Click("Image21", 20, 3);  // the edge of the row: no key
-    Click("Image23", 100, 20);
-    Click("Image23", 100, 60);  // the lower half of the bar does not respond
+    QTest::mousePress(E(Picture::Keyboard), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(window->session().keyboard().KeyHeld);
+    QTest::mouseRelease(E(Picture::Keyboard), Qt::LeftButton, {}, QPoint(20, 20));
+    Click(Picture::Keyboard, 26 + 3 * 46 + 10, 46 + 20);
+    Click(Picture::Keyboard, 20, 3);  // the edge of the row: no key
+    Click(Picture::SpaceBar, 100, 20);
+    Click(Picture::SpaceBar, 100, 60);  // the lower half of the bar does not respond
     EXPECT_EQ(Input().size(), 3u);
-    EXPECT_EQ(E("Image21")->image().size(), QSize(506, 138));
-    EXPECT_EQ(E("Image21")->size(), QSize(506, 138));
+    EXPECT_EQ(E(Picture::Keyboard)->image().size(), QSize(506, 138));
+    EXPECT_EQ(E(Picture::Keyboard)->size(), QSize(506, 138));
 }
 
 TEST_F(WindowTest, PressedKeysAreDrawnPressedAndReleased) {
-    const QImage released = E("Image21")->image();
+    const QImage released = E(Picture::Keyboard)->image();
     QTest::keyPress(window.get(), Qt::Key_Q);
     if (Sprites::Has("button")) {
-        EXPECT_NE(E("Image21")->image(), released);
+        EXPECT_NE(E(Picture::Keyboard)->image(), released);
     }
     QTest::keyRelease(window.get(), Qt::Key_Q);
-    EXPECT_EQ(E("Image21")->image(), released);
+    EXPECT_EQ(E(Picture::Keyboard)->image(), released);
 }
 
 }  // namespace
