@@ -29,15 +29,6 @@ void DrawPathButton(QImage& image, bool lit) {
 
 }  // namespace
 
-int ControlBox::ZoneAt(int x, int y) {
-    if (x >= 40 && x <= 56 && y >= 59 && y <= 75) return 4;
-    if (x < 16 || x > 29) return 0;
-    if (y >= 11 && y <= 24) return 1;
-    if (y >= 31 && y <= 44) return 2;
-    if (y >= 56 && y <= 74) return 3;
-    return 0;
-}
-
 void ControlBox::Draw(int zone) {
     const QImage& sheet = Sprites::Get("pict6");
     QImage& image = element_.image();

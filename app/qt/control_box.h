@@ -11,10 +11,8 @@ class ControlBox {
 public:
     explicit ControlBox(PictureElement& element) : element_(element) {}
 
-    // The button under (x, y) of the picture: 1 close, 2 settings, 3 texts, 4 signal path,
-    // 0 none.
-    static int ZoneAt(int x, int y);
-    // The plain box, with button `zone` highlighted (0: none).
+    // The plain box, with button `zone` highlighted: 1 close, 2 settings, 3 texts, 4 signal
+    // path, 0 none (the buttons of cabinet_zones::kControlBox).
     void Draw(int zone);
     int Highlighted() const { return zone_; }
 

@@ -157,13 +157,13 @@ private:
     void Image19MouseUp();
     void Image8MouseUp();
     void WMouseUp(int x, int y);
-    void Image3MouseUp(int x);
+    void Image3MouseUp(int x, int y);
     void Image5MouseUp(int x, int y);
     void Image11MouseMove(int x, int y);
-    void Image11MouseUp(int y);
-    void EMouseUp(int y);
-    void FMouseUp(int y);
-    void RotorMouseUp(int slot, int y);
+    void Image11MouseUp(int x, int y);
+    void EMouseUp(int x, int y);
+    void FMouseUp(int x, int y);
+    void RotorMouseUp(int slot, int x, int y);
 
     MachineSession session_;
     QtSoundPlayer sound_{session_.settings()};

@@ -4,7 +4,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 
-#include "app/machine_switches.h"
+#include "app/qt/cabinet_zones.h"
 #include "app/qt/control_box.h"
 #include "app/qt/key_mapping.h"
 #include "app/qt/machine_layout.h"
@@ -12,12 +12,37 @@
 #include "app/qt/picture_element.h"
 #include "app/qt/signal_path_panel.h"
 #include "core/qt/rotor_view.h"
+#include "io/qt/keyboard_zones.h"
 
 namespace q417 {
 
 namespace {
 constexpr int kWheelNotch = 120;  // one notch of an ordinary mouse wheel
+namespace cz = cabinet_zones;
+
+// What a click on the rotor stack does: `slot` is the rotor window clicked, 0 for none.
+void StackClick(MainWindow& window, std::optional<cz::StackAction> action, int slot) {
+    if (!action) return;
+    switch (*action) {
+        case cz::StackAction::OpenMachine:
+            window.openMachine();
+            break;
+        case cz::StackAction::CloseMachine:
+            window.closeMachine();
+            break;
+        case cz::StackAction::TurnBack:
+            window.turnRotor(slot, false);
+            break;
+        case cz::StackAction::TurnOn:
+            window.turnRotor(slot, true);
+            break;
+        case cz::StackAction::TakeOutRotor:
+            window.takeOutRotor(slot);
+            break;
+    }
 }
+
+}  // namespace
 
 void MainWindow::BindHandlers() {
     for (auto it = elements_.begin(); it != elements_.end(); ++it) {
@@ -47,52 +72,54 @@ void MainWindow::BindHandlers() {
             });
         };
     up("W", [this](int x, int y) { WMouseUp(x, y); });
-    up("Image3", [this](int x, int) { Image3MouseUp(x); });
+    up("Image3", [this](int x, int y) { Image3MouseUp(x, y); });
     up("Image5", [this](int x, int y) { Image5MouseUp(x, y); });
     element("Image11")->onMouseMove = [this](int x, int y) { Image11MouseMove(x, y); };
-    up("Image11", [this](int, int y) { Image11MouseUp(y); });
-    up("E", [this](int, int y) { EMouseUp(y); });
-    up("R", [this](int, int y) { EMouseUp(y); });
-    up("F", [this](int, int y) { FMouseUp(y); });
+    up("Image11", [this](int x, int y) { Image11MouseUp(x, y); });
+    up("E", [this](int x, int y) { EMouseUp(x, y); });
+    up("R", [this](int x, int y) { EMouseUp(x, y); });
+    up("F", [this](int x, int y) { FMouseUp(x, y); });
+    // Letting go anywhere frees the keyboard, also after a press between the keys.
     element("Image21")->onMouseDown = [this](int x, int y, Qt::MouseButton) {
-        Guard([&] { session_.MouseDownOnKeyboard(x, y); });
+        const auto key = ZoneAt(keyboard_zones::kKeys, x, y);
+        if (key) Guard([&] { session_.PressKey(*key); });
     };
-    up("Image21", [this](int, int) { session_.MouseUpOnKeyboard(); });
+    up("Image21", [this](int, int) { session_.ReleaseKey(); });
     element("Image23")->onMouseDown = [this](int x, int y, Qt::MouseButton) {
-        Guard([&] { session_.MouseDownOnSpaceBar(x, y); });
+        if (keyboard_zones::kSpaceBar.Contains(x, y)) Guard([&] { session_.PressSpaceBar(); });
     };
-    up("Image23", [this](int, int) { session_.MouseUpOnSpaceBar(); });
+    up("Image23", [this](int, int) { session_.ReleaseSpaceBar(); });
     for (int slot = 1; slot <= RotorStack::kSlots; ++slot) BindRotorWindow(slot);
 }
 
 void MainWindow::BindRotorWindow(int slot) {
     PictureElement* rotor = element(QStringLiteral("R%1").arg(slot));
     rotor->onMouseMove = [this, slot](int, int) { wheel_slot_ = slot; };
-    rotor->onMouseUp = [this, slot](int, int y, Qt::MouseButton) {
-        Guard([&] { RotorMouseUp(slot, y); });
+    rotor->onMouseUp = [this, slot](int x, int y, Qt::MouseButton) {
+        Guard([&] { RotorMouseUp(slot, x, y); });
     };
 }
 
 void MainWindow::Image6MouseMove(int x, int y) {
-    const int zone = ControlBox::ZoneAt(x, y);
+    const int zone = static_cast<int>(ZoneAt(cz::kControlBox, x, y).value_or(cz::ControlButton::None));
     if (zone != control_box_->Highlighted()) control_box_->Draw(zone);
 }
 
 void MainWindow::Image6MouseUp(int x, int y) {
-    switch (ControlBox::ZoneAt(x, y)) {
-        case 1:
+    switch (ZoneAt(cz::kControlBox, x, y).value_or(cz::ControlButton::None)) {
+        case cz::ControlButton::Close:
             closeProgram();
             break;
-        case 2:
+        case cz::ControlButton::Settings:
             openSettingsPanel();
             break;
-        case 3:
+        case cz::ControlButton::Texts:
             openTextPanel();
             break;
-        case 4:
+        case cz::ControlButton::SignalPath:
             signalPathPanel().toggle();
             break;
-        default:
+        case cz::ControlButton::None:
             break;
     }
 }
@@ -117,17 +144,17 @@ void MainWindow::Image8MouseUp() {
 }
 
 void MainWindow::WMouseUp(int x, int y) {
-    session_.LeverClick(x, y);
+    if (const auto lever = ZoneAt(cz::kModeWheel, x, y)) session_.MoveLever(*lever);
 }
 
-void MainWindow::Image3MouseUp(int x) {
-    if (session_.settings().Machine == 0) return;
-    session_.RegisterSwitchClick(x);
+void MainWindow::Image3MouseUp(int x, int y) {
+    if (const auto position = ZoneAt(cz::kRegisterSwitch, x, y))
+        session_.SetRegisterSwitch(*position);
 }
 
 void MainWindow::Image5MouseUp(int x, int y) {
-    if (session_.settings().Machine != 0) return;
-    session_.LanguageLeverClick(x, y);
+    if (const auto position = ZoneAt(cz::kLanguageLever, x, y))
+        session_.SetLanguageLever(*position);
 }
 
 // The module switch shows its lever while the mouse is over it; a release on the lever
@@ -136,7 +163,7 @@ void MainWindow::Image11MouseMove(int x, int y) {
     wheel_slot_ = 0;
     const MachineSettings& s = session_.settings();
     if (s.Machine == 0) return;
-    const bool inside = InModuleSwitchZone(x, y);
+    const bool inside = cz::kModuleSwitch.leverShown.Contains(x, y);
     if (inside && !module_switch_->hover) {
         module_switch_->DrawHover(s.Module);
         module_switch_->hover = true;
@@ -146,46 +173,22 @@ void MainWindow::Image11MouseMove(int x, int y) {
     }
 }
 
-void MainWindow::Image11MouseUp(int y) {
-    if (session_.settings().Machine == 0 || !module_switch_->hover || !OnModuleSwitchLever(y))
-        return;
+// The lever shows only while the pointer is over it, and never on the Q-417M.
+void MainWindow::Image11MouseUp(int x, int y) {
+    if (!module_switch_->hover || !cz::kModuleSwitch.leverTurns.Contains(x, y)) return;
     reportRefusal(session_.ToggleModule());
 }
 
-// Reflector and entry plate: the window band opens the closed machine, the top edge
-// closes the open one.
-void MainWindow::EMouseUp(int y) {
-    if (session_.state().MachineClosed) {
-        if (y >= 76 && y <= 92) openMachine();
-    } else if (y < 20) {
-        closeMachine();
-    }
+void MainWindow::EMouseUp(int x, int y) {
+    StackClick(*this, cz::StackActionAt(cz::kPlate, session_.state().MachineClosed, x, y), 0);
 }
 
-void MainWindow::FMouseUp(int y) {
-    if (session_.state().MachineClosed) {
-        if (y >= 66 && y <= 92) openMachine();
-    } else if (y < 35) {
-        closeMachine();
-    }
+void MainWindow::FMouseUp(int x, int y) {
+    StackClick(*this, cz::StackActionAt(cz::kCover, session_.state().MachineClosed, x, y), 0);
 }
 
-// A rotor of the closed machine turns back when clicked above its window and on when
-// clicked below it; a click in the window opens the machine.
-void MainWindow::RotorMouseUp(int slot, int y) {
-    if (session_.state().MachineClosed) {
-        if (y < 65)
-            turnRotor(slot, false);
-        else if (y > 93)
-            turnRotor(slot, true);
-        else
-            openMachine();
-        return;
-    }
-    if (y < 35)
-        closeMachine();
-    else
-        takeOutRotor(slot);
+void MainWindow::RotorMouseUp(int slot, int x, int y) {
+    StackClick(*this, cz::StackActionAt(cz::kRotorWindow, session_.state().MachineClosed, x, y), slot);
 }
 
 void MainWindow::turnRotor(int slot, bool plus) {
