@@ -1,7 +1,6 @@
 #include "app/machine_session.h"
 
 #include "app/machine_switches.h"
-#include "io/levers.h"
 #include "key/key_file.h"
 
 namespace q417 {
@@ -33,8 +32,7 @@ void MachineSession::StartUp(const MachineSettings& read) {
     work_.Refresh();
     feed_.Clear();
     printer_.ResetCounter();
-    keyboard_.DrawKeyboard();
-    keyboard_.DrawSpaceBar(false);
+    keyboard_.ReleaseAll();
     Events().SettingsChanged();
     Events().SeriesChanged();
     Events().KeyChanged();
@@ -66,7 +64,7 @@ std::string MachineSession::SwitchModel(int32_t model) {
     machine_.rotors.SetBasicKey();
     work_.Refresh();
     applied_machine_ = model;
-    keyboard_.DrawKeyboard();
+    keyboard_.ReleaseKey();  // the legends change: every key comes up
     Events().SettingsChanged();
     Events().KeyChanged();
     return {};
@@ -126,7 +124,7 @@ void MachineSession::ChooseKeyboard(int item) {
     HoldLastTrace();
     NewHistory();
     q417::ChooseKeyboard(machine_.settings, item);
-    keyboard_.DrawKeyboard();
+    keyboard_.ReleaseKey();  // the legends change: every key comes up
     Events().SettingsChanged();
 }
 
@@ -149,31 +147,32 @@ void MachineSession::SetDivider(bool on) {
     Events().SettingsChanged();
 }
 
-bool MachineSession::LeverClick(int x, int y) {
+void MachineSession::MoveLever(ModeLever lever) {
     HoldLastTrace();
     NewHistory();
-    const bool moved = q417::LeverClick(machine_, x, y);
-    if (moved) sound_relay_.PlayStep();
+    MoveModeLever(machine_.settings, lever);
+    sound_relay_.PlayStep();
     Events().SettingsChanged();
-    return moved;
 }
 
-bool MachineSession::RegisterSwitchClick(int x) {
+bool MachineSession::SetRegisterSwitch(RegisterSwitch position) {
+    if (machine_.settings.Machine == 0) return false;
     HoldLastTrace();
     NewHistory();
-    const bool moved = q417::RegisterSwitchClick(machine_, x);
-    if (moved) sound_relay_.PlayStep();
+    q417::SetRegisterSwitch(machine_, position);
+    sound_relay_.PlayStep();
     Events().SettingsChanged();
-    return moved;
+    return true;
 }
 
-bool MachineSession::LanguageLeverClick(int x, int y) {
+bool MachineSession::SetLanguageLever(LanguageLever position) {
+    if (machine_.settings.Machine != 0) return false;
     HoldLastTrace();
     NewHistory();
-    const bool moved = q417::LanguageLeverClick(machine_, x, y);
-    if (moved) sound_relay_.PlayStep();
+    q417::SetLanguageLever(machine_.settings, position);
+    sound_relay_.PlayStep();
     Events().SettingsChanged();
-    return moved;
+    return true;
 }
 
 void MachineSession::ResetCounter() {
@@ -201,17 +200,17 @@ void MachineSession::KeyDown(uint16_t vk) {
 void MachineSession::KeyUp(uint16_t vk) {
     keyboard_.KeyUp(vk);
 }
-void MachineSession::MouseDownOnKeyboard(int x, int y) {
-    keyboard_.MouseDownOnKeyboard(x, y);
+void MachineSession::PressKey(KeyId key) {
+    keyboard_.PressKey(key);
 }
-void MachineSession::MouseUpOnKeyboard() {
-    keyboard_.MouseUpOnKeyboard();
+void MachineSession::ReleaseKey() {
+    keyboard_.ReleaseKey();
 }
-void MachineSession::MouseDownOnSpaceBar(int x, int y) {
-    keyboard_.MouseDownOnSpaceBar(x, y);
+void MachineSession::PressSpaceBar() {
+    keyboard_.PressSpaceBar();
 }
-void MachineSession::MouseUpOnSpaceBar() {
-    keyboard_.MouseUpOnSpaceBar();
+void MachineSession::ReleaseSpaceBar() {
+    keyboard_.ReleaseSpaceBar();
 }
 
 void MachineSession::TurnRotor(int slot, bool plus) {
@@ -280,9 +279,10 @@ bool MachineSession::TakeCore(int core) {
     return true;
 }
 
-WorkTable::FaceZone MachineSession::FaceClick(int x, int y) {
+WorkTable::FaceZone MachineSession::TouchFace(WorkTable::FaceZone zone,
+                                              WorkTable::DialTurn turn) {
     HoldLastTrace();
-    const WorkTable::FaceZone zone = work_.FaceClick(x, y);
+    zone = work_.TouchFace(zone, turn);
     if (zone != WorkTable::FaceZone::None) sound_relay_.PlayStep();
     KeyTableChanged();
     return zone;

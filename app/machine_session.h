@@ -14,6 +14,7 @@
 #include "io/feed_controls.h"
 #include "io/feed_step.h"
 #include "io/keyboard.h"
+#include "io/levers.h"
 #include "io/printer.h"
 #include "io/sound.h"
 #include "key/card_editor.h"
@@ -106,22 +107,24 @@ public:
     void ChooseWheel(int item);
     void SetSound(bool on);
     void SetDivider(bool on);
-    // Mode wheel levers, register switch, language lever: true when a part moved.
-    bool LeverClick(int x, int y);
-    bool RegisterSwitchClick(int x);
-    bool LanguageLeverClick(int x, int y);
+    // A lever of the mode wheel moved one place on.
+    void MoveLever(ModeLever lever);
+    // The register switch and the language lever set: true when the part moved, false on a
+    // model that has no such part (nothing changes).
+    bool SetRegisterSwitch(RegisterSwitch position);
+    bool SetLanguageLever(LanguageLever position);
     // The counter-reset lever and a click on the paper tape.
     void ResetCounter();
     void AdvanceTape();
 
-    // The machine's keyboard: computer keys by Windows virtual-key code, and the keyboard
-    // and space-bar pictures pressed and released with the mouse.
+    // The machine's keyboard: computer keys by Windows virtual-key code, and its keys and
+    // space bar pressed and let go with the mouse (letting go frees the keyboard).
     void KeyDown(uint16_t vk);
     void KeyUp(uint16_t vk);
-    void MouseDownOnKeyboard(int x, int y);
-    void MouseUpOnKeyboard();
-    void MouseDownOnSpaceBar(int x, int y);
-    void MouseUpOnSpaceBar();
+    void PressKey(KeyId key);
+    void ReleaseKey();
+    void PressSpaceBar();
+    void ReleaseSpaceBar();
 
     // One hand turn of a rotor: the step sound, then a step up or down.
     void TurnRotor(int slot, bool plus);
@@ -134,7 +137,9 @@ public:
     bool TakeOutRotor(int slot);
     bool TakeBody(int body);
     bool TakeCore(int core);
-    WorkTable::FaceZone FaceClick(int x, int y);
+    // A zone of the face view of the rotor being assembled: the zone that acted, or None.
+    WorkTable::FaceZone TouchFace(WorkTable::FaceZone zone,
+                                  WorkTable::DialTurn turn = WorkTable::DialTurn::Up);
     bool InsertRotor();
     void SetBasePosition();
     void ClearKeyTable();

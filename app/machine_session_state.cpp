@@ -121,8 +121,7 @@ std::string MachineSession::RestoreState(const MachineState& st) {
     printer_.SetTexts(st.InputText, st.OutputText);
     printer_relay_.tapes.Set(st.PaperTape, st.PunchedTape);
     RedrawTapes();
-    keyboard_.DrawKeyboard();
-    keyboard_.DrawSpaceBar(false);
+    keyboard_.ReleaseAll();
     if (was_open) Events().MachineClosed();
     Events().SettingsChanged();
     Events().SeriesChanged();

@@ -42,12 +42,4 @@ bool SeriesSwitchReloads(bool machineClosed, int removedRotors, int32_t serie,
     return (machineClosed || removedRotors == 10) && serie != appliedSerie;
 }
 
-bool InModuleSwitchZone(int x, int y) {
-    return x >= 11 && x <= 26 && y >= 20 && y <= 170;
-}
-
-bool OnModuleSwitchLever(int y) {
-    return y >= 71 && y <= 119;
-}
-
 }  // namespace q417

@@ -42,9 +42,4 @@ void ToggleModule(MachineSettings& s);
 bool SeriesSwitchReloads(bool machineClosed, int removedRotors, int32_t serie,
                          int32_t appliedSerie);
 
-// The module switch on the machine picture: the zone where its lever shows, and the band
-// of the lever where a release turns it.
-bool InModuleSwitchZone(int x, int y);
-bool OnModuleSwitchLever(int y);
-
 }  // namespace q417

@@ -29,7 +29,7 @@ bool Keyboard::Refused(int32_t contact) const {
     return s.Module == 10 && !t::IsDigitKey(contact);
 }
 
-void Keyboard::Click() {
+void Keyboard::SoundKey() {
     if (machine_.settings.Sound) sound_.PlayClick();
 }
 
@@ -47,17 +47,17 @@ void Keyboard::KeyDown(uint16_t vk) {
         return;
     }
     if (vk == t::kVkSpace) {
-        DrawSpaceBar(true);
+        HoldSpaceBar();
         machine_.state.InputContact = kSpaceBar;
-        Click();
+        SoundKey();
         machine_.KeyPressCycle();
     } else {
         PressedRow = row;
         PressedColumn = col;
         if (row > 0 && col > 0) {
-            DrawKeyPressed(row, col);
+            HoldKey(row, col);
             machine_.state.InputContact = contact;
-            Click();
+            SoundKey();
             machine_.KeyPressCycle();
         }
     }
@@ -66,80 +66,61 @@ void Keyboard::KeyDown(uint16_t vk) {
 
 void Keyboard::KeyUp(uint16_t vk) {
     if (vk != HeldKeyCode || !KeyHeld) return;
-    DrawKeyboard();
-    DrawSpaceBar(false);
-    KeyHeld = false;
+    ReleaseAll();
     HeldKeyCode = 0;
 }
 
-// Only a 35 by 39 area inside each 46-pixel cap answers; clicks between keys do nothing.
-void Keyboard::MouseDownOnKeyboard(int x, int y) {
+// A key with no contact (a place the machine has no key) does nothing; a refused key leaves
+// the keyboard free.
+void Keyboard::PressKey(KeyId key) {
     KeyBlocked = false;
-    if (KeyHeld) return;
-    int row = 0;
-    for (int i = 1; i <= 3 && row == 0; ++i)
-        if ((i - 1) * 46 + 3 < y && y < (i - 1) * 46 + 43) row = i;
-    if (row == 0) return;
-    int col = 0;
-    for (int j = 1; j <= 11 && col == 0; ++j) {
-        const int left = (row - 1) * 26 + (j - 1) * 46 + 3;
-        if (left < x && x < left + 35) col = j;
-    }
-    if (col == 0) return;
-    const int32_t contact = t::KeyContactTable[row][col];
+    if (KeyHeld || key.row < 1 || key.row > 3 || key.column < 1 || key.column > 11) return;
+    const int32_t contact = t::KeyContactTable[key.row][key.column];
     if (contact == 0) return;
     machine_.state.InputContact = contact;
     if (Refused(contact)) {
         KeyBlocked = true;
         return;
     }
-    DrawKeyPressed(row, col);
+    HoldKey(key.row, key.column);
     machine_.KeyPressCycle();
-    Click();  // on the picture the click follows the key press
-    KeyHeld = true;
+    SoundKey();  // on the picture the click follows the key press
 }
 
-void Keyboard::MouseUpOnKeyboard() {
-    DrawKeyboard();
-    KeyHeld = false;
-}
-
-// Only the upper half of the space bar answers the mouse. While another key holds the
-// keyboard the space bar stays up and types nothing.
-void Keyboard::MouseDownOnSpaceBar(int /*x*/, int y) {
-    const MachineSettings& s = machine_.settings;
-    KeyBlocked = s.Rod == 2 || s.Module == 10;
-    if (y >= 43 || KeyBlocked || KeyHeld) return;
-    DrawSpaceBar(true);
-    machine_.state.InputContact = kSpaceBar;
-    KeyHeld = true;
-    Click();
-    machine_.KeyPressCycle();
-}
-
-void Keyboard::MouseUpOnSpaceBar() {
-    DrawSpaceBar(false);
-    KeyHeld = false;
-}
-
-void Keyboard::DrawKeyboard() {
+void Keyboard::ReleaseKey() {
     if (listener_) listener_->KeyboardReleased();
     KeyHeld = false;
 }
 
-void Keyboard::DrawKeyPressed(int row, int col) {
+// While another key holds the keyboard the space bar stays up and types nothing.
+void Keyboard::PressSpaceBar() {
+    const MachineSettings& s = machine_.settings;
+    KeyBlocked = s.Rod == 2 || s.Module == 10;
+    if (KeyBlocked || KeyHeld) return;
+    HoldSpaceBar();
+    machine_.state.InputContact = kSpaceBar;
+    SoundKey();
+    machine_.KeyPressCycle();
+}
+
+void Keyboard::ReleaseSpaceBar() {
+    if (listener_) listener_->SpaceBarDrawn(false);
+    KeyHeld = false;
+}
+
+void Keyboard::ReleaseAll() {
+    ReleaseKey();
+    ReleaseSpaceBar();
+}
+
+void Keyboard::HoldKey(int row, int col) {
     if (listener_) listener_->KeyPressed(row, col);
     KeyHeld = true;
 }
 
-void Keyboard::DrawSpaceBar(bool pressed) {
-    if (!pressed) {
-        if (listener_) listener_->SpaceBarDrawn(false);
-        KeyHeld = false;
-    } else if (!KeyHeld) {
-        if (listener_) listener_->SpaceBarDrawn(true);
-        KeyHeld = true;
-    }
+void Keyboard::HoldSpaceBar() {
+    if (listener_) listener_->SpaceBarDrawn(true);
+    KeyHeld = true;
 }
 
 }  // namespace q417

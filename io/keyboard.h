@@ -16,6 +16,13 @@ std::pair<int, int> FindKey(uint16_t vk);
 // return or a line feed is a space (31); 0 for a character with no contact.
 int32_t ContactOfChar(unsigned char ch, int32_t module, int32_t layot);
 
+// A key of the machine's keyboard by its place: row 1..3 from the top, column 1..11.
+struct KeyId {
+    int row = 0;
+    int column = 0;
+    bool operator==(const KeyId&) const = default;
+};
+
 // What the keyboard and space-bar pictures are told to draw. Every hook does nothing by
 // default.
 class KeyboardListener {
@@ -28,7 +35,7 @@ public:
 };
 
 // The machine's keyboard: thirty letter keys and a space bar, pressed from the computer
-// keyboard or by clicking their pictures. A key pressed is identified by its position, so the
+// keyboard or with the mouse on their pictures. A key pressed is identified by its position, so the
 // same key gives the same contact in every layout. One key at a time: a held key owns the
 // keyboard until it is released, and keys the current kind of work cannot use are refused.
 class Keyboard {
@@ -40,21 +47,16 @@ public:
     // Computer keyboard, by Windows virtual-key code (the space bar is 0x20).
     void KeyDown(uint16_t vk);
     void KeyUp(uint16_t vk);
-    // The keyboard picture (506 by 138) and the space-bar picture (240 by 86), in their own
-    // pixel coordinates.
-    void MouseDownOnKeyboard(int x, int y);
-    void MouseUpOnKeyboard();
-    void MouseDownOnSpaceBar(int x, int y);
-    void MouseUpOnSpaceBar();
-
-    // Draws every key released (at start-up, after a release, after a change of layout or
-    // model); the keyboard is then free.
-    void DrawKeyboard();
-    // Draws one key pressed; the keyboard is then held.
-    void DrawKeyPressed(int row, int col);
-    // The released frame frees the keyboard; the pressed frame is drawn only while the
-    // keyboard is free, and then holds it.
-    void DrawSpaceBar(bool pressed);
+    // A key pressed with the mouse: refused while another key holds the keyboard; a place
+    // with no key on the machine does nothing.
+    void PressKey(KeyId key);
+    // The mouse let go of the keyboard: every key comes up and the keyboard is free.
+    void ReleaseKey();
+    // The space bar pressed with the mouse, and let go.
+    void PressSpaceBar();
+    void ReleaseSpaceBar();
+    // Every key and the space bar up, the keyboard free (start-up, a state put back).
+    void ReleaseAll();
 
     bool KeyHeld = false;      // a key or the space bar is down
     uint16_t HeldKeyCode = 0;  // the computer key that owns the keyboard, 0 = none
@@ -64,7 +66,9 @@ public:
 
 private:
     bool Refused(int32_t contact) const;
-    void Click();
+    void SoundKey();  // the click of a key going down, with sound on
+    void HoldKey(int row, int col);
+    void HoldSpaceBar();
 
     Machine& machine_;
     SoundPlayer& sound_;

@@ -4,52 +4,36 @@
 
 namespace q417 {
 
-bool LeverClick(Machine& machine, int x, int y) {
-    MachineSettings& s = machine.settings;
-    bool moved = false;
-    if (y > 75 && x > 30 && x < 45) {
+void MoveModeLever(MachineSettings& s, ModeLever lever) {
+    if (lever == ModeLever::Work)
         s.Rod = s.Rod >= 2 ? 0 : s.Rod + 1;
-        moved = true;
-    }
-    if (y > 95 && y < 130 && x > 70 && x < 82) {
+    else
         s.Sposob = s.Sposob >= 2 ? 1 : s.Sposob + 1;
-        moved = true;
-    }
-    return moved;
 }
 
-bool RegisterSwitchClick(Machine& machine, int x) {
+bool SetRegisterSwitch(Machine& machine, RegisterSwitch position) {
     MachineSettings& s = machine.settings;
     if (s.Machine == 0) return false;
-    if (x < 25) {
-        s.Mode = 1;
-        machine.state.PrintRegister = 1;
-        return true;
+    switch (position) {
+        case RegisterSwitch::Letters:
+            s.Mode = 1;
+            machine.state.PrintRegister = 1;
+            break;
+        case RegisterSwitch::Mixed:
+            s.Mode = 2;  // the shift contacts switch the register from now on
+            break;
+        case RegisterSwitch::Figures:
+            s.Mode = 3;
+            machine.state.PrintRegister = 2;
+            break;
     }
-    if (x > 25 && x < 50) {
-        s.Mode = 2;  // the shift contacts switch the register from now on
-        return true;
-    }
-    if (x > 60) {
-        s.Mode = 3;
-        machine.state.PrintRegister = 2;
-        return true;
-    }
-    return false;
+    return true;
 }
 
-bool LanguageLeverClick(Machine& machine, int x, int y) {
-    MachineSettings& s = machine.settings;
-    if (s.Machine != 0 || x < 3 || x > 15) return false;
-    if (y >= 26 && y <= 52) {
-        s.Language = 2;
-        return true;
-    }
-    if (y >= 57 && y <= 83) {
-        s.Language = 1;
-        return true;
-    }
-    return false;
+bool SetLanguageLever(MachineSettings& s, LanguageLever position) {
+    if (s.Machine != 0) return false;
+    s.Language = position == LanguageLever::Latin ? 2 : 1;
+    return true;
 }
 
 }  // namespace q417

@@ -2,16 +2,8 @@
 
 namespace q417 {
 
-CardCell CardCellAt(int x, int y) {
-    return CardCell{x / kCellSize, y / kCellSize - 5};
-}
-
 bool CellFree(const PunchCard& card, const CardCell& cell) {
     return cell.OnGrid() && card.CardForward(cell.row) == 0 && card.CardInverse(cell.column) == 0;
-}
-
-PunchResult PunchAt(PunchCard& card, int x, int y) {
-    return PunchCell(card, CardCellAt(x, y));
 }
 
 PunchResult PunchCell(PunchCard& card, CardCell cell) {
@@ -27,14 +19,6 @@ PunchResult PunchCell(PunchCard& card, CardCell cell) {
 
 int32_t KeyNumberAfterPunch(const PunchCard& card, int day_of_month) {
     return card.CardComplete() ? day_of_month : 0;
-}
-
-PointerLabel PointerLabelAt(int x, int y) {
-    const CardCell cell = CardCellAt(x, y);
-    const std::string r = std::to_string(cell.row);
-    const std::string c = std::to_string(cell.column);
-    if (cell.column < 25) return {r + " / " + c, x + 10, y - 20};
-    return {r + "/" + c, x - 35, y - 20};
 }
 
 CellMarks InaccessibleCells(const PunchCard& card) {

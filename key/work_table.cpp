@@ -1,7 +1,5 @@
 #include "key/work_table.h"
 
-#include <cmath>
-
 #include "core/machine.h"
 #include "key/random_key.h"
 
@@ -9,24 +7,16 @@ namespace q417 {
 
 namespace {
 
-constexpr int kFaceCentre = 95;
-
 bool InRange(int32_t v, int32_t lo, int32_t hi) {
     return v >= lo && v <= hi;
 }
 
-// One click on a dial: the left half turns it up, the right half down, round through 30.
-int32_t TurnDial(int32_t value, int x) {
-    return x > kFaceCentre ? Wrap(value - 1) : Wrap(value + 1);
+// One step of a dial, round through 30.
+int32_t TurnDial(int32_t value, WorkTable::DialTurn turn) {
+    return turn == WorkTable::DialTurn::Down ? Wrap(value - 1) : Wrap(value + 1);
 }
 
 }  // namespace
-
-int FaceDistance(int x, int y) {
-    const double dx = x - kFaceCentre;
-    const double dy = y - kFaceCentre;
-    return static_cast<int>(std::nearbyint(std::sqrt(dx * dx + dy * dy)));
-}
 
 int WorkTable::RotorsInUse() const {
     return machine_.rotors.RotorsInUse();
@@ -141,29 +131,29 @@ bool WorkTable::TakeCore(int core) {
     return true;
 }
 
-WorkTable::FaceZone WorkTable::FaceClick(int x, int y) {
+WorkTable::FaceZone WorkTable::TouchFace(FaceZone zone, DialTurn turn) {
     if (!Assembling()) return FaceZone::None;
-    const int d = FaceDistance(x, y);
     const int c = Column();
-    if (d <= 25) {
-        GiveUpAssembly();
-        return FaceZone::Centre;
-    }
-    if (d >= 71 && d <= 95) {
-        EditRingSetting = TurnDial(EditRingSetting, x);
-        table.at(KeyTable::kRingSetting, c) = EditRingSetting;
-        return FaceZone::Ring;
-    }
-    if (!CoreInserted) return FaceZone::None;
-    if (d >= 55 && d <= 68) {
-        EditCoreSetting = TurnDial(EditCoreSetting, x);
-        table.at(KeyTable::kCoreSetting, c) = EditCoreSetting;
-        return FaceZone::CoreSetting;
-    }
-    if (d >= 26 && d <= 54) {
-        EditCoreSide = EditCoreSide == 1 ? 2 : 1;
-        table.at(KeyTable::kCoreSide, c) = EditCoreSide;
-        return FaceZone::TurnOver;
+    switch (zone) {
+        case FaceZone::Centre:
+            GiveUpAssembly();
+            return zone;
+        case FaceZone::Ring:
+            EditRingSetting = TurnDial(EditRingSetting, turn);
+            table.at(KeyTable::kRingSetting, c) = EditRingSetting;
+            return zone;
+        case FaceZone::CoreSetting:
+            if (!CoreInserted) return FaceZone::None;
+            EditCoreSetting = TurnDial(EditCoreSetting, turn);
+            table.at(KeyTable::kCoreSetting, c) = EditCoreSetting;
+            return zone;
+        case FaceZone::TurnOver:
+            if (!CoreInserted) return FaceZone::None;
+            EditCoreSide = EditCoreSide == 1 ? 2 : 1;
+            table.at(KeyTable::kCoreSide, c) = EditCoreSide;
+            return zone;
+        case FaceZone::None:
+            break;
     }
     return FaceZone::None;
 }

@@ -71,9 +71,12 @@ public:
     // into it.
     bool TakeBody(int body);
     bool TakeCore(int core);
-    // A click on the face view at (x, y); the zone it hit.
+    // The face view of the rotor being assembled: its centre gives the assembly up, the ring
+    // dial and the core's dial turn one step up or down, the core's face turns it over. The
+    // zone that acted: None when nothing is being assembled or the zone needs a core.
     enum class FaceZone { None, Centre, Ring, CoreSetting, TurnOver };
-    FaceZone FaceClick(int x, int y);
+    enum class DialTurn { Up, Down };
+    FaceZone TouchFace(FaceZone zone, DialTurn turn = DialTurn::Up);
     // Body and core go back, the slot stays empty.
     void GiveUpAssembly();
     // A click on the stack's empty slots puts an assembled rotor (one with a core) in.
@@ -123,8 +126,5 @@ private:
     std::optional<KeyInUse> loaded_key_;
     int32_t loaded_number_ = 0;
 };
-
-// The distance of (x, y) from the face view's centre (95, 95), rounded half to even.
-int FaceDistance(int x, int y);
 
 }  // namespace q417

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "app/machine_switches.h"
+#include "app/qt/cabinet_zones.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
 #include "app/qt/view_host.h"
@@ -35,7 +35,8 @@ ControlBox::ControlBox(PictureElement& element, ViewHost& host, Actions actions)
     : element_(element), host_(host), actions_(std::move(actions)) {
     Draw(0);
     element_.onMouseMove = [this](int x, int y) {
-        const int zone = ZoneAt(x, y);
+        const int zone = static_cast<int>(
+            ZoneAt(cabinet_zones::kControlBox, x, y).value_or(cabinet_zones::ControlButton::None));
         if (zone != zone_) Draw(zone);
     };
     element_.onMouseUp = [this](int x, int y, Qt::MouseButton) {
@@ -44,31 +45,23 @@ ControlBox::ControlBox(PictureElement& element, ViewHost& host, Actions actions)
 }
 
 void ControlBox::MouseUp(int x, int y) {
-    switch (ZoneAt(x, y)) {
-        case 1:
+    using cabinet_zones::ControlButton;
+    switch (ZoneAt(cabinet_zones::kControlBox, x, y).value_or(ControlButton::None)) {
+        case ControlButton::Close:
             actions_.close();
             break;
-        case 2:
+        case ControlButton::Settings:
             actions_.settings();
             break;
-        case 3:
+        case ControlButton::Texts:
             actions_.texts();
             break;
-        case 4:
+        case ControlButton::SignalPath:
             actions_.signalPath();
             break;
-        default:
+        case ControlButton::None:
             break;
     }
-}
-
-int ControlBox::ZoneAt(int x, int y) {
-    if (x >= 40 && x <= 56 && y >= 59 && y <= 75) return 4;
-    if (x < 16 || x > 29) return 0;
-    if (y >= 11 && y <= 24) return 1;
-    if (y >= 31 && y <= 44) return 2;
-    if (y >= 56 && y <= 74) return 3;
-    return 0;
 }
 
 void ControlBox::Draw(int zone) {
@@ -91,8 +84,8 @@ ModuleSwitch::ModuleSwitch(PictureElement& element, ViewHost& host,
       session_(host.session()),
       pointer_moved_(std::move(pointerMoved)) {
     element_.onMouseMove = [this](int x, int y) { MouseMove(x, y); };
-    element_.onMouseUp = [this](int, int y, Qt::MouseButton) {
-        Guarded(host_, [&] { MouseUp(y); });
+    element_.onMouseUp = [this](int x, int y, Qt::MouseButton) {
+        Guarded(host_, [&] { MouseUp(x, y); });
     };
 }
 
@@ -101,7 +94,7 @@ void ModuleSwitch::MouseMove(int x, int y) {
     pointer_moved_();
     const MachineSettings& s = session_.settings();
     if (s.Machine == 0) return;
-    const bool inside = InModuleSwitchZone(x, y);
+    const bool inside = cabinet_zones::kModuleSwitch.leverShown.Contains(x, y);
     if (inside && !hover) {
         DrawHover(s.Module);
         hover = true;
@@ -111,8 +104,9 @@ void ModuleSwitch::MouseMove(int x, int y) {
     }
 }
 
-void ModuleSwitch::MouseUp(int y) {
-    if (session_.settings().Machine == 0 || !hover || !OnModuleSwitchLever(y)) return;
+// The lever shows only while the pointer is over it, and never on the Q-417M.
+void ModuleSwitch::MouseUp(int x, int y) {
+    if (!hover || !cabinet_zones::kModuleSwitch.leverTurns.Contains(x, y)) return;
     host_.reportRefusal(session_.ToggleModule());
 }
 

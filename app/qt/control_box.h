@@ -21,10 +21,8 @@ public:
     // release on a button its action.
     ControlBox(PictureElement& element, ViewHost& host, Actions actions);
 
-    // The button under (x, y) of the picture: 1 close, 2 settings, 3 texts, 4 signal path,
-    // 0 none.
-    static int ZoneAt(int x, int y);
-    // The plain box, with button `zone` highlighted (0: none).
+    // The plain box, with button `zone` highlighted: 1 close, 2 settings, 3 texts, 4 signal
+    // path, 0 none (the buttons of cabinet_zones::kControlBox).
     void Draw(int zone);
     int Highlighted() const { return zone_; }
 
@@ -63,7 +61,7 @@ public:
 private:
     QImage Frame(int k) const;
     void MouseMove(int x, int y);
-    void MouseUp(int y);
+    void MouseUp(int x, int y);
 
     PictureElement& element_;
     ViewHost& host_;

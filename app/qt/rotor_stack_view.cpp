@@ -1,5 +1,6 @@
 #include "app/qt/rotor_stack_view.h"
 
+#include "app/qt/cabinet_zones.h"
 #include "app/qt/machine_layout.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/view_host.h"
@@ -27,16 +28,21 @@ RotorStackView::RotorStackView(ViewHost& host, const MachinePictures& pictures,
 }
 
 void RotorStackView::Bind() {
-    auto up = [this](Picture p, std::function<void(int y)> handler) {
-        pictures_[p].onMouseUp = [this, handler](int, int y, Qt::MouseButton) {
-            Guarded(host_, [&] { handler(y); });
+    namespace cz = cabinet_zones;
+    // What a click does is looked up in the picture's table: on the closed machine the
+    // window bands open it and the rotors turn above and below their windows; on the opened
+    // one the top edges close it and a rotor window takes its rotor out.
+    auto up = [this](Picture p, auto zones, int slot) {
+        pictures_[p].onMouseUp = [this, zones, slot](int x, int y, Qt::MouseButton) {
+            Guarded(host_, [&] {
+                const auto action = cz::StackActionAt(zones, session_.state().MachineClosed, x, y);
+                if (action) Act(*action, slot);
+            });
         };
     };
-    // Reflector and entry plate: the window band opens the closed machine, the top edge
-    // closes the open one; the cover's band is taller and its edge lower.
-    up(Picture::EntryPlate, [this](int y) { PlateMouseUp(y, 76, 92, 20); });
-    up(Picture::Reflector, [this](int y) { PlateMouseUp(y, 76, 92, 20); });
-    up(Picture::Cover, [this](int y) { PlateMouseUp(y, 66, 92, 35); });
+    up(Picture::EntryPlate, cz::kPlate, 0);
+    up(Picture::Reflector, cz::kPlate, 0);
+    up(Picture::Cover, cz::kCover, 0);
     // The stack's empty slots: an assembled rotor goes in at the next one.
     pictures_[Picture::Stepper].onMouseUp = [this](int, int, Qt::MouseButton) {
         session_.InsertRotor();
@@ -44,34 +50,29 @@ void RotorStackView::Bind() {
     for (int slot = 1; slot <= RotorStack::kSlots; ++slot) {
         PictureElement& window = pictures_.rotorWindow(slot);
         window.onMouseMove = [this, slot](int, int) { wheel_slot_ = slot; };
-        up(RotorWindow(slot), [this, slot](int y) { RotorMouseUp(slot, y); });
+        up(RotorWindow(slot), cz::kRotorWindow, slot);
     }
 }
 
-void RotorStackView::PlateMouseUp(int y, int bandTop, int bandBottom, int closeAbove) {
-    if (session_.state().MachineClosed) {
-        if (y >= bandTop && y <= bandBottom) openMachine();
-    } else if (y < closeAbove) {
-        closeMachine();
-    }
-}
-
-// A rotor of the closed machine turns back when clicked above its window and on when
-// clicked below it; a click in the window opens the machine.
-void RotorStackView::RotorMouseUp(int slot, int y) {
-    if (session_.state().MachineClosed) {
-        if (y < 65)
-            turnRotor(slot, false);
-        else if (y > 93)
-            turnRotor(slot, true);
-        else
+void RotorStackView::Act(cabinet_zones::StackAction action, int slot) {
+    using cabinet_zones::StackAction;
+    switch (action) {
+        case StackAction::OpenMachine:
             openMachine();
-        return;
+            break;
+        case StackAction::CloseMachine:
+            closeMachine();
+            break;
+        case StackAction::TurnBack:
+            turnRotor(slot, false);
+            break;
+        case StackAction::TurnOn:
+            turnRotor(slot, true);
+            break;
+        case StackAction::TakeOutRotor:
+            takeOutRotor(slot);
+            break;
     }
-    if (y < 35)
-        closeMachine();
-    else
-        takeOutRotor(slot);
 }
 
 void RotorStackView::Wheel(const QWidget* under, int delta) {

@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "app/machine_session.h"
+#include "app/qt/cabinet_zones.h"
 #include "core/qt/rotor_view.h"
 
 class QWidget;
@@ -46,8 +47,8 @@ public:
 
 private:
     void Bind();
-    void PlateMouseUp(int y, int bandTop, int bandBottom, int closeAbove);
-    void RotorMouseUp(int slot, int y);
+    // Does what a click on the stack asks; `slot` is the rotor window clicked (0: a plate).
+    void Act(cabinet_zones::StackAction action, int slot);
     void SyncRotors();
 
     ViewHost& host_;

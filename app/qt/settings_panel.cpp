@@ -329,7 +329,6 @@ void SettingsPanel::CheckBox2Click(bool checked) {
 }
 
 void SettingsPanel::Image26MouseUp() {
-    if (session_.settings().Machine == 0) return;
     window_.reportRefusal(session_.TogglePlug());
 }
 

@@ -7,6 +7,7 @@
 #include "core/qt/blit.h"
 #include "core/settings.h"
 #include "io/keyboard_tables.h"
+#include "io/qt/keyboard_zones.h"
 
 namespace q417 {
 
@@ -27,17 +28,20 @@ int CapBand(int32_t machine, int32_t contact) {
 KeyboardView::KeyboardView(ViewHost& host, PictureElement& keys, PictureElement& spaceBar)
     : settings_(host.session().settings()), keys_(keys), space_(spaceBar) {
     MachineSession& session = host.session();
+    // A press between the keys presses nothing; letting go anywhere frees the keyboard.
     keys_.onMouseDown = [&host, &session](int x, int y, Qt::MouseButton) {
-        Guarded(host, [&] { session.MouseDownOnKeyboard(x, y); });
+        if (const auto key = ZoneAt(keyboard_zones::kKeys, x, y))
+            Guarded(host, [&] { session.PressKey(*key); });
     };
     keys_.onMouseUp = [&host, &session](int, int, Qt::MouseButton) {
-        Guarded(host, [&] { session.MouseUpOnKeyboard(); });
+        Guarded(host, [&] { session.ReleaseKey(); });
     };
     space_.onMouseDown = [&host, &session](int x, int y, Qt::MouseButton) {
-        Guarded(host, [&] { session.MouseDownOnSpaceBar(x, y); });
+        if (keyboard_zones::kSpaceBar.Contains(x, y))
+            Guarded(host, [&] { session.PressSpaceBar(); });
     };
     space_.onMouseUp = [&host, &session](int, int, Qt::MouseButton) {
-        Guarded(host, [&] { session.MouseUpOnSpaceBar(); });
+        Guarded(host, [&] { session.ReleaseSpaceBar(); });
     };
 }
 

@@ -1,5 +1,6 @@
 #include "io/qt/mode_wheel_view.h"
 
+#include "app/qt/cabinet_zones.h"
 #include "app/qt/picture_element.h"
 #include "app/qt/sprites.h"
 #include "app/qt/view_host.h"
@@ -20,19 +21,20 @@ constexpr int kEmptySlot = 44;
 ModeWheelView::ModeWheelView(ViewHost& host, PictureElement& wheel, PictureElement& registerSwitch,
                              PictureElement& languageLever)
     : session_(host.session()), wheel_(wheel), register_(registerSwitch), language_(languageLever) {
+    namespace cz = cabinet_zones;
     wheel_.onMouseUp = [this, &host](int x, int y, Qt::MouseButton) {
-        Guarded(host, [&] { session_.LeverClick(x, y); });
+        if (const auto lever = ZoneAt(cz::kModeWheel, x, y))
+            Guarded(host, [&] { session_.MoveLever(*lever); });
     };
-    // The register switch works on the models that have it, the language lever on the Q-417M.
-    register_.onMouseUp = [this, &host](int x, int, Qt::MouseButton) {
-        Guarded(host, [&] {
-            if (session_.settings().Machine != 0) session_.RegisterSwitchClick(x);
-        });
+    // The session lets the register switch work on the models that have it, the language
+    // lever on the Q-417M.
+    register_.onMouseUp = [this, &host](int x, int y, Qt::MouseButton) {
+        if (const auto position = ZoneAt(cz::kRegisterSwitch, x, y))
+            Guarded(host, [&] { session_.SetRegisterSwitch(*position); });
     };
     language_.onMouseUp = [this, &host](int x, int y, Qt::MouseButton) {
-        Guarded(host, [&] {
-            if (session_.settings().Machine == 0) session_.LanguageLeverClick(x, y);
-        });
+        if (const auto position = ZoneAt(cz::kLanguageLever, x, y))
+            Guarded(host, [&] { session_.SetLanguageLever(*position); });
     };
 }
 

@@ -104,24 +104,25 @@ void TextLoaderView::DrawStopKey(bool pressed) {
 }
 
 void TextLoaderView::Image17MouseMove(int x, int y) {
-    const loader::ButtonLook button = loader::ButtonLookAt(x, y);
-    const loader::StripLook strip = loader::StripLookAt(x, y);
-    if (button != button_look_ || strip != strip_look_) DrawLoader(button, strip);
+    const loader::LoaderSpot spot = loader::LoaderSpotAt(x, y);
+    if (spot.button != button_look_ || spot.strip != strip_look_) DrawLoader(spot.button, spot.strip);
 }
 
 void TextLoaderView::Image17MouseDown(int x, int y) {
-    if (loader::InLoadButton(x, y)) {
+    const loader::LoaderSpot spot = loader::LoaderSpotAt(x, y);
+    if (spot.LoadButton()) {
         window_.session().Sound().PlayClick();
         DrawLoader(loader::ButtonLook::Pressed, strip_look_);
-    } else if (loader::InStrip(x, y)) {
+    } else if (spot.OnStrip()) {
         DrawLoader(button_look_, loader::StripLook::Pressed);
     }
 }
 
 void TextLoaderView::Image17MouseUp(int x, int y) {
-    if (loader::InLoadButton(x, y)) panel_().loadText();
-    DrawLoader(loader::ButtonLook::Normal, loader::StripLookAt(x, y));
-    window_.session().StepFeed(loader::StripStepAt(x, y));
+    const loader::LoaderSpot spot = loader::LoaderSpotAt(x, y);
+    if (spot.LoadButton()) panel_().loadText();
+    DrawLoader(loader::ButtonLook::Normal, spot.strip);
+    if (spot.step != 0) window_.session().StepFeed(spot.step);
 }
 
 // The run goes on from the window's event loop; the key's own release, the stop key and the

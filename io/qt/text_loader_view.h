@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/machine_session.h"
-#include "io/feed_controls.h"
+#include "io/qt/loader_zones.h"
 
 namespace q417 {
 

@@ -16,9 +16,12 @@
 #include "app/machine_session.h"
 #include "key/card.h"
 #include "key/card_editor.h"
+#include "key/qt/card_zones.h"
 #include "key/qt/key_pictures.h"
 
 namespace q417 {
+
+using namespace card_zones;
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "core/qt/blit.h"
 #include "core/qt/rotor_view.h"
 #include "key/qt/card_panel.h"
+#include "key/qt/face_zones.h"
 #include "key/qt/key_pictures.h"
 
 namespace q417 {
@@ -120,7 +121,8 @@ void KeyBox::CoreMouseUp(int core) {
 }
 
 void KeyBox::DotMouseUp(int x, int y) {
-    session_.FaceClick(x, y);
+    const WorkTable::FaceZone zone = face_zones::FaceZoneAt(x, y);
+    if (zone != WorkTable::FaceZone::None) session_.TouchFace(zone, face_zones::FaceTurnAt(x));
 }
 
 void KeyBox::sync() {

@@ -116,7 +116,7 @@ TEST_F(SessionTest, AnAssemblyUnderWayBlocksSavingAndClosing) {
     EXPECT_TRUE(session.work().Assembling());
     EXPECT_FALSE(events.Saw("closed"));
 
-    session.FaceClick(10, 95);  // ring up one
+    session.TouchFace(WorkTable::FaceZone::Ring, WorkTable::DialTurn::Up);  // ring up one
     ASSERT_TRUE(session.InsertRotor());
     EXPECT_TRUE(session.SaveEnabled());
     const std::string saved = KeyBytes();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/machine_switches.h"
+#include "app/qt/cabinet_zones.h"
 
 namespace q417 {
 namespace {
@@ -69,11 +70,13 @@ TEST(ModuleSwitch, ZoneAndLever) {
         bool zone;
     } rows[] = {{11, 20, true},   {26, 170, true}, {10, 100, false},
                 {27, 100, false}, {20, 19, false}, {20, 171, false}};
-    for (const auto& r : rows) EXPECT_EQ(InModuleSwitchZone(r.x, r.y), r.zone) << r.x << "," << r.y;
-    EXPECT_FALSE(OnModuleSwitchLever(70));
-    EXPECT_TRUE(OnModuleSwitchLever(71));
-    EXPECT_TRUE(OnModuleSwitchLever(119));
-    EXPECT_FALSE(OnModuleSwitchLever(120));
+    const auto& zones = cabinet_zones::kModuleSwitch;
+    for (const auto& r : rows)
+        EXPECT_EQ(zones.leverShown.Contains(r.x, r.y), r.zone) << r.x << "," << r.y;
+    EXPECT_FALSE(zones.leverTurns.Contains(20, 70));
+    EXPECT_TRUE(zones.leverTurns.Contains(20, 71));
+    EXPECT_TRUE(zones.leverTurns.Contains(20, 119));
+    EXPECT_FALSE(zones.leverTurns.Contains(20, 120));
 }
 
 }  // namespace

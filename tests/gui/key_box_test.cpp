@@ -10,11 +10,15 @@
 #include "key/card_editor.h"
 #include "key/key_file.h"
 #include "key/qt/card_panel.h"
+#include "key/qt/card_zones.h"
 #include "key/qt/key_box.h"
 #include "window_fixture.h"
 
 namespace q417::testing {
 namespace {
+
+using card_zones::CellLeft;
+using card_zones::CellTop;
 
 class KeyBoxTest : public WindowTest {
 protected:

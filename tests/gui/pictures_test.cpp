@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "app/qt/cabinet_zones.h"
 #include "app/qt/control_box.h"
 #include "app/qt/key_mapping.h"
 #include "app/qt/picture_element.h"
@@ -303,7 +304,10 @@ TEST(ControlBoxZones, ThreeButtonsStacked) {
     for (const Row r : {Row{16, 11, 1}, Row{29, 24, 1}, Row{15, 15, 0}, Row{30, 15, 0},
                         Row{20, 25, 0}, Row{20, 31, 2}, Row{20, 44, 2}, Row{20, 50, 0},
                         Row{20, 56, 3}, Row{20, 74, 3}, Row{20, 75, 0}})
-        EXPECT_EQ(ControlBox::ZoneAt(r.x, r.y), r.zone) << r.x << "," << r.y;
+        EXPECT_EQ(static_cast<int>(ZoneAt(cabinet_zones::kControlBox, r.x, r.y)
+                                       .value_or(cabinet_zones::ControlButton::None)),
+                  r.zone)
+            << r.x << "," << r.y;
 }
 
 TEST(KeyMapping, ScanCodesGiveTheUsKeyAtThatPlace) {

@@ -7,6 +7,7 @@
 #include "io/cp1251.h"
 #include "io/feed.h"
 #include "io/feed_controls.h"
+#include "io/qt/loader_zones.h"
 #include "io/printer.h"
 
 namespace q417 {
@@ -142,13 +143,25 @@ TEST_F(FeedTest, TenKeyAlphabetFeedsTheAsteriskAndGetsNoSignal) {
     EXPECT_EQ(feed.FeedPosition, 4);
 }
 
+// A release on the loader's picture: the strip steps the loaded text's highlight. True when
+// the strip was hit while a text is loaded.
+bool ReleaseOnStrip(const CycleState& state, TextFeed& feed, int x, int y) {
+    const int step = loader::LoaderSpotAt(x, y).step;
+    if (step == 0 || !state.InputTextLoaded) return false;
+    if (step > 0)
+        feed.StepForward();
+    else
+        feed.StepBack();
+    return true;
+}
+
 TEST_F(FeedTest, TheStripStepsWithoutFeeding) {
-    EXPECT_FALSE(loader::ReleaseOnStrip(machine.state, feed, 10, 57));  // nothing loaded
+    EXPECT_FALSE(ReleaseOnStrip(machine.state, feed, 10, 57));  // nothing loaded
     Load("аб");
-    EXPECT_FALSE(loader::ReleaseOnStrip(machine.state, feed, 10, 50));  // above the strip
-    EXPECT_TRUE(loader::ReleaseOnStrip(machine.state, feed, 10, 57));   // left half: on
+    EXPECT_FALSE(ReleaseOnStrip(machine.state, feed, 10, 50));  // above the strip
+    EXPECT_TRUE(ReleaseOnStrip(machine.state, feed, 10, 57));   // left half: on
     EXPECT_EQ(feed.FeedPosition, 1);
-    EXPECT_TRUE(loader::ReleaseOnStrip(machine.state, feed, 40, 57));  // right half: back
+    EXPECT_TRUE(ReleaseOnStrip(machine.state, feed, 40, 57));  // right half: back
     EXPECT_EQ(feed.FeedPosition, 1);
     Load("аб");
     EXPECT_FALSE(feed.StepBack());

@@ -6,6 +6,7 @@
 
 #include "core/machine.h"
 #include "io/keyboard.h"
+#include "io/qt/keyboard_zones.h"
 
 namespace q417 {
 namespace {
@@ -36,6 +37,13 @@ struct KeyboardTest : ::testing::Test {
         machine.SetOutputStage(&log);
         keyboard.SetListener(&log);
     }
+    // The mouse on the keyboard and space-bar pictures, through their zones.
+    void MouseDownOnKeyboard(int x, int y) {
+        if (const auto key = ZoneAt(keyboard_zones::kKeys, x, y)) keyboard.PressKey(*key);
+    }
+    void MouseDownOnSpaceBar(int x, int y) {
+        if (keyboard_zones::kSpaceBar.Contains(x, y)) keyboard.PressSpaceBar();
+    }
     // Presses and releases a computer key; true when a key press reached the machine.
     bool Type(uint16_t vk) {
         const size_t before = log.pressed.size();
@@ -46,14 +54,14 @@ struct KeyboardTest : ::testing::Test {
     // Centre of a key's sensitive area on the keyboard picture.
     bool Click(int row, int col) {
         const size_t before = log.pressed.size();
-        keyboard.MouseDownOnKeyboard((row - 1) * 26 + (col - 1) * 46 + 20, (row - 1) * 46 + 23);
-        keyboard.MouseUpOnKeyboard();
+        MouseDownOnKeyboard((row - 1) * 26 + (col - 1) * 46 + 20, (row - 1) * 46 + 23);
+        keyboard.ReleaseKey();
         return log.pressed.size() > before;
     }
     bool ClickSpaceBar() {
         const size_t before = log.pressed.size();
-        keyboard.MouseDownOnSpaceBar(120, 20);
-        keyboard.MouseUpOnSpaceBar();
+        MouseDownOnSpaceBar(120, 20);
+        keyboard.ReleaseSpaceBar();
         return log.pressed.size() > before;
     }
 };
@@ -104,9 +112,9 @@ TEST_F(KeyboardTest, ContactsAndTheOrderOfEffects) {
     keyboard.KeyUp(kF);
     EXPECT_EQ(log.events, (std::vector<std::string>{"released", "bar up"}));
     log.events.clear();
-    keyboard.MouseDownOnKeyboard(3 * 46 + 20, 23);  // row 1, column 4: R
+    MouseDownOnKeyboard(3 * 46 + 20, 23);  // row 1, column 4: R
     EXPECT_EQ(log.events, (std::vector<std::string>{"key 1,4", "cycle", "click"}));
-    keyboard.MouseUpOnKeyboard();
+    keyboard.ReleaseKey();
     log.events.clear();
     keyboard.KeyDown(kSpace);
     EXPECT_EQ(log.events, (std::vector<std::string>{"bar down", "click", "cycle"}));
@@ -126,8 +134,8 @@ TEST_F(KeyboardTest, AHeldKeyOwnsTheKeyboard) {
     keyboard.KeyDown(kE);  // a second key
     keyboard.KeyUp(kE);    // the other key's release does not free the keyboard
     keyboard.KeyDown(kE);
-    keyboard.MouseDownOnKeyboard(20, 23);
-    keyboard.MouseDownOnSpaceBar(120, 20);
+    MouseDownOnKeyboard(20, 23);
+    MouseDownOnSpaceBar(120, 20);
     EXPECT_EQ(log.pressed, (std::vector<int>{20}));
     EXPECT_EQ(keyboard.HeldKeyCode, kA);
     keyboard.KeyUp(kA);
@@ -139,10 +147,10 @@ TEST_F(KeyboardTest, AHeldKeyOwnsTheKeyboard) {
     EXPECT_FALSE(Type(kE));
     keyboard.KeyUp(kShift);
     EXPECT_TRUE(Type(kE));
-    // Drawing the keyboard released (a change of layout or model) frees it, and so does the
-    // space bar released by the mouse.
+    // Every key let go (a change of layout or model) frees it, and so does the space bar
+    // released by the mouse.
     keyboard.KeyDown(kA);
-    keyboard.DrawKeyboard();
+    keyboard.ReleaseKey();
     EXPECT_FALSE(keyboard.KeyHeld);
     EXPECT_TRUE(ClickSpaceBar());
     EXPECT_FALSE(keyboard.KeyHeld);
@@ -162,14 +170,14 @@ TEST_F(KeyboardTest, OnlyTheInnerAreaOfACapAnswersTheMouse) {
     };
     for (const ClickCase& r : rows) {
         log.pressed.clear();
-        keyboard.MouseDownOnKeyboard(r.x, r.y);
-        keyboard.MouseUpOnKeyboard();
+        MouseDownOnKeyboard(r.x, r.y);
+        keyboard.ReleaseKey();
         const std::vector<int> expected =
             r.contact ? std::vector<int>{r.contact} : std::vector<int>{};
         EXPECT_EQ(log.pressed, expected) << r.x << "," << r.y;
     }
     log.pressed.clear();
-    keyboard.MouseDownOnSpaceBar(120, 43);  // the lower half does not answer
+    MouseDownOnSpaceBar(120, 43);  // the lower half does not answer
     EXPECT_TRUE(log.pressed.empty());
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/machine.h"
 #include "io/cp1251.h"
+#include "app/qt/cabinet_zones.h"
 #include "io/levers.h"
 #include "io/printer.h"
 
@@ -193,12 +194,17 @@ TEST(Levers, EachMovesInItsZoneOnly) {
         m.settings.Machine = r.machine;
         const std::string control = r.control;
         bool moved;
-        if (control == "register")
-            moved = RegisterSwitchClick(m, r.x);
-        else if (control == "language")
-            moved = LanguageLeverClick(m, r.x, r.y);
-        else
-            moved = LeverClick(m, r.x, r.y);
+        if (control == "register") {
+            const auto position = ZoneAt(cabinet_zones::kRegisterSwitch, r.x, r.y);
+            moved = position && SetRegisterSwitch(m, *position);
+        } else if (control == "language") {
+            const auto position = ZoneAt(cabinet_zones::kLanguageLever, r.x, r.y);
+            moved = position && SetLanguageLever(m.settings, *position);
+        } else {
+            const auto lever = ZoneAt(cabinet_zones::kModeWheel, r.x, r.y);
+            if (lever) MoveModeLever(m.settings, *lever);
+            moved = lever.has_value();
+        }
         const auto& s = m.settings;
         EXPECT_EQ(moved, r.moved) << control << " at " << r.x << "," << r.y;
         EXPECT_EQ((std::vector<int>{s.Rod, s.Sposob, s.Mode, m.state.PrintRegister, s.Language}),

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "io/feed_controls.h"
+#include "io/qt/loader_zones.h"
 #include "io/printer_log.h"
 #include "io/text_file.h"
 #include "io/text_lines.h"
@@ -217,9 +218,10 @@ TEST(Loader, ZonesOfTheButtonAndTheStrip) {
         {10, 51, B::Normal, S::LeftLit, +1},     {40, 63, B::Normal, S::RightLit, -1},
     };
     for (const Row& r : rows) {
-        EXPECT_EQ(loader::ButtonLookAt(r.x, r.y), r.button) << r.x << "," << r.y;
-        EXPECT_EQ(loader::StripLookAt(r.x, r.y), r.strip) << r.x << "," << r.y;
-        EXPECT_EQ(loader::StripStepAt(r.x, r.y), r.step) << r.x << "," << r.y;
+        const loader::LoaderSpot spot = loader::LoaderSpotAt(r.x, r.y);
+        EXPECT_EQ(spot.button, r.button) << r.x << "," << r.y;
+        EXPECT_EQ(spot.strip, r.strip) << r.x << "," << r.y;
+        EXPECT_EQ(spot.step, r.step) << r.x << "," << r.y;
     }
 }
 

@@ -1,9 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "key/card_editor.h"
+#include "key/qt/card_zones.h"
 
 namespace q417 {
 namespace {
+
+using namespace card_zones;
+
+// A release on the card picture: the cell under it punched or taken out.
+PunchResult PunchAt(PunchCard& card, int x, int y) {
+    return PunchCell(card, CardCellAt(x, y));
+}
 
 // The centre of the cell of row r, column c on the card picture.
 int X(int c) {

@@ -2,12 +2,19 @@
 
 #include "core/machine.h"
 #include "key/key_file.h"
+#include "key/qt/face_zones.h"
 #include "key/work_table.h"
 
 namespace q417 {
 namespace {
 
 using Zone = WorkTable::FaceZone;
+
+// A click on the face view's picture, through its zones.
+Zone FaceClick(WorkTable& work, int x, int y) {
+    const Zone zone = face_zones::FaceZoneAt(x, y);
+    return zone == Zone::None ? zone : work.TouchFace(zone, face_zones::FaceTurnAt(x));
+}
 
 class WorkTableTest : public ::testing::Test {
 protected:
@@ -20,10 +27,10 @@ protected:
     // A rotor from the box into the next free slot: body, core, ring and core setting clicks.
     void Assemble(int body, int core, int ring_clicks_up, int core_clicks_up, bool turn) {
         ASSERT_TRUE(work.TakeBody(body));
-        for (int i = 0; i < ring_clicks_up; ++i) work.FaceClick(10, 95);  // left of the ring
+        for (int i = 0; i < ring_clicks_up; ++i) FaceClick(work, 10, 95);  // left of the ring
         ASSERT_TRUE(work.TakeCore(core));
-        for (int i = 0; i < core_clicks_up; ++i) work.FaceClick(95 - 60, 95);
-        if (turn) work.FaceClick(95 - 40, 95);
+        for (int i = 0; i < core_clicks_up; ++i) FaceClick(work, 95 - 60, 95);
+        if (turn) FaceClick(work, 95 - 40, 95);
         ASSERT_TRUE(work.InsertRotor());
     }
 
@@ -88,15 +95,15 @@ TEST_F(WorkTableTest, AssembledRotorGoesInAtItsBodyNumber) {
     EXPECT_TRUE(work.TrayShown());
     for (int k = 1; k <= 5; ++k) EXPECT_FALSE(work.BodyShown(k));  // under the face view
     EXPECT_FALSE(work.InsertRotor());                              // no core yet
-    EXPECT_EQ(work.FaceClick(10, 95), Zone::Ring);
-    EXPECT_EQ(work.FaceClick(20, 95), Zone::Ring);
-    EXPECT_EQ(work.FaceClick(95, 40), Zone::None);  // core rings need a core
+    EXPECT_EQ(FaceClick(work, 10, 95), Zone::Ring);
+    EXPECT_EQ(FaceClick(work, 20, 95), Zone::Ring);
+    EXPECT_EQ(FaceClick(work, 95, 40), Zone::None);  // core rings need a core
     ASSERT_TRUE(work.TakeCore(9));
     EXPECT_FALSE(work.TrayShown());
     EXPECT_FALSE(work.CoreShown(9));
-    EXPECT_EQ(work.FaceClick(150, 95), Zone::CoreSetting);  // right half: down, 1 -> 30
+    EXPECT_EQ(FaceClick(work, 150, 95), Zone::CoreSetting);  // right half: down, 1 -> 30
     for (int side : {2, 1, 2}) {                            // each click turns the core over
-        EXPECT_EQ(work.FaceClick(95, 140), Zone::TurnOver);
+        EXPECT_EQ(FaceClick(work, 95, 140), Zone::TurnOver);
         EXPECT_EQ(Entry(KeyTable::kCoreSide, 9), side);
     }
     ASSERT_TRUE(work.InsertRotor());
@@ -128,7 +135,7 @@ TEST_P(FaceZones, DistanceFromTheCentrePicksTheDial) {
     work.TakeBody(10);
     if (c.core) work.TakeCore(10);
     const KeyTable before = work.table;
-    EXPECT_EQ(work.FaceClick(c.x, c.y), c.zone);
+    EXPECT_EQ(FaceClick(work, c.x, c.y), c.zone);
     if (c.zone == Zone::None) {
         EXPECT_EQ(work.table, before);
     }
@@ -158,13 +165,13 @@ TEST_F(WorkTableTest, DialsWrapRoundBothWays) {
     work.TakeOutRotor(1);
     work.TakeBody(10);
     work.TakeCore(10);
-    work.FaceClick(190, 95);  // ring down from 1
+    FaceClick(work, 190, 95);  // ring down from 1
     EXPECT_EQ(work.EditRingSetting, 30);
-    work.FaceClick(5, 95);
+    FaceClick(work, 5, 95);
     EXPECT_EQ(work.EditRingSetting, 1);
-    work.FaceClick(95, 95 + 60);  // x = 95 is the left half: up
+    FaceClick(work, 95, 95 + 60);  // x = 95 is the left half: up
     EXPECT_EQ(work.EditCoreSetting, 2);
-    for (int i = 0; i < 29; ++i) work.FaceClick(95 - 60, 95);
+    for (int i = 0; i < 29; ++i) FaceClick(work, 95 - 60, 95);
     EXPECT_EQ(work.EditCoreSetting, 1);
     EXPECT_EQ(Entry(KeyTable::kCoreSetting, 10), 1);
 }
