@@ -1,41 +1,62 @@
 cmake_minimum_required(VERSION 3.25)
-# The layers of the program, checked on the includes of every source file (run by ctest as
-# `cmake -DSOURCE_DIR=... -P CheckLayers.cmake`):
-#   model   core/, key/, io/, app/ and app/cli/ outside qt/: no Qt, no view;
-#   UI base picture elements, sprite sheets, picture copies, dialogs, the view host: no view;
-#   views   the qt/ folders: never the main window.
-set(ui_base app/qt/picture_element.h app/qt/picture_element.cpp app/qt/sprites.h
-    app/qt/sprites.cpp core/qt/blit.h core/qt/blit.cpp app/qt/dialogs.h app/qt/dialogs.cpp
-    app/qt/view_host.h app/qt/model_texts.h app/qt/model_texts.cpp)
-set(window app/qt/main_window.h app/qt/main_window.cpp app/qt/main_window_events.cpp)
+# Checks the includes of every source file of the program against the layers of
+# cmake/Layers.cmake (run by ctest as `cmake -P cmake/CheckLayers.cmake`; the tree checked is
+# the one this script sits in). Every include form is read: spaces or tabs around the `#`,
+# quotes or angle brackets, paths relative to the including file's folder or to the top
+# folder, `..` and `.` in them. A header found in the tree belongs to the layer of its file;
+# one not found is a system header, and a Qt one (<QString>, <QtCore/QString>, <qglobal.h>)
+# only where the layer may use Qt.
+include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
+set(top ${Q417_TOP})
 set(faults "")
 
-file(GLOB model RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/core/*.[hc]* ${SOURCE_DIR}/key/*.[hc]*
-     ${SOURCE_DIR}/io/*.[hc]* ${SOURCE_DIR}/app/*.[hc]* ${SOURCE_DIR}/app/cli/*.[hc]*)
-file(GLOB views RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/core/qt/*.[hc]* ${SOURCE_DIR}/key/qt/*.[hc]*
-     ${SOURCE_DIR}/io/qt/*.[hc]* ${SOURCE_DIR}/app/qt/*.[hc]*)
-list(REMOVE_ITEM views ${window})
-
-function(check files pattern what)
-    foreach(f IN LISTS files)
-        file(STRINGS ${SOURCE_DIR}/${f} lines REGEX "^#include")
-        foreach(line IN LISTS lines)
-            if(line MATCHES "${pattern}")
-                set(faults "${faults}\n  ${f}: ${line} (${what})" PARENT_SCOPE)
-            endif()
-        endforeach()
+# The tree file an include names, relative to the top folder, or "" for a system header.
+function(resolve including header out)
+    get_filename_component(dir ${including} DIRECTORY)
+    foreach(candidate "${dir}/${header}" "${header}")
+        cmake_path(NORMAL_PATH candidate)
+        if(NOT candidate MATCHES "^\\.\\./" AND NOT IS_ABSOLUTE ${candidate}
+                AND EXISTS ${top}/${candidate} AND NOT IS_DIRECTORY ${top}/${candidate})
+            set(${out} ${candidate} PARENT_SCOPE)
+            return()
+        endif()
     endforeach()
+    set(${out} "" PARENT_SCOPE)
 endfunction()
 
-check("${model}" "#include <Q|/qt/" "the model has no Qt and no view")
-check("${views}" "app/qt/main_window.h" "a view does not know the window")
-foreach(f IN LISTS ui_base)
-    file(STRINGS ${SOURCE_DIR}/${f} lines REGEX "^#include \"[a-z]+/qt/")
-    foreach(line IN LISTS lines)
-        string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" header "${line}")
-        if(NOT header IN_LIST ui_base)
-            set(faults "${faults}\n  ${f}: ${line} (the UI base holds no view)")
+foreach(layer IN LISTS Q417_LAYERS)
+    foreach(f IN LISTS Q417_LAYER_${layer}_FILES)
+        if(NOT EXISTS ${top}/${f})
+            string(APPEND faults "\n  ${f}: in the ${layer} layer's list but not in the tree")
         endif()
+    endforeach()
+endforeach()
+
+set(qt_header "^(Qt[A-Za-z]*(/.*)?|Q[A-Z][A-Za-z0-9]*|q[a-z0-9_]*\\.h|(private|qpa)/.*)$")
+foreach(layer IN LISTS Q417_LAYERS)
+    q417_layer_files(${layer} files *.h *.hpp *.cpp *.cc *.c *.inc)
+    foreach(f IN LISTS files)
+        file(STRINGS ${top}/${f} lines REGEX "^[ \t]*#[ \t]*include")
+        foreach(line IN LISTS lines)
+            if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*([<\"])([^>\"]+)[>\"]")
+                string(APPEND faults "\n  ${f}: ${line} (an include the check cannot read)")
+                continue()
+            endif()
+            set(header ${CMAKE_MATCH_2})
+            resolve(${f} ${header} target)
+            if(target)
+                q417_layer_of(${target} owner)
+                if(NOT owner)
+                    string(APPEND faults
+                        "\n  ${f}: ${line} (${target} belongs to no layer of the program)")
+                elseif(NOT owner IN_LIST Q417_LAYER_${layer}_MAY)
+                    string(APPEND faults
+                        "\n  ${f}: ${line} (the ${layer} layer does not include the ${owner} layer)")
+                endif()
+            elseif(header MATCHES "${qt_header}" AND NOT Q417_LAYER_${layer}_QT)
+                string(APPEND faults "\n  ${f}: ${line} (the ${layer} layer has no Qt)")
+            endif()
+        endforeach()
     endforeach()
 endforeach()
 

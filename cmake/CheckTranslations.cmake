@@ -4,8 +4,9 @@ cmake_minimum_required(VERSION 3.25)
 # translation sources are brought up to date with the sources in a scratch copy, the way
 # `update_translations` would, and any text that is new there, or unfinished or empty in them,
 # fails the check with its words.
-file(GLOB sources ${SOURCE_DIR}/core/qt/*.cpp ${SOURCE_DIR}/key/qt/*.cpp ${SOURCE_DIR}/io/qt/*.cpp
-     ${SOURCE_DIR}/app/qt/*.cpp ${SOURCE_DIR}/app/main/*.cpp)
+include(${SOURCE_DIR}/cmake/Layers.cmake)
+q417_translated_sources(sources)
+list(TRANSFORM sources PREPEND ${SOURCE_DIR}/)
 file(GLOB ts_files ${SOURCE_DIR}/i18n/*.ts)
 if(NOT ts_files)
     message(FATAL_ERROR "No translation sources in ${SOURCE_DIR}/i18n")

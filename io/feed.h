@@ -14,21 +14,23 @@ namespace q417 {
 // the very end adds nothing.
 class LineJoiner {
 public:
-    // Hands every character of the joined text that this piece decides to `emit`.
-    template <typename Emit>
-    void Put(std::string_view piece, Emit&& emit) {
+    // Hands every character of the joined text that this piece decides to `out`. (Not named
+    // `emit`: this header reaches the window's sources too, where Qt defines `emit` as nothing
+    // and the calls would vanish.)
+    template <typename Out>
+    void Put(std::string_view piece, Out&& out) {
         for (const char c : piece) {
             if (after_cr_) {
                 after_cr_ = false;
                 if (c == '\n') continue;
             }
             if (break_pending_) {
-                emit('\r');
-                emit('\n');
+                out('\r');
+                out('\n');
             }
             break_pending_ = c == '\r' || c == '\n';
             after_cr_ = c == '\r';
-            if (!break_pending_) emit(c);
+            if (!break_pending_) out(c);
         }
     }
 

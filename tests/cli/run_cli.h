@@ -9,6 +9,8 @@
 #include <fstream>
 #include <string>
 
+#include "tests/app/temp_dir.h"
+
 // Running the real q417-cli from the command-line tests.
 namespace q417::testing::cli {
 
@@ -30,10 +32,7 @@ struct Result {
     std::string out, err;
 };
 
-inline std::string Slurp(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
+using q417::testing::Slurp;
 
 // Runs a shell line with q417 standing for the program and `input` as standard input.
 inline Result Shell(const std::string& line, const std::string& input = "") {

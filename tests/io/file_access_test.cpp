@@ -17,15 +17,13 @@
 #include <string>
 #include <thread>
 
+#include "tests/app/temp_dir.h"
+
 namespace q417 {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using testing::Slurp;
 
 // Runs `check` in a child process without root's privileges (as nobody when run as root), so
 // that permissions mean what they say; the child's exit status is the result. Also the place
@@ -45,20 +43,18 @@ bool InChild(const std::function<bool()>& check, bool unprivileged) {
 class FileAccess : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "q417-files-XXXXXX").string();
-        dir = ::mkdtemp(pattern.data());
         fs::permissions(dir, fs::perms::all);  // the unprivileged child works here too
     }
     void TearDown() override {
         std::error_code ignored;
-        fs::permissions(dir, fs::perms::all, ignored);
-        fs::remove_all(dir, ignored);
+        fs::permissions(dir, fs::perms::all, ignored);  // so that the folder can go
     }
     std::string P(const std::string& name) const { return (dir / name).string(); }
     std::size_t Entries() const {
         return std::size_t(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
     }
-    fs::path dir;
+    testing::TempDir temp;
+    const fs::path dir = temp.Path();
 };
 
 TEST_F(FileAccess, ReplaceKeepsPermissionsAndLeavesNoTemporaryFile) {

@@ -12,11 +12,13 @@
 #include "io/printer_log.h"
 #include "io/text_file.h"
 #include "io/text_lines.h"
+#include "tests/app/temp_dir.h"
 
 namespace q417 {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Slurp;
 
 struct DecodeRow {
     const char* bytes;
@@ -75,21 +77,8 @@ TEST(TextFile, CharactersWithoutAByteAreReportedNotDropped) {
 
 class TextFileOnDisk : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("q417-text-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string Slurp(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    fs::path dir;
+    testing::TempDir temp;
+    const fs::path dir = temp.Path();
 };
 
 TEST_F(TextFileOnDisk, ReadingFailsWithTheReasonAndNoBytes) {
