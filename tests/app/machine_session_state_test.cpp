@@ -258,6 +258,14 @@ TEST(SessionState, EveryNumberIsTakenToTheEndsOfItsRangeAndNoFurther) {
             }
         }
     }
+    // Bodies and cores are unique only among the slots in use: eight on this model.
+    for (int slot : {8, 9}) {
+        for (int32_t RotorState::*field : {&RotorState::RotorNumber, &RotorState::CoreNumber}) {
+            MachineState st = base;
+            st.Rotors[slot].*field = st.Rotors[1].*field;
+            EXPECT_EQ(other.RestoreState(st).empty(), slot == 9) << slot;
+        }
+    }
     // The module switch has two places, and a Q-417M set up otherwise is refused whole.
     for (int32_t module : {9, 10, 11, 29, 30, 31}) {
         MachineState st = base, read;

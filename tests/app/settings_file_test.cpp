@@ -202,6 +202,25 @@ TEST(SettingsFile, DescribesOddAndDamagedRecords) {
                                         "A B stream (empty)", "A C stream abcdef0001",
                                         "A D stream 0102 (truncated: 2 of 7 bytes)"}));
 
+    // Records of other programs: a font is told by its single closing zero; names that would
+    // not read as one word are quoted, with their bytes outside plain ASCII escaped.
+    const std::vector<uint8_t> font = EncodeFontRecord({204, 0x0000FF00u, 2, 10, 1, "Tahoma"});
+    std::vector<uint8_t> two_zeros = font, no_zero = font;
+    two_zeros[10] = 0;
+    no_zero.back() = 'x';
+    WriteFileBytes(path, Join({Record("Other", "Face", font), Record("Other", "Two", two_zeros),
+                               Record("Other", "None", no_zero),
+                               Record("Font", "ALL", {font.begin(), font.begin() + 9}),
+                               Record("a\\\"b", "\x7f\x01 ~", {0})}));
+    EXPECT_TRUE(DescribeSettingsFile(path, lines, error));
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "Other Face font name=\"Tahoma\" size=10 style=1 color=0x0000ff00 "
+                         "charset=204 pitch=2",
+                         "Other Two stream cc00ff0000020a00015400686f6d6100",
+                         "Other None stream cc00ff0000020a00015461686f6d6178",
+                         "Font ALL stream cc00ff0000020a0001",
+                         "\"a\\\\\\\"b\" \"\\x7f\\x01 ~\" boolean false"}));
+
     WriteFileBytes(path, Join({Record("A", "B", {1}), Record("Z", "Z", {}, 1)}));
     EXPECT_FALSE(DescribeSettingsFile(path, lines, error));
     EXPECT_EQ(error, kInvalidFileFormat);
