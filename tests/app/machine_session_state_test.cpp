@@ -185,7 +185,8 @@ TEST(SessionState, EveryNumberIsTakenToTheEndsOfItsRangeAndNoFurther) {
     auto rotor = [](int32_t RotorState::*field, int slot) -> Set {
         return [=](MachineState& st, int32_t v) {
             for (int k = 1; k <= 10; ++k)
-                if (k != slot && st.Rotors[k].*field == v) st.Rotors[k].*field = st.Rotors[slot].*field;
+                if (k != slot && st.Rotors[k].*field == v)
+                    st.Rotors[k].*field = st.Rotors[slot].*field;
             st.Rotors[slot].*field = v;
         };
     };
@@ -215,14 +216,17 @@ TEST(SessionState, EveryNumberIsTakenToTheEndsOfItsRangeAndNoFurther) {
          true},
         {"Machine of a glyph", [](MachineState& st, int32_t v) { st.PaperTape.back().Machine = v; },
          0, 2, true},
-        {"PunchedTape", [](MachineState& st, int32_t v) { st.PunchedTape.back() = v; }, 0, 31, true},
+        {"PunchedTape", [](MachineState& st, int32_t v) { st.PunchedTape.back() = v; }, 0, 31,
+         true},
         {"FeedPosition", [](MachineState& st, int32_t v) { st.FeedPosition = v; }, 0, last_feed,
          true},
-        {"Card", [](MachineState& st, int32_t v) {
+        {"Card",
+         [](MachineState& st, int32_t v) {
              for (int r = 2; r <= 30; ++r)
                  if (v > 0 && st.Card[r] == v) st.Card[r] = st.Card[1];
              st.Card[1] = v;
-         }, 0, 30, true},
+         },
+         0, 30, true},
         {"KeyTable", [](MachineState& st, int32_t v) { st.Table.at(KeyTable::kCoreSide, 10) = v; },
          0, 256, false},
         {"Machine", setting(&MachineSettings::Machine), 0, 2, false},

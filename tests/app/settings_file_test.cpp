@@ -208,17 +208,18 @@ TEST(SettingsFile, DescribesOddAndDamagedRecords) {
     std::vector<uint8_t> two_zeros = font, no_zero = font;
     two_zeros[10] = 0;
     no_zero.back() = 'x';
-    WriteFileBytes(path, Join({Record("Other", "Face", font), Record("Other", "Two", two_zeros),
-                               Record("Other", "None", no_zero),
-                               Record("Font", "ALL", {font.begin(), font.begin() + 9}),
-                               Record("a\\\"b", "\x7f\x01 ~", {0})}));
+    WriteFileBytes(path,
+                   Join({Record("Other", "Face", font), Record("Other", "Two", two_zeros),
+                         Record("Other", "None", no_zero), Record("Other", "Int", Le32(1 << 24)),
+                         Record("Font", "ALL", {font.begin(), font.begin() + 9}),
+                         Record("a\\\"b", "\x7f\x01 ~", {0})}));
     EXPECT_TRUE(DescribeSettingsFile(path, lines, error));
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "Other Face font name=\"Tahoma\" size=10 style=1 color=0x0000ff00 "
                          "charset=204 pitch=2",
                          "Other Two stream cc00ff0000020a00015400686f6d6100",
                          "Other None stream cc00ff0000020a00015461686f6d6178",
-                         "Font ALL stream cc00ff0000020a0001",
+                         "Other Int integer 16777216", "Font ALL stream cc00ff0000020a0001",
                          "\"a\\\\\\\"b\" \"\\x7f\\x01 ~\" boolean false"}));
 
     WriteFileBytes(path, Join({Record("A", "B", {1}), Record("Z", "Z", {}, 1)}));
@@ -231,8 +232,8 @@ TEST(SettingsFile, DescribesOddAndDamagedRecords) {
 TEST(SettingsFile, TheFontRecordKeepsEveryFieldAndEndsTheNameAtItsZero) {
     const FontRecord font{204, 0x11223344u, 2, 0x0A0B, kFontBold | kFontStrikeOut, "Arial"};
     const std::vector<uint8_t> data = EncodeFontRecord(font);
-    EXPECT_EQ(data, (std::vector<uint8_t>{204, 0x44, 0x33, 0x22, 0x11, 2, 0x0B, 0x0A, 9, 'A',
-                                          'r', 'i', 'a', 'l', 0}));
+    EXPECT_EQ(data, (std::vector<uint8_t>{204, 0x44, 0x33, 0x22, 0x11, 2, 0x0B, 0x0A, 9, 'A', 'r',
+                                          'i', 'a', 'l', 0}));
     EXPECT_EQ(DecodeFontRecord(data), font);
     // Without a face name there is no font; a name missing its zero runs to the end.
     EXPECT_FALSE(DecodeFontRecord(std::span(data).first(kFontFixedBytes)));
