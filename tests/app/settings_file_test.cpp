@@ -274,6 +274,7 @@ TEST(SettingsFile, TheWindowsLanguageIsARecordBesideTheMachines) {
     EXPECT_EQ(FileBytes(path), Join({machine, Record("WINDOW", "LANGUAGE", Le32(3))}));
     ASSERT_TRUE(WriteInterfaceLanguage(path, InterfaceLanguage::Automatic, error)) << error;
     EXPECT_EQ(FileBytes(path), machine);
+    EXPECT_EQ(ReadInterfaceLanguage(path), InterfaceLanguage::Automatic);
     // A value this program does not know is the automatic choice.
     WriteFileBytes(path, Join({machine, Record("WINDOW", "LANGUAGE", Le32(4))}));
     EXPECT_EQ(ReadInterfaceLanguage(path), InterfaceLanguage::Automatic);
