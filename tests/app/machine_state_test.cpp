@@ -63,6 +63,8 @@ TEST(MachineState, ReadsBackWhatWasWrittenByteForByte) {
     EXPECT_NE(file.find("\n    \"Tech\": 9876\n"), std::string::npos);
     // A state at start-up reads back too, with its empty tapes and texts.
     const MachineState fresh;
+    EXPECT_NE(WriteMachineState(fresh).find("\"PaperTape\": [],\n  \"PunchedTape\": [],\n"),
+              std::string::npos);
     ASSERT_TRUE(ReadMachineState(WriteMachineState(fresh), back, error)) << error;
     EXPECT_TRUE(back == fresh);
 }
