@@ -365,6 +365,28 @@ TEST_F(SessionTest, HandVerbsMoveOnlyRealPartsAndSoundWhenTheyDo) {
     EXPECT_EQ(heard(), "");
     session.DiagonalCard();
     EXPECT_EQ(session.machine().card.KeyNumber, 0);
+
+    // The feed knob turns only with a text loaded; a run steps audibly unless the sound is off.
+    EXPECT_FALSE(session.StepFeed(1));
+    session.LoadText("\xC0\xC1\xC2");
+    const int32_t start = session.feed().FeedPosition;
+    EXPECT_FALSE(session.StepFeed(0));
+    EXPECT_TRUE(session.StepFeed(1));
+    EXPECT_TRUE(session.StepFeed(1));
+    EXPECT_TRUE(session.StepFeed(-1));
+    EXPECT_EQ(session.feed().FeedPosition, start + 1);
+    EXPECT_EQ(heard(), "sss");
+    for (bool sound : {true, false}) {
+        session.SetSound(sound);
+        session.LoadText("\xC0\xC1\xC2");
+        ASSERT_TRUE(session.PressStart());
+        session.ReleaseStart();
+        while (!session.StepRun().ended) {
+        }
+        const std::string run = heard();
+        EXPECT_EQ(run[0], 'c');
+        EXPECT_EQ(run.find('s') != std::string::npos, sound) << run;
+    }
     session.SetSoundPlayer(nullptr);
 }
 
