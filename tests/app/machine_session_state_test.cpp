@@ -288,5 +288,36 @@ TEST(SessionState, EveryNumberIsTakenToTheEndsOfItsRangeAndNoFurther) {
     }
 }
 
+// A key press can be taken back only from the machine it left: every part it moves counts,
+// but not the feed, which goes on past the character fed, nor the contact of the next key.
+TEST(SessionState, APressLeftTheSameMachineButForTheFeedAndTheNextKey) {
+    const std::vector<std::function<void(PressSnapshot&)>> moved = {
+        [](PressSnapshot& p) { p.positions[9] = 5; },
+        [](PressSnapshot& p) { p.group_count = 1; },
+        [](PressSnapshot& p) { p.group_position = 1; },
+        [](PressSnapshot& p) { p.print_register = 2; },
+        [](PressSnapshot& p) { p.tech = 1; },
+        [](PressSnapshot& p) { p.output_contact = 3; },
+        [](PressSnapshot& p) { p.input_size = 1; },
+        [](PressSnapshot& p) { p.output_size = 1; },
+        [](PressSnapshot& p) { p.paper_count = 1; },
+        [](PressSnapshot& p) { p.punch_count = 1; },
+        [](PressSnapshot& p) { p.paper[kStatePaperCells - 1] = 1; },
+        [](PressSnapshot& p) { p.punched[kStatePunchColumns - 1] = 1; },
+    };
+    const PressSnapshot before;
+    for (std::size_t i = 0; i < moved.size(); ++i) {
+        PressSnapshot after = before;
+        moved[i](after);
+        EXPECT_FALSE(after.SameAfterPress(before)) << i;
+        EXPECT_FALSE(before.SameAfterPress(after)) << i;
+    }
+    PressSnapshot fed = before;
+    fed.feed_position = 7;
+    fed.input_loaded = true;
+    fed.input_contact = 4;
+    EXPECT_TRUE(fed.SameAfterPress(before));
+}
+
 }  // namespace
 }  // namespace q417
