@@ -133,6 +133,7 @@ TEST(MachineState, RefusesDamagedAndHostileFilesAndChangesNothing) {
         {"register", Swap("\"PrintRegister\": 2", "\"PrintRegister\": 3"), "PrintRegister is 3"},
         {"key number", Swap("\"KeyNumber\": 42", "\"KeyNumber\": -1"), "KeyNumber is -1"},
         {"card column", Swap("\"Card\": [30,", "\"Card\": [31,"), "Card entry 1 is 31"},
+        {"card missing", Swap("\"Card\":", "\"Cards\":"), "Card is missing"},
         {"card short", Swap("\"Card\": [30,", "\"Card\": ["), "Card must be a list of 30"},
         {"card column twice", Swap("\"Card\": [30, 29,", "\"Card\": [30, 30,"),
          "Card: column 30 is punched in rows 1 and 2"},
