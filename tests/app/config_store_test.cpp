@@ -53,6 +53,12 @@ TEST(ConfigStore, WritesTheKnownRecordBytes) {
                       "797351"
                       "2e3622180d2f1d7966627579617166773661764d5a5a55666356797351637761504461587d"
                       "666275014d5a5a"));
+    // All four bytes of an integer, the sign's too.
+    for (int32_t v : {-2, 0x7F000000}) {
+        store.WriteInteger("MAIN", "MACHINE", v);
+        EXPECT_EQ(
+            ConfigStore(path, ConfigStore::Access::ReadOnly).ReadInteger("MAIN", "MACHINE", 0), v);
+    }
 }
 
 TEST(ConfigStore, MissingFileIsCreatedEmptyAndReadsDefaults) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -166,6 +167,156 @@ TEST(SessionState, RefusalsChangeNothing) {
     EXPECT_TRUE(s.state().MachineClosed);
     EXPECT_FALSE(s.work().Assembling());
     EXPECT_TRUE(s.CaptureState() == before);
+}
+
+// Every number of a state is taken at both ends of its range and refused one step beyond,
+// alike by the file's reader and by the session, which takes states from anywhere.
+TEST(SessionState, EveryNumberIsTakenToTheEndsOfItsRangeAndNoFurther) {
+    MachineSession s;
+    HalfWay(s, 4);
+    MachineState base = s.CaptureState();
+    // A later model set up as a Q-417M could be: every setting can reach its ends alone.
+    base.Settings = {2, 30, 1, 1, true, 1, 2, 1, 1, 1, false, 6, 77};
+    if (base.PunchedTape.empty()) base.PunchedTape.push_back(5);
+    if (base.PaperTape.empty() || !base.PaperTape.back().Printed)
+        base.PaperTape.push_back({true, 1, 0, 0});
+    using Set = std::function<void(MachineState&, int32_t)>;
+    // Bodies and cores are unique among the slots: the slot holding the value gets slot 1's.
+    auto rotor = [](int32_t RotorState::*field, int slot) -> Set {
+        return [=](MachineState& st, int32_t v) {
+            for (int k = 1; k <= 10; ++k)
+                if (k != slot && st.Rotors[k].*field == v)
+                    st.Rotors[k].*field = st.Rotors[slot].*field;
+            st.Rotors[slot].*field = v;
+        };
+    };
+    auto setting = [](int32_t MachineSettings::*field) -> Set {
+        return [=](MachineState& st, int32_t v) { st.Settings.*field = v; };
+    };
+    const int32_t last_feed = FeedLengthOf(base.InputText) + 1;
+    const struct {
+        const char* name;
+        Set set;
+        int32_t lo, hi;
+        bool session;  // the session refuses it too (it sets settings right instead)
+    } fields[] = {
+        {"KeyNumber", [](MachineState& st, int32_t v) { st.KeyNumber = v; }, 0, 99, true},
+        {"Position", rotor(&RotorState::Position, 1), 1, 30, true},
+        {"Position of slot 10", rotor(&RotorState::Position, 10), 1, 30, true},
+        {"RotorNumber", rotor(&RotorState::RotorNumber, 1), 1, 10, true},
+        {"RingSetting", rotor(&RotorState::RingSetting, 1), 1, 30, true},
+        {"CoreNumber", rotor(&RotorState::CoreNumber, 1), 1, 10, true},
+        {"CoreSide", rotor(&RotorState::CoreSide, 1), 1, 2, true},
+        {"CoreSetting", rotor(&RotorState::CoreSetting, 1), 1, 30, true},
+        {"GroupCount", [](MachineState& st, int32_t v) { st.GroupCount = v; }, 0, 999, true},
+        {"GroupPosition", [](MachineState& st, int32_t v) { st.GroupPosition = v; }, 0, 4, true},
+        {"PrintRegister", [](MachineState& st, int32_t v) { st.PrintRegister = v; }, 1, 2, true},
+        {"Band", [](MachineState& st, int32_t v) { st.PaperTape.back().Band = v; }, 1, 8, true},
+        {"Contact", [](MachineState& st, int32_t v) { st.PaperTape.back().Contact = v; }, 0, 31,
+         true},
+        {"Machine of a glyph", [](MachineState& st, int32_t v) { st.PaperTape.back().Machine = v; },
+         0, 2, true},
+        {"PunchedTape", [](MachineState& st, int32_t v) { st.PunchedTape.back() = v; }, 0, 31,
+         true},
+        {"FeedPosition", [](MachineState& st, int32_t v) { st.FeedPosition = v; }, 0, last_feed,
+         true},
+        {"Card",
+         [](MachineState& st, int32_t v) {
+             for (int r = 2; r <= 30; ++r)
+                 if (v > 0 && st.Card[r] == v) st.Card[r] = st.Card[1];
+             st.Card[1] = v;
+         },
+         0, 30, true},
+        {"KeyTable", [](MachineState& st, int32_t v) { st.Table.at(KeyTable::kCoreSide, 10) = v; },
+         0, 256, false},
+        {"Machine", setting(&MachineSettings::Machine), 0, 2, false},
+        {"Plug", setting(&MachineSettings::Plug), 1, 2, false},
+        {"Rod", setting(&MachineSettings::Rod), 0, 2, false},
+        {"Layot", setting(&MachineSettings::Layot), 1, 4, false},
+        {"Sposob", setting(&MachineSettings::Sposob), 1, 2, false},
+        {"Language", setting(&MachineSettings::Language), 1, 2, false},
+        {"Mode", setting(&MachineSettings::Mode), 1, 3, false},
+        {"Wheel", setting(&MachineSettings::Wheel), 1, 4, false},
+        {"Serie", setting(&MachineSettings::Serie), 3, 6, false},
+        {"Tech", setting(&MachineSettings::Tech), 0, 9999, false},
+    };
+    MachineSession other;
+    other.StartUp({});
+    ASSERT_EQ(other.RestoreState(base), "");
+    for (const auto& f : fields) {
+        for (int32_t v : {f.lo - 1, f.lo, f.hi, f.hi + 1}) {
+            SCOPED_TRACE(std::string(f.name) + " " + std::to_string(v));
+            const bool in_range = v >= f.lo && v <= f.hi;
+            MachineState st = base;
+            f.set(st, v);
+            MachineState read;
+            std::string error;
+            EXPECT_EQ(ReadMachineState(WriteMachineState(st), read, error), in_range) << error;
+            if (in_range) {
+                EXPECT_TRUE(read == st);
+            }
+            if (!f.session) continue;
+            EXPECT_EQ(other.RestoreState(st).empty(), in_range);
+            if (in_range) {
+                EXPECT_EQ(WriteMachineState(other.CaptureState()), WriteMachineState(st));
+            }
+        }
+    }
+    // Bodies and cores are unique only among the slots in use: eight on this model.
+    for (int slot : {8, 9}) {
+        for (int32_t RotorState::*field : {&RotorState::RotorNumber, &RotorState::CoreNumber}) {
+            MachineState st = base;
+            st.Rotors[slot].*field = st.Rotors[1].*field;
+            EXPECT_EQ(other.RestoreState(st).empty(), slot == 9) << slot;
+        }
+    }
+    // The module switch has two places, and a Q-417M set up otherwise is refused whole.
+    for (int32_t module : {9, 10, 11, 29, 30, 31}) {
+        MachineState st = base, read;
+        std::string error;
+        st.Settings.Module = module;
+        EXPECT_EQ(ReadMachineState(WriteMachineState(st), read, error), module % 10 == 0) << module;
+    }
+    for (int32_t MachineSettings::*field :
+         {&MachineSettings::Module, &MachineSettings::Plug, &MachineSettings::Mode}) {
+        MachineState st = base, read;
+        std::string error;
+        st.Settings.Machine = 0;
+        st.Settings.*field = st.Settings.*field == 30 ? 10 : 2;
+        EXPECT_FALSE(ReadMachineState(WriteMachineState(st), read, error));
+        EXPECT_NE(error.find("the Q-417M has module 30"), std::string::npos) << error;
+    }
+}
+
+// A key press can be taken back only from the machine it left: every part it moves counts,
+// but not the feed, which goes on past the character fed, nor the contact of the next key.
+TEST(SessionState, APressLeftTheSameMachineButForTheFeedAndTheNextKey) {
+    const std::vector<std::function<void(PressSnapshot&)>> moved = {
+        [](PressSnapshot& p) { p.positions[9] = 5; },
+        [](PressSnapshot& p) { p.group_count = 1; },
+        [](PressSnapshot& p) { p.group_position = 1; },
+        [](PressSnapshot& p) { p.print_register = 2; },
+        [](PressSnapshot& p) { p.tech = 1; },
+        [](PressSnapshot& p) { p.output_contact = 3; },
+        [](PressSnapshot& p) { p.input_size = 1; },
+        [](PressSnapshot& p) { p.output_size = 1; },
+        [](PressSnapshot& p) { p.paper_count = 1; },
+        [](PressSnapshot& p) { p.punch_count = 1; },
+        [](PressSnapshot& p) { p.paper[kStatePaperCells - 1] = 1; },
+        [](PressSnapshot& p) { p.punched[kStatePunchColumns - 1] = 1; },
+    };
+    const PressSnapshot before;
+    for (std::size_t i = 0; i < moved.size(); ++i) {
+        PressSnapshot after = before;
+        moved[i](after);
+        EXPECT_FALSE(after.SameAfterPress(before)) << i;
+        EXPECT_FALSE(before.SameAfterPress(after)) << i;
+    }
+    PressSnapshot fed = before;
+    fed.feed_position = 7;
+    fed.input_loaded = true;
+    fed.input_contact = 4;
+    EXPECT_TRUE(fed.SameAfterPress(before));
 }
 
 }  // namespace

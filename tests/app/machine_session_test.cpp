@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/machine_session.h"
@@ -287,6 +288,110 @@ TEST_F(SessionTest, TheLastKeyPressOutlivesLaterChanges) {
     EXPECT_EQ(session.LastKeyPressTrace()->points, made.points);
     EXPECT_EQ(session.LastKeyPressTrace()->rotors, made.rotors);
     EXPECT_EQ(session.LastKeyPressTrace()->positions_after, made.positions_after);
+}
+
+// The hand verbs keep to the machine's parts: a slot, a model or a module the machine does not
+// have changes nothing, and a part that moves sounds once (a step, or a click for the cover
+// and the counter lever), while a verb that moves nothing stays silent.
+TEST_F(SessionTest, HandVerbsMoveOnlyRealPartsAndSoundWhenTheyDo) {
+    struct Sounds : SoundPlayer {
+        std::string heard;
+        void PlayClick() override { heard += 'c'; }
+        void PlayStep() override { heard += 's'; }
+    } sounds;
+    session.SetSoundPlayer(&sounds);
+    Start({});
+    auto heard = [&] { return std::exchange(sounds.heard, std::string()); };
+    const RotorStack& rotors = session.machine().rotors;
+
+    session.TurnRotor(0, true);
+    session.TurnRotor(11, true);
+    session.SetPosition(0, 9);
+    session.SetPosition(11, 9);
+    EXPECT_EQ(heard(), "");
+    const int32_t tenth = rotors.Slot(10).Position;
+    session.TurnRotor(10, true);
+    session.TurnRotor(1, false);
+    EXPECT_EQ(heard(), "ss");
+    EXPECT_EQ(rotors.Slot(10).Position, tenth + 1);
+    EXPECT_EQ(rotors.Slot(1).Position, 30);
+    session.SetPosition(10, 7);
+    EXPECT_EQ(rotors.Slot(10).Position, 7);
+
+    EXPECT_EQ(session.SetModule(20), "");
+    EXPECT_EQ(session.settings().Module, 30);
+    EXPECT_EQ(session.SetModule(10), "");
+    EXPECT_EQ(session.settings().Module, 10);
+    EXPECT_EQ(session.ToggleModule(), "");
+    EXPECT_EQ(session.TogglePlug(), "");
+    EXPECT_EQ(session.settings().Module, 30);
+    EXPECT_EQ(session.settings().Plug, 2);
+    EXPECT_EQ(heard(), "ss");
+    EXPECT_EQ(session.SwitchModel(3), "");
+    EXPECT_EQ(session.SwitchModel(-1), "");
+    EXPECT_EQ(session.settings().Machine, 1);
+    session.ChooseKeyboard(4);
+    session.ChooseKeyboard(-1);
+    EXPECT_EQ(session.settings().Layot, MachineSettings{}.Layot);
+
+    session.ResetCounter();
+    session.AdvanceTape();
+    EXPECT_EQ(heard(), "cs");
+    EXPECT_FALSE(session.TakeOutRotor(3));  // the cover is shut
+    EXPECT_EQ(session.CloseMachine(), "");
+    EXPECT_EQ(heard(), "");
+    EXPECT_TRUE(session.OpenMachine());
+    EXPECT_FALSE(session.OpenMachine());
+    EXPECT_EQ(heard(), "c");
+    const RotorState last = rotors.Slot(10);
+    EXPECT_TRUE(session.TakeOutRotor(3));  // the rightmost comes out
+    EXPECT_FALSE(session.InsertRotor());   // nothing put together to put in
+    EXPECT_EQ(heard(), "s");
+    EXPECT_TRUE(session.TakeBody(last.RotorNumber));
+    EXPECT_TRUE(session.TakeCore(last.CoreNumber));
+    EXPECT_EQ(heard(), "ss");
+    EXPECT_EQ(session.FaceClick(1000, 1000), WorkTable::FaceZone::None);
+    EXPECT_EQ(heard(), "");
+    EXPECT_NE(session.FaceClick(10, 95), WorkTable::FaceZone::None);  // the ring turns
+    EXPECT_TRUE(session.InsertRotor());
+    EXPECT_EQ(heard(), "ss");
+    EXPECT_EQ(session.CloseMachine(), "");
+    EXPECT_EQ(heard(), "c");
+
+    // A punched card takes the day of the month as its key number once it is complete.
+    session.ClearCard();
+    EXPECT_EQ(session.machine().card.KeyNumber, 0);
+    for (int row = 1; row <= 30; ++row)
+        EXPECT_EQ(session.PunchCell({31 - row, row}, 17), PunchResult::Punched) << row;
+    EXPECT_EQ(session.machine().card.KeyNumber, 17);
+    EXPECT_EQ(heard(), std::string(30, 's'));
+    EXPECT_EQ(session.PunchCell({31, 1}, 17), PunchResult::None);
+    EXPECT_EQ(heard(), "");
+    session.DiagonalCard();
+    EXPECT_EQ(session.machine().card.KeyNumber, 0);
+
+    // The feed knob turns only with a text loaded; a run steps audibly unless the sound is off.
+    EXPECT_FALSE(session.StepFeed(1));
+    session.LoadText("\xC0\xC1\xC2");
+    const int32_t start = session.feed().FeedPosition;
+    EXPECT_FALSE(session.StepFeed(0));
+    EXPECT_TRUE(session.StepFeed(1));
+    EXPECT_TRUE(session.StepFeed(1));
+    EXPECT_TRUE(session.StepFeed(-1));
+    EXPECT_EQ(session.feed().FeedPosition, start + 1);
+    EXPECT_EQ(heard(), "sss");
+    for (bool sound : {true, false}) {
+        session.SetSound(sound);
+        session.LoadText("\xC0\xC1\xC2");
+        ASSERT_TRUE(session.PressStart());
+        session.ReleaseStart();
+        while (!session.StepRun().ended) {
+        }
+        const std::string run = heard();
+        EXPECT_EQ(run[0], 'c');
+        EXPECT_EQ(run.find('s') != std::string::npos, sound) << run;
+    }
+    session.SetSoundPlayer(nullptr);
 }
 
 }  // namespace

@@ -63,6 +63,8 @@ TEST(MachineState, ReadsBackWhatWasWrittenByteForByte) {
     EXPECT_NE(file.find("\n    \"Tech\": 9876\n"), std::string::npos);
     // A state at start-up reads back too, with its empty tapes and texts.
     const MachineState fresh;
+    EXPECT_NE(WriteMachineState(fresh).find("\"PaperTape\": [],\n  \"PunchedTape\": [],\n"),
+              std::string::npos);
     ASSERT_TRUE(ReadMachineState(WriteMachineState(fresh), back, error)) << error;
     EXPECT_TRUE(back == fresh);
 }
@@ -131,6 +133,14 @@ TEST(MachineState, RefusesDamagedAndHostileFilesAndChangesNothing) {
         {"register", Swap("\"PrintRegister\": 2", "\"PrintRegister\": 3"), "PrintRegister is 3"},
         {"key number", Swap("\"KeyNumber\": 42", "\"KeyNumber\": -1"), "KeyNumber is -1"},
         {"card column", Swap("\"Card\": [30,", "\"Card\": [31,"), "Card entry 1 is 31"},
+        {"card missing", Swap("\"Card\":", "\"Cards\":"), "Card is missing"},
+        {"settings missing", Swap("\"Settings\":", "\"Setting\":"), "Settings is missing"},
+        {"key table missing", Swap("\"KeyTable\":", "\"Table\":"), "KeyTable is missing"},
+        {"rotors missing", Swap("\"Rotors\":", "\"Rotor\":"), "Rotors is missing"},
+        {"paper tape missing", Swap("\"PaperTape\":", "\"Paper\":"), "PaperTape is missing"},
+        {"punched tape missing", Swap("\"PunchedTape\":", "\"Punched\":"),
+         "PunchedTape is missing"},
+        {"input text missing", Swap("\"InputText\":", "\"Input\":"), "InputText is missing"},
         {"card short", Swap("\"Card\": [30,", "\"Card\": ["), "Card must be a list of 30"},
         {"card column twice", Swap("\"Card\": [30, 29,", "\"Card\": [30, 30,"),
          "Card: column 30 is punched in rows 1 and 2"},

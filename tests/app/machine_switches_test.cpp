@@ -32,6 +32,25 @@ TEST(SettingsPanelState, FollowsTheSettingsAndTheMachine) {
     EXPECT_FALSE(p.model_row_enabled);
     EXPECT_FALSE(p.series_enabled);
     EXPECT_TRUE(SettingsPanelStateFor(s, false, 10).series_enabled);  // every rotor out
+
+    // A later model: its switches and plug are shown as set, the other two series too.
+    s.Machine = 1;
+    s.Module = 10;
+    s.Sound = false;
+    s.Divider = true;
+    for (int32_t serie : {3, 6}) {
+        s.Serie = serie;
+        p = SettingsPanelStateFor(s, true, 0);
+        EXPECT_EQ(p.serie, serie);
+        EXPECT_EQ(p.module, 10);
+        EXPECT_FALSE(p.sound);
+        EXPECT_TRUE(p.divider);
+        EXPECT_TRUE(p.plug_visible);
+        EXPECT_TRUE(p.machine_controls_enabled);
+        EXPECT_TRUE(p.series_enabled);
+    }
+    s.Module = 20;
+    EXPECT_EQ(SettingsPanelStateFor(s, true, 0).module, 0);
 }
 
 TEST(SettingsChoices, TheLatinWheelFollowsTheKeyboardUntilRussianIsChosen) {

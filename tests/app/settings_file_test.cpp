@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
+#include "app/font_record.h"
+#include "app/interface_language.h"
 #include "tests/app/record_bytes.h"
 #include "tests/app/temp_dir.h"
 
@@ -199,10 +202,89 @@ TEST(SettingsFile, DescribesOddAndDamagedRecords) {
                                         "A B stream (empty)", "A C stream abcdef0001",
                                         "A D stream 0102 (truncated: 2 of 7 bytes)"}));
 
+    // Records of other programs: a font is told by its single closing zero; names that would
+    // not read as one word are quoted, with their bytes outside plain ASCII escaped.
+    const std::vector<uint8_t> font = EncodeFontRecord({204, 0x0000FF00u, 2, 10, 1, "Tahoma"});
+    std::vector<uint8_t> two_zeros = font, no_zero = font;
+    two_zeros[10] = 0;
+    no_zero.back() = 'x';
+    WriteFileBytes(path,
+                   Join({Record("Other", "Face", font), Record("Other", "Two", two_zeros),
+                         Record("Other", "None", no_zero), Record("Other", "Int", Le32(1 << 24)),
+                         Record("Font", "ALL", {font.begin(), font.begin() + 9}),
+                         Record("a\\\"b", "\x7f\x01 ~", {0})}));
+    EXPECT_TRUE(DescribeSettingsFile(path, lines, error));
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "Other Face font name=\"Tahoma\" size=10 style=1 color=0x0000ff00 "
+                         "charset=204 pitch=2",
+                         "Other Two stream cc00ff0000020a00015400686f6d6100",
+                         "Other None stream cc00ff0000020a00015461686f6d6178",
+                         "Other Int integer 16777216", "Font ALL stream cc00ff0000020a0001",
+                         "\"a\\\\\\\"b\" \"\\x7f\\x01 ~\" boolean false"}));
+
     WriteFileBytes(path, Join({Record("A", "B", {1}), Record("Z", "Z", {}, 1)}));
     EXPECT_FALSE(DescribeSettingsFile(path, lines, error));
     EXPECT_EQ(error, kInvalidFileFormat);
     EXPECT_EQ(lines, std::vector<std::string>{"A B boolean true"});
+}
+
+// The font record: every field little-endian in its own bytes, the face name to its zero.
+TEST(SettingsFile, TheFontRecordKeepsEveryFieldAndEndsTheNameAtItsZero) {
+    const FontRecord font{204, 0x11223344u, 2, 0x0A0B, kFontBold | kFontStrikeOut, "Arial"};
+    const std::vector<uint8_t> data = EncodeFontRecord(font);
+    EXPECT_EQ(data, (std::vector<uint8_t>{204, 0x44, 0x33, 0x22, 0x11, 2, 0x0B, 0x0A, 9, 'A', 'r',
+                                          'i', 'a', 'l', 0}));
+    EXPECT_EQ(DecodeFontRecord(data), font);
+    // Without a face name there is no font; a name missing its zero runs to the end.
+    EXPECT_FALSE(DecodeFontRecord(std::span(data).first(kFontFixedBytes)));
+    EXPECT_EQ(DecodeFontRecord(std::span(data).first(kFontFixedBytes + 1))->Name, "A");
+    EXPECT_EQ(DecodeFontRecord(std::span(data).first(kFontFixedBytes + 3))->Size, 0x0A0B);
+    std::vector<uint8_t> two_names = data;
+    two_names[11] = 0;
+    EXPECT_EQ(DecodeFontRecord(two_names)->Name, "Ar");
+}
+
+// The window's language: from the locale, or a record of the settings file that no other
+// record notices, refused on a damaged file.
+TEST(SettingsFile, TheWindowsLanguageIsARecordBesideTheMachines) {
+    EXPECT_EQ(LanguageOfLocale("ru_RU.UTF-8"), InterfaceLanguage::Russian);
+    EXPECT_EQ(LanguageOfLocale("de@euro"), InterfaceLanguage::German);
+    EXPECT_EQ(LanguageOfLocale("de"), InterfaceLanguage::German);
+    EXPECT_EQ(LanguageOfLocale("rus"), InterfaceLanguage::English);
+    EXPECT_EQ(LanguageOfLocale("C"), InterfaceLanguage::English);
+    ::setenv("LC_ALL", "", 1);
+    ::setenv("LC_MESSAGES", "de_DE.UTF-8", 1);
+    ::setenv("LANG", "ru_RU.UTF-8", 1);
+    EXPECT_EQ(DesktopLanguage(), InterfaceLanguage::German);
+    ::unsetenv("LC_MESSAGES");
+    EXPECT_EQ(DesktopLanguage(), InterfaceLanguage::Russian);
+    ::unsetenv("LANG");
+    EXPECT_EQ(DesktopLanguage(), InterfaceLanguage::English);
+
+    TempDir dir;
+    const std::string path = dir.File("Q417.INI");
+    EXPECT_EQ(ReadInterfaceLanguage(path), InterfaceLanguage::Automatic);
+    const std::vector<uint8_t> machine = Record("MAIN", "ROD", Le32(2));
+    WriteFileBytes(path, machine);
+    std::string error;
+    for (InterfaceLanguage l : {InterfaceLanguage::English, InterfaceLanguage::German}) {
+        ASSERT_TRUE(WriteInterfaceLanguage(path, l, error)) << error;
+        EXPECT_EQ(ReadInterfaceLanguage(path), l);
+    }
+    EXPECT_EQ(FileBytes(path), Join({machine, Record("WINDOW", "LANGUAGE", Le32(3))}));
+    ASSERT_TRUE(WriteInterfaceLanguage(path, InterfaceLanguage::Automatic, error)) << error;
+    EXPECT_EQ(FileBytes(path), machine);
+    EXPECT_EQ(ReadInterfaceLanguage(path), InterfaceLanguage::Automatic);
+    // A value this program does not know is the automatic choice.
+    WriteFileBytes(path, Join({machine, Record("WINDOW", "LANGUAGE", Le32(4))}));
+    EXPECT_EQ(ReadInterfaceLanguage(path), InterfaceLanguage::Automatic);
+
+    const std::vector<uint8_t> damaged = Join({machine, Record("X", "X", {}, 0)});
+    WriteFileBytes(path, damaged);
+    EXPECT_EQ(ReadInterfaceLanguage(path), InterfaceLanguage::Automatic);
+    EXPECT_FALSE(WriteInterfaceLanguage(path, InterfaceLanguage::Russian, error));
+    EXPECT_NE(error.find("is damaged, so the language was not kept"), std::string::npos) << error;
+    EXPECT_EQ(FileBytes(path), damaged);
 }
 
 }  // namespace
