@@ -350,9 +350,9 @@ TEST_F(SessionTest, HandVerbsMoveOnlyRealPartsAndSoundWhenTheyDo) {
     EXPECT_TRUE(session.TakeBody(last.RotorNumber));
     EXPECT_TRUE(session.TakeCore(last.CoreNumber));
     EXPECT_EQ(heard(), "ss");
-    EXPECT_EQ(session.FaceClick(1000, 1000), WorkTable::FaceZone::None);
+    EXPECT_EQ(session.TouchFace(WorkTable::FaceZone::None), WorkTable::FaceZone::None);
     EXPECT_EQ(heard(), "");
-    EXPECT_NE(session.FaceClick(10, 95), WorkTable::FaceZone::None);  // the ring turns
+    EXPECT_EQ(session.TouchFace(WorkTable::FaceZone::Ring), WorkTable::FaceZone::Ring);
     EXPECT_TRUE(session.InsertRotor());
     EXPECT_EQ(heard(), "ss");
     EXPECT_EQ(session.CloseMachine(), "");
