@@ -136,8 +136,8 @@ bool ReadSettingsFile(const std::string& path, MachineSettings& settings, FontRe
         ReadSettings(store, settings, font);
         return true;
     } catch (const ConfigError& e) {
-        error = e.what();
-        if (error == kInvalidFileFormat) error = FileError("read", path, error);
+        // A damaged record's message names no file; the user is told which file it is.
+        error = e.kind() == ConfigFault::Damaged ? FileError("read", path, e.what()) : e.what();
         return false;
     }
 }
@@ -175,7 +175,7 @@ SaveOutcome SaveSettingsFile(const std::string& path, const MachineSettings& set
             // Whatever the damage, the user's file is kept whole before a fresh one replaces it.
             std::string written, error;
             if (!CopyToFreeName(path + ".damaged", store.FileBytes(), written, error))
-                throw ConfigError(error);
+                throw ConfigError(ConfigFault::FileAccess, error);
             outcome.damaged_copy = written;
             store.StartAfresh();
         }
@@ -189,14 +189,14 @@ SaveOutcome SaveSettingsFile(const std::string& path, const MachineSettings& set
     return outcome;
 }
 
-bool LoadSettingsFile(const std::string& path, MachineSettings& settings, std::string& error) {
+bool LoadSettingsFile(const std::string& path, MachineSettings& settings, ConfigFailure& error) {
     settings = MachineSettings{};
     try {
         ConfigStore store(path, ConfigStore::Access::ReadOnly);
         ReadSettings(store, settings, nullptr);
         return true;
     } catch (const ConfigError& e) {
-        error = e.what();
+        error = {e.kind(), e.what()};
         return false;
     }
 }

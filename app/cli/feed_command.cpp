@@ -18,12 +18,13 @@ namespace {
 // settings file's, or a saved machine's.
 MachineSettings SettingsFor(const FeedOptions& o, MachineSettings s, bool from_file) {
     if (o.config_file) {
-        std::string error;
+        ConfigFailure error;
         // A file that cannot be opened is named by the file layer's message already.
         if (!LoadSettingsFile(*o.config_file, s, error))
-            throw FailedError(error.find(*o.config_file) != std::string::npos
-                                  ? error
-                                  : Fill("cannot use settings file \"%1\": %2", {*o.config_file, error}));
+            throw FailedError(error.kind == ConfigFault::FileAccess
+                                  ? error.message
+                                  : Fill("cannot use settings file \"%1\": %2",
+                                         {*o.config_file, error.message}));
     }
     if (o.machine) s.Machine = *o.machine;
     if (o.module) s.Module = *o.module;

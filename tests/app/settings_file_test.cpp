@@ -139,6 +139,7 @@ TEST(SettingsFile, DamagedFileKeepsWhatLiesBeforeTheDamage) {
         ADD_FAILURE() << "no error";
     } catch (const ConfigError& e) {
         EXPECT_STREQ(e.what(), kInvalidFileFormat);
+        EXPECT_EQ(e.kind(), ConfigFault::Damaged);
     }
     EXPECT_EQ(s.Machine, 2);
     EXPECT_EQ(s.Rod, 2);
@@ -150,9 +151,10 @@ TEST(SettingsFile, LoadForTheCommandLine) {
     TempDir dir;
     const std::string path = dir.File("Q417.INI");
     MachineSettings s;
-    std::string error;
+    ConfigFailure error;
     EXPECT_FALSE(LoadSettingsFile(path, s, error));
-    EXPECT_EQ(error, "Cannot open file \"" + path + "\". No such file or directory");
+    EXPECT_EQ(error.kind, ConfigFault::FileAccess);
+    EXPECT_EQ(error.message, "Cannot open file \"" + path + "\". No such file or directory");
     EXPECT_FALSE(std::filesystem::exists(path));
 
     WriteFileBytes(path, Record("MAIN", "MACHINE", Le32(0)));
@@ -162,7 +164,8 @@ TEST(SettingsFile, LoadForTheCommandLine) {
     const auto damaged = Join({Record("MAIN", "ROD", Le32(1)), Record("X", "X", {}, 0)});
     WriteFileBytes(path, damaged);
     EXPECT_FALSE(LoadSettingsFile(path, s, error));
-    EXPECT_EQ(error, kInvalidFileFormat);
+    EXPECT_EQ(error.kind, ConfigFault::Damaged);
+    EXPECT_EQ(error.message, kInvalidFileFormat);
     EXPECT_EQ(s.Rod, 1);
     EXPECT_EQ(FileBytes(path), damaged);
 }
@@ -172,7 +175,7 @@ TEST(SettingsFile, DescribesEveryRecord) {
     const std::string path = dir.File("Q417.INI");
     WriteFileBytes(path, FirstCloseFile());
     std::vector<std::string> lines;
-    std::string error;
+    ConfigFailure error;
     ASSERT_TRUE(DescribeSettingsFile(path, lines, error));
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "MAIN MACHINE integer 1", "MAIN MODULE integer 30", "MAIN Plug integer 1",
@@ -192,7 +195,7 @@ TEST(SettingsFile, DescribesOddAndDamagedRecords) {
                                Record("A", "B", {}), Record("A", "C", {0xAB, 0xCD, 0xEF, 0, 1}),
                                Record("A", "D", {1, 2}, 274, 7)}));
     std::vector<std::string> lines;
-    std::string error;
+    ConfigFailure error;
     EXPECT_TRUE(DescribeSettingsFile(path, lines, error));
     EXPECT_EQ(lines,
               (std::vector<std::string>{"main machine stream 0102", "\"My Sec\" k integer -5",
@@ -201,7 +204,8 @@ TEST(SettingsFile, DescribesOddAndDamagedRecords) {
 
     WriteFileBytes(path, Join({Record("A", "B", {1}), Record("Z", "Z", {}, 1)}));
     EXPECT_FALSE(DescribeSettingsFile(path, lines, error));
-    EXPECT_EQ(error, kInvalidFileFormat);
+    EXPECT_EQ(error.kind, ConfigFault::Damaged);
+    EXPECT_EQ(error.message, kInvalidFileFormat);
     EXPECT_EQ(lines, std::vector<std::string>{"A B boolean true"});
 }
 

@@ -247,6 +247,11 @@ TEST(CliConfig, DamagedOrMissingSettingsFilesFailWithTheirName) {
     EXPECT_NE(a.err.find("damaged.ini"), std::string::npos);
     EXPECT_EQ(Cli("feed --config " + damaged, "А").status, 1);
     EXPECT_EQ(Cli("feed --config /nonexistent/Q417.INI", "А").status, 1);
+    // A damaged file whose name happens to be part of the damage message is still named.
+    Temp("file", std::string(100, 'x'));
+    const Result named = Shell("cd " + TestDir().string() + " && q417 feed --config file", "А");
+    EXPECT_EQ(named.status, 1);
+    EXPECT_NE(named.err.find("\"file\""), std::string::npos) << named.err;
     EXPECT_FALSE(std::filesystem::exists("/nonexistent/Q417.INI"));
     EXPECT_EQ(Cli("config").status, 2);
 }

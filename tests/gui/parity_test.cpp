@@ -222,8 +222,8 @@ TEST_P(Parity, WindowAndCommandLineAgree) {
     // The file the window wrote holds what the command line started from, made consistent
     // the same way, with the count it ended on.
     MachineSettings written, expected;
-    std::string error;
-    ASSERT_TRUE(LoadSettingsFile(SettingsPath().toStdString(), written, error)) << error;
+    ConfigFailure error;
+    ASSERT_TRUE(LoadSettingsFile(SettingsPath().toStdString(), written, error)) << error.message;
     MachineSession cli;
     cli.StartUp(sc.settings);
     expected = cli.SettingsToWrite();

@@ -152,8 +152,8 @@ TEST_F(WindowTest, ADamagedSettingsFileStartsOnDefaults) {
     window->saveSettings();
     EXPECT_TRUE(QFile::exists(SettingsPath() + ".damaged"));
     MachineSettings back;
-    std::string error;
-    ASSERT_TRUE(LoadSettingsFile(SettingsPath().toStdString(), back, error)) << error;
+    ConfigFailure error;
+    ASSERT_TRUE(LoadSettingsFile(SettingsPath().toStdString(), back, error)) << error.message;
     EXPECT_EQ(back.Tech, 5);
 }
 
