@@ -37,8 +37,8 @@ MachineSettings SettingsFor(const FeedOptions& o, MachineSettings s, bool from_f
     // start-up gives it the wheel of its keyboard whatever is asked.
     if (o.wheel)
         s.Wheel = *o.wheel;
-    else if (!from_file || (o.layout && s.Wheel != 4))
-        s.Wheel = s.Layot;
+    else if (!from_file || (o.layout && s.Wheel != PrintWheel::Russian))
+        s.Wheel = WheelOf(s.Layot);
     if (o.language) s.Language = *o.language;
     if (o.mode) s.Mode = *o.mode;
     if (o.divider) s.Divider = true;
@@ -76,7 +76,7 @@ void PrepareSession(const FeedOptions& o, MachineSession& session) {
         OpenState(o, session);
     } else {
         MachineSettings defaults;
-        defaults.Rod = 1;
+        defaults.Rod = Work::Encipher;
         MachineSettings s = SettingsFor(o, defaults, o.config_file.has_value());
         s.Sound = false;
         session.StartUp(s);

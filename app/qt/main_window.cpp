@@ -237,8 +237,8 @@ void MainWindow::SettingsChanged() {
     const MachineSettings& s = session_.settings();
     mode_wheel_view_->DrawModeSwitches(s);
     mode_wheel_view_->DrawLevers(s);
-    element("Image7")->setVisible(s.Sposob == 2);
-    if (s.Machine == 0 || !module_switch_->hover)
+    element("Image7")->setVisible(s.Sposob == PrintMethod::AlsoPunchedTape);
+    if (s.Machine == Model::Q417M || !module_switch_->hover)
         module_switch_->DrawPlain(s.Machine);
     else
         module_switch_->DrawHover(s.Module);
@@ -246,11 +246,11 @@ void MainWindow::SettingsChanged() {
 
 void MainWindow::ModelChanged() {
     const MachineSettings& s = session_.settings();
-    element("R9")->setVisible(s.Machine != 2);
-    element("R10")->setVisible(s.Machine != 2);
-    element("F")->setVisible(s.Machine == 2);
-    if (s.Machine == 2) ShowCover(*element("F"), true);  // drawn once it shows
-    if (s.Machine == 0) module_switch_->hover = false;
+    element("R9")->setVisible(s.Machine != Model::Q417_3MR);
+    element("R10")->setVisible(s.Machine != Model::Q417_3MR);
+    element("F")->setVisible(s.Machine == Model::Q417_3MR);
+    if (s.Machine == Model::Q417_3MR) ShowCover(*element("F"), true);  // drawn once it shows
+    if (s.Machine == Model::Q417M) module_switch_->hover = false;
     module_switch_->DrawPlain(s.Machine);
 }
 

@@ -121,12 +121,12 @@ void MainWindow::WMouseUp(int x, int y) {
 }
 
 void MainWindow::Image3MouseUp(int x) {
-    if (session_.settings().Machine == 0) return;
+    if (session_.settings().Machine == Model::Q417M) return;
     session_.RegisterSwitchClick(x);
 }
 
 void MainWindow::Image5MouseUp(int x, int y) {
-    if (session_.settings().Machine != 0) return;
+    if (session_.settings().Machine != Model::Q417M) return;
     session_.LanguageLeverClick(x, y);
 }
 
@@ -135,7 +135,7 @@ void MainWindow::Image5MouseUp(int x, int y) {
 void MainWindow::Image11MouseMove(int x, int y) {
     wheel_slot_ = 0;
     const MachineSettings& s = session_.settings();
-    if (s.Machine == 0) return;
+    if (s.Machine == Model::Q417M) return;
     const bool inside = InModuleSwitchZone(x, y);
     if (inside && !module_switch_->hover) {
         module_switch_->DrawHover(s.Module);
@@ -147,7 +147,7 @@ void MainWindow::Image11MouseMove(int x, int y) {
 }
 
 void MainWindow::Image11MouseUp(int y) {
-    if (session_.settings().Machine == 0 || !module_switch_->hover || !OnModuleSwitchLever(y))
+    if (session_.settings().Machine == Model::Q417M || !module_switch_->hover || !OnModuleSwitchLever(y))
         return;
     reportRefusal(session_.ToggleModule());
 }

@@ -14,7 +14,7 @@ Machine MakeMachine(int machine, int module, int plug) {
     m.settings.Machine = machine;
     m.settings.Module = module;
     m.settings.Plug = plug;
-    m.settings.Rod = 1;
+    m.settings.Rod = Work::Encipher;
     m.StartUp();
     KeyTable table;
     GenerateRandomKey(12345, table, m.card);

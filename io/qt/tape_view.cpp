@@ -55,7 +55,7 @@ void TapeView::TapeAdvanced() {
     paper_.update();
 }
 
-void TapeView::GlyphPrinted(int band, int32_t contact, int32_t machine) {
+void TapeView::GlyphPrinted(int band, int32_t contact, Model machine) {
     if (band < 1 || band > 8 || contact < 0 || contact > 31) return;
     const QImage& glyphs = Sprites::Get(machine == 0 ? "OUT_LIT_M" : "OUT_LIT_3M");
     QImage& tape = paper_.image();

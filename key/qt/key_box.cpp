@@ -133,7 +133,7 @@ void KeyBox::MachineClosed() {
     ShowReflectorFrame(*window_.element(QStringLiteral("R")), 1);
     ShowEntryFrame(*window_.element(QStringLiteral("E")), 1);
     ShowStepper(*window_.element(QStringLiteral("ST")), StepperState::Hidden);
-    if (session_.machine().settings.Machine == 2)
+    if (session_.machine().settings.Machine == Model::Q417_3MR)
         ShowCover(*window_.element(QStringLiteral("F")), true);
     SyncRotors();
 }
@@ -174,7 +174,7 @@ void KeyBox::sync() {
     dot_->setVisible(work_.Assembling());
     if (work_.Assembling()) DrawFace();
     tray_->setVisible(work_.TrayShown() && !session_.machine().state.MachineClosed);
-    const int columns = session_.machine().settings.Machine == 2 ? 8 : 10;
+    const int columns = session_.machine().settings.Machine == Model::Q417_3MR ? 8 : 10;
     DrawKeyTable(kt_image_->image(), work_.table, columns);
     DrawKeyTableLabels(kt_image_->image());
     kt_image_->update();

@@ -33,7 +33,7 @@ void HalfWay(MachineSession& s, uint32_t seed) {
     set.Rod = static_cast<int32_t>(rng() % 3);
     set.Layot = static_cast<int32_t>(1 + rng() % 4);
     set.Wheel = rng() % 2 ? 4 : set.Layot;
-    set.Sposob = 2;
+    set.Sposob = PrintMethod::AlsoPunchedTape;
     set.Mode = static_cast<int32_t>(1 + rng() % 3);
     set.Language = static_cast<int32_t>(1 + rng() % 2);
     set.Divider = rng() % 2;

@@ -51,34 +51,34 @@ protected:
 // settings are read, at every keyboard choice and at the model switch.
 TEST_F(SessionTest, TheQ417MWheelAlwaysFollowsTheKeyboard) {
     MachineSettings s;
-    s.Machine = 0;
-    s.Layot = 1;
-    s.Wheel = 4;
-    s.Module = 10;
+    s.Machine = Model::Q417M;
+    s.Layot = KeyboardLayout::German;
+    s.Wheel = PrintWheel::Russian;
+    s.Module = AlphabetModule::Figures10;
     Start(s);
-    EXPECT_EQ(session.settings().Wheel, 1);
-    EXPECT_EQ(session.settings().Module, 30);
+    EXPECT_EQ(session.settings().Wheel, PrintWheel::German);
+    EXPECT_EQ(session.settings().Module, AlphabetModule::Contacts30);
     session.ChooseKeyboard(3);  // Russian
-    EXPECT_EQ(session.settings().Wheel, 4);
+    EXPECT_EQ(session.settings().Wheel, PrintWheel::Russian);
     session.ChooseKeyboard(0);  // and back to German
-    EXPECT_EQ(session.settings().Wheel, 1);
+    EXPECT_EQ(session.settings().Wheel, PrintWheel::German);
     session.ChooseWheel(1);
-    EXPECT_EQ(session.settings().Wheel, 1);
+    EXPECT_EQ(session.settings().Wheel, PrintWheel::German);
     EXPECT_FALSE(session.SetModule(10).empty());
     EXPECT_FALSE(session.ToggleModule().empty());
     EXPECT_FALSE(session.TogglePlug().empty());
-    EXPECT_EQ(session.settings().Module, 30);
-    EXPECT_EQ(session.settings().Plug, 1);
+    EXPECT_EQ(session.settings().Module, AlphabetModule::Contacts30);
+    EXPECT_EQ(session.settings().Plug, AlphabetPlug::Russian);
 
     // A later model keeps the Russian wheel across keyboards until Latin is chosen.
     EXPECT_TRUE(session.SwitchModel(1).empty());
     session.ChooseWheel(1);
     session.ChooseKeyboard(1);
-    EXPECT_EQ(session.settings().Wheel, 4);
+    EXPECT_EQ(session.settings().Wheel, PrintWheel::Russian);
     EXPECT_TRUE(session.SetModule(10).empty());
     EXPECT_TRUE(session.SwitchModel(0).empty());
-    EXPECT_EQ(session.settings().Wheel, 2);
-    EXPECT_EQ(session.settings().Module, 30);
+    EXPECT_EQ(session.settings().Wheel, PrintWheel::Polish);
+    EXPECT_EQ(session.settings().Module, AlphabetModule::Contacts30);
     EXPECT_TRUE(events.Saw("model") && events.Saw("settings"));
 }
 
@@ -89,7 +89,7 @@ TEST_F(SessionTest, ModelSwitchWaitsForTheClosedMachineAndResetsTheRotors) {
     EXPECT_EQ(session.machine().rotors.Slot(4).Position, 5);
     ASSERT_TRUE(session.OpenMachine());
     EXPECT_FALSE(session.SwitchModel(2).empty());
-    EXPECT_EQ(session.settings().Machine, 1);
+    EXPECT_EQ(session.settings().Machine, Model::Q417_3MN);
     EXPECT_TRUE(session.CloseMachine().empty());
     EXPECT_TRUE(session.SwitchModel(2).empty());
     EXPECT_EQ(session.machine().rotors.RotorsInUse(), 8);
@@ -168,7 +168,7 @@ TEST_F(SessionTest, KeyFilesAreAppliedWholeOrNotAtAll) {
 
 TEST_F(SessionTest, FeedRunsAsTheStartKeyUntilTheTextIsUsedUp) {
     MachineSettings s;
-    s.Rod = 0;
+    s.Rod = Work::Plain;
     s.Sound = false;
     Start(s);
     session.LoadText("\xC0\xC1*\xC2\r\n\x98\xC3");
@@ -194,7 +194,7 @@ TEST_F(SessionTest, FeedRunsAsTheStartKeyUntilTheTextIsUsedUp) {
 // single steps are refused while it runs.
 TEST_F(SessionTest, WhatActsDuringARunIsARuleOfTheSession) {
     MachineSettings s;
-    s.Rod = 1;
+    s.Rod = Work::Encipher;
     s.Sound = false;
     const std::string text(40, '\xC0');  // А forty times
     auto startRun = [&](int steps) {
@@ -272,7 +272,7 @@ TEST_F(SessionTest, ARunStopsWhenTheTextsAreFull) {
 // key since then does not change what the signal-path panel shows of it.
 TEST_F(SessionTest, TheLastKeyPressOutlivesLaterChanges) {
     MachineSettings s;
-    s.Rod = 1;
+    s.Rod = Work::Encipher;
     Start(s);
     EXPECT_EQ(session.LastKeyPressTrace(), nullptr);
     session.KeyDown(0x46);

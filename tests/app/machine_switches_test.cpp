@@ -8,11 +8,11 @@ namespace {
 
 TEST(SettingsPanelState, FollowsTheSettingsAndTheMachine) {
     MachineSettings s;
-    s.Machine = 0;
-    s.Serie = 4;
-    s.Layot = 2;
-    s.Wheel = 2;
-    s.Module = 30;
+    s.Machine = Model::Q417M;
+    s.Serie = RotorSeries::Series4K;
+    s.Layot = KeyboardLayout::Polish;
+    s.Wheel = PrintWheel::Polish;
+    s.Module = AlphabetModule::Contacts30;
     SettingsPanelState p = SettingsPanelStateFor(s, true, 0);
     EXPECT_EQ(p.model, 0);
     EXPECT_EQ(p.serie, 4);  // a series from the file is shown even though it cannot be chosen
@@ -22,8 +22,8 @@ TEST(SettingsPanelState, FollowsTheSettingsAndTheMachine) {
     EXPECT_FALSE(p.machine_controls_enabled);
     EXPECT_TRUE(p.model_row_enabled);
 
-    s.Machine = 2;
-    s.Wheel = 4;
+    s.Machine = Model::Q417_3MR;
+    s.Wheel = PrintWheel::Russian;
     s.Serie = 5;
     p = SettingsPanelStateFor(s, false, 3);  // opened, key table not empty
     EXPECT_EQ(p.wheel, 1);
@@ -35,25 +35,25 @@ TEST(SettingsPanelState, FollowsTheSettingsAndTheMachine) {
 
 TEST(SettingsChoices, TheLatinWheelFollowsTheKeyboardUntilRussianIsChosen) {
     MachineSettings s;
-    s.Layot = 1;
-    s.Wheel = 1;
+    s.Layot = KeyboardLayout::German;
+    s.Wheel = PrintWheel::German;
     ChooseKeyboard(s, 2);
-    EXPECT_EQ(s.Wheel, 3);
+    EXPECT_EQ(s.Wheel, PrintWheel::Czech);
     ChooseWheel(s, 1);
-    EXPECT_EQ(s.Wheel, 4);
+    EXPECT_EQ(s.Wheel, PrintWheel::Russian);
     ChooseKeyboard(s, 0);
-    EXPECT_EQ(s.Layot, 1);
-    EXPECT_EQ(s.Wheel, 4);
+    EXPECT_EQ(s.Layot, KeyboardLayout::German);
+    EXPECT_EQ(s.Wheel, PrintWheel::Russian);
     ChooseWheel(s, 0);
-    EXPECT_EQ(s.Wheel, 1);
+    EXPECT_EQ(s.Wheel, PrintWheel::German);
     TogglePlug(s);
-    EXPECT_EQ(s.Plug, 2);
+    EXPECT_EQ(s.Plug, AlphabetPlug::Latin);
     TogglePlug(s);
-    EXPECT_EQ(s.Plug, 1);
+    EXPECT_EQ(s.Plug, AlphabetPlug::Russian);
     ToggleModule(s);
-    EXPECT_EQ(s.Module, 10);
+    EXPECT_EQ(s.Module, AlphabetModule::Figures10);
     ToggleModule(s);
-    EXPECT_EQ(s.Module, 30);
+    EXPECT_EQ(s.Module, AlphabetModule::Contacts30);
 }
 
 TEST(SettingsChoices, ASeriesReloadsOnlyWhenItDiffersAndNoRotorIsInTheOpenMachine) {

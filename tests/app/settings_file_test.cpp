@@ -141,10 +141,10 @@ TEST(SettingsFile, DamagedFileKeepsWhatLiesBeforeTheDamage) {
         EXPECT_STREQ(e.what(), kInvalidFileFormat);
         EXPECT_EQ(e.kind(), ConfigFault::Damaged);
     }
-    EXPECT_EQ(s.Machine, 2);
-    EXPECT_EQ(s.Rod, 2);
+    EXPECT_EQ(s.Machine, Model::Q417_3MR);
+    EXPECT_EQ(s.Rod, Work::Decipher);
     EXPECT_EQ(s.Tech, 0);
-    EXPECT_EQ(s.Layot, 4);
+    EXPECT_EQ(s.Layot, KeyboardLayout::Russian);
 }
 
 TEST(SettingsFile, LoadForTheCommandLine) {
@@ -159,14 +159,14 @@ TEST(SettingsFile, LoadForTheCommandLine) {
 
     WriteFileBytes(path, Record("MAIN", "MACHINE", Le32(0)));
     EXPECT_TRUE(LoadSettingsFile(path, s, error));
-    EXPECT_EQ(s.Machine, 0);
+    EXPECT_EQ(s.Machine, Model::Q417M);
 
     const auto damaged = Join({Record("MAIN", "ROD", Le32(1)), Record("X", "X", {}, 0)});
     WriteFileBytes(path, damaged);
     EXPECT_FALSE(LoadSettingsFile(path, s, error));
     EXPECT_EQ(error.kind, ConfigFault::Damaged);
     EXPECT_EQ(error.message, kInvalidFileFormat);
-    EXPECT_EQ(s.Rod, 1);
+    EXPECT_EQ(s.Rod, Work::Encipher);
     EXPECT_EQ(FileBytes(path), damaged);
 }
 

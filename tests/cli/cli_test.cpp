@@ -218,9 +218,9 @@ std::string SettingsFile(const std::string& name, const MachineSettings& s) {
 
 TEST(CliConfig, ListsEveryRecordAndFeedsWithItsSettings) {
     MachineSettings s;
-    s.Rod = 0;
-    s.Layot = 1;
-    s.Wheel = 1;
+    s.Rod = Work::Plain;
+    s.Layot = KeyboardLayout::German;
+    s.Wheel = PrintWheel::German;
     s.Tech = 77;
     const std::string ini = SettingsFile("Q417.INI", s);
     const Result list = Cli("config " + ini);
@@ -271,7 +271,7 @@ Result Shell(const std::string& command) {
 std::string FedWhole(const std::string& cp1251, int rod) {
     q417::Machine m;
     m.settings.Rod = rod;
-    m.settings.Layot = m.settings.Wheel = 1;
+    m.settings.Layot = m.settings.Wheel = PrintWheel::German;
     m.settings.Sound = false;
     m.StartUp();
     q417::Printer printer(m);

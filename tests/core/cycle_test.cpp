@@ -40,7 +40,7 @@ struct CycleFixture : ::testing::Test {
 using Calls = std::vector<std::string>;
 
 TEST_F(CycleFixture, PlainTypingPassesEveryContactAndNeverSteps) {
-    m.settings.Rod = 0;
+    m.settings.Rod = Work::Plain;
     const auto before = Positions();
     Press(31);
     EXPECT_EQ(trace.calls, (Calls{"echo 31", "tape 31", "out 31", "count"}));
@@ -50,7 +50,7 @@ TEST_F(CycleFixture, PlainTypingPassesEveryContactAndNeverSteps) {
 }
 
 TEST_F(CycleFixture, SpaceIsEchoedAsSpaceAndEncipheredOnThirty) {
-    m.settings.Rod = 1;
+    m.settings.Rod = Work::Encipher;
     Press(31);
     EXPECT_EQ(trace.calls.front(), "echo 31");
     EXPECT_EQ(m.state.InputContact, 30);
@@ -59,32 +59,32 @@ TEST_F(CycleFixture, SpaceIsEchoedAsSpaceAndEncipheredOnThirty) {
 }
 
 TEST_F(CycleFixture, DecipheredThirtyPrintsAsSpace) {
-    m.settings.Rod = 1;
+    m.settings.Rod = Work::Encipher;
     Press(30);
     const int cipher = m.state.OutputContact;
     m.rotors.SetBasicKey();
-    m.settings.Rod = 2;
+    m.settings.Rod = Work::Decipher;
     Press(cipher);
     EXPECT_EQ(m.state.OutputContact, 31);
 }
 
 TEST_F(CycleFixture, MixedRegisterShiftsPrintNothingButArePunchedAndCounted) {
-    m.settings.Rod = 0;
-    m.settings.Mode = 2;
-    m.settings.Sposob = 2;
+    m.settings.Rod = Work::Plain;
+    m.settings.Mode = RegisterMode::Mixed;
+    m.settings.Sposob = PrintMethod::AlsoPunchedTape;
     Press(20);
     EXPECT_EQ(trace.calls, (Calls{"echo 20", "punch 20", "count"}));
     EXPECT_EQ(m.state.PrintRegister, 2);
     Press(7);
     EXPECT_EQ(trace.calls, (Calls{"echo 7", "punch 7", "count"}));
     EXPECT_EQ(m.state.PrintRegister, 1);
-    m.settings.Machine = 0;  // the Q-417M has no register: both print
+    m.settings.Machine = Model::Q417M;  // the Q-417M has no register: both print
     Press(20);
     EXPECT_EQ(trace.calls, (Calls{"echo 20", "tape 20", "out 20", "punch 20", "count"}));
 }
 
 TEST_F(CycleFixture, OpenedMachineOutputsNothingAndDoesNotStep) {
-    m.settings.Rod = 1;
+    m.settings.Rod = Work::Encipher;
     m.state.MachineClosed = false;
     const auto before = Positions();
     Press(4);
@@ -94,7 +94,7 @@ TEST_F(CycleFixture, OpenedMachineOutputsNothingAndDoesNotStep) {
 }
 
 TEST_F(CycleFixture, FedTextIsNotEchoed) {
-    m.settings.Rod = 1;
+    m.settings.Rod = Work::Encipher;
     m.state.InputTextLoaded = true;
     m.state.AutoRun = true;
     Press(4);
@@ -102,8 +102,8 @@ TEST_F(CycleFixture, FedTextIsNotEchoed) {
 }
 
 TEST_F(CycleFixture, TenKeyRunWithoutTextOutputsNothingButSteps) {
-    m.settings.Rod = 1;
-    m.settings.Module = 10;
+    m.settings.Rod = Work::Encipher;
+    m.settings.Module = AlphabetModule::Figures10;
     m.state.AutoRun = true;
     const auto before = Positions();
     Press(0);
@@ -112,9 +112,9 @@ TEST_F(CycleFixture, TenKeyRunWithoutTextOutputsNothingButSteps) {
 }
 
 TEST_F(CycleFixture, TenKeyAlphabetWithLatinPlugPassesThroughAndSteps) {
-    m.settings.Rod = 1;
-    m.settings.Module = 10;
-    m.settings.Plug = 2;
+    m.settings.Rod = Work::Encipher;
+    m.settings.Module = AlphabetModule::Figures10;
+    m.settings.Plug = AlphabetPlug::Latin;
     const auto before = Positions();
     for (int k : {1, 2, 4, 13}) {
         Press(k);
@@ -124,8 +124,8 @@ TEST_F(CycleFixture, TenKeyAlphabetWithLatinPlugPassesThroughAndSteps) {
 }
 
 TEST_F(CycleFixture, LatinPlugDisconnectsFourKeys) {
-    m.settings.Rod = 1;
-    m.settings.Plug = 2;
+    m.settings.Rod = Work::Encipher;
+    m.settings.Plug = AlphabetPlug::Latin;
     for (int k : {17, 23, 28, 29}) {
         const auto before = Positions();
         Press(k);
@@ -136,8 +136,8 @@ TEST_F(CycleFixture, LatinPlugDisconnectsFourKeys) {
 
 TEST_F(CycleFixture, TenKeyAlphabetLosesContactsOutsideItsKeys) {
     // A fed space or asterisk reaches the ten-key path as contact 30: no signal, no loops.
-    m.settings.Rod = 1;
-    m.settings.Module = 10;
+    m.settings.Rod = Work::Encipher;
+    m.settings.Module = AlphabetModule::Figures10;
     m.state.InputTextLoaded = true;
     Press(30);
     EXPECT_EQ(m.state.OutputContact, 0);
@@ -154,7 +154,7 @@ TEST_F(CycleFixture, CounterWrapsAfterNineThousandNineHundredNinetyNine) {
 }
 
 TEST_F(CycleFixture, UnknownKindOfWorkKeepsTheLastOutput) {
-    m.settings.Rod = 0;
+    m.settings.Rod = Work::Plain;
     Press(9);
     m.settings.Rod = 5;
     Press(3);
@@ -203,14 +203,14 @@ TEST(RoundTrip, DecipherUndoesEncipherForRandomKeys) {
                 const RotorStack start = m.rotors;
                 std::vector<int> plain, cipher, back;
                 for (int i = 0; i < 60; ++i) plain.push_back(c.keys[rng() % c.keys.size()]);
-                m.settings.Rod = 1;
+                m.settings.Rod = Work::Encipher;
                 for (int k : plain) {
                     m.state.InputContact = k;
                     m.KeyPressCycle();
                     cipher.push_back(m.state.OutputContact);
                 }
                 m.rotors = start;
-                m.settings.Rod = 2;
+                m.settings.Rod = Work::Decipher;
                 for (int x : cipher) {
                     m.state.InputContact = x;
                     m.KeyPressCycle();
@@ -259,20 +259,20 @@ TEST(Settings, OutOfRangeValuesTakeTheirDefaults) {
     s.Wheel = 0;
     s.Tech = 12000;
     SanitizeSettings(s);
-    EXPECT_EQ(s.Machine, 1);
-    EXPECT_EQ(s.Layot, 4);
-    EXPECT_EQ(s.Module, 30);
-    EXPECT_EQ(s.Serie, 6);
-    EXPECT_EQ(s.Wheel, 4);
+    EXPECT_EQ(s.Machine, Model::Q417_3MN);
+    EXPECT_EQ(s.Layot, KeyboardLayout::Russian);
+    EXPECT_EQ(s.Module, AlphabetModule::Contacts30);
+    EXPECT_EQ(s.Serie, RotorSeries::Series6K);
+    EXPECT_EQ(s.Wheel, PrintWheel::Russian);
     EXPECT_EQ(s.Tech, 0);
-    s.Machine = 0;
-    s.Module = 10;
-    s.Plug = 2;
-    s.Mode = 3;
+    s.Machine = Model::Q417M;
+    s.Module = AlphabetModule::Figures10;
+    s.Plug = AlphabetPlug::Latin;
+    s.Mode = RegisterMode::Figures;
     SanitizeSettings(s);
-    EXPECT_EQ(s.Module, 30);
-    EXPECT_EQ(s.Plug, 1);
-    EXPECT_EQ(s.Mode, 1);
+    EXPECT_EQ(s.Module, AlphabetModule::Contacts30);
+    EXPECT_EQ(s.Plug, AlphabetPlug::Russian);
+    EXPECT_EQ(s.Mode, RegisterMode::Letters);
 }
 
 }  // namespace

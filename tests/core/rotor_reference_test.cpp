@@ -390,7 +390,7 @@ TEST(RotorReference, KnownAnswersForWholeKeyPresses) {
         for (int r = 1; r <= 30; ++r) key.card[r] = Wrap(7 * r);
         Machine m;
         m.settings.Machine = k.machine;
-        m.settings.Rod = 1;
+        m.settings.Rod = Work::Encipher;
         m.ApplySettings();
         ASSERT_TRUE(m.rotors.LoadSeries(k.serie));
         Put(m.rotors, key.slots);

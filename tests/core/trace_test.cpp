@@ -165,13 +165,13 @@ TEST(KeyPressTrace, AgreesWithTheCycleOnRandomKeysInEveryCase) {
                                               std::to_string(model.plug) + " serie " +
                                               std::to_string(serie) + " key " + std::to_string(in);
                     ASSERT_EQ(CheckStages(m, tr), "") << where;
-                    const bool through = m.settings.Rod != 0 && model.path != PathCase::None &&
-                                         (in <= 30 || m.settings.Rod == 1);
+                    const bool through = m.settings.Rod != Work::Plain && model.path != PathCase::None &&
+                                         (in <= 30 || m.settings.Rod == Work::Encipher);
                     ASSERT_EQ(!tr.points.empty(), through) << where;
                     if (through) {
                         const Contact k = in == kSpaceBar ? 30 : in;
                         const Contact gives =
-                            m.settings.Rod == 1 ? m.SignalPathEncipher(k) : m.SignalPathDecipher(k);
+                            m.settings.Rod == Work::Encipher ? m.SignalPathEncipher(k) : m.SignalPathDecipher(k);
                         ASSERT_EQ(tr.PathResult(), gives) << where;
                     }
                     loops += tr.forward_passes > 1 || tr.backward_passes > 1;
@@ -224,7 +224,7 @@ TEST(KeyPressTrace, TheLastKeyPressIsTracedAsItWasMade) {
 // gives 3, passing all ten rotors once each way.
 TEST(KeyPressTrace, WorkedExampleFirstKeyPress) {
     Machine m;
-    m.settings.Rod = 1;
+    m.settings.Rod = Work::Encipher;
     m.StartUp();
     const KeyPressTrace tr = TraceKeyPress(m, 1);
     EXPECT_EQ(tr.output, 3);
@@ -243,13 +243,13 @@ TEST(KeyPressTrace, WorkedExampleFirstKeyPress) {
 TEST(KeyPressTrace, NoPathWhereTheCurrentDoesNotPassTheRotors) {
     Machine m;
     m.StartUp();
-    m.settings.Rod = 0;
+    m.settings.Rod = Work::Plain;
     KeyPressTrace tr = TraceKeyPress(m, kSpaceBar);
     EXPECT_TRUE(tr.points.empty());
     EXPECT_EQ(tr.output, kSpaceBar);
     EXPECT_EQ(tr.positions_after, Positions(m));
 
-    m.settings.Rod = 1;
+    m.settings.Rod = Work::Encipher;
     m.state.MachineClosed = false;
     tr = TraceKeyPress(m, 5);
     EXPECT_TRUE(tr.points.empty());
@@ -257,15 +257,15 @@ TEST(KeyPressTrace, NoPathWhereTheCurrentDoesNotPassTheRotors) {
     EXPECT_EQ(tr.positions_after, Positions(m));
 
     m.state.MachineClosed = true;
-    m.settings.Module = 10;
+    m.settings.Module = AlphabetModule::Figures10;
     m.state.AutoRun = true;  // the run without text in the ten-key alphabet
     tr = TraceKeyPress(m, 0);
     EXPECT_TRUE(tr.points.empty());
     EXPECT_EQ(tr.output, 0);
     EXPECT_NE(tr.positions_after, Positions(m));
 
-    m.settings.Rod = 0;
-    m.settings.Mode = 2;
+    m.settings.Rod = Work::Plain;
+    m.settings.Mode = RegisterMode::Mixed;
     tr = TraceKeyPress(m, 20);
     EXPECT_FALSE(tr.printed);
     EXPECT_EQ(tr.print_register, 2);

@@ -18,11 +18,11 @@ inline void Require(bool holds, const char* promise) {
 
 // Every setting within the range some table of the machine has rows for.
 inline bool SettingsInRange(const MachineSettings& s) {
-    return s.Machine >= 0 && s.Machine <= 2 && (s.Module == 10 || s.Module == 30) && s.Plug >= 1 &&
+    return s.Machine >= 0 && s.Machine <= 2 && (s.Module == AlphabetModule::Figures10 || s.Module == AlphabetModule::Contacts30) && s.Plug >= 1 &&
            s.Plug <= 2 && s.Rod >= 0 && s.Rod <= 2 && s.Layot >= 1 && s.Layot <= 4 &&
            s.Sposob >= 1 && s.Sposob <= 2 && s.Language >= 1 && s.Language <= 2 && s.Mode >= 1 &&
            s.Mode <= 3 && s.Wheel >= 1 && s.Wheel <= 4 &&
-           (s.Serie == 3 || s.Serie == 4 || s.Serie == 6) && s.Tech >= 0 && s.Tech <= 9999;
+           (s.Serie == RotorSeries::Series3K || s.Serie == RotorSeries::Series4K || s.Serie == RotorSeries::Series6K) && s.Tech >= 0 && s.Tech <= 9999;
 }
 
 // Takes the input's first bytes as the switches of the machine (anything, as a damaged file

@@ -58,7 +58,7 @@ TEST_F(PanelTest, TheControlBoxOpensTheTextPanelAndItsCloseButtonHidesIt) {
 
 TEST_F(PanelTest, KeysTypedInATextBoxGoToTheMachine) {
     window->openTextPanel();
-    Restart([&](MachineSettings& s) { s.Rod = 1; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Encipher; });
     QTest::keyClick(&Text().outputBox(), Qt::Key_F);
     EXPECT_EQ(Input(), "\xC0");
     EXPECT_EQ(Output().size(), 1u);
@@ -76,7 +76,7 @@ TEST_F(PanelTest, SavingWritesTheOutputTextWithCrLfInWindows1251) {
                            return path;
                        },
                        {});
-    Restart([&](MachineSettings& s) { s.Rod = 1; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Encipher; });
     Type(Qt::Key_F);
     Type(Qt::Key_Comma);
     TextButton("save");
@@ -113,7 +113,7 @@ TEST_F(PanelTest, ACancelledLoadLeavesNoText) {
 }
 
 TEST_F(PanelTest, ClearEmptiesBothTextsButNotTheCounter) {
-    Restart([&](MachineSettings& s) { s.Rod = 1; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Encipher; });
     Type(Qt::Key_F);
     TextButton("clear");
     EXPECT_EQ(Input(), "");
@@ -164,7 +164,7 @@ TEST_F(PanelTest, TheChosenFontIsWrittenAtCloseAndReadBackAtStart) {
 }
 
 TEST_F(PanelTest, TheSettingsPanelShowsTheSettingsAndChangesNone) {
-    Restart([&](MachineSettings& s) { s.Layot = 2; s.Wheel = 4; s.Divider = true; });
+    Restart([&](MachineSettings& s) { s.Layot = KeyboardLayout::Polish; s.Wheel = PrintWheel::Russian; s.Divider = true; });
     const MachineSettings before = S();
     Click("Image6", 22, 37);
     EXPECT_TRUE(Settings().isVisible());
@@ -192,31 +192,31 @@ TEST_F(PanelTest, TheSettingsPanelShowsTheSettingsAndChangesNone) {
 TEST_F(PanelTest, EachChoiceTakesEffectAtOnce) {
     window->openSettingsPanel();
     QTest::mouseClick(Settings().keyboardItem(0), Qt::LeftButton);
-    EXPECT_EQ(S().Layot, 1);
-    EXPECT_EQ(S().Wheel, 4);  // the Russian wheel stays
+    EXPECT_EQ(S().Layot, KeyboardLayout::German);
+    EXPECT_EQ(S().Wheel, PrintWheel::Russian);  // the Russian wheel stays
     QTest::mouseClick(Settings().wheelItem(0), Qt::LeftButton);
-    EXPECT_EQ(S().Wheel, 1);
+    EXPECT_EQ(S().Wheel, PrintWheel::German);
     ClickButton("CheckBox1");
     EXPECT_TRUE(S().Sound);
     ClickButton("CheckBox2");
     EXPECT_TRUE(S().Divider);
     ClickButton("RadioButton13");
-    EXPECT_EQ(S().Module, 10);
+    EXPECT_EQ(S().Module, AlphabetModule::Figures10);
     Settings().plug().onMouseUp(5, 5, Qt::LeftButton);
-    EXPECT_EQ(S().Plug, 2);
+    EXPECT_EQ(S().Plug, AlphabetPlug::Latin);
 }
 
 TEST_F(PanelTest, SwitchingToTheQ417MAndBack) {
-    Restart([&](MachineSettings& s) { s.Module = 10; s.Plug = 2; s.Layot = 3; s.Wheel = 4; });
+    Restart([&](MachineSettings& s) { s.Module = AlphabetModule::Figures10; s.Plug = AlphabetPlug::Latin; s.Layot = KeyboardLayout::Czech; s.Wheel = PrintWheel::Russian; });
     window->session().TurnRotor(3, true);
     window->openSettingsPanel();
     ClickButton("RadioButton2");  // the model in force: nothing at all
     EXPECT_EQ(window->machine().rotors.Slot(3).Position, 4);
     ClickButton("RadioButton1");
-    EXPECT_EQ(S().Machine, 0);
-    EXPECT_EQ(S().Module, 30);
-    EXPECT_EQ(S().Plug, 1);
-    EXPECT_EQ(S().Wheel, 3);
+    EXPECT_EQ(S().Machine, Model::Q417M);
+    EXPECT_EQ(S().Module, AlphabetModule::Contacts30);
+    EXPECT_EQ(S().Plug, AlphabetPlug::Russian);
+    EXPECT_EQ(S().Wheel, PrintWheel::Czech);
     EXPECT_EQ(window->appliedMachine(), 0);
     EXPECT_EQ(window->machine().rotors.Slot(3).Position, 3);
     EXPECT_FALSE(Settings().plug().isVisible());
@@ -237,8 +237,8 @@ TEST_F(PanelTest, SwitchingToTheQ417MAndBack) {
     ASSERT_FALSE(module->isEnabled());
     EXPECT_EQ(red_pixels(module), 0);
     ClickButton("RadioButton3");
-    EXPECT_EQ(S().Module, 30);  // not given back
-    EXPECT_EQ(S().Plug, 1);
+    EXPECT_EQ(S().Module, AlphabetModule::Contacts30);  // not given back
+    EXPECT_EQ(S().Plug, AlphabetPlug::Russian);
     EXPECT_EQ(window->machine().rotors.RotorsInUse(), 8);
     EXPECT_FALSE(E("R9")->isVisible());
     EXPECT_TRUE(E("F")->isVisible());
@@ -254,7 +254,7 @@ TEST_F(PanelTest, ASeriesClickReloadsOnlyWhenItDiffers) {
     ClickButton("RadioButton6");  // the series loaded: the rotors stay
     EXPECT_EQ(window->machine().rotors.Slot(2).Position, 3);
     ClickButton("RadioButton4");
-    EXPECT_EQ(S().Serie, 3);
+    EXPECT_EQ(S().Serie, RotorSeries::Series3K);
     EXPECT_EQ(window->machine().rotors.LoadedSeries(), 3);
     EXPECT_EQ(window->appliedSerie(), 3);
     EXPECT_EQ(window->machine().rotors.Slot(2).Position, 2);
@@ -273,21 +273,21 @@ TEST_F(PanelTest, TheOpenMachineLocksTheModelAndTheSeries) {
 TEST_F(PanelTest, TheModuleSwitchTurnsOnlyOnItsLeverAfterTheMouseCameIn) {
     const QImage plain = E("Image11")->image();
     Click("Image11", 18, 90);  // the mouse never entered the zone
-    EXPECT_EQ(S().Module, 30);
+    EXPECT_EQ(S().Module, AlphabetModule::Contacts30);
     Move(E("Image11"), 18, 40);
     const QImage hover30 = E("Image11")->image();
     EXPECT_NE(hover30, plain);
     Click("Image11", 18, 60);  // in the zone, off the lever
-    EXPECT_EQ(S().Module, 30);
+    EXPECT_EQ(S().Module, AlphabetModule::Contacts30);
     Click("Image11", 18, 90);
-    EXPECT_EQ(S().Module, 10);
+    EXPECT_EQ(S().Module, AlphabetModule::Figures10);
     EXPECT_NE(E("Image11")->image(), hover30);
     Move(E("Image11"), 30, 40);
     EXPECT_EQ(E("Image11")->image(), plain);
     window->session().SwitchModel(0);
     Move(E("Image11"), 18, 40);
     Click("Image11", 18, 90);
-    EXPECT_EQ(S().Module, 30);
+    EXPECT_EQ(S().Module, AlphabetModule::Contacts30);
 }
 
 }  // namespace

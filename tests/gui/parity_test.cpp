@@ -239,7 +239,7 @@ TEST_P(Parity, WindowAndCommandLineAgree) {
     EXPECT_EQ(written.Divider, expected.Divider);
     EXPECT_EQ(written.Serie, expected.Serie);
     EXPECT_EQ(written.Tech, expected.Tech);
-    if (sc.settings.Machine == 0) {
+    if (sc.settings.Machine == Model::Q417M) {
         EXPECT_EQ(written.Wheel, sc.settings.Layot);
     }
 }

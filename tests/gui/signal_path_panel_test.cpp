@@ -16,7 +16,7 @@ class SignalPathPanelTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        Restart([&](MachineSettings& s) { s.Sound = false; s.Rod = 1; });
+        Restart([&](MachineSettings& s) { s.Sound = false; s.Rod = Work::Encipher; });
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
@@ -67,7 +67,7 @@ TEST_F(SignalPathPanelTest, OpenedLateItShowsTheLastKeyPress) {
     };
     const QImage typedOpen = typeAndShow(true);
     Open();
-    Restart([&](MachineSettings& s) { s.Sound = false; s.Rod = 1; });
+    Restart([&](MachineSettings& s) { s.Sound = false; s.Rod = Work::Encipher; });
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     const QImage typedClosed = typeAndShow(false);
@@ -117,7 +117,7 @@ TEST_F(SignalPathPanelTest, StepsThroughTheLoadedTextOneKeyPressAtATime) {
     WaitForRunEnd();
     const std::string whole = Output();
     Open();
-    Restart([&](MachineSettings& s) { s.Sound = false; s.Rod = 1; });
+    Restart([&](MachineSettings& s) { s.Sound = false; s.Rod = Work::Encipher; });
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
@@ -148,7 +148,7 @@ TEST_F(SignalPathPanelTest, StepsThroughTheLoadedTextOneKeyPressAtATime) {
 }
 
 TEST_F(SignalPathPanelTest, ShowsTheLoopBackPassesOfTheLatinPlug) {
-    Restart([&](MachineSettings& s) { s.Plug = 2; });
+    Restart([&](MachineSettings& s) { s.Plug = AlphabetPlug::Latin; });
     Type(Qt::Key_F2);
     Type(Qt::Key_Comma);  // Б: on the basic key its current loops once on the way back
     ASSERT_TRUE(Panel().hasTrace());

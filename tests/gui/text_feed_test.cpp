@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, WindowFeed,
                                            SameAsCli{1, 0, 4, 30, 1, "plain ТЕКСТ"}));
 
 TEST_F(TextFeedTest, AnAsteriskStopsTheRunAndTheNextStartGoesOn) {
-    Restart([&](MachineSettings& s) { s.Layot = s.Wheel = 1; s.Rod = 1; });
+    Restart([&](MachineSettings& s) { s.Layot = s.Wheel = PrintWheel::German; s.Rod = Work::Encipher; });
     LoadFile("AB*CD");
     Start();
     EXPECT_EQ(Output().size(), 2u);
@@ -213,7 +213,7 @@ TEST_F(TextFeedTest, TheLoaderNamesTheFileLoaded) {
 }
 
 TEST_F(TextFeedTest, TheStopKeyEndsARunWithoutText) {
-    Restart([&](MachineSettings& s) { s.Rod = 0; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Plain; });
     StopAfter(5);
     PressStart();
     EXPECT_FALSE(window->session().state().AutoRun);
@@ -225,7 +225,7 @@ TEST_F(TextFeedTest, TheStopKeyEndsARunWithoutText) {
 }
 
 TEST_F(TextFeedTest, ClearingDuringAPauseRunsWithoutText) {
-    Restart([&](MachineSettings& s) { s.Layot = s.Wheel = 1; });
+    Restart([&](MachineSettings& s) { s.Layot = s.Wheel = PrintWheel::German; });
     LoadFile("AB*CD");
     Start();
     Panel().clearText();
@@ -237,7 +237,7 @@ TEST_F(TextFeedTest, ClearingDuringAPauseRunsWithoutText) {
 }
 
 TEST_F(TextFeedTest, KeysTypedDuringARunAreEnciphered) {
-    Restart([&](MachineSettings& s) { s.Rod = 0; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Plain; });
     auto* timer = new QTimer(window.get());
     QObject::connect(timer, &QTimer::timeout, [this, timer] {
         if (Output().size() < 3) return;
@@ -283,7 +283,7 @@ namespace {
 // With sound on every fed character waits for its step sound; characters without a key
 // cost none.
 TEST_F(TextFeedTest, WithSoundOnEachFedCharacterPlaysItsStep) {
-    Restart([&](MachineSettings& s) { s.Rod = 1; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Encipher; });
     LoadFile("АБ QВГ");
     window->session().SetSound(true);
     const int steps = window->sound().steps();

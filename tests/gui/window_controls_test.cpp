@@ -17,8 +17,8 @@ namespace {
 TEST_F(WindowTest, StartsOnDefaultsWithoutASettingsFile) {
     const MachineSettings d;
     EXPECT_EQ(S().Machine, d.Machine);
-    EXPECT_EQ(S().Layot, 4);
-    EXPECT_EQ(S().Wheel, 4);
+    EXPECT_EQ(S().Layot, KeyboardLayout::Russian);
+    EXPECT_EQ(S().Wheel, PrintWheel::Russian);
     EXPECT_FALSE(E("Image7")->isVisible());
     EXPECT_FALSE(E("F")->isVisible());
     EXPECT_TRUE(E("R10")->isVisible());
@@ -71,11 +71,11 @@ TEST_F(WindowTest, RegisterSwitchAndLanguageLeverFollowTheModel) {
         EXPECT_EQ(window->machine().state.PrintRegister, r.reg) << r.x;
     }
     Click("Image5", 10, 30);  // inert on this model
-    EXPECT_EQ(S().Language, 1);
+    EXPECT_EQ(S().Language, WheelHalf::Russian);
 
     window->session().SwitchModel(0);
     Click("Image3", 10, 10);  // inert on the Q-417M
-    EXPECT_EQ(S().Mode, 2);
+    EXPECT_EQ(S().Mode, RegisterMode::Mixed);
     for (const auto& [y, language] : {std::pair{30, 2}, std::pair{55, 2}, std::pair{60, 1}}) {
         Click("Image5", 10, y);
         EXPECT_EQ(S().Language, language) << y;
@@ -121,7 +121,7 @@ TEST_F(WindowTest, ControlBoxHighlightsAndClosesWritingFourteenRecords) {
     Move(E("Image6"), 4, 70);  // beside the box, clear of the signal-path button
     EXPECT_EQ(E("Image6")->image(), plain);
 
-    Restart([&](MachineSettings& s) { s.Rod = 2; s.Tech = 77; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Decipher; s.Tech = 77; });
     Click("Image6", 20, 15);
     EXPECT_FALSE(window->isVisible());
     ConfigStore store(SettingsPath().toStdString(), ConfigStore::Access::ReadOnly);
@@ -132,7 +132,7 @@ TEST_F(WindowTest, ControlBoxHighlightsAndClosesWritingFourteenRecords) {
     EXPECT_EQ(store.ReadInteger("Counter", "Tech", -1), 77);
 
     Open();  // the next start reads them back
-    EXPECT_EQ(S().Rod, 2);
+    EXPECT_EQ(S().Rod, Work::Decipher);
     EXPECT_EQ(S().Tech, 77);
 }
 
@@ -145,7 +145,7 @@ TEST_F(WindowTest, ADamagedSettingsFileStartsOnDefaults) {
     ASSERT_EQ(window->startupErrors().size(), 1);
     EXPECT_EQ(window->startupErrors()[0],
               "Cannot read file \"" + SettingsPath() + "\". Invalid file format.");
-    EXPECT_EQ(S().Machine, 1);
+    EXPECT_EQ(S().Machine, Model::Q417_3MN);
     EXPECT_TRUE(window->machine().state.MachineClosed);
     // Closing still saves: the damaged file is kept aside and a fresh one takes the settings.
     Restart([&](MachineSettings& s) { s.Tech = 5; });
@@ -220,7 +220,7 @@ TEST_F(WindowTest, RotorClicksAndTheWheelTurnTheRotorUnderTheMouse) {
 }
 
 TEST_F(WindowTest, EveryStepShowsAtOnce) {
-    Restart([&](MachineSettings& s) { s.Rod = 1; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Encipher; });
     const QImage before = E("R9")->image();
     Type(Qt::Key_F);  // slot 9 drives the odd chain: it moves on every key press
     EXPECT_EQ(window->machine().rotors.Slot(9).Position, 10);

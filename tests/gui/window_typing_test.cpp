@@ -42,7 +42,7 @@ TEST_P(WindowTyping, PrintsWhatTheModelPrints) {
         const int32_t contact = ContactOf(vk);
         const bool refused =
             (tc.rod == 1 && contact == 30) || (tc.rod == 2 && contact == 31) ||
-            (reference.settings.Module == 10 && (contact == 31 || !tables::IsDigitKey(contact)));
+            (reference.settings.Module == AlphabetModule::Figures10 && (contact == 31 || !tables::IsDigitKey(contact)));
         if (refused) continue;
         reference.state.InputContact = contact;
         reference.KeyPressCycle();
@@ -64,10 +64,10 @@ INSTANTIATE_TEST_SUITE_P(KindsOfWorkAndModels, WindowTyping,
                                            TypingCase{2, 2, 10, 1}));
 
 TEST_F(WindowTest, BlockedKeysDoNothing) {
-    Restart([&](MachineSettings& s) { s.Rod = 1; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Encipher; });
     Type(Qt::Key_Q);  // contact 30 carries the enciphered space
     EXPECT_TRUE(window->keyboard().KeyBlocked);
-    Restart([&](MachineSettings& s) { s.Rod = 2; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Decipher; });
     Type(Qt::Key_Space);
     EXPECT_TRUE(window->keyboard().KeyBlocked);
     QTest::mouseClick(E("Image23"), Qt::LeftButton, {}, QPoint(100, 20));

@@ -74,9 +74,9 @@ TEST_F(PrinterTest, PrintsTheRowOfModelWheelRegisterAndLanguage) {
 // Mixed mode: contact 20 shifts to figures and 7 back to letters; neither prints but both
 // are counted, and the echo always shows the letters.
 TEST_F(PrinterTest, MixedModeShiftsThroughTheMachine) {
-    machine.settings.Machine = 1;
-    machine.settings.Wheel = 1;
-    machine.settings.Mode = 2;
+    machine.settings.Machine = Model::Q417_3MN;
+    machine.settings.Wheel = PrintWheel::German;
+    machine.settings.Mode = RegisterMode::Mixed;
     for (int c : {1, 20, 1, 2, 7, 1}) Press(c);
     EXPECT_EQ(Output(), "FV:F");
     EXPECT_EQ(Input(),
@@ -89,11 +89,11 @@ TEST_F(PrinterTest, MixedModeShiftsThroughTheMachine) {
 }
 
 TEST_F(PrinterTest, EchoOnTheModelZeroFollowsTheLanguageLever) {
-    machine.settings.Machine = 0;
-    machine.settings.Wheel = 1;
-    machine.settings.Language = 2;
+    machine.settings.Machine = Model::Q417M;
+    machine.settings.Wheel = PrintWheel::German;
+    machine.settings.Language = WheelHalf::Latin;
     Press(2);
-    machine.settings.Language = 1;
+    machine.settings.Language = WheelHalf::Russian;
     Press(2);
     EXPECT_EQ(Input(), "8Б");
     EXPECT_EQ(Output(), "8Б");
@@ -137,10 +137,10 @@ TEST_F(PrinterTest, AClickOnThePaperTapeOnlyMovesTheTape) {
 }
 
 TEST_F(PrinterTest, PunchesOnlyWithTheSecondMethodAndAlsoTheShifts) {
-    machine.settings.Mode = 2;
+    machine.settings.Mode = RegisterMode::Mixed;
     Press(3);
     EXPECT_TRUE(log.punched.empty());
-    machine.settings.Sposob = 2;
+    machine.settings.Sposob = PrintMethod::AlsoPunchedTape;
     for (int c : {3, 20, 7, 31}) Press(c);
     EXPECT_EQ(log.punched, (std::vector<int>{3, 20, 7, 31}));
 }

@@ -46,7 +46,7 @@ TEST(TapeMemory, StaysBoundedAndRedrawsWhatTheTapesShow) {
         Machine machine;
         machine.StartUp();
         machine.settings.Divider = true;
-        machine.settings.Sposob = 2;
+        machine.settings.Sposob = PrintMethod::AlsoPunchedTape;
         Printer printer(machine);
         machine.SetOutputStage(&printer);
         TapePicture direct(kCells, kColumns);

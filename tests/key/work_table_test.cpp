@@ -326,11 +326,11 @@ TEST_F(WorkTableTest, TheLoadedKeyNumberFollowsTheKeyInTheMachine) {
     work.SetBasePosition();
     EXPECT_EQ(work.LoadedKeyNumber(), 0) << "basic position";
     load();
-    machine.settings.Machine = 0;  // the model switch: the basic key on another model
+    machine.settings.Machine = Model::Q417M;  // the model switch: the basic key on another model
     machine.ApplySettings();
     machine.rotors.SetBasicKey();
     EXPECT_EQ(work.LoadedKeyNumber(), 0) << "model switch";
-    machine.settings.Machine = 1;
+    machine.settings.Machine = Model::Q417_3MN;
     machine.ApplySettings();
     load();
     machine.rotors.LoadSeries(3);  // new wiring, the same rotor records
