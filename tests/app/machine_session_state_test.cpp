@@ -27,17 +27,17 @@ void Type(MachineSession& s, std::mt19937& rng, int presses) {
 void HalfWay(MachineSession& s, uint32_t seed) {
     std::mt19937 rng(seed);
     MachineSettings set;
-    set.Machine = static_cast<int32_t>(rng() % 3);
-    set.Module = rng() % 4 == 0 ? 10 : 30;
-    set.Plug = rng() % 4 == 0 ? 2 : 1;
-    set.Rod = static_cast<int32_t>(rng() % 3);
-    set.Layot = static_cast<int32_t>(1 + rng() % 4);
-    set.Wheel = rng() % 2 ? 4 : set.Layot;
+    set.Machine = *SettingFromStored<Model>(static_cast<int32_t>(rng() % 3));
+    set.Module = *SettingFromStored<AlphabetModule>(rng() % 4 == 0 ? 10 : 30);
+    set.Plug = *SettingFromStored<AlphabetPlug>(rng() % 4 == 0 ? 2 : 1);
+    set.Rod = *SettingFromStored<Work>(static_cast<int32_t>(rng() % 3));
+    set.Layot = *SettingFromStored<KeyboardLayout>(static_cast<int32_t>(1 + rng() % 4));
+    set.Wheel = WheelOf(rng() % 2 ? 4 : set.Layot);
     set.Sposob = PrintMethod::AlsoPunchedTape;
-    set.Mode = static_cast<int32_t>(1 + rng() % 3);
-    set.Language = static_cast<int32_t>(1 + rng() % 2);
+    set.Mode = *SettingFromStored<RegisterMode>(static_cast<int32_t>(1 + rng() % 3));
+    set.Language = *SettingFromStored<WheelHalf>(static_cast<int32_t>(1 + rng() % 2));
     set.Divider = rng() % 2;
-    set.Serie = rng() % 2 ? 3 : 6;
+    set.Serie = *SettingFromStored<RotorSeries>(rng() % 2 ? 3 : 6);
     set.Tech = static_cast<int32_t>(rng() % 10000);
     s.StartUp(set);
     s.OpenMachine();

@@ -24,7 +24,7 @@ TEST(SettingsPanelState, FollowsTheSettingsAndTheMachine) {
 
     s.Machine = Model::Q417_3MR;
     s.Wheel = PrintWheel::Russian;
-    s.Serie = 5;
+    s.Serie = *SettingFromStored<RotorSeries>(5);
     p = SettingsPanelStateFor(s, false, 3);  // opened, key table not empty
     EXPECT_EQ(p.wheel, 1);
     EXPECT_EQ(p.serie, 0);

@@ -270,7 +270,7 @@ Result Shell(const std::string& command) {
 // The output the window's loader and start key give for the whole text (Windows-1251).
 std::string FedWhole(const std::string& cp1251, int rod) {
     q417::Machine m;
-    m.settings.Rod = rod;
+    m.settings.Rod = *SettingFromStored<Work>(rod);
     m.settings.Layot = m.settings.Wheel = PrintWheel::German;
     m.settings.Sound = false;
     m.StartUp();

@@ -156,14 +156,14 @@ TEST_F(CycleFixture, CounterWrapsAfterNineThousandNineHundredNinetyNine) {
 TEST_F(CycleFixture, UnknownKindOfWorkKeepsTheLastOutput) {
     m.settings.Rod = Work::Plain;
     Press(9);
-    m.settings.Rod = 5;
+    m.settings.Rod = *SettingFromStored<Work>(5);
     Press(3);
     EXPECT_EQ(m.state.OutputContact, 9);
 }
 
 TEST_F(CycleFixture, IncompleteCardLosesTheSignalInsteadOfIndexingWithZero) {
     for (int plug : {1, 2}) {
-        m.settings.Plug = plug;
+        m.settings.Plug = *SettingFromStored<AlphabetPlug>(plug);
         m.card.DiagonalCard();
         m.card.SetRow(5, 0);
         m.card.SetRow(17, 0);
@@ -191,11 +191,11 @@ TEST(RoundTrip, DecipherUndoesEncipherForRandomKeys) {
         for (int serie : {3, 6})
             for (int trial = 0; trial < 20; ++trial) {
                 Machine m;
-                m.settings.Machine = c.machine;
-                m.settings.Module = c.module;
-                m.settings.Plug = c.plug;
+                m.settings.Machine = *SettingFromStored<Model>(c.machine);
+                m.settings.Module = *SettingFromStored<AlphabetModule>(c.module);
+                m.settings.Plug = *SettingFromStored<AlphabetPlug>(c.plug);
                 m.ApplySettings();
-                m.rotors.LoadSeries(serie);
+                m.rotors.LoadSeries(*SettingFromStored<RotorSeries>(serie));
                 KeyTable table;
                 GenerateRandomKey(rng(), table, m.card);
                 ASSERT_TRUE(ApplyKeyTable(table, m.rotors));
@@ -231,8 +231,8 @@ TEST(Settings, StartUpGivesTheStartState) {
     const int starts[][3] = {{3, 3, 2}, {6, 2, 1}, {4, 1, 1}};  // series, mode -> register
     for (const auto& [serie, mode, reg] : starts) {
         Machine m;
-        m.settings.Serie = serie;
-        m.settings.Mode = mode;
+        m.settings.Serie = *SettingFromStored<RotorSeries>(serie);
+        m.settings.Mode = *SettingFromStored<RegisterMode>(mode);
         m.rotors.InitRotor(2, 7, 5, 3, 2, 9);
         m.card.SetRow(1, 0);
         m.card.KeyNumber = 12;
@@ -252,11 +252,11 @@ TEST(Settings, StartUpGivesTheStartState) {
 
 TEST(Settings, OutOfRangeValuesTakeTheirDefaults) {
     MachineSettings s;
-    s.Machine = 7;
-    s.Layot = 9;
-    s.Module = 20;
-    s.Serie = 5;
-    s.Wheel = 0;
+    s.Machine = *SettingFromStored<Model>(7);
+    s.Layot = *SettingFromStored<KeyboardLayout>(9);
+    s.Module = *SettingFromStored<AlphabetModule>(20);
+    s.Serie = *SettingFromStored<RotorSeries>(5);
+    s.Wheel = *SettingFromStored<PrintWheel>(0);
     s.Tech = 12000;
     SanitizeSettings(s);
     EXPECT_EQ(s.Machine, Model::Q417_3MN);

@@ -144,20 +144,20 @@ TEST(KeyPressTrace, AgreesWithTheCycleOnRandomKeysInEveryCase) {
                 Machine m;
                 PrintCount printer;
                 m.SetOutputStage(&printer);
-                m.settings.Machine = model.machine;
-                m.settings.Module = model.module;
-                m.settings.Plug = model.plug;
-                m.settings.Mode = trial % 3 + 1;
+                m.settings.Machine = *SettingFromStored<Model>(model.machine);
+                m.settings.Module = *SettingFromStored<AlphabetModule>(model.module);
+                m.settings.Plug = *SettingFromStored<AlphabetPlug>(model.plug);
+                m.settings.Mode = *SettingFromStored<RegisterMode>(trial % 3 + 1);
                 m.ApplySettings();
                 ASSERT_EQ(PathCaseFor(m.settings), model.path);
-                m.rotors.LoadSeries(serie);
+                m.rotors.LoadSeries(*SettingFromStored<RotorSeries>(serie));
                 KeyTable table;
                 GenerateRandomKey(rng(), table, m.card);
                 ASSERT_TRUE(ApplyKeyTable(table, m.rotors));
                 for (int s = 1; s <= 10; ++s) m.rotors.SetPosition(s, rng() % 30 + 1);
                 m.state.InputTextLoaded = trial % 2 == 0;
                 for (int press = 0; press < 150; ++press) {
-                    m.settings.Rod = press % 7 == 6 ? 0 : press % 2 + 1;
+                    m.settings.Rod = *SettingFromStored<Work>(press % 7 == 6 ? 0 : press % 2 + 1);
                     const Contact in = static_cast<Contact>(rng() % 31 + 1);
                     const KeyPressTrace tr = TraceKeyPress(m, in);
                     const std::string where = "model " + std::to_string(model.machine) + "/" +
@@ -195,9 +195,9 @@ TEST(KeyPressTrace, AgreesWithTheCycleOnRandomKeysInEveryCase) {
 TEST(KeyPressTrace, TheLastKeyPressIsTracedAsItWasMade) {
     for (const int model : {1, 2, 0}) {
         Machine m;
-        m.settings.Machine = model;
-        m.settings.Rod = 1 + model % 2;
-        m.settings.Plug = model == 1 ? 2 : 1;
+        m.settings.Machine = *SettingFromStored<Model>(model);
+        m.settings.Rod = *SettingFromStored<Work>(1 + model % 2);
+        m.settings.Plug = *SettingFromStored<AlphabetPlug>(model == 1 ? 2 : 1);
         m.ApplySettings();
         EXPECT_EQ(m.LastKeyPress().count, 0u);
         KeyPressTrace last;

@@ -284,7 +284,7 @@ TEST_F(PanelTest, TheModuleSwitchTurnsOnlyOnItsLeverAfterTheMouseCameIn) {
     EXPECT_NE(E("Image11")->image(), hover30);
     Move(E("Image11"), 30, 40);
     EXPECT_EQ(E("Image11")->image(), plain);
-    window->session().SwitchModel(0);
+    window->session().SwitchModel(*SettingFromStored<Model>(0));
     Move(E("Image11"), 18, 40);
     Click("Image11", 18, 90);
     EXPECT_EQ(S().Module, AlphabetModule::Contacts30);

@@ -33,17 +33,17 @@ struct Scenario {
 MachineSettings Settings(int machine, int module, int plug, int rod, int layot, int wheel,
                          int language, int mode, bool divider, int serie) {
     MachineSettings s;
-    s.Machine = machine;
-    s.Module = module;
-    s.Plug = plug;
-    s.Rod = rod;
+    s.Machine = *SettingFromStored<Model>(machine);
+    s.Module = *SettingFromStored<AlphabetModule>(module);
+    s.Plug = *SettingFromStored<AlphabetPlug>(plug);
+    s.Rod = *SettingFromStored<Work>(rod);
     s.Sound = false;
-    s.Layot = layot;
-    s.Wheel = wheel;
-    s.Language = language;
-    s.Mode = mode;
+    s.Layot = *SettingFromStored<KeyboardLayout>(layot);
+    s.Wheel = *SettingFromStored<PrintWheel>(wheel);
+    s.Language = *SettingFromStored<WheelHalf>(language);
+    s.Mode = *SettingFromStored<RegisterMode>(mode);
     s.Divider = divider;
-    s.Serie = serie;
+    s.Serie = *SettingFromStored<RotorSeries>(serie);
     s.Tech = 9990;  // the count wraps through 9999 on the way
     return s;
 }

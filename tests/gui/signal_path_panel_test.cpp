@@ -166,9 +166,9 @@ TEST_F(SignalPathPanelTest, TheHeadingShowsEveryAccountWhole) {
     for (int model : {0, 1, 2})
         for (int module : {30, 10}) {
             Restart([&](MachineSettings& s) {
-                s.Machine = model;
-                s.Module = model == 0 ? 30 : module;
-                s.Plug = model == 0 ? 1 : 2 - (module == 10);
+                s.Machine = *SettingFromStored<Model>(model);
+                s.Module = *SettingFromStored<AlphabetModule>(model == 0 ? 30 : module);
+                s.Plug = *SettingFromStored<AlphabetPlug>(model == 0 ? 1 : 2 - (module == 10));
             });
             for (int round = 0; round < 3; ++round)
                 for (Qt::Key k : digits) {

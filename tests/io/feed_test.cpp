@@ -115,9 +115,9 @@ TEST_F(FeedTest, WhatEachCharacterFeeds) {
         {"ten keys: digits, spaces, asterisks", 4, 0, 10, "1a2 3", {24, 19, 31, 4}},
     };
     for (const TextCase& r : rows) {
-        machine.settings.Layot = r.layot;
-        machine.settings.Rod = r.rod;
-        machine.settings.Module = r.module;
+        machine.settings.Layot = *SettingFromStored<KeyboardLayout>(r.layot);
+        machine.settings.Rod = *SettingFromStored<Work>(r.rod);
+        machine.settings.Module = *SettingFromStored<AlphabetModule>(r.module);
         window.fed.clear();
         Load(r.file);
         Start();

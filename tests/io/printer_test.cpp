@@ -61,9 +61,9 @@ TEST_F(PrinterTest, PrintsTheRowOfModelWheelRegisterAndLanguage) {
         {"M Russian Latin half", 0, 4, 1, 2, {1, 2, 0, 31}, "    "},
     };
     for (const PrintCase& r : rows) {
-        machine.settings.Machine = r.machine;
-        machine.settings.Wheel = r.wheel;
-        machine.settings.Language = r.language;
+        machine.settings.Machine = *SettingFromStored<Model>(r.machine);
+        machine.settings.Wheel = *SettingFromStored<PrintWheel>(r.wheel);
+        machine.settings.Language = *SettingFromStored<WheelHalf>(r.language);
         machine.state.PrintRegister = r.reg;
         printer.ClearTexts();
         for (int c : r.contacts) printer.PrintOutput(c, r.machine);
@@ -190,7 +190,7 @@ TEST(Levers, EachMovesInItsZoneOnly) {
     // clang-format on
     for (const Row& r : rows) {
         Machine m;
-        m.settings.Machine = r.machine;
+        m.settings.Machine = *SettingFromStored<Model>(r.machine);
         const std::string control = r.control;
         bool moved;
         if (control == "register")

@@ -12,7 +12,7 @@ using Zone = WorkTable::FaceZone;
 class WorkTableTest : public ::testing::Test {
 protected:
     void Open(int model = 1) {
-        machine.settings.Machine = model;
+        machine.settings.Machine = *SettingFromStored<Model>(model);
         machine.ApplySettings();
         work.OpenMachine();
     }
@@ -280,7 +280,7 @@ TEST(WorkTable, AKeyFileSavedAfterLoadingIsTheFileLoadedOnEveryModel) {
             const std::string& bytes = in_use == 8 ? odd : file;
             Machine machine;
             WorkTable work{machine};
-            machine.settings.Machine = model;
+            machine.settings.Machine = *SettingFromStored<Model>(model);
             machine.ApplySettings();
             work.OpenMachine();
             KeyFileContents key;
@@ -333,9 +333,9 @@ TEST_F(WorkTableTest, TheLoadedKeyNumberFollowsTheKeyInTheMachine) {
     machine.settings.Machine = Model::Q417_3MN;
     machine.ApplySettings();
     load();
-    machine.rotors.LoadSeries(3);  // new wiring, the same rotor records
+    machine.rotors.LoadSeries(*SettingFromStored<RotorSeries>(3));  // new wiring, the same rotor records
     EXPECT_EQ(work.LoadedKeyNumber(), 0) << "series switch";
-    machine.rotors.LoadSeries(6);
+    machine.rotors.LoadSeries(*SettingFromStored<RotorSeries>(6));
     EXPECT_EQ(work.LoadedKeyNumber(), 13) << "the loaded key's wiring again";
     const int32_t column = machine.card.Rows()[1];
     machine.card.SetRow(1, 0);
