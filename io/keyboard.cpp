@@ -16,7 +16,9 @@ std::pair<int, int> FindKey(uint16_t vk) {
 
 int32_t ContactOfChar(unsigned char ch, AlphabetModule module, KeyboardLayout layot) {
     if (ch == '\r' || ch == '\n') ch = ' ';
-    return t::CharContactTables[module == AlphabetModule::Figures10 ? 0 : StoredValue(layot)][ch];
+    int32_t row = StoredValue(layot);
+    if (row < 1 || row > 4) row = 4;  // a layout no keyboard has reads as Russian
+    return t::CharContactTables[module == AlphabetModule::Figures10 ? 0 : row][ch];
 }
 
 // The same rules on every path: enciphering keeps contact 30 for the space, deciphering has

@@ -82,13 +82,16 @@ static_assert(PunchCode[19] == PunchCode[24], "contacts 19 and 24 punch alike");
 
 // The row of the type wheel that prints: on the Q417-3MN/-3MR the register picks letters or
 // figures of the wheel, on the Q-417M the language lever picks its Cyrillic or Latin half.
-// Each wheel has two rows, in the order of the wheels' numbers. A register outside 1..2
-// reads as 1.
+// Each wheel has two rows, in the order of the wheels' numbers. Values no switch has (only
+// a value forced past the settings' checks) read as wheel 4, register 1, language 1, so that
+// no row outside the wheels is ever read.
 constexpr int WheelRow(Model machine, q417::PrintWheel wheel, int32_t print_register,
                        WheelHalf language) {
+    int32_t w = StoredValue(wheel), half = StoredValue(language);
+    if (w < 1 || w > 4) w = 4;
     if (print_register < 1 || print_register > 2) print_register = 1;
-    return 2 * (StoredValue(wheel) - 1) +
-           (machine == Model::Q417M ? StoredValue(language) : print_register);
+    if (half < 1 || half > 2) half = 1;
+    return 2 * (w - 1) + (machine == Model::Q417M ? half : print_register);
 }
 static_assert(WheelRow(Model::Q417_3MN, q417::PrintWheel::German, 1, WheelHalf::Russian) == 1);
 static_assert(WheelRow(Model::Q417M, q417::PrintWheel::Russian, 1, WheelHalf::Latin) == 8);

@@ -32,7 +32,7 @@ void HalfWay(MachineSession& s, uint32_t seed) {
     set.Plug = *SettingFromStored<AlphabetPlug>(rng() % 4 == 0 ? 2 : 1);
     set.Rod = *SettingFromStored<Work>(static_cast<int32_t>(rng() % 3));
     set.Layot = *SettingFromStored<KeyboardLayout>(static_cast<int32_t>(1 + rng() % 4));
-    set.Wheel = WheelOf(rng() % 2 ? 4 : set.Layot);
+    set.Wheel = WheelOf(rng() % 2 ? KeyboardLayout::Russian : set.Layot);
     set.Sposob = PrintMethod::AlsoPunchedTape;
     set.Mode = *SettingFromStored<RegisterMode>(static_cast<int32_t>(1 + rng() % 3));
     set.Language = *SettingFromStored<WheelHalf>(static_cast<int32_t>(1 + rng() % 2));

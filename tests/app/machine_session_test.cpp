@@ -64,19 +64,19 @@ TEST_F(SessionTest, TheQ417MWheelAlwaysFollowsTheKeyboard) {
     EXPECT_EQ(session.settings().Wheel, PrintWheel::German);
     session.ChooseWheel(1);
     EXPECT_EQ(session.settings().Wheel, PrintWheel::German);
-    EXPECT_FALSE(session.SetModule(*SettingFromStored<AlphabetModule>(10)).empty());
+    EXPECT_FALSE(session.SetModule(AlphabetModule::Figures10).empty());
     EXPECT_FALSE(session.ToggleModule().empty());
     EXPECT_FALSE(session.TogglePlug().empty());
     EXPECT_EQ(session.settings().Module, AlphabetModule::Contacts30);
     EXPECT_EQ(session.settings().Plug, AlphabetPlug::Russian);
 
     // A later model keeps the Russian wheel across keyboards until Latin is chosen.
-    EXPECT_TRUE(session.SwitchModel(*SettingFromStored<Model>(1)).empty());
+    EXPECT_TRUE(session.SwitchModel(Model::Q417_3MN).empty());
     session.ChooseWheel(1);
     session.ChooseKeyboard(1);
     EXPECT_EQ(session.settings().Wheel, PrintWheel::Russian);
-    EXPECT_TRUE(session.SetModule(*SettingFromStored<AlphabetModule>(10)).empty());
-    EXPECT_TRUE(session.SwitchModel(*SettingFromStored<Model>(0)).empty());
+    EXPECT_TRUE(session.SetModule(AlphabetModule::Figures10).empty());
+    EXPECT_TRUE(session.SwitchModel(Model::Q417M).empty());
     EXPECT_EQ(session.settings().Wheel, PrintWheel::Polish);
     EXPECT_EQ(session.settings().Module, AlphabetModule::Contacts30);
     EXPECT_TRUE(events.Saw("model") && events.Saw("settings"));
@@ -85,16 +85,16 @@ TEST_F(SessionTest, TheQ417MWheelAlwaysFollowsTheKeyboard) {
 TEST_F(SessionTest, ModelSwitchWaitsForTheClosedMachineAndResetsTheRotors) {
     Start({});
     session.TurnRotor(4, true);
-    EXPECT_TRUE(session.SwitchModel(*SettingFromStored<Model>(1)).empty());  // already in force: nothing at all
+    EXPECT_TRUE(session.SwitchModel(Model::Q417_3MN).empty());  // already in force: nothing at all
     EXPECT_EQ(session.machine().rotors.Slot(4).Position, 5);
     ASSERT_TRUE(session.OpenMachine());
-    EXPECT_FALSE(session.SwitchModel(*SettingFromStored<Model>(2)).empty());
+    EXPECT_FALSE(session.SwitchModel(Model::Q417_3MR).empty());
     EXPECT_EQ(session.settings().Machine, Model::Q417_3MN);
     EXPECT_TRUE(session.CloseMachine().empty());
-    EXPECT_TRUE(session.SwitchModel(*SettingFromStored<Model>(2)).empty());
+    EXPECT_TRUE(session.SwitchModel(Model::Q417_3MR).empty());
     EXPECT_EQ(session.machine().rotors.RotorsInUse(), 8);
     EXPECT_EQ(session.machine().rotors.Slot(4).Position, 4);
-    EXPECT_EQ(session.AppliedMachine(), 2);
+    EXPECT_EQ(session.AppliedMachine(), Model::Q417_3MR);
 }
 
 // A rotor half built on the face view is not part of the key: saving is off and closing is
@@ -235,7 +235,7 @@ TEST_F(SessionTest, WhatActsDuringARunIsARuleOfTheSession) {
             EXPECT_TRUE(session.printer().InputText().empty());
             EXPECT_FALSE(session.state().InputTextLoaded);
         } else {
-            EXPECT_EQ(session.SwitchModel(*SettingFromStored<Model>(0)), "");
+            EXPECT_EQ(session.SwitchModel(Model::Q417M), "");
         }
         EXPECT_FALSE(session.Running()) << rule;
         EXPECT_FALSE(session.state().AutoRun) << rule;

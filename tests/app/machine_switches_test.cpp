@@ -14,8 +14,8 @@ TEST(SettingsPanelState, FollowsTheSettingsAndTheMachine) {
     s.Wheel = PrintWheel::Polish;
     s.Module = AlphabetModule::Contacts30;
     SettingsPanelState p = SettingsPanelStateFor(s, true, 0);
-    EXPECT_EQ(p.model, 0);
-    EXPECT_EQ(p.serie, 4);  // a series from the file is shown even though it cannot be chosen
+    EXPECT_EQ(p.model, Model::Q417M);
+    EXPECT_EQ(p.serie, RotorSeries::Series4K);  // a series from the file is shown even though it cannot be chosen
     EXPECT_EQ(p.keyboard, 1);
     EXPECT_EQ(p.wheel, 0);
     EXPECT_FALSE(p.plug_visible);
@@ -24,10 +24,10 @@ TEST(SettingsPanelState, FollowsTheSettingsAndTheMachine) {
 
     s.Machine = Model::Q417_3MR;
     s.Wheel = PrintWheel::Russian;
-    s.Serie = *SettingFromStored<RotorSeries>(5);
+    s.Serie = RotorSeries::Series3K;
     p = SettingsPanelStateFor(s, false, 3);  // opened, key table not empty
     EXPECT_EQ(p.wheel, 1);
-    EXPECT_EQ(p.serie, 0);
+    EXPECT_EQ(p.serie, RotorSeries::Series3K);
     EXPECT_FALSE(p.model_row_enabled);
     EXPECT_FALSE(p.series_enabled);
     EXPECT_TRUE(SettingsPanelStateFor(s, false, 10).series_enabled);  // every rotor out
@@ -57,10 +57,11 @@ TEST(SettingsChoices, TheLatinWheelFollowsTheKeyboardUntilRussianIsChosen) {
 }
 
 TEST(SettingsChoices, ASeriesReloadsOnlyWhenItDiffersAndNoRotorIsInTheOpenMachine) {
-    EXPECT_TRUE(SeriesSwitchReloads(true, 0, 3, 6));
-    EXPECT_FALSE(SeriesSwitchReloads(true, 0, 6, 6));
-    EXPECT_FALSE(SeriesSwitchReloads(false, 9, 3, 6));
-    EXPECT_TRUE(SeriesSwitchReloads(false, 10, 3, 6));
+    using enum RotorSeries;
+    EXPECT_TRUE(SeriesSwitchReloads(true, 0, Series3K, Series6K));
+    EXPECT_FALSE(SeriesSwitchReloads(true, 0, Series6K, Series6K));
+    EXPECT_FALSE(SeriesSwitchReloads(false, 9, Series3K, Series6K));
+    EXPECT_TRUE(SeriesSwitchReloads(false, 10, Series3K, Series6K));
 }
 
 TEST(ModuleSwitch, ZoneAndLever) {

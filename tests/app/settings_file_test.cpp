@@ -32,10 +32,14 @@ std::vector<uint8_t> FirstCloseFile() {
                  Record("Counter", "Tech", Le32(0)), Record("Font", "ALL", kDefaultFontData)});
 }
 
-// All thirteen fields, in declaration order, for comparing whole settings.
-std::array<int32_t, 13> Fields(const MachineSettings& s) {
+// All thirteen fields as the file's numbers, in declaration order, for comparing whole
+// settings.
+std::array<int32_t, 13> Fields(const StoredSettings& s) {
     return {s.Machine,  s.Module, s.Plug,  s.Rod,     s.Sound, s.Layot, s.Sposob,
             s.Language, s.Mode,   s.Wheel, s.Divider, s.Serie, s.Tech};
+}
+std::array<int32_t, 13> Fields(const MachineSettings& s) {
+    return Fields(StoredFrom(s));
 }
 
 MachineSettings ReadFile(const std::vector<uint8_t>& file, FontRecord* font = nullptr) {
@@ -72,7 +76,19 @@ TEST(SettingsFile, FirstCloseWritesTheFourteenRecords) {
 TEST(SettingsFile, ReadsBackWhatWasSaved) {
     TempDir dir;
     const std::string path = dir.File("Q417.INI");
-    const MachineSettings saved{2, 10, 2, 1, false, 3, 2, 2, 3, 1, true, 3, 9999};
+    const MachineSettings saved{Model::Q417_3MR,
+                                AlphabetModule::Figures10,
+                                AlphabetPlug::Latin,
+                                Work::Encipher,
+                                false,
+                                KeyboardLayout::Czech,
+                                PrintMethod::AlsoPunchedTape,
+                                WheelHalf::Latin,
+                                RegisterMode::Figures,
+                                PrintWheel::German,
+                                true,
+                                RotorSeries::Series3K,
+                                9999};
     FontRecord font{204, 0x00FF0000u, 2, 12, kFontBold | kFontItalic, "Courier New"};
     {
         ConfigStore store(path);
@@ -89,12 +105,12 @@ TEST(SettingsFile, ReadsBackWhatWasSaved) {
 struct StartUpCase {
     const char* name;
     std::vector<uint8_t> file;
-    MachineSettings expected;
+    StoredSettings expected;
 };
 
 TEST(SettingsFile, StartUpConditionsAndRanges) {
     const std::vector<StartUpCase> cases = {
-        {"empty file", {}, MachineSettings{}},
+        {"empty file", {}, StoredFrom(MachineSettings{})},
         {"the Q-417M reads no module, plug or mode",
          Join({Record("MAIN", "MACHINE", Le32(0)), Record("MAIN", "MODULE", Le32(10)),
                Record("MAIN", "Plug", Le32(2)), Record("Printer", "Mode", Le32(3))}),
@@ -114,7 +130,7 @@ TEST(SettingsFile, StartUpConditionsAndRanges) {
                Record("MAIN", "ROD", Le32(-1)), Record("Keyboard", "Layot", Le32(9)),
                Record("Printer", "Sposob", Le32(3)), Record("Rotors", "Serie", Le32(5)),
                Record("Counter", "Tech", Le32(10000))}),
-         MachineSettings{}},
+         StoredFrom(MachineSettings{})},
         {"booleans and the counter",
          Join({Record("MAIN", "SOUND", {0}), Record("PRINTER", "DIVIDER", {2}),
                Record("COUNTER", "TECH", Le32(9999))}),

@@ -271,7 +271,8 @@ Result Shell(const std::string& command) {
 std::string FedWhole(const std::string& cp1251, int rod) {
     q417::Machine m;
     m.settings.Rod = *SettingFromStored<Work>(rod);
-    m.settings.Layot = m.settings.Wheel = PrintWheel::German;
+    m.settings.Layot = KeyboardLayout::German;
+    m.settings.Wheel = PrintWheel::German;
     m.settings.Sound = false;
     m.StartUp();
     q417::Printer printer(m);

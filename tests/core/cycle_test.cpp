@@ -14,9 +14,9 @@ namespace {
 // Records every call the cycle makes on its output stage, in order.
 struct Trace : OutputStage {
     std::vector<std::string> calls;
-    void EchoInput(int32_t c, int32_t) override { calls.push_back("echo " + std::to_string(c)); }
-    void PrintOnTape(int32_t c, int32_t) override { calls.push_back("tape " + std::to_string(c)); }
-    void PrintOutput(int32_t c, int32_t) override { calls.push_back("out " + std::to_string(c)); }
+    void EchoInput(int32_t c, Model) override { calls.push_back("echo " + std::to_string(c)); }
+    void PrintOnTape(int32_t c, Model) override { calls.push_back("tape " + std::to_string(c)); }
+    void PrintOutput(int32_t c, Model) override { calls.push_back("out " + std::to_string(c)); }
     void PunchContact(int32_t c) override { calls.push_back("punch " + std::to_string(c)); }
     void AdvanceGroupCounter() override { calls.push_back("count"); }
 };
@@ -156,7 +156,7 @@ TEST_F(CycleFixture, CounterWrapsAfterNineThousandNineHundredNinetyNine) {
 TEST_F(CycleFixture, UnknownKindOfWorkKeepsTheLastOutput) {
     m.settings.Rod = Work::Plain;
     Press(9);
-    m.settings.Rod = *SettingFromStored<Work>(5);
+    m.settings.Rod = static_cast<Work>(5);  // a value forced past the settings' checks
     Press(3);
     EXPECT_EQ(m.state.OutputContact, 9);
 }
@@ -239,7 +239,7 @@ TEST(Settings, StartUpGivesTheStartState) {
         m.state.MachineClosed = false;
         m.StartUp();
         EXPECT_EQ(m.state.PrintRegister, reg) << "mode " << mode;
-        EXPECT_EQ(m.rotors.LoadedSeries(), serie == 3 ? 3 : 6);
+        EXPECT_EQ(StoredValue(m.rotors.LoadedSeries()), serie == 3 ? 3 : 6);
         EXPECT_TRUE(m.state.MachineClosed);
         EXPECT_EQ(m.card.KeyNumber, 0);
         EXPECT_EQ(m.card.CardForward(1), 1);
@@ -251,14 +251,14 @@ TEST(Settings, StartUpGivesTheStartState) {
 }
 
 TEST(Settings, OutOfRangeValuesTakeTheirDefaults) {
-    MachineSettings s;
-    s.Machine = *SettingFromStored<Model>(7);
-    s.Layot = *SettingFromStored<KeyboardLayout>(9);
-    s.Module = *SettingFromStored<AlphabetModule>(20);
-    s.Serie = *SettingFromStored<RotorSeries>(5);
-    s.Wheel = *SettingFromStored<PrintWheel>(0);
-    s.Tech = 12000;
-    SanitizeSettings(s);
+    StoredSettings stored;
+    stored.Machine = 7;
+    stored.Layot = 9;
+    stored.Module = 20;
+    stored.Serie = 5;
+    stored.Wheel = 0;
+    stored.Tech = 12000;
+    MachineSettings s = SettingsFromStored(stored);
     EXPECT_EQ(s.Machine, Model::Q417_3MN);
     EXPECT_EQ(s.Layot, KeyboardLayout::Russian);
     EXPECT_EQ(s.Module, AlphabetModule::Contacts30);

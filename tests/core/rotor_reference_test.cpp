@@ -91,12 +91,12 @@ struct Setup {
 };
 
 int StackForward(const Setup& m, const Slots& slots, int c) {
-    for (int slot = RotorsInUseFor(m.machine); slot >= 1; --slot)
+    for (int slot = RotorsInUseFor(*SettingFromStored<Model>(m.machine)); slot >= 1; --slot)
         c = Forward(m.serie, slots[slot], c);
     return c;
 }
 int StackBackward(const Setup& m, const Slots& slots, int c) {
-    for (int slot = 1; slot <= RotorsInUseFor(m.machine); ++slot)
+    for (int slot = 1; slot <= RotorsInUseFor(*SettingFromStored<Model>(m.machine)); ++slot)
         c = Backward(m.serie, slots[slot], c);
     return c;
 }
@@ -245,7 +245,7 @@ TEST(RotorReference, SeriesSwitchRewiresEverySlot) {
         ASSERT_TRUE(rotors.LoadSeries(*SettingFromStored<RotorSeries>(serie)));
         for (int slot = 1; slot <= 10; ++slot) ExpectSlotAgrees(rotors, slot, serie);
     }
-    EXPECT_FALSE(rotors.LoadSeries(*SettingFromStored<RotorSeries>(4)));
+    EXPECT_FALSE(rotors.LoadSeries(RotorSeries::Series4K));
     for (int slot = 1; slot <= 10; ++slot) ExpectSlotAgrees(rotors, slot, 3);
 }
 

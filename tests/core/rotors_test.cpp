@@ -75,9 +75,9 @@ TEST(RotorMaps, EightRotorStackIgnoresSlotsNineAndTen) {
 
 TEST(Series, UnknownSeriesKeepsTheLoadedTables) {
     RotorStack r;
-    ASSERT_TRUE(r.LoadSeries(*SettingFromStored<RotorSeries>(3)));
-    EXPECT_FALSE(r.LoadSeries(*SettingFromStored<RotorSeries>(4)));
-    EXPECT_EQ(r.LoadedSeries(), 3);
+    ASSERT_TRUE(r.LoadSeries(RotorSeries::Series3K));
+    EXPECT_FALSE(r.LoadSeries(RotorSeries::Series4K));
+    EXPECT_EQ(r.LoadedSeries(), RotorSeries::Series3K);
     EXPECT_EQ(&r.Wiring(), &tables::Wiring3K);
 }
 

@@ -120,11 +120,13 @@ std::array<int32_t, 11> Positions(const Machine& m) {
 // Counts what the printer was asked to print.
 struct PrintCount : OutputStage {
     int printed = 0;
-    void PrintOutput(int32_t, int32_t) override { ++printed; }
+    void PrintOutput(int32_t, Model) override { ++printed; }
 };
 
-struct Model {
-    int machine, module, plug;
+struct Variant {
+    Model machine;
+    AlphabetModule module;
+    AlphabetPlug plug;
     PathCase path;
 };
 
@@ -132,38 +134,46 @@ struct Model {
 // every path case, the trace of each key press agrees with what the cycle then does: the
 // output, the contact the path gives, the register, what is printed and the step.
 TEST(KeyPressTrace, AgreesWithTheCycleOnRandomKeysInEveryCase) {
-    const Model models[] = {{0, 30, 1, PathCase::Full},      {1, 30, 1, PathCase::Full},
-                            {2, 30, 1, PathCase::Full},      {1, 30, 2, PathCase::LatinPlug},
-                            {2, 30, 2, PathCase::LatinPlug}, {1, 10, 1, PathCase::Module10},
-                            {2, 10, 1, PathCase::Module10},  {1, 10, 2, PathCase::None}};
+    using enum AlphabetModule;
+    using enum AlphabetPlug;
+    const Variant models[] = {
+        {Model::Q417M, Contacts30, Russian, PathCase::Full},
+        {Model::Q417_3MN, Contacts30, Russian, PathCase::Full},
+        {Model::Q417_3MR, Contacts30, Russian, PathCase::Full},
+        {Model::Q417_3MN, Contacts30, Latin, PathCase::LatinPlug},
+        {Model::Q417_3MR, Contacts30, Latin, PathCase::LatinPlug},
+        {Model::Q417_3MN, Figures10, Russian, PathCase::Module10},
+        {Model::Q417_3MR, Figures10, Russian, PathCase::Module10},
+        {Model::Q417_3MN, Figures10, Latin, PathCase::None}};
     std::mt19937 rng(417);
     int loops = 0, lost = 0;
-    for (const Model& model : models)
-        for (int serie : {3, 6})
+    for (const Variant& model : models)
+        for (RotorSeries serie : {RotorSeries::Series3K, RotorSeries::Series6K})
             for (int trial = 0; trial < 6; ++trial) {
                 Machine m;
                 PrintCount printer;
                 m.SetOutputStage(&printer);
-                m.settings.Machine = *SettingFromStored<Model>(model.machine);
-                m.settings.Module = *SettingFromStored<AlphabetModule>(model.module);
-                m.settings.Plug = *SettingFromStored<AlphabetPlug>(model.plug);
-                m.settings.Mode = *SettingFromStored<RegisterMode>(trial % 3 + 1);
+                m.settings.Machine = model.machine;
+                m.settings.Module = model.module;
+                m.settings.Plug = model.plug;
+                m.settings.Mode = kPositions<RegisterMode>[trial % 3];
                 m.ApplySettings();
                 ASSERT_EQ(PathCaseFor(m.settings), model.path);
-                m.rotors.LoadSeries(*SettingFromStored<RotorSeries>(serie));
+                m.rotors.LoadSeries(serie);
                 KeyTable table;
                 GenerateRandomKey(rng(), table, m.card);
                 ASSERT_TRUE(ApplyKeyTable(table, m.rotors));
                 for (int s = 1; s <= 10; ++s) m.rotors.SetPosition(s, rng() % 30 + 1);
                 m.state.InputTextLoaded = trial % 2 == 0;
                 for (int press = 0; press < 150; ++press) {
-                    m.settings.Rod = *SettingFromStored<Work>(press % 7 == 6 ? 0 : press % 2 + 1);
+                    m.settings.Rod = press % 7 == 6 ? Work::Plain : press % 2 ? Work::Decipher : Work::Encipher;
                     const Contact in = static_cast<Contact>(rng() % 31 + 1);
                     const KeyPressTrace tr = TraceKeyPress(m, in);
-                    const std::string where = "model " + std::to_string(model.machine) + "/" +
-                                              std::to_string(model.module) + "/" +
-                                              std::to_string(model.plug) + " serie " +
-                                              std::to_string(serie) + " key " + std::to_string(in);
+                    const std::string where = "model " + std::to_string(StoredValue(model.machine)) +
+                                              "/" + std::to_string(StoredValue(model.module)) + "/" +
+                                              std::to_string(StoredValue(model.plug)) + " serie " +
+                                              std::to_string(StoredValue(serie)) + " key " +
+                                              std::to_string(in);
                     ASSERT_EQ(CheckStages(m, tr), "") << where;
                     const bool through = m.settings.Rod != Work::Plain && model.path != PathCase::None &&
                                          (in <= 30 || m.settings.Rod == Work::Encipher);
@@ -193,11 +203,11 @@ TEST(KeyPressTrace, AgreesWithTheCycleOnRandomKeysInEveryCase) {
 // The last key press traced afterwards is the press as it was made: its input, the positions
 // it met and left, and what it printed; on the eight-rotor model and the Q-417M too.
 TEST(KeyPressTrace, TheLastKeyPressIsTracedAsItWasMade) {
-    for (const int model : {1, 2, 0}) {
+    for (const Model model : {Model::Q417_3MN, Model::Q417_3MR, Model::Q417M}) {
         Machine m;
-        m.settings.Machine = *SettingFromStored<Model>(model);
-        m.settings.Rod = *SettingFromStored<Work>(1 + model % 2);
-        m.settings.Plug = *SettingFromStored<AlphabetPlug>(model == 1 ? 2 : 1);
+        m.settings.Machine = model;
+        m.settings.Rod = model == Model::Q417_3MN ? Work::Decipher : Work::Encipher;
+        m.settings.Plug = model == Model::Q417_3MN ? AlphabetPlug::Latin : AlphabetPlug::Russian;
         m.ApplySettings();
         EXPECT_EQ(m.LastKeyPress().count, 0u);
         KeyPressTrace last;

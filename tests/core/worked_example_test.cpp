@@ -10,7 +10,7 @@ namespace {
 // Records what reaches the printer.
 struct PrintedContacts : OutputStage {
     std::vector<int> printed;
-    void PrintOutput(int32_t contact, int32_t) override { printed.push_back(contact); }
+    void PrintOutput(int32_t contact, Model) override { printed.push_back(contact); }
 };
 
 struct Example {

@@ -255,7 +255,7 @@ TEST_F(PanelTest, ASeriesClickReloadsOnlyWhenItDiffers) {
     EXPECT_EQ(window->machine().rotors.Slot(2).Position, 3);
     ClickButton("RadioButton4");
     EXPECT_EQ(S().Serie, RotorSeries::Series3K);
-    EXPECT_EQ(window->machine().rotors.LoadedSeries(), 3);
+    EXPECT_EQ(window->machine().rotors.LoadedSeries(), RotorSeries::Series3K);
     EXPECT_EQ(window->appliedSerie(), 3);
     EXPECT_EQ(window->machine().rotors.Slot(2).Position, 2);
 }
@@ -284,7 +284,7 @@ TEST_F(PanelTest, TheModuleSwitchTurnsOnlyOnItsLeverAfterTheMouseCameIn) {
     EXPECT_NE(E("Image11")->image(), hover30);
     Move(E("Image11"), 30, 40);
     EXPECT_EQ(E("Image11")->image(), plain);
-    window->session().SwitchModel(*SettingFromStored<Model>(0));
+    window->session().SwitchModel(Model::Q417M);
     Move(E("Image11"), 18, 40);
     Click("Image11", 18, 90);
     EXPECT_EQ(S().Module, AlphabetModule::Contacts30);

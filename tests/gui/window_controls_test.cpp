@@ -73,7 +73,7 @@ TEST_F(WindowTest, RegisterSwitchAndLanguageLeverFollowTheModel) {
     Click("Image5", 10, 30);  // inert on this model
     EXPECT_EQ(S().Language, WheelHalf::Russian);
 
-    window->session().SwitchModel(*SettingFromStored<Model>(0));
+    window->session().SwitchModel(Model::Q417M);
     Click("Image3", 10, 10);  // inert on the Q-417M
     EXPECT_EQ(S().Mode, RegisterMode::Mixed);
     for (const auto& [y, language] : {std::pair{30, 2}, std::pair{55, 2}, std::pair{60, 1}}) {

@@ -119,7 +119,8 @@ TEST(StreamFeed, PiecesFeedExactlyAsTheWholeText) {
     decipher.Rod = Work::Decipher;
     ten_keys.Module = AlphabetModule::Figures10;
     ten_keys.Rod = Work::Encipher;
-    latin.Layot = latin.Wheel = PrintWheel::German;
+    latin.Layot = KeyboardLayout::German;
+    latin.Wheel = PrintWheel::German;
     latin.Rod = Work::Encipher;
     latin.Divider = true;
     std::mt19937 rng(2);

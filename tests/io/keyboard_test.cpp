@@ -14,7 +14,7 @@ namespace {
 struct EventLog : OutputStage, KeyboardListener, SoundPlayer {
     std::vector<std::string> events;
     std::vector<int> pressed;  // contacts that reached the cycle
-    void EchoInput(int32_t contact, int32_t) override {
+    void EchoInput(int32_t contact, Model) override {
         pressed.push_back(contact);
         events.push_back("cycle");
     }

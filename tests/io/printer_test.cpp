@@ -20,7 +20,7 @@ struct PictureLog : PrinterListener {
     void InputAppended(std::string_view s) override { input += s; }
     void OutputAppended(std::string_view s) override { output += s; }
     void TapeAdvanced() override { ++tape_moves; }
-    void GlyphPrinted(int band, int32_t contact, int32_t) override {
+    void GlyphPrinted(int band, int32_t contact, Model) override {
         bands.push_back(band);
         glyphs.push_back(contact);
     }
@@ -66,7 +66,7 @@ TEST_F(PrinterTest, PrintsTheRowOfModelWheelRegisterAndLanguage) {
         machine.settings.Language = *SettingFromStored<WheelHalf>(r.language);
         machine.state.PrintRegister = r.reg;
         printer.ClearTexts();
-        for (int c : r.contacts) printer.PrintOutput(c, r.machine);
+        for (int c : r.contacts) printer.PrintOutput(c, machine.settings.Machine);
         EXPECT_EQ(Output(), r.printed) << r.name;
     }
 }
@@ -201,7 +201,8 @@ TEST(Levers, EachMovesInItsZoneOnly) {
             moved = LeverClick(m, r.x, r.y);
         const auto& s = m.settings;
         EXPECT_EQ(moved, r.moved) << control << " at " << r.x << "," << r.y;
-        EXPECT_EQ((std::vector<int>{s.Rod, s.Sposob, s.Mode, m.state.PrintRegister, s.Language}),
+        EXPECT_EQ((std::vector<int>{StoredValue(s.Rod), StoredValue(s.Sposob), StoredValue(s.Mode),
+                                     m.state.PrintRegister, StoredValue(s.Language)}),
                   (std::vector<int>{r.rod, r.sposob, r.mode, r.reg, r.language}))
             << control << " on machine " << r.machine << " at " << r.x << "," << r.y;
     }

@@ -333,9 +333,9 @@ TEST_F(WorkTableTest, TheLoadedKeyNumberFollowsTheKeyInTheMachine) {
     machine.settings.Machine = Model::Q417_3MN;
     machine.ApplySettings();
     load();
-    machine.rotors.LoadSeries(*SettingFromStored<RotorSeries>(3));  // new wiring, the same rotor records
+    machine.rotors.LoadSeries(RotorSeries::Series3K);  // new wiring, the same rotor records
     EXPECT_EQ(work.LoadedKeyNumber(), 0) << "series switch";
-    machine.rotors.LoadSeries(*SettingFromStored<RotorSeries>(6));
+    machine.rotors.LoadSeries(RotorSeries::Series6K);
     EXPECT_EQ(work.LoadedKeyNumber(), 13) << "the loaded key's wiring again";
     const int32_t column = machine.card.Rows()[1];
     machine.card.SetRow(1, 0);
