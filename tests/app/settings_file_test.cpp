@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 
 #include "tests/app/record_bytes.h"
@@ -100,6 +102,69 @@ TEST(SettingsFile, ReadsBackWhatWasSaved) {
     ReadSettings(store, read, &read_font);
     EXPECT_EQ(read_font, font);
     EXPECT_EQ(Fields(read), Fields(saved));
+}
+
+// Every position of every switch has its own number in the file: the numbers below are the
+// file's and never change. Each goes to its number and back, each number no position has is
+// refused, and a file of such numbers starts the machine on its defaults.
+TEST(SettingsFile, EveryPositionGoesThroughItsNumberAndBack) {
+    const auto check = [](auto positions, std::vector<int32_t> numbers) {
+        using Setting = typename decltype(positions)::value_type;
+        ASSERT_EQ(positions.size(), numbers.size());
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            EXPECT_EQ(StoredValue(positions[i]), numbers[i]);
+            EXPECT_EQ(SettingFromStored<Setting>(numbers[i]), positions[i]);
+        }
+        for (int32_t n : {-1, 0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 20, 30, 31, INT32_MIN, INT32_MAX})
+            if (std::find(numbers.begin(), numbers.end(), n) == numbers.end()) {
+                EXPECT_FALSE(SettingFromStored<Setting>(n).has_value()) << n;
+            }
+    };
+    check(kPositions<Model>, {0, 1, 2});
+    check(kPositions<AlphabetModule>, {10, 30});
+    check(kPositions<AlphabetPlug>, {1, 2});
+    check(kPositions<Work>, {0, 1, 2});
+    check(kPositions<KeyboardLayout>, {1, 2, 3, 4});
+    check(kPositions<PrintMethod>, {1, 2});
+    check(kPositions<WheelHalf>, {1, 2});
+    check(kPositions<RegisterMode>, {1, 2, 3});
+    check(kPositions<PrintWheel>, {1, 2, 3, 4});
+    check(kPositions<RotorSeries>, {3, 4, 6});
+
+    // Whole settings through the file, with every position of every switch in turn.
+    for (std::size_t i = 0; i < 4; ++i) {
+        const auto at = [i](const auto& positions) { return positions[i % positions.size()]; };
+        MachineSettings s{at(kPositions<Model>),        at(kPositions<AlphabetModule>),
+                          at(kPositions<AlphabetPlug>), at(kPositions<Work>),
+                          i % 2 == 0,                   at(kPositions<KeyboardLayout>),
+                          at(kPositions<PrintMethod>),  at(kPositions<WheelHalf>),
+                          at(kPositions<RegisterMode>), at(kPositions<PrintWheel>),
+                          i % 2 == 1,                   at(kPositions<RotorSeries>),
+                          int32_t(i * 3333)};
+        SanitizeSettings(s);
+        EXPECT_EQ(SettingsFromStored(StoredFrom(s)), s) << i;
+        TempDir dir;
+        const std::string path = dir.File("Q417.INI");
+        {
+            ConfigStore store(path);
+            SaveSettings(store, s, FontRecord{});
+        }
+        EXPECT_EQ(Fields(ReadFile(FileBytes(path))), Fields(s)) << i;
+    }
+
+    // A file whose every number is one no position has: the defaults, the wheel the keyboard's.
+    const MachineSettings defaults = ReadFile(Join(
+        {Record("MAIN", "MACHINE", Le32(3)), Record("MAIN", "MODULE", Le32(0)),
+         Record("MAIN", "Plug", Le32(3)), Record("MAIN", "ROD", Le32(3)),
+         Record("Keyboard", "Layot", Le32(0)), Record("Printer", "Sposob", Le32(0)),
+         Record("Printer", "Language", Le32(0)), Record("Printer", "Mode", Le32(0)),
+         Record("Printer", "Wheel", Le32(5)), Record("Rotors", "Serie", Le32(-6)),
+         Record("Counter", "Tech", Le32(-1))}));
+    EXPECT_EQ(Fields(defaults), Fields(MachineSettings{}));
+    StoredSettings latin_keyboard;
+    latin_keyboard.Layot = 3;
+    latin_keyboard.Wheel = 0;
+    EXPECT_EQ(SettingsFromStored(latin_keyboard).Wheel, PrintWheel::Czech);
 }
 
 struct StartUpCase {
