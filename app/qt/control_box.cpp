@@ -58,14 +58,14 @@ QImage ModuleSwitch::Frame(int k) const {
     return SharedPart(Sprites::Get("pict11"), QRect(37 * k, 0, 37, 191));
 }
 
-void ModuleSwitch::DrawPlain(int machine) {
-    element_.showPicture(Frame(machine == 0 ? 0 : 1));
+void ModuleSwitch::DrawPlain(Model machine) {
+    element_.showPicture(Frame(machine == Model::Q417M ? 0 : 1));
 }
 
-void ModuleSwitch::DrawHover(int module) {
-    if (module != 10 && module != 30) return;
+void ModuleSwitch::DrawHover(AlphabetModule module) {
+    if (module != AlphabetModule::Figures10 && module != AlphabetModule::Contacts30) return;
     QImage side = Frame(1);
-    Blend(side, Frame(module == 10 ? 2 : 3));
+    Blend(side, Frame(module == AlphabetModule::Figures10 ? 2 : 3));
     CopyAll(element_.image(), 0, 0, side);
     element_.update();
 }

@@ -73,8 +73,8 @@ public:
     // The rotor window under the mouse (1..10), 0 for none: what the mouse wheel turns.
     int wheelSlot() const { return wheel_slot_; }
     bool counterLeverPressed() const { return counter_lever_pressed_; }
-    int appliedMachine() const { return session_.AppliedMachine(); }
-    int appliedSerie() const { return session_.AppliedSerie(); }
+    Model appliedMachine() const { return session_.AppliedMachine(); }
+    RotorSeries appliedSerie() const { return session_.AppliedSerie(); }
     // The errors met while starting (a damaged settings file, a missing sound); the window
     // starts anyway, on defaults where it had to.
     const QStringList& startupErrors() const { return startup_errors_; }

@@ -57,7 +57,7 @@ void TapeView::TapeAdvanced() {
 
 void TapeView::GlyphPrinted(int band, int32_t contact, Model machine) {
     if (band < 1 || band > 8 || contact < 0 || contact > 31) return;
-    const QImage& glyphs = Sprites::Get(machine == 0 ? "OUT_LIT_M" : "OUT_LIT_3M");
+    const QImage& glyphs = Sprites::Get(machine == Model::Q417M ? "OUT_LIT_M" : "OUT_LIT_3M");
     QImage& tape = paper_.image();
     AndRect(tape, tape.width() - kGlyphWidth, 0, glyphs,
             QRect(kGlyphWidth * contact, (band - 1) * kGlyphHeight, kGlyphWidth, kGlyphHeight));

@@ -92,7 +92,7 @@ PictureElement* KeyBox::element(const QString& name) const {
 }
 
 void KeyBox::drawCorePictures() {
-    const int32_t serie = session_.machine().settings.Serie;
+    const RotorSeries serie = session_.machine().settings.Serie;
     for (int n = 1; n <= 10; ++n) {
         DrawCorePicture(cores_[n]->image(), n, serie);
         cores_[n]->update();

@@ -217,7 +217,7 @@ TEST_F(PanelTest, SwitchingToTheQ417MAndBack) {
     EXPECT_EQ(S().Module, AlphabetModule::Contacts30);
     EXPECT_EQ(S().Plug, AlphabetPlug::Russian);
     EXPECT_EQ(S().Wheel, PrintWheel::Czech);
-    EXPECT_EQ(window->appliedMachine(), 0);
+    EXPECT_EQ(window->appliedMachine(), Model::Q417M);
     EXPECT_EQ(window->machine().rotors.Slot(3).Position, 3);
     EXPECT_FALSE(Settings().plug().isVisible());
     EXPECT_TRUE(Settings().wheelItem(0)->isChecked());
@@ -256,7 +256,7 @@ TEST_F(PanelTest, ASeriesClickReloadsOnlyWhenItDiffers) {
     ClickButton("RadioButton4");
     EXPECT_EQ(S().Serie, RotorSeries::Series3K);
     EXPECT_EQ(window->machine().rotors.LoadedSeries(), RotorSeries::Series3K);
-    EXPECT_EQ(window->appliedSerie(), 3);
+    EXPECT_EQ(window->appliedSerie(), RotorSeries::Series3K);
     EXPECT_EQ(window->machine().rotors.Slot(2).Position, 2);
 }
 
