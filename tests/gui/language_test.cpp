@@ -162,7 +162,7 @@ TEST_F(LanguageTest, TheMachinesMessagesComeInTheWindowsLanguage) {
     Open();
     window->openMachine();
     window->openSettingsPanel();
-    window->settingsPanel().RadioButton1Click((S().Machine + 1) % 3);
+    window->settingsPanel().RadioButton1Click((StoredValue(S().Machine) + 1) % 3);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(ModelText(errors[0]),
               QStringLiteral("Schließen Sie die Maschine, bevor Sie das Modell wechseln."));

@@ -240,7 +240,7 @@ TEST_P(Parity, WindowAndCommandLineAgree) {
     EXPECT_EQ(written.Serie, expected.Serie);
     EXPECT_EQ(written.Tech, expected.Tech);
     if (sc.settings.Machine == Model::Q417M) {
-        EXPECT_EQ(written.Wheel, sc.settings.Layot);
+        EXPECT_EQ(written.Wheel, WheelOf(sc.settings.Layot));
     }
 }
 

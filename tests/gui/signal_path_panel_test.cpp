@@ -131,7 +131,8 @@ TEST_F(SignalPathPanelTest, StepsThroughTheLoadedTextOneKeyPressAtATime) {
         else
             Type(Qt::Key_F3);
         ASSERT_EQ(S().Tech, i + 1);
-        EXPECT_EQ(Trace().input, ContactOfChar(static_cast<unsigned char>(text[i]), 30, 4));
+        EXPECT_EQ(Trace().input, ContactOfChar(static_cast<unsigned char>(text[i]), AlphabetModule::Contacts30,
+                                                 KeyboardLayout::Russian));
         EXPECT_EQ(Output().size(), static_cast<size_t>(i + 1));
     }
     QTest::mouseClick(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));
@@ -139,7 +140,8 @@ TEST_F(SignalPathPanelTest, StepsThroughTheLoadedTextOneKeyPressAtATime) {
     EXPECT_EQ(Output(), whole);
     EXPECT_FALSE(window->machine().state.InputTextLoaded);
     // The run traced every key press: the panel holds the last one.
-    EXPECT_EQ(Trace().input, ContactOfChar(static_cast<unsigned char>(text.back()), 30, 4));
+    EXPECT_EQ(Trace().input, ContactOfChar(static_cast<unsigned char>(text.back()),
+                                             AlphabetModule::Contacts30, KeyboardLayout::Russian));
     EXPECT_EQ(Trace().output, window->machine().state.OutputContact);
     errors.clear();
     QTest::mouseClick(Panel().stepButton(), Qt::LeftButton);  // used up: nothing to step

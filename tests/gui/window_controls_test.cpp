@@ -40,8 +40,8 @@ TEST_P(WheelLevers, MoveInTheirZonesOnly) {
     const LeverCase c = GetParam();
     const int steps = window->sound().steps();
     Click("W", c.x, c.y);
-    EXPECT_EQ(S().Rod, c.rod);
-    EXPECT_EQ(S().Sposob, c.sposob);
+    EXPECT_EQ(StoredValue(S().Rod), c.rod);
+    EXPECT_EQ(StoredValue(S().Sposob), c.sposob);
     EXPECT_EQ(E("Image7")->isVisible(), c.sposob == 2);
     EXPECT_EQ(window->sound().steps() - steps, c.step ? 1 : 0);
 }
@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LeverCase{10, 10, 0, 1, false}));
 
 TEST_F(WindowTest, WorkLeverGoesRoundInThreeClicks) {
-    for (int expected : {1, 2, 0}) {
+    for (Work expected : {Work::Encipher, Work::Decipher, Work::Plain}) {
         Click("W", 40, 150);
         EXPECT_EQ(S().Rod, expected);
     }
@@ -67,7 +67,7 @@ TEST_F(WindowTest, RegisterSwitchAndLanguageLeverFollowTheModel) {
     for (const Row r :
          {Row{10, 1, 1}, Row{70, 3, 2}, Row{30, 2, 2}, Row{55, 2, 2}, Row{25, 2, 2}}) {
         Click("Image3", r.x, 10);
-        EXPECT_EQ(S().Mode, r.mode) << r.x;
+        EXPECT_EQ(StoredValue(S().Mode), r.mode) << r.x;
         EXPECT_EQ(window->machine().state.PrintRegister, r.reg) << r.x;
     }
     Click("Image5", 10, 30);  // inert on this model
@@ -78,7 +78,7 @@ TEST_F(WindowTest, RegisterSwitchAndLanguageLeverFollowTheModel) {
     EXPECT_EQ(S().Mode, RegisterMode::Mixed);
     for (const auto& [y, language] : {std::pair{30, 2}, std::pair{55, 2}, std::pair{60, 1}}) {
         Click("Image5", 10, y);
-        EXPECT_EQ(S().Language, language) << y;
+        EXPECT_EQ(StoredValue(S().Language), language) << y;
     }
 }
 

@@ -25,7 +25,7 @@ int32_t ContactOf(uint16_t vk) {
 
 TEST_P(WindowTyping, PrintsWhatTheModelPrints) {
     const TypingCase tc = GetParam();
-    Restart([&](MachineSettings& s) { s.Machine = tc.machine; s.Rod = tc.rod; s.Module = tc.module; s.Plug = tc.plug; });
+    Restart([&](MachineSettings& s) { s.Machine = *SettingFromStored<Model>(tc.machine); s.Rod = *SettingFromStored<Work>(tc.rod); s.Module = *SettingFromStored<AlphabetModule>(tc.module); s.Plug = *SettingFromStored<AlphabetPlug>(tc.plug); });
 
     Machine reference;
     reference.settings = S();
