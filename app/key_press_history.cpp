@@ -10,8 +10,8 @@ namespace {
 
 uint16_t PackCell(const PaperCell& c) {
     if (!c.Printed) return 0;
-    return static_cast<uint16_t>(0x8000 | (StoredValue(c.Machine) & 3) << 8 | ((c.Band - 1) & 7) << 5 |
-                                 (c.Contact & 31));
+    return static_cast<uint16_t>(0x8000 | (StoredValue(c.Machine) & 3) << 8 |
+                                 ((c.Band - 1) & 7) << 5 | (c.Contact & 31));
 }
 
 PaperCell UnpackCell(uint16_t v) {

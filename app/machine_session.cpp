@@ -111,7 +111,8 @@ std::string MachineSession::ToggleModule() {
 }
 
 std::string MachineSession::TogglePlug() {
-    if (machine_.settings.Machine == Model::Q417M) return "The Q-417M has only the Russian alphabet plug.";
+    if (machine_.settings.Machine == Model::Q417M)
+        return "The Q-417M has only the Russian alphabet plug.";
     HoldLastTrace();
     NewHistory();
     q417::TogglePlug(machine_.settings);

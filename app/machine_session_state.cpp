@@ -39,7 +39,8 @@ std::string StateRefusal(const MachineState& st, const MachineSettings& settings
         return "The counter reading lies outside 000 0..999 4.";
     if (!In(st.PrintRegister, 1, 2)) return "The printer's register is neither letters nor figures.";
     for (const PaperCell& c : st.PaperTape)
-        if (c.Printed && (!In(c.Band, 1, 8) || !In(c.Contact, 0, 31) || !SettingFromStored<Model>(StoredValue(c.Machine))))
+        if (c.Printed && (!In(c.Band, 1, 8) || !In(c.Contact, 0, 31) ||
+                          !SettingFromStored<Model>(StoredValue(c.Machine))))
             return "A cell of the paper tape holds a glyph the print wheel does not have.";
     for (int32_t contact : st.PunchedTape)
         if (!In(contact, 0, 31)) return "A column of the punched tape holds a contact out of range.";

@@ -8,10 +8,10 @@ namespace q417 {
 // What the settings panel shows when it is opened: which choice of each control is checked
 // and which controls can be used.
 struct SettingsPanelState {
-    Model model = Model::Q417_3MN;                   // the checked model button
-    RotorSeries serie = RotorSeries::Series6K;       // the checked series button
-    int keyboard = 3;                                // item of the keyboard choice: layout - 1
-    int wheel = 1;                                   // item of the print-wheel choice: 0 Latin, 1 Russian
+    Model model = Model::Q417_3MN;              // the checked model button
+    RotorSeries serie = RotorSeries::Series6K;  // the checked series button
+    int keyboard = 3;                           // item of the keyboard choice: layout - 1
+    int wheel = 1;  // item of the print-wheel choice: 0 Latin, 1 Russian
     AlphabetModule module = AlphabetModule::Contacts30;  // the checked module button
     bool sound = true;
     bool divider = false;

@@ -6,7 +6,8 @@ namespace q417 {
 
 PathCase PathCaseFor(const MachineSettings& s) {
     if (s.Machine == Model::Q417M) return PathCase::Full;
-    if (s.Module == AlphabetModule::Contacts30) return s.Plug == AlphabetPlug::Latin ? PathCase::LatinPlug : PathCase::Full;
+    if (s.Module == AlphabetModule::Contacts30)
+        return s.Plug == AlphabetPlug::Latin ? PathCase::LatinPlug : PathCase::Full;
     return s.Plug == AlphabetPlug::Latin ? PathCase::None : PathCase::Module10;
 }
 

@@ -16,7 +16,7 @@ bool LeverClick(Machine& machine, int x, int y) {
     }
     if (y > 95 && y < 130 && x > 70 && x < 82) {
         s.Sposob = s.Sposob == PrintMethod::PaperTape ? PrintMethod::AlsoPunchedTape
-                                                       : PrintMethod::PaperTape;
+                                                      : PrintMethod::PaperTape;
         moved = true;
     }
     return moved;

@@ -24,10 +24,10 @@ int RunConfig(const std::vector<std::string>& args) {
         n == 0 ? std::string(Tr("no record comes before it"))
                : FillCount("the one record before it is listed",
                            "the %1 records before it are listed", n, {std::to_string(n)});
-    throw FailedError(Fill("settings file \"%1\" is damaged: record %2, at byte %3, has no valid "
-                           "header (%4), so nothing after it can be read; %5",
-                           {args[0], std::to_string(n + 1), std::to_string(damage_at), error.message,
-                            before}));
+    throw FailedError(
+        Fill("settings file \"%1\" is damaged: record %2, at byte %3, has no valid "
+             "header (%4), so nothing after it can be read; %5",
+             {args[0], std::to_string(n + 1), std::to_string(damage_at), error.message, before}));
 }
 
 }  // namespace q417::cli

@@ -21,10 +21,10 @@ MachineSettings SettingsFor(const FeedOptions& o, MachineSettings s, bool from_f
         ConfigFailure error;
         // A file that cannot be opened is named by the file layer's message already.
         if (!LoadSettingsFile(*o.config_file, s, error))
-            throw FailedError(error.kind == ConfigFault::FileAccess
-                                  ? error.message
-                                  : Fill("cannot use settings file \"%1\": %2",
-                                         {*o.config_file, error.message}));
+            throw FailedError(
+                error.kind == ConfigFault::FileAccess
+                    ? error.message
+                    : Fill("cannot use settings file \"%1\": %2", {*o.config_file, error.message}));
     }
     if (o.machine) s.Machine = *o.machine;
     if (o.module) s.Module = *o.module;

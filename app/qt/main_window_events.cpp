@@ -147,7 +147,8 @@ void MainWindow::Image11MouseMove(int x, int y) {
 }
 
 void MainWindow::Image11MouseUp(int y) {
-    if (session_.settings().Machine == Model::Q417M || !module_switch_->hover || !OnModuleSwitchLever(y))
+    if (session_.settings().Machine == Model::Q417M || !module_switch_->hover ||
+        !OnModuleSwitchLever(y))
         return;
     reportRefusal(session_.ToggleModule());
 }

@@ -49,7 +49,8 @@ void ShowCover(PictureElement& cover, bool lowered) {
 }
 
 void DrawPlug(PictureElement& plug, AlphabetPlug plugPosition) {
-    plug.showPart(Sprites::Get("ruslat"), QPoint(0, plugPosition == AlphabetPlug::Russian ? 0 : 38));
+    plug.showPart(Sprites::Get("ruslat"),
+                  QPoint(0, plugPosition == AlphabetPlug::Russian ? 0 : 38));
 }
 
 }  // namespace q417

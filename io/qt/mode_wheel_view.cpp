@@ -22,8 +22,9 @@ void ModeWheelView::DrawLevers(const MachineSettings& s) {
     const QImage& method = Sprites::Get("SPSLever");
     CopyRect(image, 69, 94, method, QRect(kEmptySlot, 0, 22, 38));
     if (s.Sposob == PrintMethod::PaperTape || s.Sposob == PrintMethod::AlsoPunchedTape)
-        CopyRect(image, 69, 94, method,
-                 QRect(s.Sposob == PrintMethod::AlsoPunchedTape ? kLeverUp : kLeverDown, 0, 22, 38));
+        CopyRect(
+            image, 69, 94, method,
+            QRect(s.Sposob == PrintMethod::AlsoPunchedTape ? kLeverUp : kLeverDown, 0, 22, 38));
     // The work lever's frames lie side by side in the order of its positions' numbers.
     const int32_t rod = StoredValue(s.Rod);
     if (rod >= 0 && rod <= 2)

@@ -22,10 +22,18 @@ std::string Cp(const char* utf8) {
 // A machine half-way through a message, every field away from its start-up value.
 MachineState HalfDone() {
     MachineState st;
-    st.Settings = {Model::Q417_3MR,        AlphabetModule::Figures10,    AlphabetPlug::Latin,
-                   Work::Encipher,         false,                        KeyboardLayout::Czech,
-                   PrintMethod::AlsoPunchedTape, WheelHalf::Latin,     RegisterMode::Figures,
-                   PrintWheel::German,     true,                         RotorSeries::Series3K,
+    st.Settings = {Model::Q417_3MR,
+                   AlphabetModule::Figures10,
+                   AlphabetPlug::Latin,
+                   Work::Encipher,
+                   false,
+                   KeyboardLayout::Czech,
+                   PrintMethod::AlsoPunchedTape,
+                   WheelHalf::Latin,
+                   RegisterMode::Figures,
+                   PrintWheel::German,
+                   true,
+                   RotorSeries::Series3K,
                    9876};
     for (int r = 1; r <= 30; ++r) st.Card[r] = r == 5 ? 0 : 31 - r;
     st.KeyNumber = 42;

@@ -15,7 +15,9 @@ TEST(SettingsPanelState, FollowsTheSettingsAndTheMachine) {
     s.Module = AlphabetModule::Contacts30;
     SettingsPanelState p = SettingsPanelStateFor(s, true, 0);
     EXPECT_EQ(p.model, Model::Q417M);
-    EXPECT_EQ(p.serie, RotorSeries::Series4K);  // a series from the file is shown even though it cannot be chosen
+    EXPECT_EQ(
+        p.serie,
+        RotorSeries::Series4K);  // a series from the file is shown even though it cannot be chosen
     EXPECT_EQ(p.keyboard, 1);
     EXPECT_EQ(p.wheel, 0);
     EXPECT_FALSE(p.plug_visible);

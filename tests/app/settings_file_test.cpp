@@ -134,12 +134,18 @@ TEST(SettingsFile, EveryPositionGoesThroughItsNumberAndBack) {
     // Whole settings through the file, with every position of every switch in turn.
     for (std::size_t i = 0; i < 4; ++i) {
         const auto at = [i](const auto& positions) { return positions[i % positions.size()]; };
-        MachineSettings s{at(kPositions<Model>),        at(kPositions<AlphabetModule>),
-                          at(kPositions<AlphabetPlug>), at(kPositions<Work>),
-                          i % 2 == 0,                   at(kPositions<KeyboardLayout>),
-                          at(kPositions<PrintMethod>),  at(kPositions<WheelHalf>),
-                          at(kPositions<RegisterMode>), at(kPositions<PrintWheel>),
-                          i % 2 == 1,                   at(kPositions<RotorSeries>),
+        MachineSettings s{at(kPositions<Model>),
+                          at(kPositions<AlphabetModule>),
+                          at(kPositions<AlphabetPlug>),
+                          at(kPositions<Work>),
+                          i % 2 == 0,
+                          at(kPositions<KeyboardLayout>),
+                          at(kPositions<PrintMethod>),
+                          at(kPositions<WheelHalf>),
+                          at(kPositions<RegisterMode>),
+                          at(kPositions<PrintWheel>),
+                          i % 2 == 1,
+                          at(kPositions<RotorSeries>),
                           int32_t(i * 3333)};
         SanitizeSettings(s);
         EXPECT_EQ(SettingsFromStored(StoredFrom(s)), s) << i;
@@ -153,13 +159,13 @@ TEST(SettingsFile, EveryPositionGoesThroughItsNumberAndBack) {
     }
 
     // A file whose every number is one no position has: the defaults, the wheel the keyboard's.
-    const MachineSettings defaults = ReadFile(Join(
-        {Record("MAIN", "MACHINE", Le32(3)), Record("MAIN", "MODULE", Le32(0)),
-         Record("MAIN", "Plug", Le32(3)), Record("MAIN", "ROD", Le32(3)),
-         Record("Keyboard", "Layot", Le32(0)), Record("Printer", "Sposob", Le32(0)),
-         Record("Printer", "Language", Le32(0)), Record("Printer", "Mode", Le32(0)),
-         Record("Printer", "Wheel", Le32(5)), Record("Rotors", "Serie", Le32(-6)),
-         Record("Counter", "Tech", Le32(-1))}));
+    const MachineSettings defaults =
+        ReadFile(Join({Record("MAIN", "MACHINE", Le32(3)), Record("MAIN", "MODULE", Le32(0)),
+                       Record("MAIN", "Plug", Le32(3)), Record("MAIN", "ROD", Le32(3)),
+                       Record("Keyboard", "Layot", Le32(0)), Record("Printer", "Sposob", Le32(0)),
+                       Record("Printer", "Language", Le32(0)), Record("Printer", "Mode", Le32(0)),
+                       Record("Printer", "Wheel", Le32(5)), Record("Rotors", "Serie", Le32(-6)),
+                       Record("Counter", "Tech", Le32(-1))}));
     EXPECT_EQ(Fields(defaults), Fields(MachineSettings{}));
     StoredSettings latin_keyboard;
     latin_keyboard.Layot = 3;

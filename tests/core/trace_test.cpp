@@ -136,15 +136,14 @@ struct Variant {
 TEST(KeyPressTrace, AgreesWithTheCycleOnRandomKeysInEveryCase) {
     using enum AlphabetModule;
     using enum AlphabetPlug;
-    const Variant models[] = {
-        {Model::Q417M, Contacts30, Russian, PathCase::Full},
-        {Model::Q417_3MN, Contacts30, Russian, PathCase::Full},
-        {Model::Q417_3MR, Contacts30, Russian, PathCase::Full},
-        {Model::Q417_3MN, Contacts30, Latin, PathCase::LatinPlug},
-        {Model::Q417_3MR, Contacts30, Latin, PathCase::LatinPlug},
-        {Model::Q417_3MN, Figures10, Russian, PathCase::Module10},
-        {Model::Q417_3MR, Figures10, Russian, PathCase::Module10},
-        {Model::Q417_3MN, Figures10, Latin, PathCase::None}};
+    const Variant models[] = {{Model::Q417M, Contacts30, Russian, PathCase::Full},
+                              {Model::Q417_3MN, Contacts30, Russian, PathCase::Full},
+                              {Model::Q417_3MR, Contacts30, Russian, PathCase::Full},
+                              {Model::Q417_3MN, Contacts30, Latin, PathCase::LatinPlug},
+                              {Model::Q417_3MR, Contacts30, Latin, PathCase::LatinPlug},
+                              {Model::Q417_3MN, Figures10, Russian, PathCase::Module10},
+                              {Model::Q417_3MR, Figures10, Russian, PathCase::Module10},
+                              {Model::Q417_3MN, Figures10, Latin, PathCase::None}};
     std::mt19937 rng(417);
     int loops = 0, lost = 0;
     for (const Variant& model : models)
@@ -166,22 +165,26 @@ TEST(KeyPressTrace, AgreesWithTheCycleOnRandomKeysInEveryCase) {
                 for (int s = 1; s <= 10; ++s) m.rotors.SetPosition(s, rng() % 30 + 1);
                 m.state.InputTextLoaded = trial % 2 == 0;
                 for (int press = 0; press < 150; ++press) {
-                    m.settings.Rod = press % 7 == 6 ? Work::Plain : press % 2 ? Work::Decipher : Work::Encipher;
+                    m.settings.Rod = press % 7 == 6 ? Work::Plain
+                                     : press % 2    ? Work::Decipher
+                                                    : Work::Encipher;
                     const Contact in = static_cast<Contact>(rng() % 31 + 1);
                     const KeyPressTrace tr = TraceKeyPress(m, in);
-                    const std::string where = "model " + std::to_string(StoredValue(model.machine)) +
-                                              "/" + std::to_string(StoredValue(model.module)) + "/" +
-                                              std::to_string(StoredValue(model.plug)) + " serie " +
-                                              std::to_string(StoredValue(serie)) + " key " +
-                                              std::to_string(in);
+                    const std::string where =
+                        "model " + std::to_string(StoredValue(model.machine)) + "/" +
+                        std::to_string(StoredValue(model.module)) + "/" +
+                        std::to_string(StoredValue(model.plug)) + " serie " +
+                        std::to_string(StoredValue(serie)) + " key " + std::to_string(in);
                     ASSERT_EQ(CheckStages(m, tr), "") << where;
-                    const bool through = m.settings.Rod != Work::Plain && model.path != PathCase::None &&
+                    const bool through = m.settings.Rod != Work::Plain &&
+                                         model.path != PathCase::None &&
                                          (in <= 30 || m.settings.Rod == Work::Encipher);
                     ASSERT_EQ(!tr.points.empty(), through) << where;
                     if (through) {
                         const Contact k = in == kSpaceBar ? 30 : in;
-                        const Contact gives =
-                            m.settings.Rod == Work::Encipher ? m.SignalPathEncipher(k) : m.SignalPathDecipher(k);
+                        const Contact gives = m.settings.Rod == Work::Encipher
+                                                  ? m.SignalPathEncipher(k)
+                                                  : m.SignalPathDecipher(k);
                         ASSERT_EQ(tr.PathResult(), gives) << where;
                     }
                     loops += tr.forward_passes > 1 || tr.backward_passes > 1;

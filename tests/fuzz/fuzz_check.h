@@ -23,9 +23,9 @@ bool Known(Setting v) {
 
 // Every setting a position of its switch, so that some table of the machine has rows for it.
 inline bool SettingsInRange(const MachineSettings& s) {
-    return Known(s.Machine) && Known(s.Module) && Known(s.Plug) && Known(s.Rod) &&
-           Known(s.Layot) && Known(s.Sposob) && Known(s.Language) && Known(s.Mode) &&
-           Known(s.Wheel) && Known(s.Serie) && s.Tech >= 0 && s.Tech <= 9999;
+    return Known(s.Machine) && Known(s.Module) && Known(s.Plug) && Known(s.Rod) && Known(s.Layot) &&
+           Known(s.Sposob) && Known(s.Language) && Known(s.Mode) && Known(s.Wheel) &&
+           Known(s.Serie) && s.Tech >= 0 && s.Tech <= 9999;
 }
 
 // Takes the input's first bytes as the numbers of the machine's switches (anything, as a

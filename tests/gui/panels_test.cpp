@@ -164,7 +164,11 @@ TEST_F(PanelTest, TheChosenFontIsWrittenAtCloseAndReadBackAtStart) {
 }
 
 TEST_F(PanelTest, TheSettingsPanelShowsTheSettingsAndChangesNone) {
-    Restart([&](MachineSettings& s) { s.Layot = KeyboardLayout::Polish; s.Wheel = PrintWheel::Russian; s.Divider = true; });
+    Restart([&](MachineSettings& s) {
+        s.Layot = KeyboardLayout::Polish;
+        s.Wheel = PrintWheel::Russian;
+        s.Divider = true;
+    });
     const MachineSettings before = S();
     Click("Image6", 22, 37);
     EXPECT_TRUE(Settings().isVisible());
@@ -207,7 +211,12 @@ TEST_F(PanelTest, EachChoiceTakesEffectAtOnce) {
 }
 
 TEST_F(PanelTest, SwitchingToTheQ417MAndBack) {
-    Restart([&](MachineSettings& s) { s.Module = AlphabetModule::Figures10; s.Plug = AlphabetPlug::Latin; s.Layot = KeyboardLayout::Czech; s.Wheel = PrintWheel::Russian; });
+    Restart([&](MachineSettings& s) {
+        s.Module = AlphabetModule::Figures10;
+        s.Plug = AlphabetPlug::Latin;
+        s.Layot = KeyboardLayout::Czech;
+        s.Wheel = PrintWheel::Russian;
+    });
     window->session().TurnRotor(3, true);
     window->openSettingsPanel();
     ClickButton("RadioButton2");  // the model in force: nothing at all

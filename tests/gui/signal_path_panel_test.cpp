@@ -16,7 +16,10 @@ class SignalPathPanelTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        Restart([&](MachineSettings& s) { s.Sound = false; s.Rod = Work::Encipher; });
+        Restart([&](MachineSettings& s) {
+            s.Sound = false;
+            s.Rod = Work::Encipher;
+        });
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
@@ -67,7 +70,10 @@ TEST_F(SignalPathPanelTest, OpenedLateItShowsTheLastKeyPress) {
     };
     const QImage typedOpen = typeAndShow(true);
     Open();
-    Restart([&](MachineSettings& s) { s.Sound = false; s.Rod = Work::Encipher; });
+    Restart([&](MachineSettings& s) {
+        s.Sound = false;
+        s.Rod = Work::Encipher;
+    });
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     const QImage typedClosed = typeAndShow(false);
@@ -117,7 +123,10 @@ TEST_F(SignalPathPanelTest, StepsThroughTheLoadedTextOneKeyPressAtATime) {
     WaitForRunEnd();
     const std::string whole = Output();
     Open();
-    Restart([&](MachineSettings& s) { s.Sound = false; s.Rod = Work::Encipher; });
+    Restart([&](MachineSettings& s) {
+        s.Sound = false;
+        s.Rod = Work::Encipher;
+    });
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
@@ -131,8 +140,9 @@ TEST_F(SignalPathPanelTest, StepsThroughTheLoadedTextOneKeyPressAtATime) {
         else
             Type(Qt::Key_F3);
         ASSERT_EQ(S().Tech, i + 1);
-        EXPECT_EQ(Trace().input, ContactOfChar(static_cast<unsigned char>(text[i]), AlphabetModule::Contacts30,
-                                                 KeyboardLayout::Russian));
+        EXPECT_EQ(Trace().input,
+                  ContactOfChar(static_cast<unsigned char>(text[i]), AlphabetModule::Contacts30,
+                                KeyboardLayout::Russian));
         EXPECT_EQ(Output().size(), static_cast<size_t>(i + 1));
     }
     QTest::mouseClick(E("Image25"), Qt::LeftButton, {}, QPoint(20, 20));
@@ -141,7 +151,7 @@ TEST_F(SignalPathPanelTest, StepsThroughTheLoadedTextOneKeyPressAtATime) {
     EXPECT_FALSE(window->machine().state.InputTextLoaded);
     // The run traced every key press: the panel holds the last one.
     EXPECT_EQ(Trace().input, ContactOfChar(static_cast<unsigned char>(text.back()),
-                                             AlphabetModule::Contacts30, KeyboardLayout::Russian));
+                                           AlphabetModule::Contacts30, KeyboardLayout::Russian));
     EXPECT_EQ(Trace().output, window->machine().state.OutputContact);
     errors.clear();
     QTest::mouseClick(Panel().stepButton(), Qt::LeftButton);  // used up: nothing to step

@@ -84,7 +84,14 @@ class WindowFeed : public TextFeedTest, public ::testing::WithParamInterface<Sam
 
 TEST_P(WindowFeed, GivesWhatTheCommandLineGives) {
     const SameAsCli c = GetParam();
-    Restart([&](MachineSettings& s) { s.Machine = *SettingFromStored<Model>(c.machine); s.Rod = *SettingFromStored<Work>(c.rod); s.Layot = *SettingFromStored<KeyboardLayout>(c.layot); s.Wheel = WheelOf(s.Layot); s.Module = *SettingFromStored<AlphabetModule>(c.module); s.Plug = *SettingFromStored<AlphabetPlug>(c.plug); });
+    Restart([&](MachineSettings& s) {
+        s.Machine = *SettingFromStored<Model>(c.machine);
+        s.Rod = *SettingFromStored<Work>(c.rod);
+        s.Layot = *SettingFromStored<KeyboardLayout>(c.layot);
+        s.Wheel = WheelOf(s.Layot);
+        s.Module = *SettingFromStored<AlphabetModule>(c.module);
+        s.Plug = *SettingFromStored<AlphabetPlug>(c.plug);
+    });
     std::string file(c.text);
     for (int i = 0; i < 200; ++i) file += c.text;  // long enough to span several frames
     LoadFile(file);
@@ -104,7 +111,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, WindowFeed,
                                            SameAsCli{1, 0, 4, 30, 1, "plain ТЕКСТ"}));
 
 TEST_F(TextFeedTest, AnAsteriskStopsTheRunAndTheNextStartGoesOn) {
-    Restart([&](MachineSettings& s) { s.Layot = KeyboardLayout::German; s.Wheel = PrintWheel::German; s.Rod = Work::Encipher; });
+    Restart([&](MachineSettings& s) {
+        s.Layot = KeyboardLayout::German;
+        s.Wheel = PrintWheel::German;
+        s.Rod = Work::Encipher;
+    });
     LoadFile("AB*CD");
     Start();
     EXPECT_EQ(Output().size(), 2u);
@@ -131,7 +142,12 @@ TEST_F(TextFeedTest, WhatTheLayoutAndKindOfWorkFeed) {
         {4, 1, 10, "1a 2Б*", 4},  // ten keys: digits, space and the asterisk
     };
     for (const Row& r : rows) {
-        Restart([&](MachineSettings& s) { s.Layot = *SettingFromStored<KeyboardLayout>(r.layot); s.Wheel = WheelOf(s.Layot); s.Rod = *SettingFromStored<Work>(r.rod); s.Module = *SettingFromStored<AlphabetModule>(r.module); });
+        Restart([&](MachineSettings& s) {
+            s.Layot = *SettingFromStored<KeyboardLayout>(r.layot);
+            s.Wheel = WheelOf(s.Layot);
+            s.Rod = *SettingFromStored<Work>(r.rod);
+            s.Module = *SettingFromStored<AlphabetModule>(r.module);
+        });
         Panel().clearText();
         LoadFile(r.text);
         while (Loaded()) Start();
@@ -225,7 +241,10 @@ TEST_F(TextFeedTest, TheStopKeyEndsARunWithoutText) {
 }
 
 TEST_F(TextFeedTest, ClearingDuringAPauseRunsWithoutText) {
-    Restart([&](MachineSettings& s) { s.Layot = KeyboardLayout::German; s.Wheel = PrintWheel::German; });
+    Restart([&](MachineSettings& s) {
+        s.Layot = KeyboardLayout::German;
+        s.Wheel = PrintWheel::German;
+    });
     LoadFile("AB*CD");
     Start();
     Panel().clearText();

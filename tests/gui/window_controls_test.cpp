@@ -121,7 +121,10 @@ TEST_F(WindowTest, ControlBoxHighlightsAndClosesWritingFourteenRecords) {
     Move(E("Image6"), 4, 70);  // beside the box, clear of the signal-path button
     EXPECT_EQ(E("Image6")->image(), plain);
 
-    Restart([&](MachineSettings& s) { s.Rod = Work::Decipher; s.Tech = 77; });
+    Restart([&](MachineSettings& s) {
+        s.Rod = Work::Decipher;
+        s.Tech = 77;
+    });
     Click("Image6", 20, 15);
     EXPECT_FALSE(window->isVisible());
     ConfigStore store(SettingsPath().toStdString(), ConfigStore::Access::ReadOnly);

@@ -25,7 +25,12 @@ int32_t ContactOf(uint16_t vk) {
 
 TEST_P(WindowTyping, PrintsWhatTheModelPrints) {
     const TypingCase tc = GetParam();
-    Restart([&](MachineSettings& s) { s.Machine = *SettingFromStored<Model>(tc.machine); s.Rod = *SettingFromStored<Work>(tc.rod); s.Module = *SettingFromStored<AlphabetModule>(tc.module); s.Plug = *SettingFromStored<AlphabetPlug>(tc.plug); });
+    Restart([&](MachineSettings& s) {
+        s.Machine = *SettingFromStored<Model>(tc.machine);
+        s.Rod = *SettingFromStored<Work>(tc.rod);
+        s.Module = *SettingFromStored<AlphabetModule>(tc.module);
+        s.Plug = *SettingFromStored<AlphabetPlug>(tc.plug);
+    });
 
     Machine reference;
     reference.settings = S();
@@ -40,9 +45,9 @@ TEST_P(WindowTyping, PrintsWhatTheModelPrints) {
         Type(key);
         const uint16_t vk = key == Qt::Key_BracketLeft ? 0xDB : key == Qt::Key_Comma ? 0xBC : key;
         const int32_t contact = ContactOf(vk);
-        const bool refused =
-            (tc.rod == 1 && contact == 30) || (tc.rod == 2 && contact == 31) ||
-            (reference.settings.Module == AlphabetModule::Figures10 && (contact == 31 || !tables::IsDigitKey(contact)));
+        const bool refused = (tc.rod == 1 && contact == 30) || (tc.rod == 2 && contact == 31) ||
+                             (reference.settings.Module == AlphabetModule::Figures10 &&
+                              (contact == 31 || !tables::IsDigitKey(contact)));
         if (refused) continue;
         reference.state.InputContact = contact;
         reference.KeyPressCycle();

@@ -202,7 +202,7 @@ TEST(Levers, EachMovesInItsZoneOnly) {
         const auto& s = m.settings;
         EXPECT_EQ(moved, r.moved) << control << " at " << r.x << "," << r.y;
         EXPECT_EQ((std::vector<int>{StoredValue(s.Rod), StoredValue(s.Sposob), StoredValue(s.Mode),
-                                     m.state.PrintRegister, StoredValue(s.Language)}),
+                                    m.state.PrintRegister, StoredValue(s.Language)}),
                   (std::vector<int>{r.rod, r.sposob, r.mode, r.reg, r.language}))
             << control << " on machine " << r.machine << " at " << r.x << "," << r.y;
     }

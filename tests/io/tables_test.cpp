@@ -125,7 +125,8 @@ TEST(ContactOfChar, EveryLayoutBothCases) {
         ASSERT_EQ(table.size() % 31, 0u);
         for (std::size_t p = 0; p < table.size(); ++p) {
             const auto ch = static_cast<unsigned char>(table[p]);
-            EXPECT_EQ(ContactOfChar(ch, AlphabetModule::Contacts30, layout), static_cast<int32_t>(p % 31 + 1))
+            EXPECT_EQ(ContactOfChar(ch, AlphabetModule::Contacts30, layout),
+                      static_cast<int32_t>(p % 31 + 1))
                 << "layout " << layot << " position " << p + 1;
         }
         for (int contact = 1; contact <= 30; ++contact) {

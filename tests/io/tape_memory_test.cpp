@@ -18,7 +18,8 @@ struct TapePicture : PrinterListener {
         : paper(cells, fill), punched(columns, fill) {}
     void TapeAdvanced() override { paper = paper.substr(1) + '.'; }
     void GlyphPrinted(int band, int32_t contact, Model machine) override {
-        paper.back() = static_cast<char>('A' + (contact + band * 7 + StoredValue(machine) * 3) % 26);
+        paper.back() =
+            static_cast<char>('A' + (contact + band * 7 + StoredValue(machine) * 3) % 26);
     }
     void Punched(int32_t contact) override {
         punched = punched.substr(1) + static_cast<char>('a' + contact % 26);
