@@ -103,11 +103,13 @@ void ConfigStore::Lock() {
         // trouble, named as such: the settings file may be quite sound.
         struct stat lock {};
         if (::lstat(lock_path.c_str(), &lock) != 0)
-            throw ConfigError(FileErrorNo(exists ? "write" : "create", path_, err));
-        throw ConfigError(LockError(lock_path, S_ISLNK(lock.st_mode)
-                                                   ? "It is a link, and a lock is never "
-                                                     "taken through a link."
-                                                   : std::strerror(err)));
+            throw ConfigError(ConfigFault::FileAccess,
+                              FileErrorNo(exists ? "write" : "create", path_, err));
+        throw ConfigError(
+            ConfigFault::FileAccess,
+            LockError(lock_path, S_ISLNK(lock.st_mode) ? "It is a link, and a lock is never "
+                                                         "taken through a link."
+                                                       : std::strerror(err)));
     }
     // Another copy of the program closing at the same moment holds it only briefly.
     for (int tries = 0; ::flock(lock_fd_, LOCK_EX | LOCK_NB) != 0; ++tries) {
@@ -115,7 +117,8 @@ void ConfigStore::Lock() {
         if ((err != EWOULDBLOCK && err != EINTR) || tries >= 500) {
             ::close(lock_fd_);
             lock_fd_ = -1;
-            throw ConfigError(err == EWOULDBLOCK
+            throw ConfigError(ConfigFault::FileAccess,
+                              err == EWOULDBLOCK
                                   ? FileError("write", path_, "Another program is writing it.")
                                   : LockError(lock_path, std::strerror(err)));
         }
@@ -127,8 +130,10 @@ void ConfigStore::Load() {
     std::string bytes, error;
     if (!ReadWholeFile(path_, kLargestSettingsFile, bytes, error, "settings file")) {
         struct stat info {};
-        if (read_only_ || ::lstat(path_.c_str(), &info) == 0) throw ConfigError(error);
-        if (!WriteFileAtomically(path_, {}, error)) throw ConfigError(error);
+        if (read_only_ || ::lstat(path_.c_str(), &info) == 0)
+            throw ConfigError(ConfigFault::FileAccess, error);
+        if (!WriteFileAtomically(path_, {}, error))
+            throw ConfigError(ConfigFault::FileAccess, error);
     }
     bytes_.assign(bytes.begin(), bytes.end());
     Index();
@@ -182,7 +187,8 @@ void ConfigStore::CommitWrites() {
     deferred_ = false;
     std::string error;
     const std::string_view bytes(reinterpret_cast<const char*>(bytes_.data()), bytes_.size());
-    if (!WriteFileAtomically(path_, bytes, error)) throw ConfigError(error);
+    if (!WriteFileAtomically(path_, bytes, error))
+        throw ConfigError(ConfigFault::FileAccess, error);
 }
 
 void ConfigStore::Decode(std::span<uint8_t> buffer) {
@@ -191,7 +197,9 @@ void ConfigStore::Decode(std::span<uint8_t> buffer) {
 }
 
 void ConfigStore::RequireWritable() const {
-    if (read_only_) throw ConfigError(FileError("write", path_, "It is open for reading only."));
+    if (read_only_)
+        throw ConfigError(ConfigFault::FileAccess,
+                          FileError("write", path_, "It is open for reading only."));
 }
 
 // Compares a stored name field with a wanted name without unscrambling the whole header: a
@@ -211,7 +219,7 @@ bool ConfigStore::NameIs(size_t header, size_t field, std::string_view name) con
 const ConfigStore::Entry* ConfigStore::Find(std::string_view section, std::string_view key) const {
     for (const Entry& e : entries_)
         if (NameIs(e.header, 4, section) && NameIs(e.header, 4 + kNameFieldSize, key)) return &e;
-    if (damaged_) throw ConfigError(kInvalidFileFormat);
+    if (damaged_) throw ConfigError(ConfigFault::Damaged, kInvalidFileFormat);
     return nullptr;
 }
 
@@ -278,7 +286,7 @@ void ConfigStore::DeleteRecord(std::string_view section, std::string_view key) {
     RequireWritable();
     // Finding every copy scans to the end, so a damaged file is refused before anything
     // changes.
-    if (damaged_) throw ConfigError(kInvalidFileFormat);
+    if (damaged_) throw ConfigError(ConfigFault::Damaged, kInvalidFileFormat);
     if (!Find(section, key)) return;
     // The machine never stores a name twice, but a file from elsewhere may; a duplicate left
     // behind would come back in place of the value written next. Every copy goes in one pass
@@ -307,7 +315,7 @@ void ConfigStore::DeleteRecord(std::string_view section, std::string_view key) {
 int32_t ConfigStore::WriteBuffer(std::string_view section, std::string_view key,
                                  std::span<const uint8_t> data) {
     RequireWritable();
-    if (damaged_) throw ConfigError(kInvalidFileFormat);
+    if (damaged_) throw ConfigError(ConfigFault::Damaged, kInvalidFileFormat);
     const bool deferred = deferred_;
     deferred_ = true;  // the delete and the append reach the file as one change
     DeleteRecord(section, key);
@@ -368,7 +376,7 @@ void ConfigStore::ForEachRecord(
         Decode(data);
         visit(DecodeRecordHeader(header), data);
     }
-    if (damaged_) throw ConfigError(kInvalidFileFormat);
+    if (damaged_) throw ConfigError(ConfigFault::Damaged, kInvalidFileFormat);
 }
 
 }  // namespace q417

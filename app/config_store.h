@@ -11,11 +11,30 @@
 
 namespace q417 {
 
+// The two kinds of trouble with a settings file. Callers decide by the kind, never by the
+// wording of the message.
+enum class ConfigFault {
+    FileAccess,  // the file or its lock could not be opened, created or written; the message
+                 // names the file and gives the reason
+    Damaged,     // a record without a valid header: kInvalidFileFormat, naming no file
+};
+
 // A settings file that cannot be opened or created, a damaged record, or a write the disk
 // refused. what() is the message the window shows the user.
 class ConfigError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    ConfigError(ConfigFault kind, const std::string& message)
+        : std::runtime_error(message), kind_(kind) {}
+    ConfigFault kind() const { return kind_; }
+
+private:
+    ConfigFault kind_;
+};
+
+// The same trouble kept as a value, for callers that report it rather than throw it.
+struct ConfigFailure {
+    ConfigFault kind = ConfigFault::FileAccess;
+    std::string message;
 };
 
 inline constexpr const char* kInvalidFileFormat = "Invalid file format.";

@@ -10,13 +10,15 @@ namespace {
 
 uint16_t PackCell(const PaperCell& c) {
     if (!c.Printed) return 0;
-    return static_cast<uint16_t>(0x8000 | (c.Machine & 3) << 8 | ((c.Band - 1) & 7) << 5 |
-                                 (c.Contact & 31));
+    return static_cast<uint16_t>(0x8000 | (StoredValue(c.Machine) & 3) << 8 |
+                                 ((c.Band - 1) & 7) << 5 | (c.Contact & 31));
 }
 
 PaperCell UnpackCell(uint16_t v) {
     if (!(v & 0x8000)) return {};
-    return {true, ((v >> 5) & 7) + 1, v & 31, (v >> 8) & 3};
+    // Only a model's own number is ever packed.
+    return {true, ((v >> 5) & 7) + 1, v & 31,
+            SettingFromStored<Model>((v >> 8) & 3).value_or(Model::Q417M)};
 }
 
 }  // namespace

@@ -42,10 +42,10 @@ void MachineSession::ApplyMachineModel() {
     MachineSettings& s = machine_.settings;
     // A change of model keeps the register mode and the language lever as they are.
     machine_.rotors.SetRotorsInUse(RotorsInUseFor(s.Machine));
-    if (s.Machine == 0) {
-        s.Module = 30;
-        s.Plug = 1;
-        s.Wheel = s.Layot;
+    if (s.Machine == Model::Q417M) {
+        s.Module = AlphabetModule::Contacts30;
+        s.Plug = AlphabetPlug::Russian;
+        s.Wheel = WheelOf(s.Layot);
     }
     Events().ModelChanged();
 }
@@ -53,8 +53,8 @@ void MachineSession::ApplyMachineModel() {
 // A new model comes with the basic key in every slot; the card, the kind of work, the levers
 // and the texts stay. The model row of the panel works only on the closed machine;
 // a run ends first, since the key changes.
-std::string MachineSession::SwitchModel(int32_t model) {
-    if (model == applied_machine_ || model < 0 || model > 2) return {};
+std::string MachineSession::SwitchModel(Model model) {
+    if (model == applied_machine_) return {};
     if (!machine_.state.MachineClosed) return "Close the machine before changing the model.";
     EndRun();
     HoldLastTrace();
@@ -70,7 +70,7 @@ std::string MachineSession::SwitchModel(int32_t model) {
     return {};
 }
 
-void MachineSession::SwitchSeries(int32_t serie) {
+void MachineSession::SwitchSeries(RotorSeries serie) {
     HoldLastTrace();
     NewHistory();
     machine_.settings.Serie = serie;
@@ -89,9 +89,8 @@ void MachineSession::SwitchSeries(int32_t serie) {
 // The Q-417M has only the thirty-contact alphabet and the Russian plug.
 constexpr const char* kModuleRefused = "The Q-417M has only the thirty-contact alphabet.";
 
-std::string MachineSession::SetModule(int32_t module) {
-    if (machine_.settings.Machine == 0) return kModuleRefused;
-    if (module != 10 && module != 30) return {};
+std::string MachineSession::SetModule(AlphabetModule module) {
+    if (machine_.settings.Machine == Model::Q417M) return kModuleRefused;
     HoldLastTrace();
     NewHistory();
     machine_.settings.Module = module;
@@ -100,7 +99,7 @@ std::string MachineSession::SetModule(int32_t module) {
 }
 
 std::string MachineSession::ToggleModule() {
-    if (machine_.settings.Machine == 0) return kModuleRefused;
+    if (machine_.settings.Machine == Model::Q417M) return kModuleRefused;
     HoldLastTrace();
     NewHistory();
     q417::ToggleModule(machine_.settings);
@@ -110,7 +109,8 @@ std::string MachineSession::ToggleModule() {
 }
 
 std::string MachineSession::TogglePlug() {
-    if (machine_.settings.Machine == 0) return "The Q-417M has only the Russian alphabet plug.";
+    if (machine_.settings.Machine == Model::Q417M)
+        return "The Q-417M has only the Russian alphabet plug.";
     HoldLastTrace();
     NewHistory();
     q417::TogglePlug(machine_.settings);
@@ -156,7 +156,7 @@ void MachineSession::MoveLever(ModeLever lever) {
 }
 
 bool MachineSession::SetRegisterSwitch(RegisterSwitch position) {
-    if (machine_.settings.Machine == 0) return false;
+    if (machine_.settings.Machine == Model::Q417M) return false;
     HoldLastTrace();
     NewHistory();
     q417::SetRegisterSwitch(machine_, position);
@@ -166,7 +166,7 @@ bool MachineSession::SetRegisterSwitch(RegisterSwitch position) {
 }
 
 bool MachineSession::SetLanguageLever(LanguageLever position) {
-    if (machine_.settings.Machine != 0) return false;
+    if (machine_.settings.Machine != Model::Q417M) return false;
     HoldLastTrace();
     NewHistory();
     q417::SetLanguageLever(machine_.settings, position);

@@ -94,13 +94,13 @@ public:
     void StartUp(const MachineSettings& read);
     // The settings to write at close.
     const MachineSettings& SettingsToWrite() const { return machine_.settings; }
-    int32_t AppliedMachine() const { return applied_machine_; }
-    int32_t AppliedSerie() const { return applied_serie_; }
+    Model AppliedMachine() const { return applied_machine_; }
+    RotorSeries AppliedSerie() const { return applied_serie_; }
 
     // The settings panel and the switches on the machine picture.
-    std::string SwitchModel(int32_t model);
-    void SwitchSeries(int32_t serie);
-    std::string SetModule(int32_t module);
+    std::string SwitchModel(Model model);
+    void SwitchSeries(RotorSeries serie);
+    std::string SetModule(AlphabetModule module);
     std::string ToggleModule();
     std::string TogglePlug();
     void ChooseKeyboard(int item);
@@ -253,7 +253,7 @@ private:
         PrinterListener* target = nullptr;
         TapeMemory tapes{kStatePaperCells, kStatePunchColumns};
         void TapeAdvanced() override;
-        void GlyphPrinted(int band, int32_t contact, int32_t machine) override;
+        void GlyphPrinted(int band, int32_t contact, Model machine) override;
         void Punched(int32_t contact) override;
         void CounterChanged(int groups, int position) override { target->CounterChanged(groups, position); }
         void InputAppended(std::string_view t) override { target->InputAppended(t); }
@@ -292,8 +292,8 @@ private:
     std::optional<PressSnapshot> press_before_;  // of the key press under way
     SessionEvents no_events_;
     SessionEvents* events_ = &no_events_;
-    int32_t applied_machine_ = 1;
-    int32_t applied_serie_ = 6;
+    Model applied_machine_ = Model::Q417_3MN;
+    RotorSeries applied_serie_ = RotorSeries::Series6K;
     bool running_ = false;
     mutable KeyPressTrace last_trace_;
     mutable uint64_t traced_press_ = 0;

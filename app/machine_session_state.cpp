@@ -13,8 +13,8 @@ bool In(int32_t v, int32_t lo, int32_t hi) {
 }
 
 // The series whose wiring a start-up with this setting loads: one without tables keeps 6K.
-int32_t WiringOf(int32_t serie) {
-    return serie == 3 ? 3 : 6;
+RotorSeries WiringOf(RotorSeries serie) {
+    return serie == RotorSeries::Series3K ? serie : RotorSeries::Series6K;
 }
 
 // Why the machine cannot take this state, empty when it can. The reader of the file checks
@@ -39,7 +39,8 @@ std::string StateRefusal(const MachineState& st, const MachineSettings& settings
         return "The counter reading lies outside 000 0..999 4.";
     if (!In(st.PrintRegister, 1, 2)) return "The printer's register is neither letters nor figures.";
     for (const PaperCell& c : st.PaperTape)
-        if (c.Printed && (!In(c.Band, 1, 8) || !In(c.Contact, 0, 31) || !In(c.Machine, 0, 2)))
+        if (c.Printed && (!In(c.Band, 1, 8) || !In(c.Contact, 0, 31) ||
+                          !SettingFromStored<Model>(StoredValue(c.Machine))))
             return "A cell of the paper tape holds a glyph the print wheel does not have.";
     for (int32_t contact : st.PunchedTape)
         if (!In(contact, 0, 31)) return "A column of the punched tape holds a contact out of range.";
@@ -97,7 +98,7 @@ std::string MachineSession::RestoreState(const MachineState& st) {
 
     machine_.settings = settings;
     machine_.ApplySettings();
-    machine_.rotors.LoadSeries(6);
+    machine_.rotors.LoadSeries(RotorSeries::Series6K);
     machine_.rotors.LoadSeries(settings.Serie);
     applied_machine_ = settings.Machine;
     applied_serie_ = settings.Serie;
@@ -140,7 +141,7 @@ void MachineSession::PrinterRelay::TapeAdvanced() {
     tapes.TapeAdvanced();
     target->TapeAdvanced();
 }
-void MachineSession::PrinterRelay::GlyphPrinted(int band, int32_t contact, int32_t machine) {
+void MachineSession::PrinterRelay::GlyphPrinted(int band, int32_t contact, Model machine) {
     tapes.GlyphPrinted(band, contact, machine);
     target->GlyphPrinted(band, contact, machine);
 }

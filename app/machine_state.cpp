@@ -49,18 +49,18 @@ private:
 
 void WriteSettings(std::string& out, const MachineSettings& s) {
     ObjectWriter o(out, 2);
-    o.Int("Machine", s.Machine);
-    o.Int("Module", s.Module);
-    o.Int("Plug", s.Plug);
-    o.Int("Rod", s.Rod);
+    o.Int("Machine", StoredValue(s.Machine));
+    o.Int("Module", StoredValue(s.Module));
+    o.Int("Plug", StoredValue(s.Plug));
+    o.Int("Rod", StoredValue(s.Rod));
     o.Bool("Sound", s.Sound);
-    o.Int("Layot", s.Layot);
-    o.Int("Sposob", s.Sposob);
-    o.Int("Language", s.Language);
-    o.Int("Mode", s.Mode);
-    o.Int("Wheel", s.Wheel);
+    o.Int("Layot", StoredValue(s.Layot));
+    o.Int("Sposob", StoredValue(s.Sposob));
+    o.Int("Language", StoredValue(s.Language));
+    o.Int("Mode", StoredValue(s.Mode));
+    o.Int("Wheel", StoredValue(s.Wheel));
     o.Bool("Divider", s.Divider);
-    o.Int("Serie", s.Serie);
+    o.Int("Serie", StoredValue(s.Serie));
     o.Int("Tech", s.Tech);
     o.Close();
 }
@@ -87,7 +87,7 @@ void WriteCell(std::string& out, const PaperCell& c) {
         return;
     }
     out += "{\"Band\": " + std::to_string(c.Band) + ", \"Contact\": " + std::to_string(c.Contact) +
-           ", \"Machine\": " + std::to_string(c.Machine) + "}";
+           ", \"Machine\": " + std::to_string(StoredValue(c.Machine)) + "}";
 }
 
 // A list of objects, one per line.

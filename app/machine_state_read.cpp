@@ -121,22 +121,25 @@ bool StateReader::Settings(const Value& root, MachineSettings& s) {
     const Value* o = Member(root, "Settings", "Settings", Kind::Object, "a set of named fields");
     if (!o) return false;
     const std::string p = "Settings.";
+    // The file's numbers, each checked, and then the positions they stand for.
+    StoredSettings f;
     int32_t module = 0;
-    if (!Int(*o, p, "Machine", 0, 2, s.Machine) || !Int(*o, p, "Module", 10, 30, module) ||
-        !Int(*o, p, "Plug", 1, 2, s.Plug) || !Int(*o, p, "Rod", 0, 2, s.Rod) ||
-        !Bool(*o, p, "Sound", s.Sound) || !Int(*o, p, "Layot", 1, 4, s.Layot) ||
-        !Int(*o, p, "Sposob", 1, 2, s.Sposob) || !Int(*o, p, "Language", 1, 2, s.Language) ||
-        !Int(*o, p, "Mode", 1, 3, s.Mode) || !Int(*o, p, "Wheel", 1, 4, s.Wheel) ||
-        !Bool(*o, p, "Divider", s.Divider) || !Int(*o, p, "Serie", 3, 6, s.Serie) ||
-        !Int(*o, p, "Tech", 0, 9999, s.Tech))
+    if (!Int(*o, p, "Machine", 0, 2, f.Machine) || !Int(*o, p, "Module", 10, 30, module) ||
+        !Int(*o, p, "Plug", 1, 2, f.Plug) || !Int(*o, p, "Rod", 0, 2, f.Rod) ||
+        !Bool(*o, p, "Sound", f.Sound) || !Int(*o, p, "Layot", 1, 4, f.Layot) ||
+        !Int(*o, p, "Sposob", 1, 2, f.Sposob) || !Int(*o, p, "Language", 1, 2, f.Language) ||
+        !Int(*o, p, "Mode", 1, 3, f.Mode) || !Int(*o, p, "Wheel", 1, 4, f.Wheel) ||
+        !Bool(*o, p, "Divider", f.Divider) || !Int(*o, p, "Serie", 3, 6, f.Serie) ||
+        !Int(*o, p, "Tech", 0, 9999, f.Tech))
         return false;
     if (module != 10 && module != 30) return Fail("Settings.Module must be 10 or 30");
-    s.Module = module;
-    if (s.Serie == 5) return Fail("Settings.Serie must be 3, 4 or 6");
-    if (s.Machine == 0 && (s.Module != 30 || s.Plug != 1 || s.Mode != 1 || s.Wheel != s.Layot))
+    f.Module = module;
+    if (f.Serie == 5) return Fail("Settings.Serie must be 3, 4 or 6");
+    if (f.Machine == 0 && (f.Module != 30 || f.Plug != 1 || f.Mode != 1 || f.Wheel != f.Layot))
         return Fail(
             "Settings: the Q-417M has module 30, plug 1, mode 1 and the wheel of its "
             "keyboard (Wheel equal to Layot)");
+    s = SettingsFromStored(f);
     return true;
 }
 
@@ -194,12 +197,13 @@ bool StateReader::Tapes(const Value& root, MachineState& st) {
         if (v.kind == Kind::Null) continue;
         if (v.kind != Kind::Object) return Fail(p + "a cell must be null or a printed glyph");
         PaperCell& c = st.PaperTape[i];
-        int32_t band = 0;
+        int32_t band = 0, machine = 0;
         if (!Int(v, p, "Band", 1, 8, band) || !Int(v, p, "Contact", 0, 31, c.Contact) ||
-            !Int(v, p, "Machine", 0, 2, c.Machine))
+            !Int(v, p, "Machine", 0, 2, machine))
             return false;
         c.Printed = true;
         c.Band = band;
+        c.Machine = *SettingFromStored<Model>(machine);
     }
     const Value* punched =
         Member(root, "PunchedTape", "PunchedTape", Kind::Array, "a list of contacts");

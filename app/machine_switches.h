@@ -8,11 +8,11 @@ namespace q417 {
 // What the settings panel shows when it is opened: which choice of each control is checked
 // and which controls can be used.
 struct SettingsPanelState {
-    int model = 1;     // the checked model button: 0, 1 or 2
-    int serie = 6;     // the checked series button: 3, 4, 6, or 0 for none
-    int keyboard = 3;  // item of the keyboard choice: layout - 1
-    int wheel = 1;     // item of the print-wheel choice: 0 Latin, 1 Russian
-    int module = 30;   // the checked module button: 10, 30, or 0 for none
+    Model model = Model::Q417_3MN;              // the checked model button
+    RotorSeries serie = RotorSeries::Series6K;  // the checked series button
+    int keyboard = 3;                           // item of the keyboard choice: layout - 1
+    int wheel = 1;  // item of the print-wheel choice: 0 Latin, 1 Russian
+    AlphabetModule module = AlphabetModule::Contacts30;  // the checked module button
     bool sound = true;
     bool divider = false;
     bool plug_visible = true;  // the plug exists on the Q417-3MN and Q417-3MR only
@@ -39,7 +39,7 @@ void ToggleModule(MachineSettings& s);
 
 // A series click loads new wiring (and sets every rotor to the basic key) only while no
 // rotor is in an open machine, and only when the series differs from the one loaded.
-bool SeriesSwitchReloads(bool machineClosed, int removedRotors, int32_t serie,
-                         int32_t appliedSerie);
+bool SeriesSwitchReloads(bool machineClosed, int removedRotors, RotorSeries serie,
+                         RotorSeries appliedSerie);
 
 }  // namespace q417

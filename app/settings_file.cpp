@@ -42,9 +42,9 @@ void Try(std::exception_ptr& first_error, Read read) {
 
 }  // namespace
 
-void ReadSettings(ConfigStore& store, MachineSettings& s, FontRecord* font) {
-    const MachineSettings d;
-    s = d;
+void ReadSettings(ConfigStore& store, MachineSettings& settings, FontRecord* font) {
+    const StoredSettings d;
+    StoredSettings s;
     std::exception_ptr error;
     Try(error, [&] { s.Machine = store.ReadInteger("MAIN", "MACHINE", d.Machine); });
     Try(error, [&] { s.Rod = store.ReadInteger("MAIN", "ROD", d.Rod); });
@@ -65,7 +65,7 @@ void ReadSettings(ConfigStore& store, MachineSettings& s, FontRecord* font) {
     Try(error, [&] { s.Tech = store.ReadInteger("Counter", "Tech", d.Tech); });
     Try(error, [&] { s.Serie = store.ReadInteger("Rotors", "Serie", d.Serie); });
     if (font) Try(error, [&] { store.ReadFont("Font", "All", *font); });
-    SanitizeSettings(s);
+    settings = SettingsFromStored(s);
     if (error) std::rethrow_exception(error);
 }
 
@@ -87,8 +87,8 @@ struct Written {
     std::vector<uint8_t> now, then;
 };
 
-std::vector<Written> RecordsToWrite(const MachineSettings& s, const FontRecord& font,
-                                    const MachineSettings& r, const FontRecord& read_font) {
+std::vector<Written> RecordsToWrite(const StoredSettings& s, const FontRecord& font,
+                                    const StoredSettings& r, const FontRecord& read_font) {
     return {
         {"MAIN", "MACHINE", IntegerData(s.Machine), IntegerData(r.Machine)},
         {"MAIN", "MODULE", IntegerData(s.Module), IntegerData(r.Module)},
@@ -116,7 +116,8 @@ void SaveSettings(ConfigStore& store, const MachineSettings& s, const FontRecord
     // As Qt's own settings merge: a record this program left as it found it is not its to
     // write. It is rewritten with the data the file holds now, so that the records keep their
     // order; of two programs that changed one record, the later close wins.
-    for (const Written& w : RecordsToWrite(s, font, as_read ? as_read->settings : s,
+    const StoredSettings now = StoredFrom(s);
+    for (const Written& w : RecordsToWrite(now, font, as_read ? StoredFrom(as_read->settings) : now,
                                            as_read ? as_read->font : font)) {
         std::vector<uint8_t> data;
         if (!as_read || w.now != w.then || store.ReadStream(w.section, w.key, data) < 0)
@@ -136,8 +137,8 @@ bool ReadSettingsFile(const std::string& path, MachineSettings& settings, FontRe
         ReadSettings(store, settings, font);
         return true;
     } catch (const ConfigError& e) {
-        error = e.what();
-        if (error == kInvalidFileFormat) error = FileError("read", path, error);
+        // A damaged record's message names no file; the user is told which file it is.
+        error = e.kind() == ConfigFault::Damaged ? FileError("read", path, e.what()) : e.what();
         return false;
     }
 }
@@ -175,7 +176,7 @@ SaveOutcome SaveSettingsFile(const std::string& path, const MachineSettings& set
             // Whatever the damage, the user's file is kept whole before a fresh one replaces it.
             std::string written, error;
             if (!CopyToFreeName(path + ".damaged", store.FileBytes(), written, error))
-                throw ConfigError(error);
+                throw ConfigError(ConfigFault::FileAccess, error);
             outcome.damaged_copy = written;
             store.StartAfresh();
         }
@@ -189,14 +190,14 @@ SaveOutcome SaveSettingsFile(const std::string& path, const MachineSettings& set
     return outcome;
 }
 
-bool LoadSettingsFile(const std::string& path, MachineSettings& settings, std::string& error) {
+bool LoadSettingsFile(const std::string& path, MachineSettings& settings, ConfigFailure& error) {
     settings = MachineSettings{};
     try {
         ConfigStore store(path, ConfigStore::Access::ReadOnly);
         ReadSettings(store, settings, nullptr);
         return true;
     } catch (const ConfigError& e) {
-        error = e.what();
+        error = {e.kind(), e.what()};
         return false;
     }
 }

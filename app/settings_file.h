@@ -63,16 +63,17 @@ SaveOutcome SaveSettingsFile(const std::string& path, const MachineSettings& set
                              const FontRecord& font, const SettingsAsRead* as_read = nullptr);
 
 // For the command-line tool. Reads a settings file the way start-up does, without ever
-// creating or changing it, starting from the defaults. False with the message when the file is
-// missing or damaged (settings then holds what could be read, with defaults for the rest).
-bool LoadSettingsFile(const std::string& path, MachineSettings& settings, std::string& error);
+// creating or changing it, starting from the defaults. False with the kind of trouble and its
+// message when the file is missing (a FileAccess message names the file) or damaged (a
+// Damaged one does not); settings then holds what could be read, with defaults for the rest.
+bool LoadSettingsFile(const std::string& path, MachineSettings& settings, ConfigFailure& error);
 
 // One line per record, "SECTION KEY TYPE VALUE", in file order, names as stored. TYPE is
 // integer, boolean, font or stream; integers in decimal, booleans true/false, fonts as their
-// fields, anything else as hex bytes. False with the message when the file cannot be opened or
-// holds a damaged record (lines then has the records before it, and *damage_at, when given,
-// the byte where the damaged record begins).
+// fields, anything else as hex bytes. False with the kind and message when the file cannot be
+// opened or holds a damaged record (lines then has the records before it, and *damage_at,
+// when given, the byte where the damaged record begins).
 bool DescribeSettingsFile(const std::string& path, std::vector<std::string>& lines,
-                          std::string& error, std::size_t* damage_at = nullptr);
+                          ConfigFailure& error, std::size_t* damage_at = nullptr);
 
 }  // namespace q417

@@ -135,7 +135,7 @@ std::string Describe(const RecordHeader& header, std::span<const uint8_t> data) 
 }  // namespace
 
 bool DescribeSettingsFile(const std::string& path, std::vector<std::string>& lines,
-                          std::string& error, std::size_t* damage_at) {
+                          ConfigFailure& error, std::size_t* damage_at) {
     lines.clear();
     try {
         ConfigStore store(path, ConfigStore::Access::ReadOnly);
@@ -145,7 +145,7 @@ bool DescribeSettingsFile(const std::string& path, std::vector<std::string>& lin
         });
         return true;
     } catch (const ConfigError& e) {
-        error = e.what();
+        error = {e.kind(), e.what()};
         return false;
     }
 }

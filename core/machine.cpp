@@ -5,9 +5,10 @@
 namespace q417 {
 
 PathCase PathCaseFor(const MachineSettings& s) {
-    if (s.Machine == 0) return PathCase::Full;
-    if (s.Module == 30) return s.Plug == 2 ? PathCase::LatinPlug : PathCase::Full;
-    return s.Plug == 2 ? PathCase::None : PathCase::Module10;
+    if (s.Machine == Model::Q417M) return PathCase::Full;
+    if (s.Module == AlphabetModule::Contacts30)
+        return s.Plug == AlphabetPlug::Latin ? PathCase::LatinPlug : PathCase::Full;
+    return s.Plug == AlphabetPlug::Latin ? PathCase::None : PathCase::Module10;
 }
 
 void Machine::ApplySettings() {
@@ -17,13 +18,13 @@ void Machine::ApplySettings() {
 
 void Machine::StartUp() {
     ApplySettings();
-    rotors.LoadSeries(6);
+    rotors.LoadSeries(RotorSeries::Series6K);
     rotors.LoadSeries(settings.Serie);
     rotors.SetBasicKey();
     card.DiagonalCard();
     card.KeyNumber = 0;
     state = CycleState{};
-    state.PrintRegister = settings.Mode == 3 ? 2 : 1;
+    state.PrintRegister = settings.Mode == RegisterMode::Figures ? 2 : 1;
 }
 
 void Machine::KeyPressCycle() {
@@ -45,7 +46,7 @@ void Machine::KeyPressCycle() {
                                    st.OutputContact, none);
 
     // In the mixed register mode contacts 20 and 7 shift the printer instead of printing.
-    const bool shifts = s.Machine > 0 && s.Mode == 2;
+    const bool shifts = s.Machine != Model::Q417M && s.Mode == RegisterMode::Mixed;
     if (shifts && st.OutputContact == 20) {
         st.PrintRegister = 2;
     } else if (shifts && st.OutputContact == 7) {
@@ -54,11 +55,11 @@ void Machine::KeyPressCycle() {
         output_->PrintOnTape(st.OutputContact, s.Machine);
         output_->PrintOutput(st.OutputContact, s.Machine);
     }
-    if (s.Sposob == 2) output_->PunchContact(st.OutputContact);
+    if (s.Sposob == PrintMethod::AlsoPunchedTape) output_->PunchContact(st.OutputContact);
 
     // Stepping comes after the path: the first character is enciphered at the start positions.
-    if (s.Rod != 0 && st.MachineClosed) {
-        if (s.Machine == 2)
+    if (s.Rod != Work::Plain && st.MachineClosed) {
+        if (s.Machine == Model::Q417_3MR)
             rotors.StepRotorsEight();
         else
             rotors.StepRotors();

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "core/settings.h"
+
 namespace q417 {
 
 // Where the key-press cycle hands its results: the printer, the tape punch and the group
@@ -11,11 +13,11 @@ public:
     // A key press begins: nothing has been echoed, printed or stepped yet.
     virtual void KeyPressBegins() {}
     // Append the character of a pressed contact to the input text.
-    virtual void EchoInput(int32_t /*contact*/, int32_t /*machine*/) {}
+    virtual void EchoInput(int32_t /*contact*/, Model /*machine*/) {}
     // Print a contact on the paper tape.
-    virtual void PrintOnTape(int32_t /*contact*/, int32_t /*machine*/) {}
+    virtual void PrintOnTape(int32_t /*contact*/, Model /*machine*/) {}
     // Append the character of a contact to the output text.
-    virtual void PrintOutput(int32_t /*contact*/, int32_t /*machine*/) {}
+    virtual void PrintOutput(int32_t /*contact*/, Model /*machine*/) {}
     // Punch a contact on the five-track tape.
     virtual void PunchContact(int32_t /*contact*/) {}
     // Count one key press in the five-character group counter. The last thing a key press

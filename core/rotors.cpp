@@ -33,10 +33,10 @@ constexpr SeriesPaths MakePaths(const tables::CoreRows& cores) {
 }
 
 // Worked out once, the first time a rotor is wired.
-const SeriesPaths& PathsOf(int32_t serie) {
+const SeriesPaths& PathsOf(RotorSeries serie) {
     static const SeriesPaths paths3K = MakePaths(tables::Wiring3K);
     static const SeriesPaths paths6K = MakePaths(tables::Wiring6K);
-    return serie == 3 ? paths3K : paths6K;
+    return serie == RotorSeries::Series3K ? paths3K : paths6K;
 }
 
 // Even and odd bodies are sensed at different points of their pin row.
@@ -46,19 +46,19 @@ constexpr int32_t SensingOffset(int32_t rotor_number) { return rotor_number % 2 
 
 RotorStack::RotorStack() { SetBasicKey(); }
 
-bool RotorStack::LoadSeries(int32_t serie) {
-    if (serie != 3 && serie != 6) return false;
+bool RotorStack::LoadSeries(RotorSeries serie) {
+    if (serie == RotorSeries::Series4K) return false;
     loaded_series_ = serie;
     for (int slot = 1; slot <= kSlots; ++slot) Rewire(slot);
     return true;
 }
 
 const tables::CoreRows& RotorStack::Wiring() const {
-    return loaded_series_ == 3 ? tables::Wiring3K : tables::Wiring6K;
+    return loaded_series_ == RotorSeries::Series3K ? tables::Wiring3K : tables::Wiring6K;
 }
 
 const tables::PinRows& RotorStack::Pins() const {
-    return loaded_series_ == 3 ? tables::Pins3K : tables::Pins6K;
+    return loaded_series_ == RotorSeries::Series3K ? tables::Pins3K : tables::Pins6K;
 }
 
 void RotorStack::Rewire(int slot) {

@@ -4,6 +4,7 @@
 
 #include "core/contact.h"
 #include "core/series_tables.h"
+#include "core/settings.h"
 
 namespace q417 {
 
@@ -40,9 +41,9 @@ public:
 
     // Loads the tables of series 3 or 6; any other value loads nothing and returns false,
     // leaving the tables of the earlier load in place.
-    bool LoadSeries(int32_t serie);
+    bool LoadSeries(RotorSeries serie);
     // The series whose tables are loaded (3 or 6).
-    int32_t LoadedSeries() const { return loaded_series_; }
+    RotorSeries LoadedSeries() const { return loaded_series_; }
 
     const RotorState& Slot(int slot) const { return slots_[slot]; }
     // Takes back the last StepRotors or StepRotorsEight: every rotor it moved moves one back.
@@ -112,7 +113,7 @@ private:
     std::array<RotorState, kSlots + 1> slots_{};  // slots 1..10
     std::array<Wired, kSlots + 1> wired_{};
     int rotors_in_use_ = 10;
-    int32_t loaded_series_ = 6;
+    RotorSeries loaded_series_ = RotorSeries::Series6K;
     RotorObserver* observer_ = nullptr;
 };
 

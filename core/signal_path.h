@@ -128,7 +128,7 @@ private:
 
 // The contact a pressed key enters the path on: enciphering, the space bar's is 30.
 inline Contact PathKey(const MachineSettings& s, Contact input) {
-    return s.Rod == 1 && input == kSpaceBar ? 30 : input;
+    return s.Rod == Work::Encipher && input == kSpaceBar ? 30 : input;
 }
 
 // What the cycle sends to the printer for a key press that enters the path on `k` (PathKey):
@@ -139,14 +139,14 @@ template <class Recorder>
 Contact CycleOutput(const PathParts& parts, const CycleState& st, Contact k,
                     Contact last_output, Recorder& rec) {
     const MachineSettings& s = parts.settings;
-    if (s.Rod == 0) return k;
-    if (s.Rod != 1 && s.Rod != 2) return last_output;
+    if (s.Rod == Work::Plain) return k;
+    if (s.Rod != Work::Encipher && s.Rod != Work::Decipher) return last_output;
     Contact out = 0;
-    if (s.Module == 10 && st.AutoRun && !st.InputTextLoaded)
+    if (s.Module == AlphabetModule::Figures10 && st.AutoRun && !st.InputTextLoaded)
         out = 0;
     else if (st.MachineClosed)
-        out = SignalWalker<Recorder>(parts, rec).Walk(k, s.Rod == 2);
-    if (s.Rod == 2 && out == 30) out = kSpaceBar;
+        out = SignalWalker<Recorder>(parts, rec).Walk(k, s.Rod == Work::Decipher);
+    if (s.Rod == Work::Decipher && out == 30) out = kSpaceBar;
     return out;
 }
 

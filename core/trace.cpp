@@ -34,7 +34,7 @@ void Trace(const MachineSettings& s, const PunchCard& card, RotorStack rotors,
     trace.input = input;
     trace.machine = s.Machine;
     trace.rotors_in_use = rotors.RotorsInUse();
-    trace.decipher = s.Rod == 2;
+    trace.decipher = s.Rod == Work::Decipher;
     trace.path_case = PathCaseFor(s);
     trace.points.clear();
     trace.forward_passes = trace.backward_passes = 0;
@@ -44,7 +44,7 @@ void Trace(const MachineSettings& s, const PunchCard& card, RotorStack rotors,
         CycleOutput(PathParts{s, card, rotors}, st, PathKey(s, input), st.OutputContact, record);
     trace.output = out;
 
-    const bool shifts = s.Machine > 0 && s.Mode == 2;
+    const bool shifts = s.Machine != Model::Q417M && s.Mode == RegisterMode::Mixed;
     trace.printed = !(shifts && (out == 20 || out == 7));
     trace.print_register = !shifts     ? st.PrintRegister
                            : out == 20 ? 2
@@ -52,8 +52,8 @@ void Trace(const MachineSettings& s, const PunchCard& card, RotorStack rotors,
                                        : st.PrintRegister;
 
     for (int slot = 1; slot <= RotorStack::kSlots; ++slot) trace.rotors[slot] = rotors.Slot(slot);
-    if (s.Rod != 0 && st.MachineClosed) {
-        if (s.Machine == 2)
+    if (s.Rod != Work::Plain && st.MachineClosed) {
+        if (s.Machine == Model::Q417_3MR)
             rotors.StepRotorsEight();
         else
             rotors.StepRotors();
@@ -79,7 +79,7 @@ void TraceLastKeyPress(const Machine& m, KeyPressTrace& trace) {
     RotorStack rotors = m.rotors;
     rotors.SetObserver(nullptr);
     // The positions the press met: its own step taken back.
-    if (m.settings.Rod != 0 && last.state.MachineClosed) rotors.UndoLastStep();
+    if (m.settings.Rod != Work::Plain && last.state.MachineClosed) rotors.UndoLastStep();
     Trace(m.settings, m.card, rotors, last.state, last.input, trace);
 }
 

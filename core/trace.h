@@ -44,7 +44,7 @@ struct TracePoint {
 // Everything one key press does, worked out beforehand from the machine as it stands.
 struct KeyPressTrace {
     Contact input = 0;    // the pressed contact as the keyboard or the feed gives it
-    int32_t machine = 1;  // the model (Machine), which picks the printer's characters
+    Model machine = Model::Q417_3MN;  // the model (Machine), which picks the printer's characters
     int rotors_in_use = 10;
     bool decipher = false;  // the decipher reflector is used
     PathCase path_case{};   // which wiring the path takes

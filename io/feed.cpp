@@ -70,7 +70,8 @@ int32_t FeedCharacter(Machine& machine, unsigned char ch) {
     const MachineSettings& s = machine.settings;
     if (ch == '*') st.AutoRun = false;
     int32_t contact = ch == 0 ? 0 : ContactOfChar(ch, s.Module, s.Layot);
-    if (s.Rod == 2 && contact == kSpaceBar) contact = 0;  // spaces skipped when deciphering
+    if (s.Rod == Work::Decipher && contact == kSpaceBar)
+        contact = 0;  // spaces skipped when deciphering
     if (contact > 0) {
         st.InputContact = contact;
         machine.KeyPressCycle();
@@ -102,7 +103,7 @@ RunStep TextFeed::StepWithoutText(Machine& machine) {
         EndRun(machine);
         return step;
     }
-    st.InputContact = machine.settings.Module == 30 ? 28 : 0;
+    st.InputContact = machine.settings.Module == AlphabetModule::Contacts30 ? 28 : 0;
     machine.KeyPressCycle();
     step.pressed = true;
     return step;

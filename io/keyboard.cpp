@@ -14,19 +14,20 @@ std::pair<int, int> FindKey(uint16_t vk) {
     return {0, 0};
 }
 
-int32_t ContactOfChar(unsigned char ch, int32_t module, int32_t layot) {
+int32_t ContactOfChar(unsigned char ch, AlphabetModule module, KeyboardLayout layot) {
     if (ch == '\r' || ch == '\n') ch = ' ';
-    if (layot < 1 || layot > 4) layot = 4;
-    return t::CharContactTables[module == 10 ? 0 : layot][ch];
+    int32_t row = StoredValue(layot);
+    if (row < 1 || row > 4) row = 4;  // a layout no keyboard has reads as Russian
+    return t::CharContactTables[module == AlphabetModule::Figures10 ? 0 : row][ch];
 }
 
 // The same rules on every path: enciphering keeps contact 30 for the space, deciphering has
 // no use for the space bar, and the ten-key alphabet has only the digit keys.
 bool Keyboard::Refused(int32_t contact) const {
     const MachineSettings& s = machine_.settings;
-    if (s.Rod == 1 && contact == 30) return true;
-    if (s.Rod == 2 && contact == kSpaceBar) return true;
-    return s.Module == 10 && !t::IsDigitKey(contact);
+    if (s.Rod == Work::Encipher && contact == 30) return true;
+    if (s.Rod == Work::Decipher && contact == kSpaceBar) return true;
+    return s.Module == AlphabetModule::Figures10 && !t::IsDigitKey(contact);
 }
 
 void Keyboard::SoundKey() {
@@ -95,7 +96,7 @@ void Keyboard::ReleaseKey() {
 // While another key holds the keyboard the space bar stays up and types nothing.
 void Keyboard::PressSpaceBar() {
     const MachineSettings& s = machine_.settings;
-    KeyBlocked = s.Rod == 2 || s.Module == 10;
+    KeyBlocked = s.Rod == Work::Decipher || s.Module == AlphabetModule::Figures10;
     if (KeyBlocked || KeyHeld) return;
     HoldSpaceBar();
     machine_.state.InputContact = kSpaceBar;

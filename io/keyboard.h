@@ -14,7 +14,7 @@ std::pair<int, int> FindKey(uint16_t vk);
 // The contact a text character stands on when a text is fed: the ten-key alphabet's table
 // with module 10, else the layout's (a layout outside 1..4 reads as Russian). A carriage
 // return or a line feed is a space (31); 0 for a character with no contact.
-int32_t ContactOfChar(unsigned char ch, int32_t module, int32_t layot);
+int32_t ContactOfChar(unsigned char ch, AlphabetModule module, KeyboardLayout layot);
 
 // A key of the machine's keyboard by its place: row 1..3 from the top, column 1..11.
 struct KeyId {

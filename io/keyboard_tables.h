@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/settings.h"
 #include "io/cp1251.h"
 
 // The keyboard of the machine: where its thirty letter keys sit, which contact each closes,
@@ -115,5 +116,8 @@ inline constexpr std::array<std::array<uint8_t, 256>, 5> CharContactTables = {
     ContactsOf(DigitContactTable()), ContactsOf(TextContactTable(1)),
     ContactsOf(TextContactTable(2)), ContactsOf(TextContactTable(3)),
     ContactsOf(TextContactTable(4))};
+// Row 0 the figures, then one row for each layout by its number.
+static_assert(CharContactTables.size() == size_t(KeyboardLayout::Russian) + 1);
+static_assert(size_t(KeyboardLayout::German) == 1);
 
 }  // namespace q417::tables

@@ -6,24 +6,28 @@ namespace q417 {
 
 void MoveModeLever(MachineSettings& s, ModeLever lever) {
     if (lever == ModeLever::Work)
-        s.Rod = s.Rod >= 2 ? 0 : s.Rod + 1;
+        // One notch on, and from deciphering round to plain typing.
+        s.Rod = s.Rod == Work::Plain      ? Work::Encipher
+                : s.Rod == Work::Encipher ? Work::Decipher
+                                          : Work::Plain;
     else
-        s.Sposob = s.Sposob >= 2 ? 1 : s.Sposob + 1;
+        s.Sposob = s.Sposob == PrintMethod::PaperTape ? PrintMethod::AlsoPunchedTape
+                                                      : PrintMethod::PaperTape;
 }
 
 bool SetRegisterSwitch(Machine& machine, RegisterSwitch position) {
     MachineSettings& s = machine.settings;
-    if (s.Machine == 0) return false;
+    if (s.Machine == Model::Q417M) return false;
     switch (position) {
         case RegisterSwitch::Letters:
-            s.Mode = 1;
+            s.Mode = RegisterMode::Letters;
             machine.state.PrintRegister = 1;
             break;
         case RegisterSwitch::Mixed:
-            s.Mode = 2;  // the shift contacts switch the register from now on
+            s.Mode = RegisterMode::Mixed;  // the shift contacts switch the register from now on
             break;
         case RegisterSwitch::Figures:
-            s.Mode = 3;
+            s.Mode = RegisterMode::Figures;
             machine.state.PrintRegister = 2;
             break;
     }
@@ -31,8 +35,8 @@ bool SetRegisterSwitch(Machine& machine, RegisterSwitch position) {
 }
 
 bool SetLanguageLever(MachineSettings& s, LanguageLever position) {
-    if (s.Machine != 0) return false;
-    s.Language = position == LanguageLever::Latin ? 2 : 1;
+    if (s.Machine != Model::Q417M) return false;
+    s.Language = position == LanguageLever::Latin ? WheelHalf::Latin : WheelHalf::Russian;
     return true;
 }
 

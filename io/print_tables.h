@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/settings.h"
 #include "io/cp1251.h"
 
 // The printer's type wheels and the tape punch's code.
@@ -81,20 +82,26 @@ static_assert(PunchCode[19] == PunchCode[24], "contacts 19 and 24 punch alike");
 
 // The row of the type wheel that prints: on the Q417-3MN/-3MR the register picks letters or
 // figures of the wheel, on the Q-417M the language lever picks its Cyrillic or Latin half.
-// Values a damaged settings file could hold read as wheel 4, register 1, language 1.
-constexpr int WheelRow(int32_t machine, int32_t wheel, int32_t print_register, int32_t language) {
-    if (wheel < 1 || wheel > 4) wheel = 4;
+// Each wheel has two rows, in the order of the wheels' numbers. Values no switch has (only
+// a value forced past the settings' checks) read as wheel 4, register 1, language 1, so that
+// no row outside the wheels is ever read.
+constexpr int WheelRow(Model machine, q417::PrintWheel wheel, int32_t print_register,
+                       WheelHalf language) {
+    int32_t w = StoredValue(wheel), half = StoredValue(language);
+    if (w < 1 || w > 4) w = 4;
     if (print_register < 1 || print_register > 2) print_register = 1;
-    if (language < 1 || language > 2) language = 1;
-    return 2 * (wheel - 1) + (machine == 0 ? language : print_register);
+    if (half < 1 || half > 2) half = 1;
+    return 2 * (w - 1) + (machine == Model::Q417M ? half : print_register);
 }
+static_assert(WheelRow(Model::Q417_3MN, q417::PrintWheel::German, 1, WheelHalf::Russian) == 1);
+static_assert(WheelRow(Model::Q417M, q417::PrintWheel::Russian, 1, WheelHalf::Latin) == 8);
 
 // The byte a contact prints in a row of the model's wheel. A row outside 1..8 reads as 7 (the
 // Russian letters); a contact outside 0..31 prints as no signal (contact 0).
-constexpr unsigned char PrintChar(int32_t machine, int row, int32_t contact) {
+constexpr unsigned char PrintChar(Model machine, int row, int32_t contact) {
     if (row < 1 || row > 8) row = 7;
     if (contact < 0 || contact > 31) contact = 0;
-    return (machine == 0 ? PrintWheelM : PrintWheel3M)[row][contact];
+    return (machine == Model::Q417M ? PrintWheelM : PrintWheel3M)[row][contact];
 }
 
 }  // namespace q417::tables

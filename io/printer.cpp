@@ -23,34 +23,35 @@ void Printer::SetTexts(std::string input, std::string output) {
     if (listener_) listener_->TextsCleared();
 }
 
-int Printer::CurrentWheelRow(int32_t machine) const {
+int Printer::CurrentWheelRow(Model machine) const {
     const MachineSettings& s = machine_.settings;
     return tables::WheelRow(machine, s.Wheel, machine_.state.PrintRegister, s.Language);
 }
 
-unsigned char Printer::OutputChar(int32_t contact, int32_t machine) const {
+unsigned char Printer::OutputChar(int32_t contact, Model machine) const {
     return tables::PrintChar(machine, CurrentWheelRow(machine), contact);
 }
 
 // The input text shows what was pressed, not what the register would print: the 3M models
 // echo the letters row of their wheel even while the printer stands in figures.
-unsigned char Printer::EchoChar(int32_t contact, int32_t machine) const {
-    const int row = machine == 0 ? CurrentWheelRow(machine)
-                                 : tables::WheelRow(machine, machine_.settings.Wheel, 1, 1);
+unsigned char Printer::EchoChar(int32_t contact, Model machine) const {
+    const int row = machine == Model::Q417M
+                        ? CurrentWheelRow(machine)
+                        : tables::WheelRow(machine, machine_.settings.Wheel, 1, WheelHalf::Russian);
     return tables::PrintChar(machine, row, contact);
 }
 
-void Printer::EchoInput(int32_t contact, int32_t machine) {
+void Printer::EchoInput(int32_t contact, Model machine) {
     input_.push_back(static_cast<char>(EchoChar(contact, machine)));
     if (listener_) listener_->InputAppended(std::string_view(&input_.back(), 1));
 }
 
-void Printer::PrintOnTape(int32_t contact, int32_t machine) {
+void Printer::PrintOnTape(int32_t contact, Model machine) {
     AdvanceTape();
     if (listener_) listener_->GlyphPrinted(CurrentWheelRow(machine), contact, machine);
 }
 
-void Printer::PrintOutput(int32_t contact, int32_t machine) {
+void Printer::PrintOutput(int32_t contact, Model machine) {
     AppendOutput(static_cast<char>(OutputChar(contact, machine)));
 }
 

@@ -16,7 +16,7 @@ public:
     // The paper tape moved one cell to the left; the new cell at the right is blank.
     virtual void TapeAdvanced() {}
     // A glyph was printed into the newest cell: band is the wheel row, the model picks the sheet.
-    virtual void GlyphPrinted(int /*band*/, int32_t /*contact*/, int32_t /*machine*/) {}
+    virtual void GlyphPrinted(int /*band*/, int32_t /*contact*/, Model /*machine*/) {}
     // The punched tape moved one column and the contact's holes were punched into it.
     virtual void Punched(int32_t /*contact*/) {}
     virtual void CounterChanged(int /*group_count*/, int /*group_position*/) {}
@@ -55,15 +55,15 @@ public:
 
     // The character a contact prints now: the wheel row of the model, wheel, register or
     // language lever.
-    unsigned char OutputChar(int32_t contact, int32_t machine) const;
-    int CurrentWheelRow(int32_t machine) const;
+    unsigned char OutputChar(int32_t contact, Model machine) const;
+    int CurrentWheelRow(Model machine) const;
     // The character a pressed contact is echoed as in the input text.
-    unsigned char EchoChar(int32_t contact, int32_t machine) const;
+    unsigned char EchoChar(int32_t contact, Model machine) const;
 
     // Key-press cycle hooks.
-    void EchoInput(int32_t contact, int32_t machine) override;
-    void PrintOnTape(int32_t contact, int32_t machine) override;
-    void PrintOutput(int32_t contact, int32_t machine) override;
+    void EchoInput(int32_t contact, Model machine) override;
+    void PrintOnTape(int32_t contact, Model machine) override;
+    void PrintOutput(int32_t contact, Model machine) override;
     void PunchContact(int32_t contact) override;
     void AdvanceGroupCounter() override;
     void KeyPressBegins() override {

@@ -21,7 +21,7 @@ public:
         : texts_(texts), tapes_(paperCells + 1, punchColumns + 1) {}
 
     void TapeAdvanced() override { tapes_.TapeAdvanced(); }
-    void GlyphPrinted(int band, int32_t contact, int32_t machine) override {
+    void GlyphPrinted(int band, int32_t contact, Model machine) override {
         tapes_.GlyphPrinted(band, contact, machine);
     }
     void Punched(int32_t contact) override { tapes_.Punched(contact); }

@@ -16,7 +16,7 @@ void TapeMemory::TapeAdvanced() {
     }
 }
 
-void TapeMemory::GlyphPrinted(int band, int32_t contact, int32_t machine) {
+void TapeMemory::GlyphPrinted(int band, int32_t contact, Model machine) {
     if (paper_.empty()) {
         paper_.push_back({});
         oldest_cell_was_there_ = true;

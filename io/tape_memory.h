@@ -13,7 +13,7 @@ struct PaperCell {
     bool Printed = false;
     int Band = 0;         // wheel row, 1..8
     int32_t Contact = 0;  // 0..31
-    int32_t Machine = 0;  // the model that printed it picks the sheet of glyphs
+    Model Machine = Model::Q417M;  // the model that printed it picks the sheet of glyphs
     bool operator==(const PaperCell&) const = default;
 };
 
@@ -28,7 +28,7 @@ public:
     TapeMemory(int paperCells, int punchColumns);
 
     void TapeAdvanced() override;
-    void GlyphPrinted(int band, int32_t contact, int32_t machine) override;
+    void GlyphPrinted(int band, int32_t contact, Model machine) override;
     void Punched(int32_t contact) override;
     void TapesBlanked() override { Clear(); }
 

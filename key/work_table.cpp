@@ -77,7 +77,7 @@ std::string WorkTable::CloseRefusal() const {
     if (Column() < RotorsInUse())
         return "Slot " + std::to_string(Column() + 1) + " has no rotor: the machine closes " +
                "only with every slot filled.";
-    if (machine_.settings.Machine != 2 && !KeyTableValid(table, RotorsInUse()))
+    if (machine_.settings.Machine != Model::Q417_3MR && !KeyTableValid(table, RotorsInUse()))
         return "The key table is not valid.";
     return {};
 }

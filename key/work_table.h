@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "core/settings.h"
 #include "key/key_file.h"
 #include "key/key_table.h"
 
@@ -109,7 +110,8 @@ public:
 private:
     // What the machine held right after a key file was loaded.
     struct KeyInUse {
-        int32_t machine = 0, serie = 0;
+        Model machine = Model::Q417M;
+        RotorSeries serie = RotorSeries::Series6K;
         std::array<int32_t, 31> card{};
         KeyTable rotors;
         bool operator==(const KeyInUse&) const = default;

@@ -29,7 +29,15 @@ struct FeedOptions {
     // A machine state file to start from, and one to write once the text is fed.
     std::optional<std::string> state_file, save_state_file;
     std::optional<std::vector<int32_t>> positions;
-    std::optional<int32_t> machine, module, plug, rod, serie, layout, wheel, language, mode;
+    std::optional<Model> machine;
+    std::optional<AlphabetModule> module;
+    std::optional<AlphabetPlug> plug;
+    std::optional<Work> rod;
+    std::optional<RotorSeries> serie;
+    std::optional<KeyboardLayout> layout;
+    std::optional<PrintWheel> wheel;
+    std::optional<WheelHalf> language;
+    std::optional<RegisterMode> mode;
     bool divider = false;
     bool show_state = false;
     Encoding encoding = Encoding::Auto;

@@ -18,12 +18,13 @@ namespace {
 // settings file's, or a saved machine's.
 MachineSettings SettingsFor(const FeedOptions& o, MachineSettings s, bool from_file) {
     if (o.config_file) {
-        std::string error;
+        ConfigFailure error;
         // A file that cannot be opened is named by the file layer's message already.
         if (!LoadSettingsFile(*o.config_file, s, error))
-            throw FailedError(error.find(*o.config_file) != std::string::npos
-                                  ? error
-                                  : Fill("cannot use settings file \"%1\": %2", {*o.config_file, error}));
+            throw FailedError(
+                error.kind == ConfigFault::FileAccess
+                    ? error.message
+                    : Fill("cannot use settings file \"%1\": %2", {*o.config_file, error.message}));
     }
     if (o.machine) s.Machine = *o.machine;
     if (o.module) s.Module = *o.module;
@@ -36,8 +37,8 @@ MachineSettings SettingsFor(const FeedOptions& o, MachineSettings s, bool from_f
     // start-up gives it the wheel of its keyboard whatever is asked.
     if (o.wheel)
         s.Wheel = *o.wheel;
-    else if (!from_file || (o.layout && s.Wheel != 4))
-        s.Wheel = s.Layot;
+    else if (!from_file || (o.layout && s.Wheel != PrintWheel::Russian))
+        s.Wheel = WheelOf(s.Layot);
     if (o.language) s.Language = *o.language;
     if (o.mode) s.Mode = *o.mode;
     if (o.divider) s.Divider = true;
@@ -75,7 +76,7 @@ void PrepareSession(const FeedOptions& o, MachineSession& session) {
         OpenState(o, session);
     } else {
         MachineSettings defaults;
-        defaults.Rod = 1;
+        defaults.Rod = Work::Encipher;
         MachineSettings s = SettingsFor(o, defaults, o.config_file.has_value());
         s.Sound = false;
         session.StartUp(s);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <initializer_list>
 #include <sstream>
 
@@ -15,11 +16,13 @@ int32_t ParseInt(const std::string& option, const std::string& text) {
     return static_cast<int32_t>(std::stol(text));
 }
 
-int32_t ParseChoice(const std::string& option, const std::string& text,
-                    std::initializer_list<int32_t> allowed) {
-    const int32_t v = ParseInt(option, text);
-    for (int32_t a : allowed)
-        if (a == v) return v;
+// A position of a switch by its number; a number no position has is refused, and so is
+// one of the positions the option does not offer.
+template <typename Setting>
+Setting ParseChoice(const std::string& option, const std::string& text,
+                    std::initializer_list<Setting> refused = {}) {
+    const std::optional<Setting> v = SettingFromStored<Setting>(ParseInt(option, text));
+    if (v && std::find(refused.begin(), refused.end(), *v) == refused.end()) return *v;
     throw UsageError(Fill("bad value '%1' for %2", {text, option}));
 }
 
@@ -58,23 +61,23 @@ FeedOptions ParseFeedOptions(const std::vector<std::string>& args) {
         else if (a == "--positions")
             o.positions = ParsePositions(value());
         else if (a == "--machine")
-            o.machine = ParseChoice(a, value(), {0, 1, 2});
+            o.machine = ParseChoice<Model>(a, value());
         else if (a == "--module")
-            o.module = ParseChoice(a, value(), {10, 30});
+            o.module = ParseChoice<AlphabetModule>(a, value());
         else if (a == "--plug")
-            o.plug = ParseChoice(a, value(), {1, 2});
+            o.plug = ParseChoice<AlphabetPlug>(a, value());
         else if (a == "--rod")
-            o.rod = ParseChoice(a, value(), {0, 1, 2});
-        else if (a == "--serie")
-            o.serie = ParseChoice(a, value(), {3, 6});
+            o.rod = ParseChoice<Work>(a, value());
+        else if (a == "--serie")  // the 4K series has no tables to encipher with
+            o.serie = ParseChoice<RotorSeries>(a, value(), {RotorSeries::Series4K});
         else if (a == "--layout")
-            o.layout = ParseChoice(a, value(), {1, 2, 3, 4});
+            o.layout = ParseChoice<KeyboardLayout>(a, value());
         else if (a == "--wheel")
-            o.wheel = ParseChoice(a, value(), {1, 2, 3, 4});
+            o.wheel = ParseChoice<PrintWheel>(a, value());
         else if (a == "--language")
-            o.language = ParseChoice(a, value(), {1, 2});
+            o.language = ParseChoice<WheelHalf>(a, value());
         else if (a == "--mode")
-            o.mode = ParseChoice(a, value(), {1, 2, 3});
+            o.mode = ParseChoice<RegisterMode>(a, value());
         else if (a == "--divider")
             o.divider = true;
         else if (a == "--show-state")

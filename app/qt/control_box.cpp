@@ -93,7 +93,7 @@ ModuleSwitch::ModuleSwitch(PictureElement& element, ViewHost& host,
 void ModuleSwitch::MouseMove(int x, int y) {
     pointer_moved_();
     const MachineSettings& s = session_.settings();
-    if (s.Machine == 0) return;
+    if (s.Machine == Model::Q417M) return;
     const bool inside = cabinet_zones::kModuleSwitch.leverShown.Contains(x, y);
     if (inside && !hover) {
         DrawHover(s.Module);
@@ -112,7 +112,7 @@ void ModuleSwitch::MouseUp(int x, int y) {
 
 void ModuleSwitch::SettingsChanged() {
     const MachineSettings& s = session_.settings();
-    if (s.Machine == 0 || !hover)
+    if (s.Machine == Model::Q417M || !hover)
         DrawPlain(s.Machine);
     else
         DrawHover(s.Module);
@@ -120,7 +120,7 @@ void ModuleSwitch::SettingsChanged() {
 
 void ModuleSwitch::ModelChanged() {
     const MachineSettings& s = session_.settings();
-    if (s.Machine == 0) hover = false;
+    if (s.Machine == Model::Q417M) hover = false;
     DrawPlain(s.Machine);
 }
 
@@ -129,14 +129,14 @@ QImage ModuleSwitch::Frame(int k) const {
     return SharedPart(Sprites::Get("pict11"), QRect(37 * k, 0, 37, 191));
 }
 
-void ModuleSwitch::DrawPlain(int machine) {
-    element_.showPicture(Frame(machine == 0 ? 0 : 1));
+void ModuleSwitch::DrawPlain(Model machine) {
+    element_.showPicture(Frame(machine == Model::Q417M ? 0 : 1));
 }
 
-void ModuleSwitch::DrawHover(int module) {
-    if (module != 10 && module != 30) return;
+void ModuleSwitch::DrawHover(AlphabetModule module) {
+    if (module != AlphabetModule::Figures10 && module != AlphabetModule::Contacts30) return;
     QImage side = Frame(1);
-    Blend(side, Frame(module == 10 ? 2 : 3));
+    Blend(side, Frame(module == AlphabetModule::Figures10 ? 2 : 3));
     CopyAll(element_.image(), 0, 0, side);
     element_.update();
 }

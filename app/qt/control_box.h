@@ -4,6 +4,8 @@
 
 #include "app/machine_session.h"
 
+#include "core/settings.h"
+
 namespace q417 {
 
 class PictureElement;
@@ -45,9 +47,9 @@ public:
     ModuleSwitch(PictureElement& element, ViewHost& host, std::function<void()> pointerMoved);
 
     // Frame 0 for the Q-417M, frame 1 for the other models.
-    void DrawPlain(int machine);
+    void DrawPlain(Model machine);
     // The lever for module 10 or 30 over frame 1; any other module draws nothing.
-    void DrawHover(int module);
+    void DrawHover(AlphabetModule module);
 
     // Mixes `source` into `target` (same size) at 145/255 opacity, channel by channel,
     // rounding halves to even.

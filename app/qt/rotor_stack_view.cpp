@@ -111,10 +111,10 @@ void RotorStackView::turnRotor(int slot, bool plus) {
 
 void RotorStackView::ModelChanged() {
     const MachineSettings& s = session_.settings();
-    pictures_.rotorWindow(9).setVisible(s.Machine != 2);
-    pictures_.rotorWindow(10).setVisible(s.Machine != 2);
-    pictures_[Picture::Cover].setVisible(s.Machine == 2);
-    if (s.Machine == 2) ShowCover(pictures_[Picture::Cover], true);  // drawn once it shows
+    pictures_.rotorWindow(9).setVisible(s.Machine != Model::Q417_3MR);
+    pictures_.rotorWindow(10).setVisible(s.Machine != Model::Q417_3MR);
+    pictures_[Picture::Cover].setVisible(s.Machine == Model::Q417_3MR);
+    if (s.Machine == Model::Q417_3MR) ShowCover(pictures_[Picture::Cover], true);  // drawn once it shows
 }
 
 // The rotor strips follow the series.
@@ -133,7 +133,7 @@ void RotorStackView::MachineClosed() {
     ShowReflectorFrame(pictures_[Picture::Reflector], 1);
     ShowEntryFrame(pictures_[Picture::EntryPlate], 1);
     ShowStepper(pictures_[Picture::Stepper], StepperState::Hidden);
-    if (session_.settings().Machine == 2) ShowCover(pictures_[Picture::Cover], true);
+    if (session_.settings().Machine == Model::Q417_3MR) ShowCover(pictures_[Picture::Cover], true);
     SyncRotors();
 }
 

@@ -36,7 +36,7 @@ PrinterListener& SessionViews::PrinterNews() {
 void SessionViews::TapeAdvanced() {
     PrinterNews().TapeAdvanced();
 }
-void SessionViews::GlyphPrinted(int band, int32_t contact, int32_t machine) {
+void SessionViews::GlyphPrinted(int band, int32_t contact, Model machine) {
     PrinterNews().GlyphPrinted(band, contact, machine);
 }
 void SessionViews::Punched(int32_t contact) {
@@ -67,7 +67,7 @@ void SessionViews::Printers::TapeAdvanced() {
     for (PrinterListener* v : owner_.printer_views_) v->TapeAdvanced();
     owner_.ToViews([](SessionEvents& v) { v.TapeAdvanced(); });
 }
-void SessionViews::Printers::GlyphPrinted(int band, int32_t contact, int32_t machine) {
+void SessionViews::Printers::GlyphPrinted(int band, int32_t contact, Model machine) {
     for (PrinterListener* v : owner_.printer_views_) v->GlyphPrinted(band, contact, machine);
     owner_.ToViews([&](SessionEvents& v) { v.GlyphPrinted(band, contact, machine); });
 }

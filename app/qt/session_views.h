@@ -45,7 +45,7 @@ public:
     void RotorInitialised(int slot) override;
 
     void TapeAdvanced() override;
-    void GlyphPrinted(int band, int32_t contact, int32_t machine) override;
+    void GlyphPrinted(int band, int32_t contact, Model machine) override;
     void Punched(int32_t contact) override;
     void CounterChanged(int groupCount, int groupPosition) override;
     void InputAppended(std::string_view cp1251) override;
@@ -75,7 +75,7 @@ private:
     public:
         explicit Printers(SessionViews& owner) : owner_(owner) {}
         void TapeAdvanced() override;
-        void GlyphPrinted(int band, int32_t contact, int32_t machine) override;
+        void GlyphPrinted(int band, int32_t contact, Model machine) override;
         void Punched(int32_t contact) override;
         void CounterChanged(int groupCount, int groupPosition) override;
         void InputAppended(std::string_view cp1251) override;

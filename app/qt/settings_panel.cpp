@@ -277,12 +277,12 @@ void SettingsPanel::showSettings() {
     const auto check = [](QButtonGroup* group, int id) {
         if (QAbstractButton* b = group->button(id)) b->setChecked(true);
     };
-    check(model_group_, p.model);
+    check(model_group_, StoredValue(p.model));
     plug_->setVisible(p.plug_visible);
-    check(series_group_, p.serie);
+    check(series_group_, StoredValue(p.serie));
     check(keyboard_group_, p.keyboard);
     check(wheel_group_, p.wheel);
-    check(module_group_, p.module);
+    check(module_group_, StoredValue(p.module));
     sound_->setChecked(p.sound);
     divider_->setChecked(p.divider);
     model_row_->setEnabled(p.model_row_enabled);
@@ -300,16 +300,19 @@ void SettingsPanel::closePanel() {
     window_.focusMachine();
 }
 
+// The buttons of the model, series and module rows carry the number of their position.
 void SettingsPanel::RadioButton1Click(int machine) {
-    window_.reportRefusal(session_.SwitchModel(machine));
+    if (const auto model = SettingFromStored<Model>(machine))
+        window_.reportRefusal(session_.SwitchModel(*model));
 }
 
 void SettingsPanel::RadioButton4Click(int serie) {
-    session_.SwitchSeries(serie);
+    if (const auto series = SettingFromStored<RotorSeries>(serie)) session_.SwitchSeries(*series);
 }
 
 void SettingsPanel::RadioButton13Click(int module) {
-    window_.reportRefusal(session_.SetModule(module));
+    if (const auto m = SettingFromStored<AlphabetModule>(module))
+        window_.reportRefusal(session_.SetModule(*m));
 }
 
 void SettingsPanel::RadioGroup1Click(int item) {

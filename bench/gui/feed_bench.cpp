@@ -57,7 +57,7 @@ void BM_FeedLoadedText(benchmark::State& state) {
     q417::MainWindow window(dir.filePath(QStringLiteral("Q417.INI")));
     Restart(window, [](q417::MachineSettings& s) {
         s.Sound = false;
-        s.Rod = 1;
+        s.Rod = q417::Work::Encipher;
     });
     window.show();
     window.panels().textPanel().open();

@@ -15,8 +15,8 @@ void BM_KeyPressThroughWindow(benchmark::State& state) {
     QTemporaryDir dir;
     q417::MainWindow window(dir.filePath("Q417.INI"));
     q417::MachineSettings s = window.session().settings();
-    s.Rod = 1;
-    s.Sposob = 2;
+    s.Rod = q417::Work::Encipher;
+    s.Sposob = q417::PrintMethod::AlsoPunchedTape;
     window.session().StartUp(s);
     window.show();
     const Qt::Key keys[] = {Qt::Key_F, Qt::Key_A, Qt::Key_Space, Qt::Key_K, Qt::Key_L};
@@ -41,7 +41,7 @@ void BM_KeyPressWithSignalPathPanel(benchmark::State& state) {
     QTemporaryDir dir;
     q417::MainWindow window(dir.filePath("Q417.INI"));
     q417::MachineSettings s = window.session().settings();
-    s.Rod = 1;
+    s.Rod = q417::Work::Encipher;
     window.session().StartUp(s);
     window.show();
     if (state.range(0)) window.panels().signalPathPanel().open();

@@ -11,10 +11,10 @@ namespace {
 // A machine with a random key and card, enciphering through a stage that discards everything.
 Machine MakeMachine(int machine, int module, int plug) {
     Machine m;
-    m.settings.Machine = machine;
-    m.settings.Module = module;
-    m.settings.Plug = plug;
-    m.settings.Rod = 1;
+    m.settings.Machine = *SettingFromStored<Model>(machine);
+    m.settings.Module = *SettingFromStored<AlphabetModule>(module);
+    m.settings.Plug = *SettingFromStored<AlphabetPlug>(plug);
+    m.settings.Rod = Work::Encipher;
     m.StartUp();
     KeyTable table;
     GenerateRandomKey(12345, table, m.card);

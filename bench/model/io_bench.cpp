@@ -24,7 +24,7 @@ std::string MegabyteFile() {
 void BM_FeedMegabyte(benchmark::State& state) {
     const std::string file = MegabyteFile();
     Machine machine;
-    machine.settings.Rod = 1;
+    machine.settings.Rod = Work::Encipher;
     machine.settings.Sound = false;
     machine.settings.Divider = true;
     machine.StartUp();

@@ -48,8 +48,9 @@ void ShowCover(PictureElement& cover, bool lowered) {
     cover.update();
 }
 
-void DrawPlug(PictureElement& plug, int plugPosition) {
-    plug.showPart(Sprites::Get("ruslat"), QPoint(0, plugPosition == 1 ? 0 : 38));
+void DrawPlug(PictureElement& plug, AlphabetPlug plugPosition) {
+    plug.showPart(Sprites::Get("ruslat"),
+                  QPoint(0, plugPosition == AlphabetPlug::Russian ? 0 : 38));
 }
 
 }  // namespace q417

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings.h"
+
 namespace q417 {
 
 class PictureElement;
@@ -18,7 +20,7 @@ void ShowStepper(PictureElement& stepper, StepperState state);
 // machine is closed and raised while it is open.
 void ShowCover(PictureElement& cover, bool lowered);
 
-// The alphabet plug: its Russian face for plug 1, its Latin face otherwise.
-void DrawPlug(PictureElement& plug, int plugPosition);
+// The alphabet plug: its Russian face or its Latin face.
+void DrawPlug(PictureElement& plug, AlphabetPlug plugPosition);
 
 }  // namespace q417

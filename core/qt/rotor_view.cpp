@@ -18,11 +18,11 @@ constexpr int kLetterWidth = 14;
 constexpr int kWindowFrameTop = 65;
 
 // Columns of the ring sheet: marked letters and plain letters of each series.
-int LetterColumn(int32_t serie) {
-    return serie == 3 ? 42 : 14;
+int LetterColumn(RotorSeries serie) {
+    return serie == RotorSeries::Series3K ? 42 : 14;
 }
-int MarkedColumn(int32_t serie) {
-    return serie == 3 ? 28 : 0;
+int MarkedColumn(RotorSeries serie) {
+    return serie == RotorSeries::Series3K ? 28 : 0;
 }
 
 const std::array<int, kCylinderRows>& CylinderTable() {
@@ -41,7 +41,7 @@ int CylinderRow(int i) {
     return CylinderTable()[i];
 }
 
-QImage BuildRotorStrip(const RotorState& rotor, const tables::PinRows& pins, int32_t serie) {
+QImage BuildRotorStrip(const RotorState& rotor, const tables::PinRows& pins, RotorSeries serie) {
     QImage strip = MakePicture(kStripWidth, kStripHeight);
     const QImage& letters = Sprites::Get("dsk_lit");
     CopyRect(strip, 0, 0, letters, QRect(LetterColumn(serie), 0, kLetterWidth, kStripHeight));

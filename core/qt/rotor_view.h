@@ -25,7 +25,7 @@ inline constexpr int kCylinderRows = 301;  // fifteen letter cells of the ring a
 int CylinderRow(int i);
 
 // The flat ring of one rotor.
-QImage BuildRotorStrip(const RotorState& rotor, const tables::PinRows& pins, int32_t serie);
+QImage BuildRotorStrip(const RotorState& rotor, const tables::PinRows& pins, RotorSeries serie);
 // The cylinder at `position`, with the window frame when the machine is closed.
 QImage RenderRotorView(const QImage& strip, int32_t position, bool machine_closed);
 
@@ -63,7 +63,8 @@ private:
     // What each strip and view was last made from: making the same again is skipped (start-up
     // alone asks for every strip three times and every view twice).
     struct StripMadeFrom {
-        int32_t rotorNumber = 0, ringSetting = 0, serie = 0;
+        int32_t rotorNumber = 0, ringSetting = 0;
+        RotorSeries serie = RotorSeries::Series6K;
         bool operator==(const StripMadeFrom&) const = default;
     };
     struct ViewMadeFrom {

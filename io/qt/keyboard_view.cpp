@@ -18,8 +18,8 @@ constexpr QRgb kCabinet = qRgb(176, 180, 176);
 
 // The band of the caps sheet: rounded grey caps of the Q-417M, square white caps of the
 // other models, light-blue caps for their ten digit keys.
-int CapBand(int32_t machine, int32_t contact) {
-    if (machine == 0) return 0;
+int CapBand(Model machine, int32_t contact) {
+    if (machine == Model::Q417M) return 0;
     return tables::IsDigitKey(contact) ? 92 : 46;
 }
 
@@ -62,9 +62,9 @@ void KeyboardView::DrawKey(int row, int col, bool pressed) {
     CopyRect(image, cap.left(), cap.top(), Sprites::Get("button"),
              QRect(pressed ? kCap : 0, CapBand(settings_.Machine, contact), kCap, kCap));
     // A layout outside 1..4 has no legends.
-    const int layot = settings_.Layot;
+    const int32_t layot = StoredValue(settings_.Layot);
     if (layot < 1 || layot > 4) return;
-    if (settings_.Machine == 0) {
+    if (settings_.Machine == Model::Q417M) {
         const QRect cell((col - 1) * 30, (layot - 1) * 60 + (row - 1) * 20, 30, 20);
         AndRect(image, cap.left() + 8, cap.top() + (pressed ? 16 : 7), Sprites::Get("KBD_LIT_M"),
                 cell);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QImage>
 #include <QRect>
+#include <optional>
 
 #include "io/keyboard.h"
 
@@ -35,8 +36,8 @@ private:
     // The keyboard with every key up, kept for the model and layout it was drawn for: a
     // release puts it back in one copy.
     QImage released_;
-    int released_machine_ = -1;
-    int released_layot_ = -1;
+    std::optional<Model> released_machine_;  // none until the released keys are first drawn
+    std::optional<KeyboardLayout> released_layot_;
     PictureElement& keys_;
     PictureElement& space_;
 };

@@ -48,17 +48,21 @@ void ModeWheelView::DrawLevers(const MachineSettings& s) {
     CopyAll(image, 0, 0, Sprites::Get("modewheel"));
     const QImage& method = Sprites::Get("SPSLever");
     CopyRect(image, 69, 94, method, QRect(kEmptySlot, 0, 22, 38));
-    if (s.Sposob == 1 || s.Sposob == 2)
-        CopyRect(image, 69, 94, method, QRect(s.Sposob == 2 ? kLeverUp : kLeverDown, 0, 22, 38));
-    if (s.Rod >= 0 && s.Rod <= 2)
-        CopyRect(image, 28, 85, Sprites::Get("RODLever"), QRect(21 * s.Rod, 0, 21, 117));
+    if (s.Sposob == PrintMethod::PaperTape || s.Sposob == PrintMethod::AlsoPunchedTape)
+        CopyRect(
+            image, 69, 94, method,
+            QRect(s.Sposob == PrintMethod::AlsoPunchedTape ? kLeverUp : kLeverDown, 0, 22, 38));
+    // The work lever's frames lie side by side in the order of its positions' numbers.
+    const int32_t rod = StoredValue(s.Rod);
+    if (rod >= 0 && rod <= 2)
+        CopyRect(image, 28, 85, Sprites::Get("RODLever"), QRect(21 * rod, 0, 21, 117));
     wheel_.update();
 }
 
 void ModeWheelView::DrawModeSwitches(const MachineSettings& s) {
-    const bool m0 = s.Machine == 0;
-    const int band = m0 ? 0 : s.Mode;
-    const int frame = m0 ? s.Language : 0;
+    const bool m0 = s.Machine == Model::Q417M;
+    const int band = m0 ? 0 : StoredValue(s.Mode);
+    const int frame = m0 ? StoredValue(s.Language) : 0;
     if (band >= 0 && band <= 3) register_.showPart(Sprites::Get("bcs"), QPoint(0, 23 * band));
     if (frame >= 0 && frame <= 2) language_.showPart(Sprites::Get("lang"), QPoint(22 * frame, 0));
 }

@@ -63,7 +63,7 @@ void TapeView::Bind() {
 }
 
 void TapeView::SettingsChanged() {
-    punched_.setVisible(host_.session().settings().Sposob == 2);
+    punched_.setVisible(host_.session().settings().Sposob == PrintMethod::AlsoPunchedTape);
 }
 
 // The tape's own image, each pixel made a square of the window's whole scale factor, as the
@@ -136,9 +136,9 @@ void TapeView::TapeAdvanced() {
     paper_.update();
 }
 
-void TapeView::GlyphPrinted(int band, int32_t contact, int32_t machine) {
+void TapeView::GlyphPrinted(int band, int32_t contact, Model machine) {
     if (band < 1 || band > 8 || contact < 0 || contact > 31) return;
-    const QImage& glyphs = Sprites::Get(machine == 0 ? "OUT_LIT_M" : "OUT_LIT_3M");
+    const QImage& glyphs = Sprites::Get(machine == Model::Q417M ? "OUT_LIT_M" : "OUT_LIT_3M");
     QImage& tape = paper_.image();
     AndRect(tape, tape.width() - kGlyphWidth, 0, glyphs,
             QRect(kGlyphWidth * contact, (band - 1) * kGlyphHeight, kGlyphWidth, kGlyphHeight));

@@ -24,7 +24,7 @@ public:
     void Prepare();
 
     void TapeAdvanced() override;
-    void GlyphPrinted(int band, int32_t contact, int32_t machine) override;
+    void GlyphPrinted(int band, int32_t contact, Model machine) override;
     void Punched(int32_t contact) override;
     void CounterChanged(int groupCount, int groupPosition) override;
     void TapesBlanked() override;

@@ -77,7 +77,7 @@ void KeyBox::BuildTray() {
 }
 
 void KeyBox::drawCorePictures() {
-    const int32_t serie = session_.machine().settings.Serie;
+    const RotorSeries serie = session_.machine().settings.Serie;
     for (int n = 1; n <= 10; ++n) {
         DrawCorePicture(cores_[n]->image(), n, serie);
         cores_[n]->update();
@@ -133,7 +133,7 @@ void KeyBox::sync() {
     dot_->setVisible(work_.Assembling());
     if (work_.Assembling()) DrawFace();
     tray_->setVisible(work_.TrayShown() && !session_.machine().state.MachineClosed);
-    const int columns = session_.machine().settings.Machine == 2 ? 8 : 10;
+    const int columns = session_.machine().settings.Machine == Model::Q417_3MR ? 8 : 10;
     DrawKeyTable(kt_image_->image(), work_.table, columns);
     DrawKeyTableLabels(kt_image_->image());
     kt_image_->update();

@@ -34,8 +34,8 @@ bool Dark(const QImage& sheet, int x, int y) {
     return sheet.valid(x, y) && qGray(sheet.pixel(x, y)) < 128;
 }
 
-int SerieBand(int32_t serie, int band3, int band6, int band4) {
-    return serie == 3 ? band3 : serie == 4 ? band4 : band6;
+int SerieBand(RotorSeries serie, int band3, int band6, int band4) {
+    return serie == RotorSeries::Series3K ? band3 : serie == RotorSeries::Series4K ? band4 : band6;
 }
 
 // The glyph of one table entry, or -1 for a blank cell: the sides are the digits 1 and 2,
@@ -112,7 +112,7 @@ void DrawKeyTableLabels(QImage& picture) {
                    QCoreApplication::translate("KeyTable", kNames[row - 1]));
 }
 
-void DrawCorePicture(QImage& picture, int core, int32_t serie) {
+void DrawCorePicture(QImage& picture, int core, RotorSeries serie) {
     const QImage& cores = Sprites::Get("vstavka");
     CopyRect(picture, 0, 0, cores, QRect(SerieBand(serie, 0, 90, 180), 0, kCoreSize, kCoreSize));
     const QImage& labels = Sprites::Get("maze_lit");

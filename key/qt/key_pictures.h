@@ -2,6 +2,7 @@
 #include <QImage>
 #include <cstdint>
 
+#include "core/settings.h"
 #include "key/key_table.h"
 
 namespace q417 {
@@ -22,7 +23,7 @@ void DrawKeyTableLabels(QImage& picture);
 QRect KeyTableLabelPlace(int row);
 
 // One core of the tray (90 x 90): the core of the loaded series with its letter in white.
-void DrawCorePicture(QImage& picture, int core, int32_t serie);
+void DrawCorePicture(QImage& picture, int core, RotorSeries serie);
 
 // The angle on the screen (degrees, y downwards) of value 1..30 on the face's dials: value 1
 // at the top, the values going round counter-clockwise by 12 degrees.
@@ -37,7 +38,7 @@ struct FaceCore {
     int core = 1;
     int side = 1;
     int setting = 1;
-    int32_t serie = 6;
+    RotorSeries serie = RotorSeries::Series6K;
 };
 void DrawFaceWithCore(QImage& face, int ring_setting, const FaceCore& core);
 

@@ -53,20 +53,20 @@ public:
     }
 
     MachineSettings Settings() {
-        MachineSettings s{int32_t(Below(3)),
-                          Chance(2) ? 10 : 30,
-                          int32_t(Below(2)) + 1,
-                          int32_t(Below(3)),
-                          Chance(2),
-                          int32_t(Below(4)) + 1,
-                          int32_t(Below(2)) + 1,
-                          int32_t(Below(2)) + 1,
-                          int32_t(Below(3)) + 1,
-                          int32_t(Below(4)) + 1,
-                          Chance(2),
-                          6,
-                          int32_t(Below(10000))};
-        SanitizeSettings(s);
+        const StoredSettings stored{int32_t(Below(3)),
+                                    Chance(2) ? 10 : 30,
+                                    int32_t(Below(2)) + 1,
+                                    int32_t(Below(3)),
+                                    Chance(2),
+                                    int32_t(Below(4)) + 1,
+                                    int32_t(Below(2)) + 1,
+                                    int32_t(Below(2)) + 1,
+                                    int32_t(Below(3)) + 1,
+                                    int32_t(Below(4)) + 1,
+                                    Chance(2),
+                                    6,
+                                    int32_t(Below(10000))};
+        const MachineSettings s = SettingsFromStored(stored);
         return s;
     }
 

@@ -28,17 +28,17 @@ void Type(MachineSession& s, std::mt19937& rng, int presses) {
 void HalfWay(MachineSession& s, uint32_t seed) {
     std::mt19937 rng(seed);
     MachineSettings set;
-    set.Machine = static_cast<int32_t>(rng() % 3);
-    set.Module = rng() % 4 == 0 ? 10 : 30;
-    set.Plug = rng() % 4 == 0 ? 2 : 1;
-    set.Rod = static_cast<int32_t>(rng() % 3);
-    set.Layot = static_cast<int32_t>(1 + rng() % 4);
-    set.Wheel = rng() % 2 ? 4 : set.Layot;
-    set.Sposob = 2;
-    set.Mode = static_cast<int32_t>(1 + rng() % 3);
-    set.Language = static_cast<int32_t>(1 + rng() % 2);
+    set.Machine = *SettingFromStored<Model>(static_cast<int32_t>(rng() % 3));
+    set.Module = *SettingFromStored<AlphabetModule>(rng() % 4 == 0 ? 10 : 30);
+    set.Plug = *SettingFromStored<AlphabetPlug>(rng() % 4 == 0 ? 2 : 1);
+    set.Rod = *SettingFromStored<Work>(static_cast<int32_t>(rng() % 3));
+    set.Layot = *SettingFromStored<KeyboardLayout>(static_cast<int32_t>(1 + rng() % 4));
+    set.Wheel = WheelOf(rng() % 2 ? KeyboardLayout::Russian : set.Layot);
+    set.Sposob = PrintMethod::AlsoPunchedTape;
+    set.Mode = *SettingFromStored<RegisterMode>(static_cast<int32_t>(1 + rng() % 3));
+    set.Language = *SettingFromStored<WheelHalf>(static_cast<int32_t>(1 + rng() % 2));
     set.Divider = rng() % 2;
-    set.Serie = rng() % 2 ? 3 : 6;
+    set.Serie = *SettingFromStored<RotorSeries>(rng() % 2 ? 3 : 6);
     set.Tech = static_cast<int32_t>(rng() % 10000);
     s.StartUp(set);
     s.OpenMachine();
@@ -176,10 +176,14 @@ TEST(SessionState, EveryNumberIsTakenToTheEndsOfItsRangeAndNoFurther) {
     HalfWay(s, 4);
     MachineState base = s.CaptureState();
     // A later model set up as a Q-417M could be: every setting can reach its ends alone.
-    base.Settings = {2, 30, 1, 1, true, 1, 2, 1, 1, 1, false, 6, 77};
+    base.Settings = {Model::Q417_3MR,      AlphabetModule::Contacts30, AlphabetPlug::Russian,
+                     Work::Encipher,        true,                       KeyboardLayout::German,
+                     PrintMethod::AlsoPunchedTape, WheelHalf::Russian,  RegisterMode::Letters,
+                     PrintWheel::German,    false,                      RotorSeries::Series6K,
+                     77};
     if (base.PunchedTape.empty()) base.PunchedTape.push_back(5);
     if (base.PaperTape.empty() || !base.PaperTape.back().Printed)
-        base.PaperTape.push_back({true, 1, 0, 0});
+        base.PaperTape.push_back({true, 1, 0, Model::Q417M});
     using Set = std::function<void(MachineState&, int32_t)>;
     // Bodies and cores are unique among the slots: the slot holding the value gets slot 1's.
     auto rotor = [](int32_t RotorState::*field, int slot) -> Set {
@@ -190,8 +194,11 @@ TEST(SessionState, EveryNumberIsTakenToTheEndsOfItsRangeAndNoFurther) {
             st.Rotors[slot].*field = v;
         };
     };
-    auto setting = [](int32_t MachineSettings::*field) -> Set {
-        return [=](MachineState& st, int32_t v) { st.Settings.*field = v; };
+    // A number no position has is forced in as the file would hold it.
+    auto setting = [](auto MachineSettings::*field) -> Set {
+        return [=](MachineState& st, int32_t v) {
+            st.Settings.*field = static_cast<std::remove_reference_t<decltype(st.Settings.*field)>>(v);
+        };
     };
     const int32_t last_feed = FeedLengthOf(base.InputText) + 1;
     const struct {
@@ -214,7 +221,7 @@ TEST(SessionState, EveryNumberIsTakenToTheEndsOfItsRangeAndNoFurther) {
         {"Band", [](MachineState& st, int32_t v) { st.PaperTape.back().Band = v; }, 1, 8, true},
         {"Contact", [](MachineState& st, int32_t v) { st.PaperTape.back().Contact = v; }, 0, 31,
          true},
-        {"Machine of a glyph", [](MachineState& st, int32_t v) { st.PaperTape.back().Machine = v; },
+        {"Machine of a glyph", [](MachineState& st, int32_t v) { st.PaperTape.back().Machine = static_cast<Model>(v); },
          0, 2, true},
         {"PunchedTape", [](MachineState& st, int32_t v) { st.PunchedTape.back() = v; }, 0, 31,
          true},
@@ -274,15 +281,20 @@ TEST(SessionState, EveryNumberIsTakenToTheEndsOfItsRangeAndNoFurther) {
     for (int32_t module : {9, 10, 11, 29, 30, 31}) {
         MachineState st = base, read;
         std::string error;
-        st.Settings.Module = module;
+        st.Settings.Module = static_cast<AlphabetModule>(module);
         EXPECT_EQ(ReadMachineState(WriteMachineState(st), read, error), module % 10 == 0) << module;
     }
-    for (int32_t MachineSettings::*field :
-         {&MachineSettings::Module, &MachineSettings::Plug, &MachineSettings::Mode}) {
+    // The Q-417M has module 30, the Russian plug and the letters register only.
+    const std::function<void(MachineSettings&)> otherwise[] = {
+        [](MachineSettings& m) { m.Module = AlphabetModule::Figures10; },
+        [](MachineSettings& m) { m.Plug = AlphabetPlug::Latin; },
+        [](MachineSettings& m) { m.Mode = RegisterMode::Mixed; },
+    };
+    for (const auto& change : otherwise) {
         MachineState st = base, read;
         std::string error;
-        st.Settings.Machine = 0;
-        st.Settings.*field = st.Settings.*field == 30 ? 10 : 2;
+        st.Settings.Machine = Model::Q417M;
+        change(st.Settings);
         EXPECT_FALSE(ReadMachineState(WriteMachineState(st), read, error));
         EXPECT_NE(error.find("the Q-417M has module 30"), std::string::npos) << error;
     }

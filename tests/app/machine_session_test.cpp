@@ -52,50 +52,50 @@ protected:
 // settings are read, at every keyboard choice and at the model switch.
 TEST_F(SessionTest, TheQ417MWheelAlwaysFollowsTheKeyboard) {
     MachineSettings s;
-    s.Machine = 0;
-    s.Layot = 1;
-    s.Wheel = 4;
-    s.Module = 10;
+    s.Machine = Model::Q417M;
+    s.Layot = KeyboardLayout::German;
+    s.Wheel = PrintWheel::Russian;
+    s.Module = AlphabetModule::Figures10;
     Start(s);
-    EXPECT_EQ(session.settings().Wheel, 1);
-    EXPECT_EQ(session.settings().Module, 30);
+    EXPECT_EQ(session.settings().Wheel, PrintWheel::German);
+    EXPECT_EQ(session.settings().Module, AlphabetModule::Contacts30);
     session.ChooseKeyboard(3);  // Russian
-    EXPECT_EQ(session.settings().Wheel, 4);
+    EXPECT_EQ(session.settings().Wheel, PrintWheel::Russian);
     session.ChooseKeyboard(0);  // and back to German
-    EXPECT_EQ(session.settings().Wheel, 1);
+    EXPECT_EQ(session.settings().Wheel, PrintWheel::German);
     session.ChooseWheel(1);
-    EXPECT_EQ(session.settings().Wheel, 1);
-    EXPECT_FALSE(session.SetModule(10).empty());
+    EXPECT_EQ(session.settings().Wheel, PrintWheel::German);
+    EXPECT_FALSE(session.SetModule(AlphabetModule::Figures10).empty());
     EXPECT_FALSE(session.ToggleModule().empty());
     EXPECT_FALSE(session.TogglePlug().empty());
-    EXPECT_EQ(session.settings().Module, 30);
-    EXPECT_EQ(session.settings().Plug, 1);
+    EXPECT_EQ(session.settings().Module, AlphabetModule::Contacts30);
+    EXPECT_EQ(session.settings().Plug, AlphabetPlug::Russian);
 
     // A later model keeps the Russian wheel across keyboards until Latin is chosen.
-    EXPECT_TRUE(session.SwitchModel(1).empty());
+    EXPECT_TRUE(session.SwitchModel(Model::Q417_3MN).empty());
     session.ChooseWheel(1);
     session.ChooseKeyboard(1);
-    EXPECT_EQ(session.settings().Wheel, 4);
-    EXPECT_TRUE(session.SetModule(10).empty());
-    EXPECT_TRUE(session.SwitchModel(0).empty());
-    EXPECT_EQ(session.settings().Wheel, 2);
-    EXPECT_EQ(session.settings().Module, 30);
+    EXPECT_EQ(session.settings().Wheel, PrintWheel::Russian);
+    EXPECT_TRUE(session.SetModule(AlphabetModule::Figures10).empty());
+    EXPECT_TRUE(session.SwitchModel(Model::Q417M).empty());
+    EXPECT_EQ(session.settings().Wheel, PrintWheel::Polish);
+    EXPECT_EQ(session.settings().Module, AlphabetModule::Contacts30);
     EXPECT_TRUE(events.Saw("model") && events.Saw("settings"));
 }
 
 TEST_F(SessionTest, ModelSwitchWaitsForTheClosedMachineAndResetsTheRotors) {
     Start({});
     session.TurnRotor(4, true);
-    EXPECT_TRUE(session.SwitchModel(1).empty());  // already in force: nothing at all
+    EXPECT_TRUE(session.SwitchModel(Model::Q417_3MN).empty());  // already in force: nothing at all
     EXPECT_EQ(session.machine().rotors.Slot(4).Position, 5);
     ASSERT_TRUE(session.OpenMachine());
-    EXPECT_FALSE(session.SwitchModel(2).empty());
-    EXPECT_EQ(session.settings().Machine, 1);
+    EXPECT_FALSE(session.SwitchModel(Model::Q417_3MR).empty());
+    EXPECT_EQ(session.settings().Machine, Model::Q417_3MN);
     EXPECT_TRUE(session.CloseMachine().empty());
-    EXPECT_TRUE(session.SwitchModel(2).empty());
+    EXPECT_TRUE(session.SwitchModel(Model::Q417_3MR).empty());
     EXPECT_EQ(session.machine().rotors.RotorsInUse(), 8);
     EXPECT_EQ(session.machine().rotors.Slot(4).Position, 4);
-    EXPECT_EQ(session.AppliedMachine(), 2);
+    EXPECT_EQ(session.AppliedMachine(), Model::Q417_3MR);
 }
 
 // A rotor half built on the face view is not part of the key: saving is off and closing is
@@ -131,7 +131,7 @@ TEST_F(SessionTest, AnAssemblyUnderWayBlocksSavingAndClosing) {
 TEST_F(SessionTest, AnEmptySlotKeepsEveryModelOpen) {
     for (int model : {0, 1, 2}) {
         MachineSettings s;
-        s.Machine = model;
+        s.Machine = *SettingFromStored<Model>(model);
         Start(s);
         ASSERT_TRUE(session.OpenMachine());
         session.ClearKeyTable();
@@ -169,7 +169,7 @@ TEST_F(SessionTest, KeyFilesAreAppliedWholeOrNotAtAll) {
 
 TEST_F(SessionTest, FeedRunsAsTheStartKeyUntilTheTextIsUsedUp) {
     MachineSettings s;
-    s.Rod = 0;
+    s.Rod = Work::Plain;
     s.Sound = false;
     Start(s);
     session.LoadText("\xC0\xC1*\xC2\r\n\x98\xC3");
@@ -195,7 +195,7 @@ TEST_F(SessionTest, FeedRunsAsTheStartKeyUntilTheTextIsUsedUp) {
 // single steps are refused while it runs.
 TEST_F(SessionTest, WhatActsDuringARunIsARuleOfTheSession) {
     MachineSettings s;
-    s.Rod = 1;
+    s.Rod = Work::Encipher;
     s.Sound = false;
     const std::string text(40, '\xC0');  // А forty times
     auto startRun = [&](int steps) {
@@ -236,7 +236,7 @@ TEST_F(SessionTest, WhatActsDuringARunIsARuleOfTheSession) {
             EXPECT_TRUE(session.printer().InputText().empty());
             EXPECT_FALSE(session.state().InputTextLoaded);
         } else {
-            EXPECT_EQ(session.SwitchModel(0), "");
+            EXPECT_EQ(session.SwitchModel(Model::Q417M), "");
         }
         EXPECT_FALSE(session.Running()) << rule;
         EXPECT_FALSE(session.state().AutoRun) << rule;
@@ -273,7 +273,7 @@ TEST_F(SessionTest, ARunStopsWhenTheTextsAreFull) {
 // key since then does not change what the signal-path panel shows of it.
 TEST_F(SessionTest, TheLastKeyPressOutlivesLaterChanges) {
     MachineSettings s;
-    s.Rod = 1;
+    s.Rod = Work::Encipher;
     Start(s);
     EXPECT_EQ(session.LastKeyPressTrace(), nullptr);
     session.KeyDown(0x46);
@@ -318,18 +318,17 @@ TEST_F(SessionTest, HandVerbsMoveOnlyRealPartsAndSoundWhenTheyDo) {
     session.SetPosition(10, 7);
     EXPECT_EQ(rotors.Slot(10).Position, 7);
 
-    EXPECT_EQ(session.SetModule(20), "");
-    EXPECT_EQ(session.settings().Module, 30);
-    EXPECT_EQ(session.SetModule(10), "");
-    EXPECT_EQ(session.settings().Module, 10);
+    // Only positions the switches have reach the session: the types see to the rest.
+    EXPECT_EQ(session.settings().Module, AlphabetModule::Contacts30);
+    EXPECT_EQ(session.SetModule(AlphabetModule::Figures10), "");
+    EXPECT_EQ(session.settings().Module, AlphabetModule::Figures10);
     EXPECT_EQ(session.ToggleModule(), "");
     EXPECT_EQ(session.TogglePlug(), "");
-    EXPECT_EQ(session.settings().Module, 30);
-    EXPECT_EQ(session.settings().Plug, 2);
+    EXPECT_EQ(session.settings().Module, AlphabetModule::Contacts30);
+    EXPECT_EQ(session.settings().Plug, AlphabetPlug::Latin);
     EXPECT_EQ(heard(), "ss");
-    EXPECT_EQ(session.SwitchModel(3), "");
-    EXPECT_EQ(session.SwitchModel(-1), "");
-    EXPECT_EQ(session.settings().Machine, 1);
+    EXPECT_EQ(session.SwitchModel(Model::Q417_3MN), "");  // the model it has: nothing happens
+    EXPECT_EQ(session.settings().Machine, Model::Q417_3MN);
     session.ChooseKeyboard(4);
     session.ChooseKeyboard(-1);
     EXPECT_EQ(session.settings().Layot, MachineSettings{}.Layot);

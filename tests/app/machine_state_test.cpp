@@ -22,7 +22,19 @@ std::string Cp(const char* utf8) {
 // A machine half-way through a message, every field away from its start-up value.
 MachineState HalfDone() {
     MachineState st;
-    st.Settings = {2, 10, 2, 1, false, 3, 2, 2, 3, 1, true, 3, 9876};
+    st.Settings = {Model::Q417_3MR,
+                   AlphabetModule::Figures10,
+                   AlphabetPlug::Latin,
+                   Work::Encipher,
+                   false,
+                   KeyboardLayout::Czech,
+                   PrintMethod::AlsoPunchedTape,
+                   WheelHalf::Latin,
+                   RegisterMode::Figures,
+                   PrintWheel::German,
+                   true,
+                   RotorSeries::Series3K,
+                   9876};
     for (int r = 1; r <= 30; ++r) st.Card[r] = r == 5 ? 0 : 31 - r;
     st.KeyNumber = 42;
     for (int k = 1; k <= 10; ++k) {
@@ -36,7 +48,7 @@ MachineState HalfDone() {
     st.GroupCount = 998;
     st.GroupPosition = 4;
     st.PrintRegister = 2;
-    st.PaperTape = {{}, {true, 8, 31, 2}, {true, 1, 0, 0}, {}};
+    st.PaperTape = {{}, {true, 8, 31, Model::Q417_3MR}, {true, 1, 0, Model::Q417M}, {}};
     st.PunchedTape = {0, 31, 17};
     st.InputText = Cp("Привет, \"мир\"\r\nвторая\tстрока\\ \x01 ");
     st.InputText += kNoCharacter;

@@ -9,78 +9,79 @@ namespace {
 
 TEST(SettingsPanelState, FollowsTheSettingsAndTheMachine) {
     MachineSettings s;
-    s.Machine = 0;
-    s.Serie = 4;
-    s.Layot = 2;
-    s.Wheel = 2;
-    s.Module = 30;
+    s.Machine = Model::Q417M;
+    s.Serie = RotorSeries::Series4K;
+    s.Layot = KeyboardLayout::Polish;
+    s.Wheel = PrintWheel::Polish;
+    s.Module = AlphabetModule::Contacts30;
     SettingsPanelState p = SettingsPanelStateFor(s, true, 0);
-    EXPECT_EQ(p.model, 0);
-    EXPECT_EQ(p.serie, 4);  // a series from the file is shown even though it cannot be chosen
+    EXPECT_EQ(p.model, Model::Q417M);
+    EXPECT_EQ(
+        p.serie,
+        RotorSeries::Series4K);  // a series from the file is shown even though it cannot be chosen
     EXPECT_EQ(p.keyboard, 1);
     EXPECT_EQ(p.wheel, 0);
     EXPECT_FALSE(p.plug_visible);
     EXPECT_FALSE(p.machine_controls_enabled);
     EXPECT_TRUE(p.model_row_enabled);
 
-    s.Machine = 2;
-    s.Wheel = 4;
-    s.Serie = 5;
+    s.Machine = Model::Q417_3MR;
+    s.Wheel = PrintWheel::Russian;
+    s.Serie = RotorSeries::Series3K;
     p = SettingsPanelStateFor(s, false, 3);  // opened, key table not empty
     EXPECT_EQ(p.wheel, 1);
-    EXPECT_EQ(p.serie, 0);
+    EXPECT_EQ(p.serie, RotorSeries::Series3K);
     EXPECT_FALSE(p.model_row_enabled);
     EXPECT_FALSE(p.series_enabled);
     EXPECT_TRUE(SettingsPanelStateFor(s, false, 10).series_enabled);  // every rotor out
 
     // A later model: its switches and plug are shown as set, the other two series too.
-    s.Machine = 1;
-    s.Module = 10;
+    s.Machine = Model::Q417_3MN;
+    s.Module = AlphabetModule::Figures10;
     s.Sound = false;
     s.Divider = true;
-    for (int32_t serie : {3, 6}) {
+    for (RotorSeries serie : {RotorSeries::Series3K, RotorSeries::Series6K}) {
         s.Serie = serie;
         p = SettingsPanelStateFor(s, true, 0);
         EXPECT_EQ(p.serie, serie);
-        EXPECT_EQ(p.module, 10);
+        EXPECT_EQ(p.module, AlphabetModule::Figures10);
         EXPECT_FALSE(p.sound);
         EXPECT_TRUE(p.divider);
         EXPECT_TRUE(p.plug_visible);
         EXPECT_TRUE(p.machine_controls_enabled);
         EXPECT_TRUE(p.series_enabled);
     }
-    s.Module = 20;
-    EXPECT_EQ(SettingsPanelStateFor(s, true, 0).module, 0);
 }
 
 TEST(SettingsChoices, TheLatinWheelFollowsTheKeyboardUntilRussianIsChosen) {
     MachineSettings s;
-    s.Layot = 1;
-    s.Wheel = 1;
+    s.Layot = KeyboardLayout::German;
+    s.Wheel = PrintWheel::German;
     ChooseKeyboard(s, 2);
-    EXPECT_EQ(s.Wheel, 3);
+    EXPECT_EQ(s.Wheel, PrintWheel::Czech);
     ChooseWheel(s, 1);
-    EXPECT_EQ(s.Wheel, 4);
+    EXPECT_EQ(s.Wheel, PrintWheel::Russian);
     ChooseKeyboard(s, 0);
-    EXPECT_EQ(s.Layot, 1);
-    EXPECT_EQ(s.Wheel, 4);
+    EXPECT_EQ(s.Layot, KeyboardLayout::German);
+    EXPECT_EQ(s.Wheel, PrintWheel::Russian);
     ChooseWheel(s, 0);
-    EXPECT_EQ(s.Wheel, 1);
+    EXPECT_EQ(s.Wheel, PrintWheel::German);
     TogglePlug(s);
-    EXPECT_EQ(s.Plug, 2);
+    EXPECT_EQ(s.Plug, AlphabetPlug::Latin);
     TogglePlug(s);
-    EXPECT_EQ(s.Plug, 1);
+    EXPECT_EQ(s.Plug, AlphabetPlug::Russian);
     ToggleModule(s);
-    EXPECT_EQ(s.Module, 10);
+    EXPECT_EQ(s.Module, AlphabetModule::Figures10);
     ToggleModule(s);
-    EXPECT_EQ(s.Module, 30);
+    EXPECT_EQ(s.Module, AlphabetModule::Contacts30);
 }
 
 TEST(SettingsChoices, ASeriesReloadsOnlyWhenItDiffersAndNoRotorIsInTheOpenMachine) {
-    EXPECT_TRUE(SeriesSwitchReloads(true, 0, 3, 6));
-    EXPECT_FALSE(SeriesSwitchReloads(true, 0, 6, 6));
-    EXPECT_FALSE(SeriesSwitchReloads(false, 9, 3, 6));
-    EXPECT_TRUE(SeriesSwitchReloads(false, 10, 3, 6));
+    using enum RotorSeries;
+    EXPECT_TRUE(SeriesSwitchReloads(true, 0, Series3K, Series6K));
+    EXPECT_FALSE(SeriesSwitchReloads(true, 0, Series6K, Series6K));
+    EXPECT_FALSE(SeriesSwitchReloads(false, 9, Series3K, Series6K));
+    EXPECT_TRUE(SeriesSwitchReloads(false, 10, Series3K, Series6K));
 }
 
 TEST(ModuleSwitch, ZoneAndLever) {

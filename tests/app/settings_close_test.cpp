@@ -85,7 +85,7 @@ TEST(SettingsClose, SettingsThatCannotBeWrittenAreStillReadAndTheReasonGiven) {
     EXPECT_TRUE(AsUnprivilegedChild([&] {
         MachineSettings s;
         std::string error;
-        const bool read = ReadSettingsFile(path, s, nullptr, error) && s.Rod == 2;
+        const bool read = ReadSettingsFile(path, s, nullptr, error) && s.Rod == Work::Decipher;
         const SaveOutcome out = SaveSettingsFile(path, s, FontRecord{});
         return read && !out.saved &&
                out.error == "Cannot write file \"" + path + "\". Permission denied";
@@ -176,7 +176,7 @@ TEST(SettingsClose, SeveralProgramsSharingTheFileKeepEachOthersChanges) {
     const FontRecord plain = read[0].font;
 
     MachineSettings first = read[0].settings;  // moves the mode lever, picks a font, types
-    first.Rod = 2;
+    first.Rod = Work::Decipher;
     first.Tech = 1;
     FontRecord chosen = plain;
     chosen.Name = "Courier";
@@ -191,7 +191,7 @@ TEST(SettingsClose, SeveralProgramsSharingTheFileKeepEachOthersChanges) {
     MachineSettings back;
     FontRecord font;
     ASSERT_TRUE(ReadSettingsFile(path, back, &font, error)) << error;
-    EXPECT_EQ(back.Rod, 2);
+    EXPECT_EQ(back.Rod, Work::Decipher);
     EXPECT_EQ(back.Tech, 3);
     EXPECT_EQ(font.Name, "Courier");
     EXPECT_EQ(font.Size, 12);
@@ -221,7 +221,7 @@ TEST(SettingsClose, AFileEndingInsideARecordIsKeptAsideBeforeTheFreshOne) {
         MachineSettings s;
         std::string error;
         ReadSettingsFile(path, s, nullptr, error);
-        EXPECT_EQ(s.Rod, 1);  // the records before the cut are read
+        EXPECT_EQ(s.Rod, Work::Encipher);  // the records before the cut are read
         const SaveOutcome out = SaveSettingsFile(path, s, FontRecord{});
         EXPECT_TRUE(out.saved) << out.error;
         EXPECT_EQ(FileBytes(path + ".damaged"), cut);
@@ -248,7 +248,7 @@ TEST(SettingsClose, EightHundredThousandDuplicatesCloseInSeconds) {
     SettingsAsRead read;
     std::string error;
     ASSERT_TRUE(ReadSettingsFile(path, read.settings, &read.font, error)) << error;
-    EXPECT_EQ(read.settings.Rod, 2);
+    EXPECT_EQ(read.settings.Rod, Work::Decipher);
     MachineSettings s = read.settings;
     s.Tech = 4;
     const SaveOutcome out = SaveSettingsFile(path, s, read.font, &read);

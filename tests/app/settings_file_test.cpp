@@ -35,10 +35,14 @@ std::vector<uint8_t> FirstCloseFile() {
                  Record("Counter", "Tech", Le32(0)), Record("Font", "ALL", kDefaultFontData)});
 }
 
-// All thirteen fields, in declaration order, for comparing whole settings.
-std::array<int32_t, 13> Fields(const MachineSettings& s) {
+// All thirteen fields as the file's numbers, in declaration order, for comparing whole
+// settings.
+std::array<int32_t, 13> Fields(const StoredSettings& s) {
     return {s.Machine,  s.Module, s.Plug,  s.Rod,     s.Sound, s.Layot, s.Sposob,
             s.Language, s.Mode,   s.Wheel, s.Divider, s.Serie, s.Tech};
+}
+std::array<int32_t, 13> Fields(const MachineSettings& s) {
+    return Fields(StoredFrom(s));
 }
 
 MachineSettings ReadFile(const std::vector<uint8_t>& file, FontRecord* font = nullptr) {
@@ -75,7 +79,19 @@ TEST(SettingsFile, FirstCloseWritesTheFourteenRecords) {
 TEST(SettingsFile, ReadsBackWhatWasSaved) {
     TempDir dir;
     const std::string path = dir.File("Q417.INI");
-    const MachineSettings saved{2, 10, 2, 1, false, 3, 2, 2, 3, 1, true, 3, 9999};
+    const MachineSettings saved{Model::Q417_3MR,
+                                AlphabetModule::Figures10,
+                                AlphabetPlug::Latin,
+                                Work::Encipher,
+                                false,
+                                KeyboardLayout::Czech,
+                                PrintMethod::AlsoPunchedTape,
+                                WheelHalf::Latin,
+                                RegisterMode::Figures,
+                                PrintWheel::German,
+                                true,
+                                RotorSeries::Series3K,
+                                9999};
     FontRecord font{204, 0x00FF0000u, 2, 12, kFontBold | kFontItalic, "Courier New"};
     {
         ConfigStore store(path);
@@ -89,15 +105,84 @@ TEST(SettingsFile, ReadsBackWhatWasSaved) {
     EXPECT_EQ(Fields(read), Fields(saved));
 }
 
+// Every position of every switch has its own number in the file: the numbers below are the
+// file's and never change. Each goes to its number and back, each number no position has is
+// refused, and a file of such numbers starts the machine on its defaults.
+TEST(SettingsFile, EveryPositionGoesThroughItsNumberAndBack) {
+    const auto check = [](auto positions, std::vector<int32_t> numbers) {
+        using Setting = typename decltype(positions)::value_type;
+        ASSERT_EQ(positions.size(), numbers.size());
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            EXPECT_EQ(StoredValue(positions[i]), numbers[i]);
+            EXPECT_EQ(SettingFromStored<Setting>(numbers[i]), positions[i]);
+        }
+        for (int32_t n : {-1, 0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 20, 30, 31, INT32_MIN, INT32_MAX})
+            if (std::find(numbers.begin(), numbers.end(), n) == numbers.end()) {
+                EXPECT_FALSE(SettingFromStored<Setting>(n).has_value()) << n;
+            }
+    };
+    check(kPositions<Model>, {0, 1, 2});
+    check(kPositions<AlphabetModule>, {10, 30});
+    check(kPositions<AlphabetPlug>, {1, 2});
+    check(kPositions<Work>, {0, 1, 2});
+    check(kPositions<KeyboardLayout>, {1, 2, 3, 4});
+    check(kPositions<PrintMethod>, {1, 2});
+    check(kPositions<WheelHalf>, {1, 2});
+    check(kPositions<RegisterMode>, {1, 2, 3});
+    check(kPositions<PrintWheel>, {1, 2, 3, 4});
+    check(kPositions<RotorSeries>, {3, 4, 6});
+
+    // Whole settings through the file, with every position of every switch in turn.
+    for (std::size_t i = 0; i < 4; ++i) {
+        const auto at = [i](const auto& positions) { return positions[i % positions.size()]; };
+        MachineSettings s{at(kPositions<Model>),
+                          at(kPositions<AlphabetModule>),
+                          at(kPositions<AlphabetPlug>),
+                          at(kPositions<Work>),
+                          i % 2 == 0,
+                          at(kPositions<KeyboardLayout>),
+                          at(kPositions<PrintMethod>),
+                          at(kPositions<WheelHalf>),
+                          at(kPositions<RegisterMode>),
+                          at(kPositions<PrintWheel>),
+                          i % 2 == 1,
+                          at(kPositions<RotorSeries>),
+                          int32_t(i * 3333)};
+        SanitizeSettings(s);
+        EXPECT_EQ(SettingsFromStored(StoredFrom(s)), s) << i;
+        TempDir dir;
+        const std::string path = dir.File("Q417.INI");
+        {
+            ConfigStore store(path);
+            SaveSettings(store, s, FontRecord{});
+        }
+        EXPECT_EQ(Fields(ReadFile(FileBytes(path))), Fields(s)) << i;
+    }
+
+    // A file whose every number is one no position has: the defaults, the wheel the keyboard's.
+    const MachineSettings defaults =
+        ReadFile(Join({Record("MAIN", "MACHINE", Le32(3)), Record("MAIN", "MODULE", Le32(0)),
+                       Record("MAIN", "Plug", Le32(3)), Record("MAIN", "ROD", Le32(3)),
+                       Record("Keyboard", "Layot", Le32(0)), Record("Printer", "Sposob", Le32(0)),
+                       Record("Printer", "Language", Le32(0)), Record("Printer", "Mode", Le32(0)),
+                       Record("Printer", "Wheel", Le32(5)), Record("Rotors", "Serie", Le32(-6)),
+                       Record("Counter", "Tech", Le32(-1))}));
+    EXPECT_EQ(Fields(defaults), Fields(MachineSettings{}));
+    StoredSettings latin_keyboard;
+    latin_keyboard.Layot = 3;
+    latin_keyboard.Wheel = 0;
+    EXPECT_EQ(SettingsFromStored(latin_keyboard).Wheel, PrintWheel::Czech);
+}
+
 struct StartUpCase {
     const char* name;
     std::vector<uint8_t> file;
-    MachineSettings expected;
+    StoredSettings expected;
 };
 
 TEST(SettingsFile, StartUpConditionsAndRanges) {
     const std::vector<StartUpCase> cases = {
-        {"empty file", {}, MachineSettings{}},
+        {"empty file", {}, StoredFrom(MachineSettings{})},
         {"the Q-417M reads no module, plug or mode",
          Join({Record("MAIN", "MACHINE", Le32(0)), Record("MAIN", "MODULE", Le32(10)),
                Record("MAIN", "Plug", Le32(2)), Record("Printer", "Mode", Le32(3))}),
@@ -117,7 +202,7 @@ TEST(SettingsFile, StartUpConditionsAndRanges) {
                Record("MAIN", "ROD", Le32(-1)), Record("Keyboard", "Layot", Le32(9)),
                Record("Printer", "Sposob", Le32(3)), Record("Rotors", "Serie", Le32(5)),
                Record("Counter", "Tech", Le32(10000))}),
-         MachineSettings{}},
+         StoredFrom(MachineSettings{})},
         {"booleans and the counter",
          Join({Record("MAIN", "SOUND", {0}), Record("PRINTER", "DIVIDER", {2}),
                Record("COUNTER", "TECH", Le32(9999))}),
@@ -142,31 +227,34 @@ TEST(SettingsFile, DamagedFileKeepsWhatLiesBeforeTheDamage) {
         ADD_FAILURE() << "no error";
     } catch (const ConfigError& e) {
         EXPECT_STREQ(e.what(), kInvalidFileFormat);
+        EXPECT_EQ(e.kind(), ConfigFault::Damaged);
     }
-    EXPECT_EQ(s.Machine, 2);
-    EXPECT_EQ(s.Rod, 2);
+    EXPECT_EQ(s.Machine, Model::Q417_3MR);
+    EXPECT_EQ(s.Rod, Work::Decipher);
     EXPECT_EQ(s.Tech, 0);
-    EXPECT_EQ(s.Layot, 4);
+    EXPECT_EQ(s.Layot, KeyboardLayout::Russian);
 }
 
 TEST(SettingsFile, LoadForTheCommandLine) {
     TempDir dir;
     const std::string path = dir.File("Q417.INI");
     MachineSettings s;
-    std::string error;
+    ConfigFailure error;
     EXPECT_FALSE(LoadSettingsFile(path, s, error));
-    EXPECT_EQ(error, "Cannot open file \"" + path + "\". No such file or directory");
+    EXPECT_EQ(error.kind, ConfigFault::FileAccess);
+    EXPECT_EQ(error.message, "Cannot open file \"" + path + "\". No such file or directory");
     EXPECT_FALSE(std::filesystem::exists(path));
 
     WriteFileBytes(path, Record("MAIN", "MACHINE", Le32(0)));
     EXPECT_TRUE(LoadSettingsFile(path, s, error));
-    EXPECT_EQ(s.Machine, 0);
+    EXPECT_EQ(s.Machine, Model::Q417M);
 
     const auto damaged = Join({Record("MAIN", "ROD", Le32(1)), Record("X", "X", {}, 0)});
     WriteFileBytes(path, damaged);
     EXPECT_FALSE(LoadSettingsFile(path, s, error));
-    EXPECT_EQ(error, kInvalidFileFormat);
-    EXPECT_EQ(s.Rod, 1);
+    EXPECT_EQ(error.kind, ConfigFault::Damaged);
+    EXPECT_EQ(error.message, kInvalidFileFormat);
+    EXPECT_EQ(s.Rod, Work::Encipher);
     EXPECT_EQ(FileBytes(path), damaged);
 }
 
@@ -175,7 +263,7 @@ TEST(SettingsFile, DescribesEveryRecord) {
     const std::string path = dir.File("Q417.INI");
     WriteFileBytes(path, FirstCloseFile());
     std::vector<std::string> lines;
-    std::string error;
+    ConfigFailure error;
     ASSERT_TRUE(DescribeSettingsFile(path, lines, error));
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "MAIN MACHINE integer 1", "MAIN MODULE integer 30", "MAIN Plug integer 1",
@@ -195,7 +283,7 @@ TEST(SettingsFile, DescribesOddAndDamagedRecords) {
                                Record("A", "B", {}), Record("A", "C", {0xAB, 0xCD, 0xEF, 0, 1}),
                                Record("A", "D", {1, 2}, 274, 7)}));
     std::vector<std::string> lines;
-    std::string error;
+    ConfigFailure error;
     EXPECT_TRUE(DescribeSettingsFile(path, lines, error));
     EXPECT_EQ(lines,
               (std::vector<std::string>{"main machine stream 0102", "\"My Sec\" k integer -5",
@@ -224,7 +312,8 @@ TEST(SettingsFile, DescribesOddAndDamagedRecords) {
 
     WriteFileBytes(path, Join({Record("A", "B", {1}), Record("Z", "Z", {}, 1)}));
     EXPECT_FALSE(DescribeSettingsFile(path, lines, error));
-    EXPECT_EQ(error, kInvalidFileFormat);
+    EXPECT_EQ(error.kind, ConfigFault::Damaged);
+    EXPECT_EQ(error.message, kInvalidFileFormat);
     EXPECT_EQ(lines, std::vector<std::string>{"A B boolean true"});
 }
 

@@ -18,8 +18,8 @@ TEST(SettingsKeeper, TwoRunsOnOneFileKeepEachOthersChangesByteForByte) {
     TempDir dir;
     const std::string path = dir.File("Q417.INI");
     MachineSettings first;
-    first.Machine = 2;
-    first.Serie = 3;
+    first.Machine = Model::Q417_3MR;
+    first.Serie = RotorSeries::Series3K;
     ASSERT_TRUE(SaveSettingsFile(path, first, FontRecord{}).saved);
 
     SettingsKeeper a(path), b(path);
@@ -27,10 +27,10 @@ TEST(SettingsKeeper, TwoRunsOnOneFileKeepEachOthersChangesByteForByte) {
     std::string error;
     ASSERT_TRUE(a.ReadAtStart(sa, error)) << error;
     ASSERT_TRUE(b.ReadAtStart(sb, error)) << error;
-    EXPECT_EQ(sa.Machine, 2);
-    EXPECT_EQ(sb.Serie, 3);
+    EXPECT_EQ(sa.Machine, Model::Q417_3MR);
+    EXPECT_EQ(sb.Serie, RotorSeries::Series3K);
 
-    sa.Serie = 6;  // run A changes the series
+    sa.Serie = RotorSeries::Series6K;  // run A changes the series
     sb.Tech = 77;  // run B counts key presses and changes the font
     b.Font().Name = "DejaVu Sans";
     b.Font().Size = 11;
@@ -40,7 +40,7 @@ TEST(SettingsKeeper, TwoRunsOnOneFileKeepEachOthersChangesByteForByte) {
     ASSERT_TRUE(a.Save(sa).saved);
 
     MachineSettings merged = first;
-    merged.Serie = 6;
+    merged.Serie = RotorSeries::Series6K;
     merged.Tech = 77;
     FontRecord font;
     font.Name = "DejaVu Sans";
@@ -54,7 +54,7 @@ TEST(SettingsKeeper, TwoRunsOnOneFileKeepEachOthersChangesByteForByte) {
     SettingsKeeper next(path);
     MachineSettings sn;
     ASSERT_TRUE(next.ReadAtStart(sn, error));
-    EXPECT_EQ(sn.Serie, 6);
+    EXPECT_EQ(sn.Serie, RotorSeries::Series6K);
     EXPECT_EQ(sn.Tech, 77);
     EXPECT_EQ(next.Font(), font);
 }
@@ -67,7 +67,7 @@ TEST(SettingsKeeper, DamagedFileAndNoPlaceAreNeverReportedAsSuccess) {
     WriteFileBytes(path, std::vector<uint8_t>(200, 0x55));
     SettingsKeeper damaged(path);
     MachineSettings s;
-    s.Machine = 0;
+    s.Machine = Model::Q417M;
     std::string error;
     EXPECT_FALSE(damaged.ReadAtStart(s, error));
     EXPECT_NE(error.find("Q417.INI"), std::string::npos) << error;
@@ -75,7 +75,7 @@ TEST(SettingsKeeper, DamagedFileAndNoPlaceAreNeverReportedAsSuccess) {
 
     SettingsKeeper nowhere("");
     EXPECT_FALSE(nowhere.HasPlace());
-    s.Serie = 3;
+    s.Serie = RotorSeries::Series3K;
     error.clear();
     EXPECT_TRUE(nowhere.ReadAtStart(s, error));
     EXPECT_EQ(s.Serie, MachineSettings{}.Serie);

@@ -28,7 +28,7 @@ bool TapeShowsMark(int row, int contact) {
 
 struct GlyphSheet {
     const char* name;
-    int machine;
+    Model machine;
     int bands;  // bands wholly inside the sheet
 };
 
@@ -40,7 +40,7 @@ TEST_P(PrintGlyphs, PrintableCharactersHaveInkAndSpacesNone) {
     for (int row = 1; row <= g.bands; ++row)
         for (int contact = 0; contact < 32; ++contact) {
             const bool printable = tables::PrintChar(g.machine, row, contact) != ' ' ||
-                                   (g.machine != 0 && TapeShowsMark(row, contact));
+                                   (g.machine != Model::Q417M && TapeShowsMark(row, contact));
             const int ink = InkIn(img, QRect(14 * contact, 19 * (row - 1), 14, 19));
             if (printable)
                 EXPECT_GT(ink, 6) << g.name << " row " << row << " contact " << contact;
@@ -50,8 +50,8 @@ TEST_P(PrintGlyphs, PrintableCharactersHaveInkAndSpacesNone) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Wheels, PrintGlyphs,
-                         ::testing::Values(GlyphSheet{"OUT_LIT_3M", 1, 8},
-                                           GlyphSheet{"OUT_LIT_M", 0, 7}));
+                         ::testing::Values(GlyphSheet{"OUT_LIT_3M", Model::Q417_3MN, 8},
+                                           GlyphSheet{"OUT_LIT_M", Model::Q417M, 7}));
 
 TEST(PrintGlyphs, NationalLettersCarryTheirMarks) {
     // Ä on the German figures row differs from the plain A of the Polish letters row.

@@ -218,9 +218,9 @@ std::string SettingsFile(const std::string& name, const MachineSettings& s) {
 
 TEST(CliConfig, ListsEveryRecordAndFeedsWithItsSettings) {
     MachineSettings s;
-    s.Rod = 0;
-    s.Layot = 1;
-    s.Wheel = 1;
+    s.Rod = Work::Plain;
+    s.Layot = KeyboardLayout::German;
+    s.Wheel = PrintWheel::German;
     s.Tech = 77;
     const std::string ini = SettingsFile("Q417.INI", s);
     const Result list = Cli("config " + ini);
@@ -247,6 +247,11 @@ TEST(CliConfig, DamagedOrMissingSettingsFilesFailWithTheirName) {
     EXPECT_NE(a.err.find("damaged.ini"), std::string::npos);
     EXPECT_EQ(Cli("feed --config " + damaged, "А").status, 1);
     EXPECT_EQ(Cli("feed --config /nonexistent/Q417.INI", "А").status, 1);
+    // A damaged file whose name happens to be part of the damage message is still named.
+    Temp("file", std::string(100, 'x'));
+    const Result named = Shell("cd " + TestDir().string() + " && q417 feed --config file", "А");
+    EXPECT_EQ(named.status, 1);
+    EXPECT_NE(named.err.find("\"file\""), std::string::npos) << named.err;
     EXPECT_FALSE(std::filesystem::exists("/nonexistent/Q417.INI"));
     EXPECT_EQ(Cli("config").status, 2);
 }
@@ -265,8 +270,9 @@ Result Shell(const std::string& command) {
 // The output the window's loader and start key give for the whole text (Windows-1251).
 std::string FedWhole(const std::string& cp1251, int rod) {
     q417::Machine m;
-    m.settings.Rod = rod;
-    m.settings.Layot = m.settings.Wheel = 1;
+    m.settings.Rod = *SettingFromStored<Work>(rod);
+    m.settings.Layot = KeyboardLayout::German;
+    m.settings.Wheel = PrintWheel::German;
     m.settings.Sound = false;
     m.StartUp();
     q417::Printer printer(m);

@@ -14,9 +14,9 @@ namespace {
 // Records every call the cycle makes on its output stage, in order.
 struct Trace : OutputStage {
     std::vector<std::string> calls;
-    void EchoInput(int32_t c, int32_t) override { calls.push_back("echo " + std::to_string(c)); }
-    void PrintOnTape(int32_t c, int32_t) override { calls.push_back("tape " + std::to_string(c)); }
-    void PrintOutput(int32_t c, int32_t) override { calls.push_back("out " + std::to_string(c)); }
+    void EchoInput(int32_t c, Model) override { calls.push_back("echo " + std::to_string(c)); }
+    void PrintOnTape(int32_t c, Model) override { calls.push_back("tape " + std::to_string(c)); }
+    void PrintOutput(int32_t c, Model) override { calls.push_back("out " + std::to_string(c)); }
     void PunchContact(int32_t c) override { calls.push_back("punch " + std::to_string(c)); }
     void AdvanceGroupCounter() override { calls.push_back("count"); }
 };
@@ -40,7 +40,7 @@ struct CycleFixture : ::testing::Test {
 using Calls = std::vector<std::string>;
 
 TEST_F(CycleFixture, PlainTypingPassesEveryContactAndNeverSteps) {
-    m.settings.Rod = 0;
+    m.settings.Rod = Work::Plain;
     const auto before = Positions();
     Press(31);
     EXPECT_EQ(trace.calls, (Calls{"echo 31", "tape 31", "out 31", "count"}));
@@ -50,7 +50,7 @@ TEST_F(CycleFixture, PlainTypingPassesEveryContactAndNeverSteps) {
 }
 
 TEST_F(CycleFixture, SpaceIsEchoedAsSpaceAndEncipheredOnThirty) {
-    m.settings.Rod = 1;
+    m.settings.Rod = Work::Encipher;
     Press(31);
     EXPECT_EQ(trace.calls.front(), "echo 31");
     EXPECT_EQ(m.state.InputContact, 30);
@@ -59,32 +59,32 @@ TEST_F(CycleFixture, SpaceIsEchoedAsSpaceAndEncipheredOnThirty) {
 }
 
 TEST_F(CycleFixture, DecipheredThirtyPrintsAsSpace) {
-    m.settings.Rod = 1;
+    m.settings.Rod = Work::Encipher;
     Press(30);
     const int cipher = m.state.OutputContact;
     m.rotors.SetBasicKey();
-    m.settings.Rod = 2;
+    m.settings.Rod = Work::Decipher;
     Press(cipher);
     EXPECT_EQ(m.state.OutputContact, 31);
 }
 
 TEST_F(CycleFixture, MixedRegisterShiftsPrintNothingButArePunchedAndCounted) {
-    m.settings.Rod = 0;
-    m.settings.Mode = 2;
-    m.settings.Sposob = 2;
+    m.settings.Rod = Work::Plain;
+    m.settings.Mode = RegisterMode::Mixed;
+    m.settings.Sposob = PrintMethod::AlsoPunchedTape;
     Press(20);
     EXPECT_EQ(trace.calls, (Calls{"echo 20", "punch 20", "count"}));
     EXPECT_EQ(m.state.PrintRegister, 2);
     Press(7);
     EXPECT_EQ(trace.calls, (Calls{"echo 7", "punch 7", "count"}));
     EXPECT_EQ(m.state.PrintRegister, 1);
-    m.settings.Machine = 0;  // the Q-417M has no register: both print
+    m.settings.Machine = Model::Q417M;  // the Q-417M has no register: both print
     Press(20);
     EXPECT_EQ(trace.calls, (Calls{"echo 20", "tape 20", "out 20", "punch 20", "count"}));
 }
 
 TEST_F(CycleFixture, OpenedMachineOutputsNothingAndDoesNotStep) {
-    m.settings.Rod = 1;
+    m.settings.Rod = Work::Encipher;
     m.state.MachineClosed = false;
     const auto before = Positions();
     Press(4);
@@ -94,7 +94,7 @@ TEST_F(CycleFixture, OpenedMachineOutputsNothingAndDoesNotStep) {
 }
 
 TEST_F(CycleFixture, FedTextIsNotEchoed) {
-    m.settings.Rod = 1;
+    m.settings.Rod = Work::Encipher;
     m.state.InputTextLoaded = true;
     m.state.AutoRun = true;
     Press(4);
@@ -102,8 +102,8 @@ TEST_F(CycleFixture, FedTextIsNotEchoed) {
 }
 
 TEST_F(CycleFixture, TenKeyRunWithoutTextOutputsNothingButSteps) {
-    m.settings.Rod = 1;
-    m.settings.Module = 10;
+    m.settings.Rod = Work::Encipher;
+    m.settings.Module = AlphabetModule::Figures10;
     m.state.AutoRun = true;
     const auto before = Positions();
     Press(0);
@@ -112,9 +112,9 @@ TEST_F(CycleFixture, TenKeyRunWithoutTextOutputsNothingButSteps) {
 }
 
 TEST_F(CycleFixture, TenKeyAlphabetWithLatinPlugPassesThroughAndSteps) {
-    m.settings.Rod = 1;
-    m.settings.Module = 10;
-    m.settings.Plug = 2;
+    m.settings.Rod = Work::Encipher;
+    m.settings.Module = AlphabetModule::Figures10;
+    m.settings.Plug = AlphabetPlug::Latin;
     const auto before = Positions();
     for (int k : {1, 2, 4, 13}) {
         Press(k);
@@ -124,8 +124,8 @@ TEST_F(CycleFixture, TenKeyAlphabetWithLatinPlugPassesThroughAndSteps) {
 }
 
 TEST_F(CycleFixture, LatinPlugDisconnectsFourKeys) {
-    m.settings.Rod = 1;
-    m.settings.Plug = 2;
+    m.settings.Rod = Work::Encipher;
+    m.settings.Plug = AlphabetPlug::Latin;
     for (int k : {17, 23, 28, 29}) {
         const auto before = Positions();
         Press(k);
@@ -136,8 +136,8 @@ TEST_F(CycleFixture, LatinPlugDisconnectsFourKeys) {
 
 TEST_F(CycleFixture, TenKeyAlphabetLosesContactsOutsideItsKeys) {
     // A fed space or asterisk reaches the ten-key path as contact 30: no signal, no loops.
-    m.settings.Rod = 1;
-    m.settings.Module = 10;
+    m.settings.Rod = Work::Encipher;
+    m.settings.Module = AlphabetModule::Figures10;
     m.state.InputTextLoaded = true;
     Press(30);
     EXPECT_EQ(m.state.OutputContact, 0);
@@ -154,16 +154,16 @@ TEST_F(CycleFixture, CounterWrapsAfterNineThousandNineHundredNinetyNine) {
 }
 
 TEST_F(CycleFixture, UnknownKindOfWorkKeepsTheLastOutput) {
-    m.settings.Rod = 0;
+    m.settings.Rod = Work::Plain;
     Press(9);
-    m.settings.Rod = 5;
+    m.settings.Rod = static_cast<Work>(5);  // a value forced past the settings' checks
     Press(3);
     EXPECT_EQ(m.state.OutputContact, 9);
 }
 
 TEST_F(CycleFixture, IncompleteCardLosesTheSignalInsteadOfIndexingWithZero) {
     for (int plug : {1, 2}) {
-        m.settings.Plug = plug;
+        m.settings.Plug = *SettingFromStored<AlphabetPlug>(plug);
         m.card.DiagonalCard();
         m.card.SetRow(5, 0);
         m.card.SetRow(17, 0);
@@ -191,11 +191,11 @@ TEST(RoundTrip, DecipherUndoesEncipherForRandomKeys) {
         for (int serie : {3, 6})
             for (int trial = 0; trial < 20; ++trial) {
                 Machine m;
-                m.settings.Machine = c.machine;
-                m.settings.Module = c.module;
-                m.settings.Plug = c.plug;
+                m.settings.Machine = *SettingFromStored<Model>(c.machine);
+                m.settings.Module = *SettingFromStored<AlphabetModule>(c.module);
+                m.settings.Plug = *SettingFromStored<AlphabetPlug>(c.plug);
                 m.ApplySettings();
-                m.rotors.LoadSeries(serie);
+                m.rotors.LoadSeries(*SettingFromStored<RotorSeries>(serie));
                 KeyTable table;
                 GenerateRandomKey(rng(), table, m.card);
                 ASSERT_TRUE(ApplyKeyTable(table, m.rotors));
@@ -203,14 +203,14 @@ TEST(RoundTrip, DecipherUndoesEncipherForRandomKeys) {
                 const RotorStack start = m.rotors;
                 std::vector<int> plain, cipher, back;
                 for (int i = 0; i < 60; ++i) plain.push_back(c.keys[rng() % c.keys.size()]);
-                m.settings.Rod = 1;
+                m.settings.Rod = Work::Encipher;
                 for (int k : plain) {
                     m.state.InputContact = k;
                     m.KeyPressCycle();
                     cipher.push_back(m.state.OutputContact);
                 }
                 m.rotors = start;
-                m.settings.Rod = 2;
+                m.settings.Rod = Work::Decipher;
                 for (int x : cipher) {
                     m.state.InputContact = x;
                     m.KeyPressCycle();
@@ -231,15 +231,15 @@ TEST(Settings, StartUpGivesTheStartState) {
     const int starts[][3] = {{3, 3, 2}, {6, 2, 1}, {4, 1, 1}};  // series, mode -> register
     for (const auto& [serie, mode, reg] : starts) {
         Machine m;
-        m.settings.Serie = serie;
-        m.settings.Mode = mode;
+        m.settings.Serie = *SettingFromStored<RotorSeries>(serie);
+        m.settings.Mode = *SettingFromStored<RegisterMode>(mode);
         m.rotors.InitRotor(2, 7, 5, 3, 2, 9);
         m.card.SetRow(1, 0);
         m.card.KeyNumber = 12;
         m.state.MachineClosed = false;
         m.StartUp();
         EXPECT_EQ(m.state.PrintRegister, reg) << "mode " << mode;
-        EXPECT_EQ(m.rotors.LoadedSeries(), serie == 3 ? 3 : 6);
+        EXPECT_EQ(StoredValue(m.rotors.LoadedSeries()), serie == 3 ? 3 : 6);
         EXPECT_TRUE(m.state.MachineClosed);
         EXPECT_EQ(m.card.KeyNumber, 0);
         EXPECT_EQ(m.card.CardForward(1), 1);
@@ -251,28 +251,28 @@ TEST(Settings, StartUpGivesTheStartState) {
 }
 
 TEST(Settings, OutOfRangeValuesTakeTheirDefaults) {
-    MachineSettings s;
-    s.Machine = 7;
-    s.Layot = 9;
-    s.Module = 20;
-    s.Serie = 5;
-    s.Wheel = 0;
-    s.Tech = 12000;
-    SanitizeSettings(s);
-    EXPECT_EQ(s.Machine, 1);
-    EXPECT_EQ(s.Layot, 4);
-    EXPECT_EQ(s.Module, 30);
-    EXPECT_EQ(s.Serie, 6);
-    EXPECT_EQ(s.Wheel, 4);
+    StoredSettings stored;
+    stored.Machine = 7;
+    stored.Layot = 9;
+    stored.Module = 20;
+    stored.Serie = 5;
+    stored.Wheel = 0;
+    stored.Tech = 12000;
+    MachineSettings s = SettingsFromStored(stored);
+    EXPECT_EQ(s.Machine, Model::Q417_3MN);
+    EXPECT_EQ(s.Layot, KeyboardLayout::Russian);
+    EXPECT_EQ(s.Module, AlphabetModule::Contacts30);
+    EXPECT_EQ(s.Serie, RotorSeries::Series6K);
+    EXPECT_EQ(s.Wheel, PrintWheel::Russian);
     EXPECT_EQ(s.Tech, 0);
-    s.Machine = 0;
-    s.Module = 10;
-    s.Plug = 2;
-    s.Mode = 3;
+    s.Machine = Model::Q417M;
+    s.Module = AlphabetModule::Figures10;
+    s.Plug = AlphabetPlug::Latin;
+    s.Mode = RegisterMode::Figures;
     SanitizeSettings(s);
-    EXPECT_EQ(s.Module, 30);
-    EXPECT_EQ(s.Plug, 1);
-    EXPECT_EQ(s.Mode, 1);
+    EXPECT_EQ(s.Module, AlphabetModule::Contacts30);
+    EXPECT_EQ(s.Plug, AlphabetPlug::Russian);
+    EXPECT_EQ(s.Mode, RegisterMode::Letters);
 }
 
 }  // namespace

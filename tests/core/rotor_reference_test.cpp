@@ -91,12 +91,12 @@ struct Setup {
 };
 
 int StackForward(const Setup& m, const Slots& slots, int c) {
-    for (int slot = RotorsInUseFor(m.machine); slot >= 1; --slot)
+    for (int slot = RotorsInUseFor(*SettingFromStored<Model>(m.machine)); slot >= 1; --slot)
         c = Forward(m.serie, slots[slot], c);
     return c;
 }
 int StackBackward(const Setup& m, const Slots& slots, int c) {
-    for (int slot = 1; slot <= RotorsInUseFor(m.machine); ++slot)
+    for (int slot = 1; slot <= RotorsInUseFor(*SettingFromStored<Model>(m.machine)); ++slot)
         c = Backward(m.serie, slots[slot], c);
     return c;
 }
@@ -196,7 +196,7 @@ TEST(RotorReference, EveryCoreSidePositionAndSettingAgrees) {
     std::mt19937 rng(1617);
     RotorStack rotors;
     for (int serie : {3, 6}) {
-        ASSERT_TRUE(rotors.LoadSeries(serie));
+        ASSERT_TRUE(rotors.LoadSeries(*SettingFromStored<RotorSeries>(serie)));
         for (int core = 1; core <= 10; ++core)
             for (int side : {1, 2})
                 for (int trial = 0; trial < 3; ++trial) {
@@ -218,7 +218,7 @@ TEST(RotorReference, SteppingNTimesEqualsSettingThePosition) {
         const Key key = RandomKey(rng);
         RotorStack up, down, set;
         for (RotorStack* r : {&up, &down, &set}) {
-            ASSERT_TRUE(r->LoadSeries(serie));
+            ASSERT_TRUE(r->LoadSeries(*SettingFromStored<RotorSeries>(serie)));
             Put(*r, key.slots);
         }
         for (int slot = 1; slot <= 10; ++slot)
@@ -242,10 +242,10 @@ TEST(RotorReference, SeriesSwitchRewiresEverySlot) {
     const Key key = RandomKey(rng);
     Put(rotors, key.slots);
     for (int serie : {3, 6, 3}) {
-        ASSERT_TRUE(rotors.LoadSeries(serie));
+        ASSERT_TRUE(rotors.LoadSeries(*SettingFromStored<RotorSeries>(serie)));
         for (int slot = 1; slot <= 10; ++slot) ExpectSlotAgrees(rotors, slot, serie);
     }
-    EXPECT_FALSE(rotors.LoadSeries(4));
+    EXPECT_FALSE(rotors.LoadSeries(RotorSeries::Series4K));
     for (int slot = 1; slot <= 10; ++slot) ExpectSlotAgrees(rotors, slot, 3);
 }
 
@@ -263,12 +263,12 @@ TEST(RotorReference, KeyPressesAgreeInEveryPathCase) {
                     setup.serie = serie;
                     Key key = RandomKey(rng);
                     Machine m;
-                    m.settings.Machine = setup.machine;
-                    m.settings.Module = setup.module;
-                    m.settings.Plug = setup.plug;
-                    m.settings.Rod = rod;
+                    m.settings.Machine = *SettingFromStored<Model>(setup.machine);
+                    m.settings.Module = *SettingFromStored<AlphabetModule>(setup.module);
+                    m.settings.Plug = *SettingFromStored<AlphabetPlug>(setup.plug);
+                    m.settings.Rod = *SettingFromStored<Work>(rod);
                     m.ApplySettings();
-                    ASSERT_TRUE(m.rotors.LoadSeries(serie));
+                    ASSERT_TRUE(m.rotors.LoadSeries(*SettingFromStored<RotorSeries>(serie)));
                     Put(m.rotors, key.slots);
                     ASSERT_TRUE(m.card.SetRows(key.card));
                     for (int press = 0; press < 60; ++press) {
@@ -334,7 +334,7 @@ const Sensed kSensed[] = {
 TEST(RotorReference, KnownAnswersForOneRotor) {
     RotorStack rotors;
     for (const OneRotor& k : kOneRotor) {
-        ASSERT_TRUE(rotors.LoadSeries(k.serie));
+        ASSERT_TRUE(rotors.LoadSeries(*SettingFromStored<RotorSeries>(k.serie)));
         ASSERT_TRUE(rotors.InitRotor(1, 1, k.ring, k.core, k.side, k.core_setting));
         rotors.SetPosition(1, k.position);
         const RotorState& r = rotors.Slot(1);
@@ -344,7 +344,7 @@ TEST(RotorReference, KnownAnswersForOneRotor) {
         EXPECT_EQ(rotors.MapBackward(1, k.contact), k.backward) << "core " << k.core;
     }
     for (const Sensed& k : kSensed) {
-        ASSERT_TRUE(rotors.LoadSeries(k.serie));
+        ASSERT_TRUE(rotors.LoadSeries(*SettingFromStored<RotorSeries>(k.serie)));
         ASSERT_TRUE(rotors.InitRotor(1, k.body, k.ring, 1, 1, 1));
         rotors.SetPosition(1, k.position);
         EXPECT_EQ(ref::Pin(k.serie, rotors.Slot(1)), k.pin) << "body " << k.body;
@@ -389,10 +389,10 @@ TEST(RotorReference, KnownAnswersForWholeKeyPresses) {
         }
         for (int r = 1; r <= 30; ++r) key.card[r] = Wrap(7 * r);
         Machine m;
-        m.settings.Machine = k.machine;
-        m.settings.Rod = 1;
+        m.settings.Machine = *SettingFromStored<Model>(k.machine);
+        m.settings.Rod = Work::Encipher;
         m.ApplySettings();
-        ASSERT_TRUE(m.rotors.LoadSeries(k.serie));
+        ASSERT_TRUE(m.rotors.LoadSeries(*SettingFromStored<RotorSeries>(k.serie)));
         Put(m.rotors, key.slots);
         ASSERT_TRUE(m.card.SetRows(key.card));
         const ref::Setup setup{k.machine, 30, 1, k.serie};

@@ -31,7 +31,7 @@ TEST(RotorMaps, BackwardUndoesForwardForEveryRotorState) {
     RotorStack r;
     std::mt19937 rng(7);
     for (int serie : {3, 6}) {
-        ASSERT_TRUE(r.LoadSeries(serie));
+        ASSERT_TRUE(r.LoadSeries(*SettingFromStored<RotorSeries>(serie)));
         for (int trial = 0; trial < 500; ++trial) {
             ASSERT_TRUE(r.InitRotor(1, rng() % 10 + 1, rng() % 30 + 1, rng() % 10 + 1,
                                     rng() % 2 + 1, rng() % 30 + 1));
@@ -75,9 +75,9 @@ TEST(RotorMaps, EightRotorStackIgnoresSlotsNineAndTen) {
 
 TEST(Series, UnknownSeriesKeepsTheLoadedTables) {
     RotorStack r;
-    ASSERT_TRUE(r.LoadSeries(3));
-    EXPECT_FALSE(r.LoadSeries(4));
-    EXPECT_EQ(r.LoadedSeries(), 3);
+    ASSERT_TRUE(r.LoadSeries(RotorSeries::Series3K));
+    EXPECT_FALSE(r.LoadSeries(RotorSeries::Series4K));
+    EXPECT_EQ(r.LoadedSeries(), RotorSeries::Series3K);
     EXPECT_EQ(&r.Wiring(), &tables::Wiring3K);
 }
 

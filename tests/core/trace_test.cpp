@@ -120,11 +120,13 @@ std::array<int32_t, 11> Positions(const Machine& m) {
 // Counts what the printer was asked to print.
 struct PrintCount : OutputStage {
     int printed = 0;
-    void PrintOutput(int32_t, int32_t) override { ++printed; }
+    void PrintOutput(int32_t, Model) override { ++printed; }
 };
 
-struct Model {
-    int machine, module, plug;
+struct Variant {
+    Model machine;
+    AlphabetModule module;
+    AlphabetPlug plug;
     PathCase path;
 };
 
@@ -132,14 +134,20 @@ struct Model {
 // every path case, the trace of each key press agrees with what the cycle then does: the
 // output, the contact the path gives, the register, what is printed and the step.
 TEST(KeyPressTrace, AgreesWithTheCycleOnRandomKeysInEveryCase) {
-    const Model models[] = {{0, 30, 1, PathCase::Full},      {1, 30, 1, PathCase::Full},
-                            {2, 30, 1, PathCase::Full},      {1, 30, 2, PathCase::LatinPlug},
-                            {2, 30, 2, PathCase::LatinPlug}, {1, 10, 1, PathCase::Module10},
-                            {2, 10, 1, PathCase::Module10},  {1, 10, 2, PathCase::None}};
+    using enum AlphabetModule;
+    using enum AlphabetPlug;
+    const Variant models[] = {{Model::Q417M, Contacts30, Russian, PathCase::Full},
+                              {Model::Q417_3MN, Contacts30, Russian, PathCase::Full},
+                              {Model::Q417_3MR, Contacts30, Russian, PathCase::Full},
+                              {Model::Q417_3MN, Contacts30, Latin, PathCase::LatinPlug},
+                              {Model::Q417_3MR, Contacts30, Latin, PathCase::LatinPlug},
+                              {Model::Q417_3MN, Figures10, Russian, PathCase::Module10},
+                              {Model::Q417_3MR, Figures10, Russian, PathCase::Module10},
+                              {Model::Q417_3MN, Figures10, Latin, PathCase::None}};
     std::mt19937 rng(417);
     int loops = 0, lost = 0;
-    for (const Model& model : models)
-        for (int serie : {3, 6})
+    for (const Variant& model : models)
+        for (RotorSeries serie : {RotorSeries::Series3K, RotorSeries::Series6K})
             for (int trial = 0; trial < 6; ++trial) {
                 Machine m;
                 PrintCount printer;
@@ -147,7 +155,7 @@ TEST(KeyPressTrace, AgreesWithTheCycleOnRandomKeysInEveryCase) {
                 m.settings.Machine = model.machine;
                 m.settings.Module = model.module;
                 m.settings.Plug = model.plug;
-                m.settings.Mode = trial % 3 + 1;
+                m.settings.Mode = kPositions<RegisterMode>[trial % 3];
                 m.ApplySettings();
                 ASSERT_EQ(PathCaseFor(m.settings), model.path);
                 m.rotors.LoadSeries(serie);
@@ -157,21 +165,26 @@ TEST(KeyPressTrace, AgreesWithTheCycleOnRandomKeysInEveryCase) {
                 for (int s = 1; s <= 10; ++s) m.rotors.SetPosition(s, rng() % 30 + 1);
                 m.state.InputTextLoaded = trial % 2 == 0;
                 for (int press = 0; press < 150; ++press) {
-                    m.settings.Rod = press % 7 == 6 ? 0 : press % 2 + 1;
+                    m.settings.Rod = press % 7 == 6 ? Work::Plain
+                                     : press % 2    ? Work::Decipher
+                                                    : Work::Encipher;
                     const Contact in = static_cast<Contact>(rng() % 31 + 1);
                     const KeyPressTrace tr = TraceKeyPress(m, in);
-                    const std::string where = "model " + std::to_string(model.machine) + "/" +
-                                              std::to_string(model.module) + "/" +
-                                              std::to_string(model.plug) + " serie " +
-                                              std::to_string(serie) + " key " + std::to_string(in);
+                    const std::string where =
+                        "model " + std::to_string(StoredValue(model.machine)) + "/" +
+                        std::to_string(StoredValue(model.module)) + "/" +
+                        std::to_string(StoredValue(model.plug)) + " serie " +
+                        std::to_string(StoredValue(serie)) + " key " + std::to_string(in);
                     ASSERT_EQ(CheckStages(m, tr), "") << where;
-                    const bool through = m.settings.Rod != 0 && model.path != PathCase::None &&
-                                         (in <= 30 || m.settings.Rod == 1);
+                    const bool through = m.settings.Rod != Work::Plain &&
+                                         model.path != PathCase::None &&
+                                         (in <= 30 || m.settings.Rod == Work::Encipher);
                     ASSERT_EQ(!tr.points.empty(), through) << where;
                     if (through) {
                         const Contact k = in == kSpaceBar ? 30 : in;
-                        const Contact gives =
-                            m.settings.Rod == 1 ? m.SignalPathEncipher(k) : m.SignalPathDecipher(k);
+                        const Contact gives = m.settings.Rod == Work::Encipher
+                                                  ? m.SignalPathEncipher(k)
+                                                  : m.SignalPathDecipher(k);
                         ASSERT_EQ(tr.PathResult(), gives) << where;
                     }
                     loops += tr.forward_passes > 1 || tr.backward_passes > 1;
@@ -193,11 +206,11 @@ TEST(KeyPressTrace, AgreesWithTheCycleOnRandomKeysInEveryCase) {
 // The last key press traced afterwards is the press as it was made: its input, the positions
 // it met and left, and what it printed; on the eight-rotor model and the Q-417M too.
 TEST(KeyPressTrace, TheLastKeyPressIsTracedAsItWasMade) {
-    for (const int model : {1, 2, 0}) {
+    for (const Model model : {Model::Q417_3MN, Model::Q417_3MR, Model::Q417M}) {
         Machine m;
         m.settings.Machine = model;
-        m.settings.Rod = 1 + model % 2;
-        m.settings.Plug = model == 1 ? 2 : 1;
+        m.settings.Rod = model == Model::Q417_3MN ? Work::Decipher : Work::Encipher;
+        m.settings.Plug = model == Model::Q417_3MN ? AlphabetPlug::Latin : AlphabetPlug::Russian;
         m.ApplySettings();
         EXPECT_EQ(m.LastKeyPress().count, 0u);
         KeyPressTrace last;
@@ -224,7 +237,7 @@ TEST(KeyPressTrace, TheLastKeyPressIsTracedAsItWasMade) {
 // gives 3, passing all ten rotors once each way.
 TEST(KeyPressTrace, WorkedExampleFirstKeyPress) {
     Machine m;
-    m.settings.Rod = 1;
+    m.settings.Rod = Work::Encipher;
     m.StartUp();
     const KeyPressTrace tr = TraceKeyPress(m, 1);
     EXPECT_EQ(tr.output, 3);
@@ -243,13 +256,13 @@ TEST(KeyPressTrace, WorkedExampleFirstKeyPress) {
 TEST(KeyPressTrace, NoPathWhereTheCurrentDoesNotPassTheRotors) {
     Machine m;
     m.StartUp();
-    m.settings.Rod = 0;
+    m.settings.Rod = Work::Plain;
     KeyPressTrace tr = TraceKeyPress(m, kSpaceBar);
     EXPECT_TRUE(tr.points.empty());
     EXPECT_EQ(tr.output, kSpaceBar);
     EXPECT_EQ(tr.positions_after, Positions(m));
 
-    m.settings.Rod = 1;
+    m.settings.Rod = Work::Encipher;
     m.state.MachineClosed = false;
     tr = TraceKeyPress(m, 5);
     EXPECT_TRUE(tr.points.empty());
@@ -257,15 +270,15 @@ TEST(KeyPressTrace, NoPathWhereTheCurrentDoesNotPassTheRotors) {
     EXPECT_EQ(tr.positions_after, Positions(m));
 
     m.state.MachineClosed = true;
-    m.settings.Module = 10;
+    m.settings.Module = AlphabetModule::Figures10;
     m.state.AutoRun = true;  // the run without text in the ten-key alphabet
     tr = TraceKeyPress(m, 0);
     EXPECT_TRUE(tr.points.empty());
     EXPECT_EQ(tr.output, 0);
     EXPECT_NE(tr.positions_after, Positions(m));
 
-    m.settings.Rod = 0;
-    m.settings.Mode = 2;
+    m.settings.Rod = Work::Plain;
+    m.settings.Mode = RegisterMode::Mixed;
     tr = TraceKeyPress(m, 20);
     EXPECT_FALSE(tr.printed);
     EXPECT_EQ(tr.print_register, 2);

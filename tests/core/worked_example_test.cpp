@@ -10,7 +10,7 @@ namespace {
 // Records what reaches the printer.
 struct PrintedContacts : OutputStage {
     std::vector<int> printed;
-    void PrintOutput(int32_t contact, int32_t) override { printed.push_back(contact); }
+    void PrintOutput(int32_t contact, Model) override { printed.push_back(contact); }
 };
 
 struct Example {
@@ -22,7 +22,7 @@ struct Example {
 
 // Start state of the worked example: series 6 unless stated, diagonal card, basic key.
 std::vector<int> Press(Machine& m, PrintedContacts& out, int rod, const std::vector<int>& keys) {
-    m.settings.Rod = rod;
+    m.settings.Rod = *SettingFromStored<Work>(rod);
     out.printed.clear();
     for (int k : keys) {
         m.state.InputContact = k;
@@ -33,12 +33,12 @@ std::vector<int> Press(Machine& m, PrintedContacts& out, int rod, const std::vec
 
 void StartState(Machine& m, const Example& e) {
     m.settings = MachineSettings{};
-    m.settings.Machine = e.machine;
-    m.settings.Module = e.module;
-    m.settings.Plug = e.plug;
-    m.settings.Serie = e.serie;
+    m.settings.Machine = *SettingFromStored<Model>(e.machine);
+    m.settings.Module = *SettingFromStored<AlphabetModule>(e.module);
+    m.settings.Plug = *SettingFromStored<AlphabetPlug>(e.plug);
+    m.settings.Serie = *SettingFromStored<RotorSeries>(e.serie);
     m.ApplySettings();
-    m.rotors.LoadSeries(e.serie);
+    m.rotors.LoadSeries(*SettingFromStored<RotorSeries>(e.serie));
     m.rotors.SetBasicKey();
     m.card.DiagonalCard();
 }

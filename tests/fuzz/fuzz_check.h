@@ -16,17 +16,20 @@ inline void Require(bool holds, const char* promise) {
     std::abort();
 }
 
-// Every setting within the range some table of the machine has rows for.
-inline bool SettingsInRange(const MachineSettings& s) {
-    return s.Machine >= 0 && s.Machine <= 2 && (s.Module == 10 || s.Module == 30) && s.Plug >= 1 &&
-           s.Plug <= 2 && s.Rod >= 0 && s.Rod <= 2 && s.Layot >= 1 && s.Layot <= 4 &&
-           s.Sposob >= 1 && s.Sposob <= 2 && s.Language >= 1 && s.Language <= 2 && s.Mode >= 1 &&
-           s.Mode <= 3 && s.Wheel >= 1 && s.Wheel <= 4 &&
-           (s.Serie == 3 || s.Serie == 4 || s.Serie == 6) && s.Tech >= 0 && s.Tech <= 9999;
+template <typename Setting>
+bool Known(Setting v) {
+    return SettingFromStored<Setting>(StoredValue(v)).has_value();
 }
 
-// Takes the input's first bytes as the switches of the machine (anything, as a damaged file
-// could hold) and leaves the rest.
+// Every setting a position of its switch, so that some table of the machine has rows for it.
+inline bool SettingsInRange(const MachineSettings& s) {
+    return Known(s.Machine) && Known(s.Module) && Known(s.Plug) && Known(s.Rod) && Known(s.Layot) &&
+           Known(s.Sposob) && Known(s.Language) && Known(s.Mode) && Known(s.Wheel) &&
+           Known(s.Serie) && s.Tech >= 0 && s.Tech <= 9999;
+}
+
+// Takes the input's first bytes as the numbers of the machine's switches (anything, as a
+// damaged file could hold), read as the settings file's numbers are, and leaves the rest.
 inline MachineSettings TakeSettings(std::string_view& input) {
     auto next = [&input]() -> int32_t {
         if (input.empty()) return 0;
@@ -34,7 +37,7 @@ inline MachineSettings TakeSettings(std::string_view& input) {
         input.remove_prefix(1);
         return b;
     };
-    MachineSettings s;
+    StoredSettings s;
     s.Machine = next() % 4;
     s.Module = next() % 2 ? 10 : 30;
     s.Plug = next() % 3;
@@ -49,7 +52,7 @@ inline MachineSettings TakeSettings(std::string_view& input) {
     s.Sound = (flags & 4) != 0;
     s.Serie = (flags & 8) ? 3 : (flags & 16) ? 4 : 6;
     s.Tech = 9990 + (flags >> 5);
-    return s;
+    return SettingsFromStored(s);
 }
 
 }  // namespace q417::fuzz

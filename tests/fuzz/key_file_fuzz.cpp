@@ -30,7 +30,7 @@ void RequireSameBytes(std::string_view file, const q417::KeyFileContents& key, i
 // same contacts back, as deciphering with the same key and positions gives the plain text.
 void Work(const q417::KeyFileContents& key, int rotors, std::string_view positions) {
     q417::Machine m;
-    m.settings.Machine = rotors == 8 ? 2 : 1;
+    m.settings.Machine = *q417::SettingFromStored<q417::Model>(rotors == 8 ? 2 : 1);
     m.StartUp();
     Require(m.card.SetRows(key.card), "a checked card is accepted");
     if (!q417::KeyTableValid(key.table, rotors)) {

@@ -98,10 +98,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ReadRecords(path, data, size);
 
     std::vector<std::string> lines;
-    std::string error;
-    if (!q417::DescribeSettingsFile(path, lines, error)) Require(!error.empty(), "a message");
+    q417::ConfigFailure error;
+    if (!q417::DescribeSettingsFile(path, lines, error))
+        Require(!error.message.empty(), "a message");
     q417::MachineSettings listed;
-    if (!q417::LoadSettingsFile(path, listed, error)) Require(!error.empty(), "a message");
+    if (!q417::LoadSettingsFile(path, listed, error)) Require(!error.message.empty(), "a message");
     Require(q417::fuzz::SettingsInRange(listed), "settings loaded are in range");
 
     StartAndClose(path);

@@ -99,7 +99,12 @@ TEST_F(WindowTest, PanelsAreMadeWhenFirstWanted) {
 // the texts typed and fed and the next character to feed, the settings changed elsewhere, the
 // opened machine; and from then on it follows every change.
 TEST_F(WindowTest, PanelsMadeLateShowTheSessionAsItStands) {
-    Restart([&](MachineSettings& s) { s.Sound = false; s.Layot = s.Wheel = 1; s.Rod = 1; });  // Latin, so that the text's letters have keys
+    Restart([&](MachineSettings& s) {
+        s.Sound = false;
+        s.Layot = KeyboardLayout::German;
+        s.Wheel = PrintWheel::German;
+        s.Rod = Work::Encipher;
+    });  // Latin, so that the text's letters have keys
     Type(Qt::Key_F);
     QTest::qWait(50);  // the release waits a moment for a repeat pair
     ASSERT_EQ(Output().size(), 1u);

@@ -45,9 +45,9 @@ INSTANTIATE_TEST_SUITE_P(Angles, FaceMarks,
 TEST(FacePictures, CoreLabelTurnsWithTheCoreAndSideTwoHasNoSeries) {
     QImage side1 = MakePicture(kFaceSize, kFaceSize);
     QImage side2 = side1, turned = side1;
-    DrawFaceWithCore(side1, 1, FaceCore{3, 1, 1, 6});
-    DrawFaceWithCore(side2, 1, FaceCore{3, 2, 1, 6});
-    DrawFaceWithCore(turned, 1, FaceCore{3, 1, 16, 6});
+    DrawFaceWithCore(side1, 1, FaceCore{3, 1, 1, RotorSeries::Series6K});
+    DrawFaceWithCore(side2, 1, FaceCore{3, 2, 1, RotorSeries::Series6K});
+    DrawFaceWithCore(turned, 1, FaceCore{3, 1, 16, RotorSeries::Series6K});
     EXPECT_NE(side1, side2);
     EXPECT_NE(side1, turned);
     // Setting 1: the core's letter above the centre, the series label below it.

@@ -164,7 +164,7 @@ TEST_F(LanguageTest, TheMachinesMessagesComeInTheWindowsLanguage) {
     Open();
     window->views().stack->openMachine();
     window->panels().openSettingsPanel();
-    window->panels().settingsPanel().RadioButton1Click((S().Machine + 1) % 3);
+    window->panels().settingsPanel().RadioButton1Click((StoredValue(S().Machine) + 1) % 3);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(ModelText(errors[0]),
               QStringLiteral("Schließen Sie die Maschine, bevor Sie das Modell wechseln."));

@@ -58,7 +58,7 @@ TEST_F(PanelTest, TheControlBoxOpensTheTextPanelAndItsCloseButtonHidesIt) {
 
 TEST_F(PanelTest, KeysTypedInATextBoxGoToTheMachine) {
     window->panels().openTextPanel();
-    Restart([&](MachineSettings& s) { s.Rod = 1; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Encipher; });
     QTest::keyClick(&Text().outputBox(), Qt::Key_F);
     EXPECT_EQ(Input(), "\xC0");
     EXPECT_EQ(Output().size(), 1u);
@@ -76,7 +76,7 @@ TEST_F(PanelTest, SavingWritesTheOutputTextWithCrLfInWindows1251) {
                            return path;
                        },
                        {});
-    Restart([&](MachineSettings& s) { s.Rod = 1; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Encipher; });
     Type(Qt::Key_F);
     Type(Qt::Key_Comma);
     TextButton("save");
@@ -113,7 +113,7 @@ TEST_F(PanelTest, ACancelledLoadLeavesNoText) {
 }
 
 TEST_F(PanelTest, ClearEmptiesBothTextsButNotTheCounter) {
-    Restart([&](MachineSettings& s) { s.Rod = 1; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Encipher; });
     Type(Qt::Key_F);
     TextButton("clear");
     EXPECT_EQ(Input(), "");
@@ -164,7 +164,11 @@ TEST_F(PanelTest, TheChosenFontIsWrittenAtCloseAndReadBackAtStart) {
 }
 
 TEST_F(PanelTest, TheSettingsPanelShowsTheSettingsAndChangesNone) {
-    Restart([&](MachineSettings& s) { s.Layot = 2; s.Wheel = 4; s.Divider = true; });
+    Restart([&](MachineSettings& s) {
+        s.Layot = KeyboardLayout::Polish;
+        s.Wheel = PrintWheel::Russian;
+        s.Divider = true;
+    });
     const MachineSettings before = S();
     Click(Picture::ControlBox, 22, 37);
     EXPECT_TRUE(Settings().isVisible());
@@ -192,32 +196,37 @@ TEST_F(PanelTest, TheSettingsPanelShowsTheSettingsAndChangesNone) {
 TEST_F(PanelTest, EachChoiceTakesEffectAtOnce) {
     window->panels().openSettingsPanel();
     QTest::mouseClick(Settings().keyboardItem(0), Qt::LeftButton);
-    EXPECT_EQ(S().Layot, 1);
-    EXPECT_EQ(S().Wheel, 4);  // the Russian wheel stays
+    EXPECT_EQ(S().Layot, KeyboardLayout::German);
+    EXPECT_EQ(S().Wheel, PrintWheel::Russian);  // the Russian wheel stays
     QTest::mouseClick(Settings().wheelItem(0), Qt::LeftButton);
-    EXPECT_EQ(S().Wheel, 1);
+    EXPECT_EQ(S().Wheel, PrintWheel::German);
     ClickButton("CheckBox1");
     EXPECT_TRUE(S().Sound);
     ClickButton("CheckBox2");
     EXPECT_TRUE(S().Divider);
     ClickButton("RadioButton13");
-    EXPECT_EQ(S().Module, 10);
+    EXPECT_EQ(S().Module, AlphabetModule::Figures10);
     Settings().plug().onMouseUp(5, 5, Qt::LeftButton);
-    EXPECT_EQ(S().Plug, 2);
+    EXPECT_EQ(S().Plug, AlphabetPlug::Latin);
 }
 
 TEST_F(PanelTest, SwitchingToTheQ417MAndBack) {
-    Restart([&](MachineSettings& s) { s.Module = 10; s.Plug = 2; s.Layot = 3; s.Wheel = 4; });
+    Restart([&](MachineSettings& s) {
+        s.Module = AlphabetModule::Figures10;
+        s.Plug = AlphabetPlug::Latin;
+        s.Layot = KeyboardLayout::Czech;
+        s.Wheel = PrintWheel::Russian;
+    });
     window->session().TurnRotor(3, true);
     window->panels().openSettingsPanel();
     ClickButton("RadioButton2");  // the model in force: nothing at all
     EXPECT_EQ(window->session().machine().rotors.Slot(3).Position, 4);
     ClickButton("RadioButton1");
-    EXPECT_EQ(S().Machine, 0);
-    EXPECT_EQ(S().Module, 30);
-    EXPECT_EQ(S().Plug, 1);
-    EXPECT_EQ(S().Wheel, 3);
-    EXPECT_EQ(window->session().AppliedMachine(), 0);
+    EXPECT_EQ(S().Machine, Model::Q417M);
+    EXPECT_EQ(S().Module, AlphabetModule::Contacts30);
+    EXPECT_EQ(S().Plug, AlphabetPlug::Russian);
+    EXPECT_EQ(S().Wheel, PrintWheel::Czech);
+    EXPECT_EQ(window->session().AppliedMachine(), Model::Q417M);
     EXPECT_EQ(window->session().machine().rotors.Slot(3).Position, 3);
     EXPECT_FALSE(Settings().plug().isVisible());
     EXPECT_TRUE(Settings().wheelItem(0)->isChecked());
@@ -237,8 +246,8 @@ TEST_F(PanelTest, SwitchingToTheQ417MAndBack) {
     ASSERT_FALSE(module->isEnabled());
     EXPECT_EQ(red_pixels(module), 0);
     ClickButton("RadioButton3");
-    EXPECT_EQ(S().Module, 30);  // not given back
-    EXPECT_EQ(S().Plug, 1);
+    EXPECT_EQ(S().Module, AlphabetModule::Contacts30);  // not given back
+    EXPECT_EQ(S().Plug, AlphabetPlug::Russian);
     EXPECT_EQ(window->session().machine().rotors.RotorsInUse(), 8);
     EXPECT_FALSE(E(Picture::Rotor9)->isVisible());
     EXPECT_TRUE(E(Picture::Cover)->isVisible());
@@ -254,9 +263,9 @@ TEST_F(PanelTest, ASeriesClickReloadsOnlyWhenItDiffers) {
     ClickButton("RadioButton6");  // the series loaded: the rotors stay
     EXPECT_EQ(window->session().machine().rotors.Slot(2).Position, 3);
     ClickButton("RadioButton4");
-    EXPECT_EQ(S().Serie, 3);
-    EXPECT_EQ(window->session().machine().rotors.LoadedSeries(), 3);
-    EXPECT_EQ(window->session().AppliedSerie(), 3);
+    EXPECT_EQ(S().Serie, RotorSeries::Series3K);
+    EXPECT_EQ(window->session().machine().rotors.LoadedSeries(), RotorSeries::Series3K);
+    EXPECT_EQ(window->session().AppliedSerie(), RotorSeries::Series3K);
     EXPECT_EQ(window->session().machine().rotors.Slot(2).Position, 2);
 }
 
@@ -273,21 +282,21 @@ TEST_F(PanelTest, TheOpenMachineLocksTheModelAndTheSeries) {
 TEST_F(PanelTest, TheModuleSwitchTurnsOnlyOnItsLeverAfterTheMouseCameIn) {
     const QImage plain = E(Picture::ModuleSwitch)->image();
     Click(Picture::ModuleSwitch, 18, 90);  // the mouse never entered the zone
-    EXPECT_EQ(S().Module, 30);
+    EXPECT_EQ(S().Module, AlphabetModule::Contacts30);
     Move(E(Picture::ModuleSwitch), 18, 40);
     const QImage hover30 = E(Picture::ModuleSwitch)->image();
     EXPECT_NE(hover30, plain);
     Click(Picture::ModuleSwitch, 18, 60);  // in the zone, off the lever
-    EXPECT_EQ(S().Module, 30);
+    EXPECT_EQ(S().Module, AlphabetModule::Contacts30);
     Click(Picture::ModuleSwitch, 18, 90);
-    EXPECT_EQ(S().Module, 10);
+    EXPECT_EQ(S().Module, AlphabetModule::Figures10);
     EXPECT_NE(E(Picture::ModuleSwitch)->image(), hover30);
     Move(E(Picture::ModuleSwitch), 30, 40);
     EXPECT_EQ(E(Picture::ModuleSwitch)->image(), plain);
-    window->session().SwitchModel(0);
+    window->session().SwitchModel(Model::Q417M);
     Move(E(Picture::ModuleSwitch), 18, 40);
     Click(Picture::ModuleSwitch, 18, 90);
-    EXPECT_EQ(S().Module, 30);
+    EXPECT_EQ(S().Module, AlphabetModule::Contacts30);
 }
 
 }  // namespace

@@ -33,17 +33,17 @@ struct Scenario {
 MachineSettings Settings(int machine, int module, int plug, int rod, int layot, int wheel,
                          int language, int mode, bool divider, int serie) {
     MachineSettings s;
-    s.Machine = machine;
-    s.Module = module;
-    s.Plug = plug;
-    s.Rod = rod;
+    s.Machine = *SettingFromStored<Model>(machine);
+    s.Module = *SettingFromStored<AlphabetModule>(module);
+    s.Plug = *SettingFromStored<AlphabetPlug>(plug);
+    s.Rod = *SettingFromStored<Work>(rod);
     s.Sound = false;
-    s.Layot = layot;
-    s.Wheel = wheel;
-    s.Language = language;
-    s.Mode = mode;
+    s.Layot = *SettingFromStored<KeyboardLayout>(layot);
+    s.Wheel = *SettingFromStored<PrintWheel>(wheel);
+    s.Language = *SettingFromStored<WheelHalf>(language);
+    s.Mode = *SettingFromStored<RegisterMode>(mode);
     s.Divider = divider;
-    s.Serie = serie;
+    s.Serie = *SettingFromStored<RotorSeries>(serie);
     s.Tech = 9990;  // the count wraps through 9999 on the way
     return s;
 }
@@ -225,8 +225,8 @@ TEST_P(Parity, WindowAndCommandLineAgree) {
     // The file the window wrote holds what the command line started from, made consistent
     // the same way, with the count it ended on.
     MachineSettings written, expected;
-    std::string error;
-    ASSERT_TRUE(LoadSettingsFile(SettingsPath().toStdString(), written, error)) << error;
+    ConfigFailure error;
+    ASSERT_TRUE(LoadSettingsFile(SettingsPath().toStdString(), written, error)) << error.message;
     MachineSession cli;
     cli.StartUp(sc.settings);
     expected = cli.SettingsToWrite();
@@ -242,8 +242,8 @@ TEST_P(Parity, WindowAndCommandLineAgree) {
     EXPECT_EQ(written.Divider, expected.Divider);
     EXPECT_EQ(written.Serie, expected.Serie);
     EXPECT_EQ(written.Tech, expected.Tech);
-    if (sc.settings.Machine == 0) {
-        EXPECT_EQ(written.Wheel, sc.settings.Layot);
+    if (sc.settings.Machine == Model::Q417M) {
+        EXPECT_EQ(written.Wheel, WheelOf(sc.settings.Layot));
     }
 }
 

@@ -129,7 +129,9 @@ TEST(RotorPictures, ShowWhatAFreshRenderingShowsAfterEveryKindOfChange) {
     ASSERT_TRUE(rotors.InitRotor(3, 7, 12, 3, 1, 1));
     rebuilt();
     expectFresh("another ring setting");
-    ASSERT_TRUE(rotors.LoadSeries(rotors.LoadedSeries() == 3 ? 6 : 3));
+    ASSERT_TRUE(rotors.LoadSeries(rotors.LoadedSeries() == RotorSeries::Series3K
+                                      ? RotorSeries::Series6K
+                                      : RotorSeries::Series3K));
     pictures.BuildRotorStrip(3);
     pictures.RedrawRotor(3);
     expectFresh("another series");

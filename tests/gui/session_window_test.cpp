@@ -43,9 +43,9 @@ TEST_F(SessionWindowTest, TheQ417MPrintsWithTheWheelOfItsKeyboard) {
     QTest::mouseClick(Panel().keyboardItem(3), Qt::LeftButton);
     QTest::mouseClick(Panel().keyboardItem(0), Qt::LeftButton);
     EXPECT_FALSE(Panel().wheelItem(1)->isEnabled());
-    EXPECT_EQ(S().Wheel, 1);
+    EXPECT_EQ(S().Wheel, PrintWheel::German);
     Click(Picture::LanguageLever, 10, 30);  // the language lever up: the Latin half of the wheel
-    ASSERT_EQ(S().Language, 2);
+    ASSERT_EQ(S().Language, WheelHalf::Latin);
     Type(Qt::Key_A);
     Type(Qt::Key_S);
     ASSERT_EQ(Output().size(), 2u);
@@ -53,8 +53,8 @@ TEST_F(SessionWindowTest, TheQ417MPrintsWithTheWheelOfItsKeyboard) {
     EXPECT_TRUE(static_cast<unsigned char>(Output()[0]) < 0x80) << Output();
     window->closeProgram();
     Open();
-    EXPECT_EQ(S().Machine, 0);
-    EXPECT_EQ(S().Wheel, 1);
+    EXPECT_EQ(S().Machine, Model::Q417M);
+    EXPECT_EQ(S().Wheel, PrintWheel::German);
 }
 
 // The panel stays open across a switch to the Q-417M: its module group is disabled at once,
@@ -63,20 +63,20 @@ TEST_F(SessionWindowTest, TheOpenPanelFollowsEveryChange) {
     window->panels().openSettingsPanel();
     Move(E(Picture::ModuleSwitch), 18, 40);
     Click(Picture::ModuleSwitch, 18, 90);
-    EXPECT_EQ(S().Module, 10);
+    EXPECT_EQ(S().Module, AlphabetModule::Figures10);
     EXPECT_TRUE(Panel().button(QStringLiteral("RadioButton13"))->isChecked());
     ClickPanel("RadioButton1");
-    EXPECT_EQ(S().Module, 30);
+    EXPECT_EQ(S().Module, AlphabetModule::Contacts30);
     EXPECT_TRUE(Panel().button(QStringLiteral("RadioButton14"))->isChecked());
     EXPECT_FALSE(Panel().part(QStringLiteral("GroupBox4"))->isEnabled());
     ClickPanel("RadioButton13");
-    EXPECT_EQ(S().Module, 30);
+    EXPECT_EQ(S().Module, AlphabetModule::Contacts30);
     Click(Picture::ModeWheel, 37, 90);  // the work lever on the mode wheel
-    EXPECT_EQ(S().Rod, 1);
+    EXPECT_EQ(S().Rod, Work::Encipher);
     window->closeProgram();
     Open();
-    EXPECT_EQ(S().Machine, 0);
-    EXPECT_EQ(S().Module, 30);
+    EXPECT_EQ(S().Machine, Model::Q417M);
+    EXPECT_EQ(S().Module, AlphabetModule::Contacts30);
 }
 
 // A rotor on the face view is no part of the key: no saving, no closing, nothing lost.

@@ -16,7 +16,10 @@ class SignalPathPanelTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        Restart([&](MachineSettings& s) { s.Sound = false; s.Rod = 1; });
+        Restart([&](MachineSettings& s) {
+            s.Sound = false;
+            s.Rod = Work::Encipher;
+        });
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
@@ -67,7 +70,10 @@ TEST_F(SignalPathPanelTest, OpenedLateItShowsTheLastKeyPress) {
     };
     const QImage typedOpen = typeAndShow(true);
     Open();
-    Restart([&](MachineSettings& s) { s.Sound = false; s.Rod = 1; });
+    Restart([&](MachineSettings& s) {
+        s.Sound = false;
+        s.Rod = Work::Encipher;
+    });
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     const QImage typedClosed = typeAndShow(false);
@@ -117,7 +123,10 @@ TEST_F(SignalPathPanelTest, StepsThroughTheLoadedTextOneKeyPressAtATime) {
     WaitForRunEnd();
     const std::string whole = Output();
     Open();
-    Restart([&](MachineSettings& s) { s.Sound = false; s.Rod = 1; });
+    Restart([&](MachineSettings& s) {
+        s.Sound = false;
+        s.Rod = Work::Encipher;
+    });
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
@@ -131,7 +140,9 @@ TEST_F(SignalPathPanelTest, StepsThroughTheLoadedTextOneKeyPressAtATime) {
         else
             Type(Qt::Key_F3);
         ASSERT_EQ(S().Tech, i + 1);
-        EXPECT_EQ(Trace().input, ContactOfChar(static_cast<unsigned char>(text[i]), 30, 4));
+        EXPECT_EQ(Trace().input,
+                  ContactOfChar(static_cast<unsigned char>(text[i]), AlphabetModule::Contacts30,
+                                KeyboardLayout::Russian));
         EXPECT_EQ(Output().size(), static_cast<size_t>(i + 1));
     }
     QTest::mouseClick(E(Picture::StartKey), Qt::LeftButton, {}, QPoint(20, 20));
@@ -139,7 +150,7 @@ TEST_F(SignalPathPanelTest, StepsThroughTheLoadedTextOneKeyPressAtATime) {
     EXPECT_EQ(Output(), whole);
     EXPECT_FALSE(window->session().machine().state.InputTextLoaded);
     // The run traced every key press: the panel holds the last one.
-    EXPECT_EQ(Trace().input, ContactOfChar(static_cast<unsigned char>(text.back()), 30, 4));
+    EXPECT_EQ(Trace().input, ContactOfChar(static_cast<unsigned char>(text.back()), AlphabetModule::Contacts30, KeyboardLayout::Russian));
     EXPECT_EQ(Trace().output, window->session().machine().state.OutputContact);
     errors.clear();
     QTest::mouseClick(Panel().stepButton(), Qt::LeftButton);  // used up: nothing to step
@@ -148,7 +159,7 @@ TEST_F(SignalPathPanelTest, StepsThroughTheLoadedTextOneKeyPressAtATime) {
 }
 
 TEST_F(SignalPathPanelTest, ShowsTheLoopBackPassesOfTheLatinPlug) {
-    Restart([&](MachineSettings& s) { s.Plug = 2; });
+    Restart([&](MachineSettings& s) { s.Plug = AlphabetPlug::Latin; });
     Type(Qt::Key_F2);
     Type(Qt::Key_Comma);  // Б: on the basic key its current loops once on the way back
     ASSERT_TRUE(Panel().hasTrace());
@@ -166,9 +177,9 @@ TEST_F(SignalPathPanelTest, TheHeadingShowsEveryAccountWhole) {
     for (int model : {0, 1, 2})
         for (int module : {30, 10}) {
             Restart([&](MachineSettings& s) {
-                s.Machine = model;
-                s.Module = model == 0 ? 30 : module;
-                s.Plug = model == 0 ? 1 : 2 - (module == 10);
+                s.Machine = *SettingFromStored<Model>(model);
+                s.Module = *SettingFromStored<AlphabetModule>(model == 0 ? 30 : module);
+                s.Plug = *SettingFromStored<AlphabetPlug>(model == 0 ? 1 : 2 - (module == 10));
             });
             for (int round = 0; round < 3; ++round)
                 for (Qt::Key k : digits) {

@@ -86,7 +86,14 @@ class WindowFeed : public TextFeedTest, public ::testing::WithParamInterface<Sam
 
 TEST_P(WindowFeed, GivesWhatTheCommandLineGives) {
     const SameAsCli c = GetParam();
-    Restart([&](MachineSettings& s) { s.Machine = c.machine; s.Rod = c.rod; s.Layot = s.Wheel = c.layot; s.Module = c.module; s.Plug = c.plug; });
+    Restart([&](MachineSettings& s) {
+        s.Machine = *SettingFromStored<Model>(c.machine);
+        s.Rod = *SettingFromStored<Work>(c.rod);
+        s.Layot = *SettingFromStored<KeyboardLayout>(c.layot);
+        s.Wheel = WheelOf(s.Layot);
+        s.Module = *SettingFromStored<AlphabetModule>(c.module);
+        s.Plug = *SettingFromStored<AlphabetPlug>(c.plug);
+    });
     std::string file(c.text);
     for (int i = 0; i < 200; ++i) file += c.text;  // long enough to span several frames
     LoadFile(file);
@@ -106,7 +113,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, WindowFeed,
                                            SameAsCli{1, 0, 4, 30, 1, "plain ТЕКСТ"}));
 
 TEST_F(TextFeedTest, AnAsteriskStopsTheRunAndTheNextStartGoesOn) {
-    Restart([&](MachineSettings& s) { s.Layot = s.Wheel = 1; s.Rod = 1; });
+    Restart([&](MachineSettings& s) {
+        s.Layot = KeyboardLayout::German;
+        s.Wheel = PrintWheel::German;
+        s.Rod = Work::Encipher;
+    });
     LoadFile("AB*CD");
     Start();
     EXPECT_EQ(Output().size(), 2u);
@@ -133,7 +144,12 @@ TEST_F(TextFeedTest, WhatTheLayoutAndKindOfWorkFeed) {
         {4, 1, 10, "1a 2Б*", 4},  // ten keys: digits, space and the asterisk
     };
     for (const Row& r : rows) {
-        Restart([&](MachineSettings& s) { s.Layot = s.Wheel = r.layot; s.Rod = r.rod; s.Module = r.module; });
+        Restart([&](MachineSettings& s) {
+            s.Layot = *SettingFromStored<KeyboardLayout>(r.layot);
+            s.Wheel = WheelOf(s.Layot);
+            s.Rod = *SettingFromStored<Work>(r.rod);
+            s.Module = *SettingFromStored<AlphabetModule>(r.module);
+        });
         Panel().clearText();
         LoadFile(r.text);
         while (Loaded()) Start();
@@ -215,7 +231,7 @@ TEST_F(TextFeedTest, TheLoaderNamesTheFileLoaded) {
 }
 
 TEST_F(TextFeedTest, TheStopKeyEndsARunWithoutText) {
-    Restart([&](MachineSettings& s) { s.Rod = 0; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Plain; });
     StopAfter(5);
     PressStart();
     EXPECT_FALSE(window->session().state().AutoRun);
@@ -227,7 +243,10 @@ TEST_F(TextFeedTest, TheStopKeyEndsARunWithoutText) {
 }
 
 TEST_F(TextFeedTest, ClearingDuringAPauseRunsWithoutText) {
-    Restart([&](MachineSettings& s) { s.Layot = s.Wheel = 1; });
+    Restart([&](MachineSettings& s) {
+        s.Layot = KeyboardLayout::German;
+        s.Wheel = PrintWheel::German;
+    });
     LoadFile("AB*CD");
     Start();
     Panel().clearText();
@@ -239,7 +258,7 @@ TEST_F(TextFeedTest, ClearingDuringAPauseRunsWithoutText) {
 }
 
 TEST_F(TextFeedTest, KeysTypedDuringARunAreEnciphered) {
-    Restart([&](MachineSettings& s) { s.Rod = 0; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Plain; });
     auto* timer = new QTimer(window.get());
     QObject::connect(timer, &QTimer::timeout, [this, timer] {
         if (Output().size() < 3) return;
@@ -285,7 +304,7 @@ namespace {
 // With sound on every fed character waits for its step sound; characters without a key
 // cost none.
 TEST_F(TextFeedTest, WithSoundOnEachFedCharacterPlaysItsStep) {
-    Restart([&](MachineSettings& s) { s.Rod = 1; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Encipher; });
     LoadFile("АБ QВГ");
     window->session().SetSound(true);
     const int steps = window->host().sound().steps();

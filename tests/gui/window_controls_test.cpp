@@ -21,8 +21,8 @@ namespace {
 TEST_F(WindowTest, StartsOnDefaultsWithoutASettingsFile) {
     const MachineSettings d;
     EXPECT_EQ(S().Machine, d.Machine);
-    EXPECT_EQ(S().Layot, 4);
-    EXPECT_EQ(S().Wheel, 4);
+    EXPECT_EQ(S().Layot, KeyboardLayout::Russian);
+    EXPECT_EQ(S().Wheel, PrintWheel::Russian);
     EXPECT_FALSE(E(Picture::PunchedTape)->isVisible());
     EXPECT_FALSE(E(Picture::Cover)->isVisible());
     EXPECT_TRUE(E(Picture::Rotor10)->isVisible());
@@ -44,8 +44,8 @@ TEST_P(WheelLevers, MoveInTheirZonesOnly) {
     const LeverCase c = GetParam();
     const int steps = window->host().sound().steps();
     Click(Picture::ModeWheel, c.x, c.y);
-    EXPECT_EQ(S().Rod, c.rod);
-    EXPECT_EQ(S().Sposob, c.sposob);
+    EXPECT_EQ(StoredValue(S().Rod), c.rod);
+    EXPECT_EQ(StoredValue(S().Sposob), c.sposob);
     EXPECT_EQ(E(Picture::PunchedTape)->isVisible(), c.sposob == 2);
     EXPECT_EQ(window->host().sound().steps() - steps, c.step ? 1 : 0);
 }
@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(WindowTest, WorkLeverGoesRoundInThreeClicks) {
     for (int expected : {1, 2, 0}) {
         Click(Picture::ModeWheel, 40, 150);
-        EXPECT_EQ(S().Rod, expected);
+        EXPECT_EQ(StoredValue(S().Rod), expected);
     }
 }
 
@@ -71,18 +71,18 @@ TEST_F(WindowTest, RegisterSwitchAndLanguageLeverFollowTheModel) {
     for (const Row r :
          {Row{10, 1, 1}, Row{70, 3, 2}, Row{30, 2, 2}, Row{55, 2, 2}, Row{25, 2, 2}}) {
         Click(Picture::RegisterSwitch, r.x, 10);
-        EXPECT_EQ(S().Mode, r.mode) << r.x;
+        EXPECT_EQ(StoredValue(S().Mode), r.mode) << r.x;
         EXPECT_EQ(window->session().machine().state.PrintRegister, r.reg) << r.x;
     }
     Click(Picture::LanguageLever, 10, 30);  // inert on this model
-    EXPECT_EQ(S().Language, 1);
+    EXPECT_EQ(S().Language, WheelHalf::Russian);
 
-    window->session().SwitchModel(0);
+    window->session().SwitchModel(Model::Q417M);
     Click(Picture::RegisterSwitch, 10, 10);  // inert on the Q-417M
-    EXPECT_EQ(S().Mode, 2);
+    EXPECT_EQ(S().Mode, RegisterMode::Mixed);
     for (const auto& [y, language] : {std::pair{30, 2}, std::pair{55, 2}, std::pair{60, 1}}) {
         Click(Picture::LanguageLever, 10, y);
-        EXPECT_EQ(S().Language, language) << y;
+        EXPECT_EQ(StoredValue(S().Language), language) << y;
     }
 }
 
@@ -125,7 +125,7 @@ TEST_F(WindowTest, ControlBoxHighlightsAndClosesWritingFourteenRecords) {
     Move(E(Picture::ControlBox), 4, 70);  // beside the box, clear of the signal-path button
     EXPECT_EQ(E(Picture::ControlBox)->image(), plain);
 
-    Restart([&](MachineSettings& s) { s.Rod = 2; s.Tech = 77; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Decipher; s.Tech = 77; });
     Click(Picture::ControlBox, 20, 15);
     EXPECT_FALSE(window->isVisible());
     ConfigStore store(SettingsPath().toStdString(), ConfigStore::Access::ReadOnly);
@@ -136,7 +136,7 @@ TEST_F(WindowTest, ControlBoxHighlightsAndClosesWritingFourteenRecords) {
     EXPECT_EQ(store.ReadInteger("Counter", "Tech", -1), 77);
 
     Open();  // the next start reads them back
-    EXPECT_EQ(S().Rod, 2);
+    EXPECT_EQ(S().Rod, Work::Decipher);
     EXPECT_EQ(S().Tech, 77);
 }
 
@@ -180,15 +180,15 @@ TEST_F(WindowTest, ADamagedSettingsFileStartsOnDefaults) {
     ASSERT_EQ(window->host().startupErrors().size(), 1);
     EXPECT_EQ(window->host().startupErrors()[0],
               "Cannot read file \"" + SettingsPath() + "\". Invalid file format.");
-    EXPECT_EQ(S().Machine, 1);
+    EXPECT_EQ(S().Machine, Model::Q417_3MN);
     EXPECT_TRUE(window->session().machine().state.MachineClosed);
     // Closing still saves: the damaged file is kept aside and a fresh one takes the settings.
     Restart([&](MachineSettings& s) { s.Tech = 5; });
     window->host().saveSettings();
     EXPECT_TRUE(QFile::exists(SettingsPath() + ".damaged"));
     MachineSettings back;
-    std::string error;
-    ASSERT_TRUE(LoadSettingsFile(SettingsPath().toStdString(), back, error)) << error;
+    ConfigFailure error;
+    ASSERT_TRUE(LoadSettingsFile(SettingsPath().toStdString(), back, error)) << error.message;
     EXPECT_EQ(back.Tech, 5);
 }
 
@@ -258,7 +258,7 @@ TEST_F(WindowTest, RotorClicksAndTheWheelTurnTheRotorUnderTheMouse) {
 }
 
 TEST_F(WindowTest, EveryStepShowsAtOnce) {
-    Restart([&](MachineSettings& s) { s.Rod = 1; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Encipher; });
     const QImage before = E(Picture::Rotor9)->image();
     Type(Qt::Key_F);  // slot 9 drives the odd chain: it moves on every key press
     EXPECT_EQ(window->session().machine().rotors.Slot(9).Position, 10);

@@ -25,7 +25,12 @@ int32_t ContactOf(uint16_t vk) {
 
 TEST_P(WindowTyping, PrintsWhatTheModelPrints) {
     const TypingCase tc = GetParam();
-    Restart([&](MachineSettings& s) { s.Machine = tc.machine; s.Rod = tc.rod; s.Module = tc.module; s.Plug = tc.plug; });
+    Restart([&](MachineSettings& s) {
+        s.Machine = *SettingFromStored<Model>(tc.machine);
+        s.Rod = *SettingFromStored<Work>(tc.rod);
+        s.Module = *SettingFromStored<AlphabetModule>(tc.module);
+        s.Plug = *SettingFromStored<AlphabetPlug>(tc.plug);
+    });
 
     Machine reference;
     reference.settings = S();
@@ -40,9 +45,9 @@ TEST_P(WindowTyping, PrintsWhatTheModelPrints) {
         Type(key);
         const uint16_t vk = key == Qt::Key_BracketLeft ? 0xDB : key == Qt::Key_Comma ? 0xBC : key;
         const int32_t contact = ContactOf(vk);
-        const bool refused =
-            (tc.rod == 1 && contact == 30) || (tc.rod == 2 && contact == 31) ||
-            (reference.settings.Module == 10 && (contact == 31 || !tables::IsDigitKey(contact)));
+        const bool refused = (tc.rod == 1 && contact == 30) || (tc.rod == 2 && contact == 31) ||
+                             (reference.settings.Module == AlphabetModule::Figures10 &&
+                              (contact == 31 || !tables::IsDigitKey(contact)));
         if (refused) continue;
         reference.state.InputContact = contact;
         reference.KeyPressCycle();
@@ -64,10 +69,10 @@ INSTANTIATE_TEST_SUITE_P(KindsOfWorkAndModels, WindowTyping,
                                            TypingCase{2, 2, 10, 1}));
 
 TEST_F(WindowTest, BlockedKeysDoNothing) {
-    Restart([&](MachineSettings& s) { s.Rod = 1; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Encipher; });
     Type(Qt::Key_Q);  // contact 30 carries the enciphered space
     EXPECT_TRUE(window->session().keyboard().KeyBlocked);
-    Restart([&](MachineSettings& s) { s.Rod = 2; });
+    Restart([&](MachineSettings& s) { s.Rod = Work::Decipher; });
     Type(Qt::Key_Space);
     EXPECT_TRUE(window->session().keyboard().KeyBlocked);
     QTest::mouseClick(E(Picture::SpaceBar), Qt::LeftButton, {}, QPoint(100, 20));

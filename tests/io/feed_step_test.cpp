@@ -21,9 +21,9 @@ TEST(FeedOneKeyPress, StepsPrintWhatARunPrints) {
         "E";  // German layout: the Cyrillic А has no contact
     auto printed = [&](bool stepping, int& steps) {
         Machine m;
-        m.settings.Layot = 1;
-        m.settings.Wheel = 1;
-        m.settings.Rod = 1;
+        m.settings.Layot = KeyboardLayout::German;
+        m.settings.Wheel = PrintWheel::German;
+        m.settings.Rod = Work::Encipher;
         m.settings.Sound = false;
         m.StartUp();
         Printer printer(m);

@@ -116,11 +116,12 @@ TEST(StreamFeed, PiecesFeedExactlyAsTheWholeText) {
         cp("A B*C D\r\r\nЯ"),
     };
     MachineSettings decipher, ten_keys, latin;
-    decipher.Rod = 2;
-    ten_keys.Module = 10;
-    ten_keys.Rod = 1;
-    latin.Layot = latin.Wheel = 1;
-    latin.Rod = 1;
+    decipher.Rod = Work::Decipher;
+    ten_keys.Module = AlphabetModule::Figures10;
+    ten_keys.Rod = Work::Encipher;
+    latin.Layot = KeyboardLayout::German;
+    latin.Wheel = PrintWheel::German;
+    latin.Rod = Work::Encipher;
     latin.Divider = true;
     std::mt19937 rng(2);
     for (const MachineSettings& s : {MachineSettings{}, decipher, ten_keys, latin})

@@ -77,9 +77,9 @@ struct FeedTest : ::testing::Test {
 };
 
 TEST_F(FeedTest, AnAsteriskStopsTheRunAndTheNextStartGoesOn) {
-    machine.settings.Layot = 1;
-    machine.settings.Wheel = 1;
-    machine.settings.Rod = 1;
+    machine.settings.Layot = KeyboardLayout::German;
+    machine.settings.Wheel = PrintWheel::German;
+    machine.settings.Rod = Work::Encipher;
     Load("AB*CD");
     Start();
     EXPECT_EQ(window.fed, (std::vector<int>{20, 9}));
@@ -116,9 +116,9 @@ TEST_F(FeedTest, WhatEachCharacterFeeds) {
         {"ten keys: digits, spaces, asterisks", 4, 0, 10, "1a2 3", {24, 19, 31, 4}},
     };
     for (const TextCase& r : rows) {
-        machine.settings.Layot = r.layot;
-        machine.settings.Rod = r.rod;
-        machine.settings.Module = r.module;
+        machine.settings.Layot = *SettingFromStored<KeyboardLayout>(r.layot);
+        machine.settings.Rod = *SettingFromStored<Work>(r.rod);
+        machine.settings.Module = *SettingFromStored<AlphabetModule>(r.module);
         window.fed.clear();
         Load(r.file);
         Start();
@@ -131,8 +131,8 @@ TEST_F(FeedTest, WhatEachCharacterFeeds) {
 // the run. Enciphering has no wiring for contact 30, so the machine prints no signal (*),
 // like the space that enciphering turns into 30.
 TEST_F(FeedTest, TenKeyAlphabetFeedsTheAsteriskAndGetsNoSignal) {
-    machine.settings.Module = 10;
-    machine.settings.Rod = 1;
+    machine.settings.Module = AlphabetModule::Figures10;
+    machine.settings.Rod = Work::Encipher;
     Load("1 *2");
     Start();
     EXPECT_EQ(window.fed, (std::vector<int>{24, 30, 30}));
@@ -200,7 +200,7 @@ TEST_F(FeedTest, ClearingDuringAPauseRunsWithoutAText) {
     Start();
     EXPECT_EQ(window.fed, (std::vector<int>{28, 28, 28, 28}));  // the last step sound plays
     EXPECT_EQ(printer.InputText(), Cp("ЮЮЮ"));                  // but only three presses
-    machine.settings.Module = 10;
+    machine.settings.Module = AlphabetModule::Figures10;
     window.passes = 0;
     Start();
     EXPECT_EQ(printer.OutputText(), Cp("ЮЮЮ***"));

@@ -15,7 +15,7 @@ namespace {
 struct EventLog : OutputStage, KeyboardListener, SoundPlayer {
     std::vector<std::string> events;
     std::vector<int> pressed;  // contacts that reached the cycle
-    void EchoInput(int32_t contact, int32_t) override {
+    void EchoInput(int32_t contact, Model) override {
         pressed.push_back(contact);
         events.push_back("cycle");
     }
@@ -82,8 +82,8 @@ TEST_F(KeyboardTest, BlockingRulesOnEveryEntryPoint) {
         {"ten keys", 0, 10, false, false, true, false, false, false, false, true, false},
     };
     for (const BlockCase& r : rows) {
-        machine.settings.Rod = r.rod;
-        machine.settings.Module = r.module;
+        machine.settings.Rod = *SettingFromStored<Work>(r.rod);
+        machine.settings.Module = *SettingFromStored<AlphabetModule>(r.module);
         EXPECT_EQ(Type(kQ), r.q) << r.name;
         EXPECT_EQ(keyboard.KeyBlocked, !r.q) << r.name;
         EXPECT_EQ(Type(kA), r.a) << r.name;
@@ -122,7 +122,7 @@ TEST_F(KeyboardTest, ContactsAndTheOrderOfEffects) {
     EXPECT_EQ(log.pressed, (std::vector<int>{1, 10, 31}));
     // The same key is the same contact in every layout.
     for (int layot = 1; layot <= 4; ++layot) {
-        machine.settings.Layot = layot;
+        machine.settings.Layot = *SettingFromStored<KeyboardLayout>(layot);
         EXPECT_TRUE(Type(kQ));
         EXPECT_EQ(log.pressed.back(), 30);
     }

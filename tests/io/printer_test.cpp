@@ -21,7 +21,7 @@ struct PictureLog : PrinterListener {
     void InputAppended(std::string_view s) override { input += s; }
     void OutputAppended(std::string_view s) override { output += s; }
     void TapeAdvanced() override { ++tape_moves; }
-    void GlyphPrinted(int band, int32_t contact, int32_t) override {
+    void GlyphPrinted(int band, int32_t contact, Model) override {
         bands.push_back(band);
         glyphs.push_back(contact);
     }
@@ -62,12 +62,12 @@ TEST_F(PrinterTest, PrintsTheRowOfModelWheelRegisterAndLanguage) {
         {"M Russian Latin half", 0, 4, 1, 2, {1, 2, 0, 31}, "    "},
     };
     for (const PrintCase& r : rows) {
-        machine.settings.Machine = r.machine;
-        machine.settings.Wheel = r.wheel;
-        machine.settings.Language = r.language;
+        machine.settings.Machine = *SettingFromStored<Model>(r.machine);
+        machine.settings.Wheel = *SettingFromStored<PrintWheel>(r.wheel);
+        machine.settings.Language = *SettingFromStored<WheelHalf>(r.language);
         machine.state.PrintRegister = r.reg;
         printer.ClearTexts();
-        for (int c : r.contacts) printer.PrintOutput(c, r.machine);
+        for (int c : r.contacts) printer.PrintOutput(c, machine.settings.Machine);
         EXPECT_EQ(Output(), r.printed) << r.name;
     }
 }
@@ -75,9 +75,9 @@ TEST_F(PrinterTest, PrintsTheRowOfModelWheelRegisterAndLanguage) {
 // Mixed mode: contact 20 shifts to figures and 7 back to letters; neither prints but both
 // are counted, and the echo always shows the letters.
 TEST_F(PrinterTest, MixedModeShiftsThroughTheMachine) {
-    machine.settings.Machine = 1;
-    machine.settings.Wheel = 1;
-    machine.settings.Mode = 2;
+    machine.settings.Machine = Model::Q417_3MN;
+    machine.settings.Wheel = PrintWheel::German;
+    machine.settings.Mode = RegisterMode::Mixed;
     for (int c : {1, 20, 1, 2, 7, 1}) Press(c);
     EXPECT_EQ(Output(), "FV:F");
     EXPECT_EQ(Input(),
@@ -90,11 +90,11 @@ TEST_F(PrinterTest, MixedModeShiftsThroughTheMachine) {
 }
 
 TEST_F(PrinterTest, EchoOnTheModelZeroFollowsTheLanguageLever) {
-    machine.settings.Machine = 0;
-    machine.settings.Wheel = 1;
-    machine.settings.Language = 2;
+    machine.settings.Machine = Model::Q417M;
+    machine.settings.Wheel = PrintWheel::German;
+    machine.settings.Language = WheelHalf::Latin;
     Press(2);
-    machine.settings.Language = 1;
+    machine.settings.Language = WheelHalf::Russian;
     Press(2);
     EXPECT_EQ(Input(), "8Б");
     EXPECT_EQ(Output(), "8Б");
@@ -138,10 +138,10 @@ TEST_F(PrinterTest, AClickOnThePaperTapeOnlyMovesTheTape) {
 }
 
 TEST_F(PrinterTest, PunchesOnlyWithTheSecondMethodAndAlsoTheShifts) {
-    machine.settings.Mode = 2;
+    machine.settings.Mode = RegisterMode::Mixed;
     Press(3);
     EXPECT_TRUE(log.punched.empty());
-    machine.settings.Sposob = 2;
+    machine.settings.Sposob = PrintMethod::AlsoPunchedTape;
     for (int c : {3, 20, 7, 31}) Press(c);
     EXPECT_EQ(log.punched, (std::vector<int>{3, 20, 7, 31}));
 }
@@ -191,7 +191,7 @@ TEST(Levers, EachMovesInItsZoneOnly) {
     // clang-format on
     for (const Row& r : rows) {
         Machine m;
-        m.settings.Machine = r.machine;
+        m.settings.Machine = *SettingFromStored<Model>(r.machine);
         const std::string control = r.control;
         bool moved;
         if (control == "register") {
@@ -207,7 +207,8 @@ TEST(Levers, EachMovesInItsZoneOnly) {
         }
         const auto& s = m.settings;
         EXPECT_EQ(moved, r.moved) << control << " at " << r.x << "," << r.y;
-        EXPECT_EQ((std::vector<int>{s.Rod, s.Sposob, s.Mode, m.state.PrintRegister, s.Language}),
+        EXPECT_EQ((std::vector<int>{StoredValue(s.Rod), StoredValue(s.Sposob), StoredValue(s.Mode),
+                                    m.state.PrintRegister, StoredValue(s.Language)}),
                   (std::vector<int>{r.rod, r.sposob, r.mode, r.reg, r.language}))
             << control << " on machine " << r.machine << " at " << r.x << "," << r.y;
     }

@@ -68,11 +68,14 @@ TEST(PrintWheels, WheelRowAndDamagedSettings) {
         {1, 9, 1, 1, 7}, {1, 0, 5, 1, 7}, {0, 3, 1, -3, 5}, {7, 2, 2, 2, 4},
     };
     for (const RowCase& r : rows)
-        EXPECT_EQ(t::WheelRow(r.machine, r.wheel, r.reg, r.language), r.row)
+        // The casts stand for values a damaged file or memory could force past the checks.
+        EXPECT_EQ(t::WheelRow(static_cast<Model>(r.machine), static_cast<PrintWheel>(r.wheel),
+                              r.reg, static_cast<WheelHalf>(r.language)),
+                  r.row)
             << r.machine << " " << r.wheel << " " << r.reg << " " << r.language;
-    EXPECT_EQ(t::PrintChar(1, 99, 1), 0xC0);  // a row no wheel has reads as Russian letters
-    EXPECT_EQ(t::PrintChar(1, 1, 40), '*');
-    EXPECT_EQ(t::PrintChar(0, 8, -1), ' ');
+    EXPECT_EQ(t::PrintChar(Model::Q417_3MN, 99, 1), 0xC0);  // a row no wheel has: Russian letters
+    EXPECT_EQ(t::PrintChar(Model::Q417_3MN, 1, 40), '*');
+    EXPECT_EQ(t::PrintChar(Model::Q417M, 8, -1), ' ');
 }
 
 TEST(KeyboardTables, FindKey) {
@@ -90,7 +93,8 @@ TEST(KeyboardTables, FindKey) {
 int32_t Contact(const char* utf8, int32_t module, int32_t layot) {
     std::string byte, error;
     EXPECT_TRUE(Utf8ToCp1251(utf8, byte, error));
-    return ContactOfChar(static_cast<unsigned char>(byte[0]), module, layot);
+    return ContactOfChar(static_cast<unsigned char>(byte[0]), static_cast<AlphabetModule>(module),
+                         static_cast<KeyboardLayout>(layot));
 }
 
 struct CharCase {
@@ -115,22 +119,26 @@ TEST(ContactOfChar, KnownCharacters) {
 // Every character of a layout's blocks gives the contact of its place in the block, in both
 // cases; only the digit table's filler repeats.
 TEST(ContactOfChar, EveryLayoutBothCases) {
-    for (int layot = 1; layot <= 4; ++layot) {
+    for (KeyboardLayout layout : kPositions<KeyboardLayout>) {
+        const int32_t layot = StoredValue(layout);
         const std::string_view table = t::TextContactTable(layot);
         ASSERT_EQ(table.size() % 31, 0u);
         for (std::size_t p = 0; p < table.size(); ++p) {
             const auto ch = static_cast<unsigned char>(table[p]);
-            EXPECT_EQ(ContactOfChar(ch, 30, layot), static_cast<int32_t>(p % 31 + 1))
+            EXPECT_EQ(ContactOfChar(ch, AlphabetModule::Contacts30, layout),
+                      static_cast<int32_t>(p % 31 + 1))
                 << "layout " << layot << " position " << p + 1;
         }
         for (int contact = 1; contact <= 30; ++contact) {
             const auto lower = static_cast<unsigned char>(table[contact - 1]);
             const auto upper = static_cast<unsigned char>(table[contact + 30]);
-            EXPECT_EQ(ContactOfChar(lower, 30, layot), ContactOfChar(upper, 30, layot));
+            EXPECT_EQ(ContactOfChar(lower, AlphabetModule::Contacts30, layout),
+                      ContactOfChar(upper, AlphabetModule::Contacts30, layout));
         }
     }
     for (int digit = 0; digit <= 9; ++digit) {
-        const int32_t contact = ContactOfChar(static_cast<unsigned char>('0' + digit), 10, 1);
+        const int32_t contact = ContactOfChar(static_cast<unsigned char>('0' + digit),
+                                              AlphabetModule::Figures10, KeyboardLayout::German);
         EXPECT_TRUE(t::IsDigitKey(contact)) << digit;
         // The ten-key alphabet's digits print as themselves in the Russian figures register.
         EXPECT_EQ(t::PrintWheel3M[8][contact], '0' + digit) << digit;

@@ -17,8 +17,9 @@ struct TapePicture : PrinterListener {
     TapePicture(std::size_t cells, std::size_t columns, char fill = '.')
         : paper(cells, fill), punched(columns, fill) {}
     void TapeAdvanced() override { paper = paper.substr(1) + '.'; }
-    void GlyphPrinted(int band, int32_t contact, int32_t machine) override {
-        paper.back() = static_cast<char>('A' + (contact + band * 7 + machine * 3) % 26);
+    void GlyphPrinted(int band, int32_t contact, Model machine) override {
+        paper.back() =
+            static_cast<char>('A' + (contact + band * 7 + StoredValue(machine) * 3) % 26);
     }
     void Punched(int32_t contact) override {
         punched = punched.substr(1) + static_cast<char>('a' + contact % 26);
@@ -30,7 +31,7 @@ struct Both : PrinterListener {
     PrinterListener &a, &b;
     Both(PrinterListener& first, PrinterListener& second) : a(first), b(second) {}
     void TapeAdvanced() override { a.TapeAdvanced(), b.TapeAdvanced(); }
-    void GlyphPrinted(int band, int32_t contact, int32_t machine) override {
+    void GlyphPrinted(int band, int32_t contact, Model machine) override {
         a.GlyphPrinted(band, contact, machine), b.GlyphPrinted(band, contact, machine);
     }
     void Punched(int32_t contact) override { a.Punched(contact), b.Punched(contact); }
@@ -46,7 +47,7 @@ TEST(TapeMemory, StaysBoundedAndRedrawsWhatTheTapesShow) {
         Machine machine;
         machine.StartUp();
         machine.settings.Divider = true;
-        machine.settings.Sposob = 2;
+        machine.settings.Sposob = PrintMethod::AlsoPunchedTape;
         Printer printer(machine);
         machine.SetOutputStage(&printer);
         TapePicture direct(kCells, kColumns);
@@ -87,15 +88,15 @@ TEST(TapeMemory, GlyphIntoTheNewestCellAndLongSavedTapes) {
     TapeMemory memory(4, 3);
     for (PrinterListener* l :
          {static_cast<PrinterListener*>(&shown), static_cast<PrinterListener*>(&memory)}) {
-        l->GlyphPrinted(7, 1, 1);
+        l->GlyphPrinted(7, 1, Model::Q417_3MN);
         l->TapeAdvanced();
-        l->GlyphPrinted(8, 2, 1);
+        l->GlyphPrinted(8, 2, Model::Q417_3MN);
     }
     memory.Replay(held);
     EXPECT_EQ(held.paper, shown.paper);
 
     std::vector<PaperCell> cells(6);
-    for (int i = 0; i < 6; ++i) cells[i] = {i % 2 == 0, 1, i, 1};
+    for (int i = 0; i < 6; ++i) cells[i] = {i % 2 == 0, 1, i, Model::Q417_3MN};
     memory.Set(cells, {1, 2, 3, 4, 5});
     EXPECT_EQ(memory.Paper(), std::vector<PaperCell>(cells.begin() + 2, cells.end()));
     EXPECT_EQ(memory.PunchedTape(), (std::vector<int32_t>{3, 4, 5}));

@@ -234,7 +234,7 @@ struct ToyTape : PrinterListener {
     std::string paper = std::string(5, '.'), punched = std::string(4, '.');
     int count = -1, position = -1;
     void TapeAdvanced() override { paper = paper.substr(1) + '.'; }
-    void GlyphPrinted(int band, int32_t contact, int32_t) override {
+    void GlyphPrinted(int band, int32_t contact, Model) override {
         paper.back() = static_cast<char>('A' + (contact + band) % 26);
     }
     void Punched(int32_t contact) override {
@@ -252,7 +252,7 @@ TEST(PrinterLog, ReplayDrawsWhatDrawingEveryCharacterDraws) {
              {static_cast<PrinterListener*>(&direct), static_cast<PrinterListener*>(&log)}) {
             for (int i = 0; i < presses; ++i) {
                 l->TapeAdvanced();
-                l->GlyphPrinted(i % 3, i, 1);
+                l->GlyphPrinted(i % 3, i, Model::Q417_3MN);
                 l->Punched(i);
                 l->CounterChanged(i / 5, i % 5);
             }

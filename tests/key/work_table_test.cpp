@@ -19,7 +19,7 @@ Zone FaceClick(WorkTable& work, int x, int y) {
 class WorkTableTest : public ::testing::Test {
 protected:
     void Open(int model = 1) {
-        machine.settings.Machine = model;
+        machine.settings.Machine = *SettingFromStored<Model>(model);
         machine.ApplySettings();
         work.OpenMachine();
     }
@@ -287,7 +287,7 @@ TEST(WorkTable, AKeyFileSavedAfterLoadingIsTheFileLoadedOnEveryModel) {
             const std::string& bytes = in_use == 8 ? odd : file;
             Machine machine;
             WorkTable work{machine};
-            machine.settings.Machine = model;
+            machine.settings.Machine = *SettingFromStored<Model>(model);
             machine.ApplySettings();
             work.OpenMachine();
             KeyFileContents key;
@@ -333,16 +333,16 @@ TEST_F(WorkTableTest, TheLoadedKeyNumberFollowsTheKeyInTheMachine) {
     work.SetBasePosition();
     EXPECT_EQ(work.LoadedKeyNumber(), 0) << "basic position";
     load();
-    machine.settings.Machine = 0;  // the model switch: the basic key on another model
+    machine.settings.Machine = Model::Q417M;  // the model switch: the basic key on another model
     machine.ApplySettings();
     machine.rotors.SetBasicKey();
     EXPECT_EQ(work.LoadedKeyNumber(), 0) << "model switch";
-    machine.settings.Machine = 1;
+    machine.settings.Machine = Model::Q417_3MN;
     machine.ApplySettings();
     load();
-    machine.rotors.LoadSeries(3);  // new wiring, the same rotor records
+    machine.rotors.LoadSeries(RotorSeries::Series3K);  // new wiring, the same rotor records
     EXPECT_EQ(work.LoadedKeyNumber(), 0) << "series switch";
-    machine.rotors.LoadSeries(6);
+    machine.rotors.LoadSeries(RotorSeries::Series6K);
     EXPECT_EQ(work.LoadedKeyNumber(), 13) << "the loaded key's wiring again";
     const int32_t column = machine.card.Rows()[1];
     machine.card.SetRow(1, 0);

@@ -127,7 +127,8 @@ QString PrintGlyph(int machine, int row, int contact) {
         const QString special = Glyph3M(row, contact);
         if (!special.isEmpty()) return special;
     }
-    const unsigned char b = tables::PrintChar(machine, row, contact);
+    const unsigned char b =
+        tables::PrintChar(machine == 0 ? q417::Model::Q417M : q417::Model::Q417_3MN, row, contact);
     if (b == ' ') return {};
     return QString::fromUcs4(std::u32string(1, q417::Cp1251ToUnicode(b)).c_str(), 1);
 }
