@@ -25,13 +25,13 @@ q417_layer(model q417_model DIRS core key io app)
 q417_layer(cli q417-cli DIRS app/cli MAY model)
 # The UI base: picture elements, sprite sheets, picture copies, dialogs, the view host, the
 # model's texts in the window's words. It knows no view.
-q417_layer(ui q417_ui FILES app/qt/picture_element.cpp app/qt/picture_element.h app/qt/sprites.cpp app/qt/sprites.h app/qt/packed_sprites.S core/qt/blit.cpp core/qt/blit.h app/qt/dialogs.cpp app/qt/dialogs.h app/qt/view_host.h app/qt/model_texts.cpp app/qt/model_texts.h MAY model QT)
+q417_layer(ui q417_ui DIRS ui MAY model QT)
 # The sound back end, a module loaded on the first sound; views know only its interface.
 q417_layer(sound q417-sound DIRS app/qt/sound QT)
 # The pictures of the machine's parts and the panels. No view knows the window.
 q417_layer(views q417_views DIRS core/qt key/qt io/qt app/qt MAY model ui sound QT)
 # The window: owns the session and puts the views together.
-q417_layer(window q417_window FILES app/qt/main_window.cpp app/qt/main_window_events.cpp app/qt/main_window.h MAY model ui views sound QT)
+q417_layer(window q417_window DIRS app/window MAY model ui views sound QT)
 # The program.
 q417_layer(main q417 DIRS app/main MAY model ui views window sound QT)
 

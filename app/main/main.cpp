@@ -5,10 +5,10 @@
 #include <exception>
 
 #include "app/interface_language.h"
-#include "app/qt/main_window.h"
-#include "app/qt/dialogs.h"
+#include "app/window/main_window.h"
+#include "ui/dialogs.h"
 #include "app/qt/settings_location.h"
-#include "app/qt/sprites.h"
+#include "ui/sprites.h"
 #include "app/qt/translations.h"
 
 namespace {

@@ -6,8 +6,8 @@
 
 #include "app/qt/guide_panel.h"
 #include "app/qt/jpeg_decode.h"
-#include "app/qt/picture_element.h"
-#include "app/qt/sprites.h"
+#include "ui/picture_element.h"
+#include "ui/sprites.h"
 #include "io/qt/panel_glyphs.h"
 
 #ifndef Q417_VERSION

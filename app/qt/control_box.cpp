@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "app/qt/cabinet_zones.h"
-#include "app/qt/picture_element.h"
-#include "app/qt/sprites.h"
-#include "app/qt/view_host.h"
-#include "core/qt/blit.h"
+#include "ui/picture_element.h"
+#include "ui/sprites.h"
+#include "ui/view_host.h"
+#include "ui/blit.h"
 
 namespace q417 {
 

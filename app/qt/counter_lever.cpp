@@ -1,8 +1,8 @@
 #include "app/qt/counter_lever.h"
 
 #include "app/machine_session.h"
-#include "app/qt/picture_element.h"
-#include "app/qt/view_host.h"
+#include "ui/picture_element.h"
+#include "ui/view_host.h"
 #include "app/qt/window_outline.h"
 
 namespace q417 {

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <exception>
 
-#include "app/qt/dialogs.h"
+#include "ui/dialogs.h"
 #include "app/qt/key_mapping.h"
 #include "app/qt/settings_location.h"
 

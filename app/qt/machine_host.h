@@ -7,7 +7,7 @@
 #include "app/qt/machine_layout.h"
 #include "app/qt/qt_sound_player.h"
 #include "app/qt/session_views.h"
-#include "app/qt/view_host.h"
+#include "ui/view_host.h"
 #include "app/settings_keeper.h"
 
 namespace q417 {

@@ -1,7 +1,7 @@
 #include "app/qt/machine_layout.h"
 
-#include "app/qt/picture_element.h"
-#include "app/qt/sprites.h"
+#include "ui/picture_element.h"
+#include "ui/sprites.h"
 
 namespace q417 {
 

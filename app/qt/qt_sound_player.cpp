@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "app/qt/sound/sound_module.h"
-#include "app/qt/sprites.h"
+#include "ui/sprites.h"
 #include "core/settings.h"
 
 namespace q417 {

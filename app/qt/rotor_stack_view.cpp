@@ -2,8 +2,8 @@
 
 #include "app/qt/cabinet_zones.h"
 #include "app/qt/machine_layout.h"
-#include "app/qt/picture_element.h"
-#include "app/qt/view_host.h"
+#include "ui/picture_element.h"
+#include "ui/view_host.h"
 #include "core/qt/machine_frames.h"
 
 namespace q417 {

@@ -14,8 +14,8 @@
 
 #include "app/machine_switches.h"
 #include "app/qt/about_panel.h"
-#include "app/qt/picture_element.h"
-#include "app/qt/view_host.h"
+#include "ui/picture_element.h"
+#include "ui/view_host.h"
 #include "core/qt/machine_frames.h"
 #include "io/qt/panel_glyphs.h"
 

@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/qt/main_window.h"
-#include "app/qt/picture_element.h"
+#include "app/window/main_window.h"
+#include "ui/picture_element.h"
 #include "io/qt/text_panel.h"
 
 namespace {

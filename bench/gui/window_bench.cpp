@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QTemporaryDir>
 
-#include "app/qt/main_window.h"
+#include "app/window/main_window.h"
 #include "app/qt/signal_path_panel.h"
 
 namespace {

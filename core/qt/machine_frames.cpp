@@ -1,8 +1,8 @@
 #include "core/qt/machine_frames.h"
 
-#include "app/qt/picture_element.h"
-#include "app/qt/sprites.h"
-#include "core/qt/blit.h"
+#include "ui/picture_element.h"
+#include "ui/sprites.h"
+#include "ui/blit.h"
 
 namespace q417 {
 

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/qt/picture_element.h"
-#include "app/qt/sprites.h"
+#include "ui/picture_element.h"
+#include "ui/sprites.h"
 #include "core/machine.h"
-#include "core/qt/blit.h"
+#include "ui/blit.h"
 
 namespace q417 {
 

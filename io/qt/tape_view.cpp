@@ -8,11 +8,11 @@
 #include <cstring>
 #include <string_view>
 
-#include "app/qt/dialogs.h"
-#include "app/qt/picture_element.h"
-#include "app/qt/sprites.h"
-#include "app/qt/view_host.h"
-#include "core/qt/blit.h"
+#include "ui/dialogs.h"
+#include "ui/picture_element.h"
+#include "ui/sprites.h"
+#include "ui/view_host.h"
+#include "ui/blit.h"
 #include "io/file_access.h"
 
 namespace q417 {

@@ -5,11 +5,11 @@
 
 #include "app/machine_session.h"
 #include "app/qt/machine_layout.h"
-#include "app/qt/picture_element.h"
+#include "ui/picture_element.h"
 #include "app/qt/session_views.h"
-#include "app/qt/sprites.h"
-#include "app/qt/view_host.h"
-#include "core/qt/blit.h"
+#include "ui/sprites.h"
+#include "ui/view_host.h"
+#include "ui/blit.h"
 #include "io/qt/run_clock.h"
 #include "io/qt/text_panel.h"
 

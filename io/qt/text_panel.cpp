@@ -9,11 +9,11 @@
 #include <QToolButton>
 
 #include "app/machine_state.h"
-#include "app/qt/dialogs.h"
+#include "ui/dialogs.h"
 #include "app/qt/font_record_qt.h"
 #include "app/qt/machine_layout.h"
-#include "app/qt/picture_element.h"
-#include "app/qt/view_host.h"
+#include "ui/picture_element.h"
+#include "ui/view_host.h"
 #include "io/feed.h"
 #include "io/file_access.h"
 #include "io/qt/panel_glyphs.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/machine_session.h"
-#include "app/qt/dialogs.h"
+#include "ui/dialogs.h"
 
 class QLabel;
 class QToolButton;

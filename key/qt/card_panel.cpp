@@ -9,9 +9,9 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/qt/picture_element.h"
-#include "app/qt/sprites.h"
-#include "core/qt/blit.h"
+#include "ui/picture_element.h"
+#include "ui/sprites.h"
+#include "ui/blit.h"
 #include "io/sound.h"
 #include "app/machine_session.h"
 #include "key/card.h"

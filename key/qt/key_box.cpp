@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QToolButton>
 
-#include "app/qt/picture_element.h"
-#include "app/qt/view_host.h"
-#include "core/qt/blit.h"
+#include "ui/picture_element.h"
+#include "ui/view_host.h"
+#include "ui/blit.h"
 #include "core/qt/rotor_view.h"
 #include "key/qt/card_panel.h"
 #include "key/qt/face_zones.h"

@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QToolButton>
 
-#include "app/qt/dialogs.h"
+#include "ui/dialogs.h"
 #include "app/qt/hints.h"
-#include "app/qt/view_host.h"
+#include "ui/view_host.h"
 #include "io/file_access.h"
 #include "key/key_file.h"
 #include "key/qt/card_panel.h"

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/qt/sprites.h"
-#include "core/qt/blit.h"
+#include "ui/sprites.h"
+#include "ui/blit.h"
 
 namespace q417 {
 

@@ -5,8 +5,8 @@
 
 #include "app/config_store.h"
 #include "app/settings_file.h"
-#include "tests/app/record_bytes.h"
-#include "tests/app/temp_dir.h"
+#include "tests/support/record_bytes.h"
+#include "tests/support/temp_dir.h"
 
 namespace q417 {
 namespace {

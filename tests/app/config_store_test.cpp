@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "tests/app/record_bytes.h"
-#include "tests/app/temp_dir.h"
+#include "tests/support/record_bytes.h"
+#include "tests/support/temp_dir.h"
 
 namespace q417 {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "app/font_record.h"
 #include "app/interface_language.h"
-#include "tests/app/record_bytes.h"
-#include "tests/app/temp_dir.h"
+#include "tests/support/record_bytes.h"
+#include "tests/support/temp_dir.h"
 
 namespace q417 {
 namespace {

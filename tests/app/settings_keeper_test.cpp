@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/settings_keeper.h"
-#include "tests/app/record_bytes.h"
-#include "tests/app/temp_dir.h"
+#include "tests/support/record_bytes.h"
+#include "tests/support/temp_dir.h"
 
 namespace q417 {
 namespace {

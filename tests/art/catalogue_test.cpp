@@ -2,7 +2,7 @@
 
 #include <QSet>
 
-#include "app/qt/sprites.h"
+#include "ui/sprites.h"
 
 namespace q417 {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/qt/sprites.h"
+#include "ui/sprites.h"
 #include "io/keyboard_tables.h"
 #include "io/print_tables.h"
 

@@ -3,7 +3,7 @@
 #include <QtEndian>
 
 #include "app/qt/jpeg_decode.h"
-#include "app/qt/sprites.h"
+#include "ui/sprites.h"
 
 namespace q417 {
 namespace {

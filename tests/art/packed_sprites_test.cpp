@@ -4,7 +4,7 @@
 
 #include <QDir>
 
-#include "app/qt/sprites.h"
+#include "ui/sprites.h"
 
 namespace q417 {
 namespace {

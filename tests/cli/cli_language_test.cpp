@@ -2,7 +2,7 @@
 // catalogue, and the program speaks the language of the locale it runs in.
 #include <gtest/gtest.h>
 
-#include "run_cli.h"
+#include "tests/support/run_cli.h"
 
 namespace q417::testing::cli {
 namespace {

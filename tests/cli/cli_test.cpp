@@ -16,7 +16,7 @@
 #include "io/cp1251.h"
 #include "io/feed.h"
 #include "io/printer.h"
-#include "tests/cli/run_cli.h"
+#include "tests/support/run_cli.h"
 
 namespace {
 

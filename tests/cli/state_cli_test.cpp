@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/cli/run_cli.h"
+#include "tests/support/run_cli.h"
 
 namespace q417::testing::cli {
 namespace {

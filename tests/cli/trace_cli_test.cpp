@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/cli/run_cli.h"
+#include "tests/support/run_cli.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 
 #include "app/qt/settings_panel.h"
 #include "app/qt/window_outline.h"
-#include "core/qt/blit.h"
+#include "ui/blit.h"
 #include "io/qt/text_box.h"
 #include "io/qt/text_panel.h"
 #include "key/qt/key_box.h"
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 namespace q417::testing {
 namespace {

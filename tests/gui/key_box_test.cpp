@@ -12,7 +12,7 @@
 #include "key/qt/card_panel.h"
 #include "key/qt/card_zones.h"
 #include "key/qt/key_box.h"
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 namespace q417::testing {
 namespace {

@@ -2,8 +2,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
-#include "app/qt/sprites.h"
-#include "core/qt/blit.h"
+#include "ui/sprites.h"
+#include "ui/blit.h"
 #include "key/qt/key_pictures.h"
 
 namespace q417 {

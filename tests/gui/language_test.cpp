@@ -13,7 +13,7 @@
 #include "app/interface_language.h"
 #include "app/qt/about_panel.h"
 #include "app/qt/guide_panel.h"
-#include "app/qt/model_texts.h"
+#include "ui/model_texts.h"
 #include "app/qt/settings_panel.h"
 #include "app/qt/signal_path_panel.h"
 #include "app/qt/translations.h"
@@ -21,7 +21,7 @@
 #include "io/qt/text_panel.h"
 #include "key/qt/card_panel.h"
 #include "key/qt/key_box.h"
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 namespace q417::testing {
 namespace {

@@ -16,7 +16,7 @@
 #include "io/qt/text_box.h"
 #include "io/qt/text_panel.h"
 #include "key/qt/key_box.h"
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 namespace q417::testing {
 namespace {

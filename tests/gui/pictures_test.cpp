@@ -9,10 +9,10 @@
 #include "app/qt/cabinet_zones.h"
 #include "app/qt/control_box.h"
 #include "app/qt/key_mapping.h"
-#include "app/qt/picture_element.h"
-#include "app/qt/sprites.h"
+#include "ui/picture_element.h"
+#include "ui/sprites.h"
 #include "core/machine.h"
-#include "core/qt/blit.h"
+#include "ui/blit.h"
 #include "core/qt/rotor_view.h"
 #include "io/keyboard_tables.h"
 

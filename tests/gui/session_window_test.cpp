@@ -7,7 +7,7 @@
 
 #include "app/qt/settings_panel.h"
 #include "key/qt/key_box.h"
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 namespace q417::testing {
 namespace {

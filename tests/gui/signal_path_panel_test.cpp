@@ -7,7 +7,7 @@
 #include "core/trace.h"
 #include "io/keyboard.h"
 #include "io/qt/text_panel.h"
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 namespace q417::testing {
 namespace {

@@ -5,14 +5,14 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include "app/qt/sprites.h"
+#include "ui/sprites.h"
 #include "io/cp1251.h"
 #include "io/feed.h"
 #include "io/qt/text_box.h"
 #include "io/qt/text_loader_view.h"
 #include "io/qt/text_panel.h"
 #include "io/text_file.h"
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 namespace q417::testing {
 namespace {

@@ -7,13 +7,13 @@
 
 #include "app/config_store.h"
 #include "app/settings_file.h"
-#include "app/qt/dialogs.h"
+#include "ui/dialogs.h"
 #include "app/qt/guide_panel.h"
 #include "app/qt/signal_path_panel.h"
 #include "app/qt/window_outline.h"
 #include "core/qt/rotor_view.h"
 #include "io/qt/text_panel.h"
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 namespace q417::testing {
 namespace {

@@ -2,9 +2,9 @@
 // model driven directly.
 #include <QKeyEvent>
 
-#include "app/qt/sprites.h"
+#include "ui/sprites.h"
 #include "io/keyboard_tables.h"
-#include "window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 namespace q417::testing {
 namespace {

@@ -17,7 +17,7 @@
 #include <string>
 #include <thread>
 
-#include "tests/app/temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace q417 {
 namespace {

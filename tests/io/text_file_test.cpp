@@ -12,7 +12,7 @@
 #include "io/printer_log.h"
 #include "io/text_file.h"
 #include "io/text_lines.h"
-#include "tests/app/temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace q417 {
 namespace {

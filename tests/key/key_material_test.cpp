@@ -10,7 +10,7 @@
 #include "key/key_file.h"
 #include "key/key_table.h"
 #include "key/random_key.h"
-#include "tests/app/temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace q417 {
 namespace {

@@ -6,7 +6,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 
-#include "app/qt/main_window.h"
+#include "app/window/main_window.h"
 #include "app/qt/rotor_stack_view.h"
 
 namespace q417 {

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "app/qt/counter_lever.h"
-#include "app/qt/main_window.h"
-#include "app/qt/picture_element.h"
+#include "app/window/main_window.h"
+#include "ui/picture_element.h"
 #include "app/qt/rotor_stack_view.h"
 #include "key/qt/key_box.h"
 

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "tests/app/temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 // Running the real q417-cli from the command-line tests.
 namespace q417::testing::cli {

@@ -1,4 +1,4 @@
-#include "app/qt/model_texts.h"
+#include "ui/model_texts.h"
 
 #include <QCoreApplication>
 #include <QHash>

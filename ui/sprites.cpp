@@ -1,4 +1,4 @@
-#include "app/qt/sprites.h"
+#include "ui/sprites.h"
 
 #include <QDir>
 #include <QFile>

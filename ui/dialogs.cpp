@@ -1,4 +1,4 @@
-#include "app/qt/dialogs.h"
+#include "ui/dialogs.h"
 
 #include <QFileDialog>
 #include <QFontDialog>
@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/qt/model_texts.h"
+#include "ui/model_texts.h"
 
 namespace q417 {
 

@@ -1,4 +1,4 @@
-#include "core/qt/blit.h"
+#include "ui/blit.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "app/qt/picture_element.h"
+#include "ui/picture_element.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "core/qt/blit.h"
+#include "ui/blit.h"
 
 namespace q417 {
 

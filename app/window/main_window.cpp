@@ -1,4 +1,4 @@
-#include "app/qt/main_window.h"
+#include "app/window/main_window.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -6,12 +6,12 @@
 
 #include "app/qt/control_box.h"
 #include "app/qt/counter_lever.h"
-#include "app/qt/dialogs.h"
-#include "app/qt/picture_element.h"
+#include "ui/dialogs.h"
+#include "ui/picture_element.h"
 #include "app/qt/rotor_stack_view.h"
 #include "app/qt/signal_path_panel.h"
-#include "app/qt/sprites.h"
-#include "core/qt/blit.h"
+#include "ui/sprites.h"
+#include "ui/blit.h"
 #include "io/qt/keyboard_view.h"
 #include "io/qt/mode_wheel_view.h"
 #include "io/qt/tape_view.h"
