@@ -66,8 +66,9 @@ public:
 // - the start key and single steps during a run: refused.
 class MachineSession {
 public:
-    // However long a run lasts, the texts stay bounded: a run that fills either text to this
-    // many characters stops, and says so; everything typed until then is kept.
+    // However long a run without a loaded text lasts, the texts stay bounded: one that fills
+    // either text to this many characters stops, and says so; everything typed until then is
+    // kept. A run through a loaded text is bounded by the text.
     static constexpr std::size_t kTextLimit = 1 << 20;
 
     MachineSession();

@@ -95,7 +95,9 @@ RunStep MachineSession::StepRun() {
     if (step.ended) {
         running_ = false;
         Events().RunEnded();
-    } else if (TextFull(printer_)) {
+    } else if (!feed_.RunFeedsText() && TextFull(printer_)) {
+        // A run through a loaded text ends with the text, however long; only a run without
+        // one would type on for ever.
         step.ended = true;
         EndRun();
         Events().Notice(

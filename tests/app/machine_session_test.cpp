@@ -245,6 +245,7 @@ TEST_F(SessionTest, WhatActsDuringARunIsARuleOfTheSession) {
         EXPECT_EQ(session.settings().Tech, tech) << rule;
         EXPECT_TRUE(events.Saw("end")) << rule;
     }
+    session.ReleaseStart();
     session.ClearText();
     EXPECT_EQ(session.StepOneKeyPress(), "There is no text to step through: load one first.");
     session.LoadText("\xC0");
@@ -267,6 +268,16 @@ TEST_F(SessionTest, ARunStopsWhenTheTextsAreFull) {
     ASSERT_FALSE(events.seen.empty());
     EXPECT_EQ(events.seen.back().rfind("notice: The run was stopped", 0), 0u) << events.seen.back();
     EXPECT_FALSE(session.Running());
+
+    // A loaded text longer than that is typed on: the run is bounded by the text.
+    session.ReleaseStart();
+    session.ClearText();
+    events.seen.clear();
+    session.LoadText(std::string(MachineSession::kTextLimit + 5, '\xC0'));  // А in Windows-1251
+    ASSERT_TRUE(session.PressStart());
+    for (int i = 0; i < 10; ++i) EXPECT_FALSE(session.StepRun().ended) << i;
+    EXPECT_GE(session.printer().OutputText().size(), 9u);
+    for (const std::string& e : events.seen) EXPECT_EQ(e.find("notice:"), std::string::npos) << e;
 }
 
 // The last key press is kept as it was made: a change of keyboard, of kind of work or of the
