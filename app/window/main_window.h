@@ -47,7 +47,8 @@ public:
         std::unique_ptr<TextLoaderView> textLoader;
     };
     const Views& views() const { return views_; }
-    // Saves the settings if it can and closes the window, which ends the program.
+    // Saves the settings if it can and closes the window, which ends the program; a problem
+    // with saving is shown first, and the window closes once the message has been read.
     void closeProgram();
 
 protected:
