@@ -15,6 +15,7 @@ function(q417_add_test)
     endif()
     add_executable(${T_NAME} ${sources})
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest)
+    q417_test_options(${T_NAME})
     q417_precompile(${T_NAME} gtest ${T_PRECOMPILE})
     if(NOT T_OWN_MAIN)
         target_link_libraries(${T_NAME} PRIVATE GTest::gtest_main)
@@ -26,9 +27,11 @@ endfunction()
 
 # q417_precompile(<target> <set>...) with sets qt, gui (Qt without widgets) and gtest: the
 # headers nearly every source of such a target includes, parsed once per target instead of once
-# per source (they are most of a source's compile time). Off with -DQ417_PCH=OFF.
+# per source (they are most of a source's compile time). Off with -DQ417_PCH=OFF, and in a
+# batched build (Q417_UNITY), where each batch parses them once anyway and precompiling them
+# would cost more than it saves.
 function(q417_precompile target)
-    if(NOT Q417_PCH)
+    if(NOT Q417_PCH OR Q417_UNITY)
         return()
     endif()
     set(headers <algorithm> <array> <functional> <memory> <string> <vector>)
@@ -47,5 +50,13 @@ function(q417_precompile target)
     # ccache's sloppiness allows precompiled headers, as tools/dev sets it).
     if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
         target_compile_options(${target} PRIVATE -fpch-preprocess)
+    endif()
+endfunction()
+
+# The tests' own code is compiled at -O1: GoogleTest's macros make large functions that -O2
+# takes a third longer over, and the code under test comes optimised from its libraries.
+function(q417_test_options target)
+    if(CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo)$")
+        target_compile_options(${target} PRIVATE -O1)
     endif()
 endfunction()

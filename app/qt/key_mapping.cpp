@@ -21,7 +21,7 @@ constexpr std::array<std::pair<uint32_t, uint16_t>, 32> kScanCodes = {{
 }};
 
 constexpr uint32_t kSpaceScanCode = 65;
-constexpr uint16_t kSpaceBar = 0x20;
+constexpr uint16_t kSpaceVirtualKey = 0x20;
 // Codes for keys the machine lacks: above every virtual-key code, unique per key.
 constexpr uint16_t kOtherKeyBase = 0x0100;
 // How long a release waits for the press of a repeat pair. The server sends both together;
@@ -31,7 +31,7 @@ constexpr int kPairWaitMs = 20;
 }  // namespace
 
 uint16_t VirtualKeyFromScanCode(uint32_t scanCode) {
-    if (scanCode == kSpaceScanCode) return kSpaceBar;
+    if (scanCode == kSpaceScanCode) return kSpaceVirtualKey;
     for (const auto& [scan, vk] : kScanCodes)
         if (scan == scanCode) return vk;
     return static_cast<uint16_t>(kOtherKeyBase + (scanCode & 0x3FFF));
@@ -41,7 +41,7 @@ uint16_t VirtualKeyFromQtKey(int qtKey) {
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return static_cast<uint16_t>(qtKey);
     switch (qtKey) {
         case Qt::Key_Space:
-            return kSpaceBar;
+            return kSpaceVirtualKey;
         case Qt::Key_BracketLeft:
             return 0xDB;
         case Qt::Key_BracketRight:

@@ -30,8 +30,8 @@ constexpr int kBoxHeight = 122;
 constexpr int kEnlargedHeight = 267;
 constexpr int kInputTop = 25;
 constexpr int kOutputTop = 170;
-constexpr int kButtons = 7;
-const char* const kButtonNames[kButtons] = {"load",  "save",      "font",     "clear",
+constexpr int kTextButtons = 7;
+const char* const kButtonNames[kTextButtons] = {"load",  "save",      "font",     "clear",
                                             "close", "savestate", "openstate"};
 
 }  // namespace
@@ -90,7 +90,7 @@ void TextPanel::BuildBoxes() {
 }
 
 void TextPanel::BuildButtons() {
-    const QString hints[kButtons] = {
+    const QString hints[kTextButtons] = {
         QCoreApplication::translate("TextPanel", "load text"),
         QCoreApplication::translate("TextPanel", "save text"),
         QCoreApplication::translate("TextPanel", "select font"),
@@ -101,11 +101,11 @@ void TextPanel::BuildButtons() {
                                     "counter, tapes and texts (Ctrl+S)"),
         QCoreApplication::translate("TextPanel",
                                     "open a saved machine and go on where it was left (Ctrl+O)")};
-    const std::function<void()> actions[kButtons] = {
+    const std::function<void()> actions[kTextButtons] = {
         [this] { loadText(); },  [this] { saveText(); },   [this] { selectFont(); },
         [this] { clearText(); }, [this] { closePanel(); }, [this] { saveState(); },
         [this] { openState(); }};
-    for (int i = 0; i < kButtons; ++i) {
+    for (int i = 0; i < kTextButtons; ++i) {
         auto* b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(kButtonNames[i]));
         b->setAutoRaise(true);
@@ -133,7 +133,7 @@ void TextPanel::BuildButtons() {
 }
 
 QToolButton* TextPanel::button(const QString& name) const {
-    for (int i = 0; i < kButtons; ++i)
+    for (int i = 0; i < kTextButtons; ++i)
         if (name == QLatin1String(kButtonNames[i])) return buttons_[i];
     return nullptr;
 }

@@ -24,14 +24,14 @@ QString KeyFilter() {
     return QCoreApplication::translate("KeyBox", "Q417-M key table and punch card (*.key)");
 }
 
-struct ButtonSpec {
+struct KeyBoxButton {
     const char* name;
     const char* hint;
     const char* text;
     int x, y;
 };
 // Two rows under the key table: the files and the card above, the whole-table actions below.
-constexpr ButtonSpec kButtons[6] = {
+constexpr KeyBoxButton kKeyBoxButtons[6] = {
     {"LoadKeyButton", QT_TRANSLATE_NOOP("KeyBox", "load key"),
      QT_TRANSLATE_NOOP("KeyBox", "load key"), 408, 166},
     {"SaveKeyButton", QT_TRANSLATE_NOOP("KeyBox", "save key"),
@@ -52,7 +52,7 @@ void KeyBox::BuildButtons() {
     QFont small = box_->font();
     small.setPointSize(7);
     for (int i = 0; i < 6; ++i) {
-        const ButtonSpec& b = kButtons[i];
+        const KeyBoxButton& b = kKeyBoxButtons[i];
         auto* button = new QToolButton(box_);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setToolTip(ButtonHint(b.name));

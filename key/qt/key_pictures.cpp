@@ -12,8 +12,8 @@ namespace q417 {
 
 namespace {
 
-constexpr int kGlyphWidth = 14;
-constexpr int kGlyphHeight = 19;
+constexpr int kFaceGlyphWidth = 14;
+constexpr int kFaceGlyphHeight = 19;
 constexpr int kSideGlyphs = 420;  // the digits 1 and 2 follow the thirty letters
 constexpr int kCentre = 95;
 
@@ -42,8 +42,8 @@ int SerieBand(RotorSeries serie, int band3, int band6, int band4) {
 // every other row a letter 1..30 (a table read from a file may hold any letter there).
 int GlyphLeft(int row, int32_t v) {
     if (row == KeyTable::kCoreSide)
-        return v >= 1 && v <= 2 ? kGlyphWidth * (v - 1) + kSideGlyphs : -1;
-    return v >= 1 && v <= 30 ? kGlyphWidth * (v - 1) : -1;
+        return v >= 1 && v <= 2 ? kFaceGlyphWidth * (v - 1) + kSideGlyphs : -1;
+    return v >= 1 && v <= 30 ? kFaceGlyphWidth * (v - 1) : -1;
 }
 
 // The top-left corner of a 4 x 4 mark centred at distance `radius` on the dial at `value`.
@@ -85,7 +85,7 @@ void DrawKeyTable(QImage& picture, const KeyTable& table, int columns) {
             if (left < 0) continue;
             const int x = 18 * (i - 1) + (i <= 5 ? 10 : 40);
             const int y = 25 * (j - 1) + 5;
-            AndRect(picture, x, y, glyphs, QRect(left, 0, kGlyphWidth, kGlyphHeight));
+            AndRect(picture, x, y, glyphs, QRect(left, 0, kFaceGlyphWidth, kFaceGlyphHeight));
         }
 }
 
@@ -93,7 +93,7 @@ void DrawKeyTable(QImage& picture, const KeyTable& table, int columns) {
 // row, so the names go there, each in the height of its row's glyphs: the two settings take
 // two short lines.
 QRect KeyTableLabelPlace(int row) {
-    return QRect(96, 25 * (row - 1) + 5, 34, kGlyphHeight);
+    return QRect(96, 25 * (row - 1) + 5, 34, kFaceGlyphHeight);
 }
 
 void DrawKeyTableLabels(QImage& picture) {

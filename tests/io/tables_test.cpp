@@ -90,7 +90,7 @@ TEST(KeyboardTables, FindKey) {
     EXPECT_FALSE(t::IsDigitKey(0));
 }
 
-int32_t Contact(const char* utf8, int32_t module, int32_t layot) {
+int32_t ContactOf(const char* utf8, int32_t module, int32_t layot) {
     std::string byte, error;
     EXPECT_TRUE(Utf8ToCp1251(utf8, byte, error));
     return ContactOfChar(static_cast<unsigned char>(byte[0]), static_cast<AlphabetModule>(module),
@@ -112,7 +112,7 @@ TEST(ContactOfChar, KnownCharacters) {
         {"A", 30, 0, 0},  {"я", 30, 9, 29},  {"J", 30, 1, 30},
     };
     for (const CharCase& r : rows)
-        EXPECT_EQ(Contact(r.utf8, r.module, r.layot), r.contact)
+        EXPECT_EQ(ContactOf(r.utf8, r.module, r.layot), r.contact)
             << r.utf8 << " module " << r.module << " layout " << r.layot;
 }
 

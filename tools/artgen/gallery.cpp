@@ -98,7 +98,7 @@ void Tapes(QImage& m, const Sheets& s, bool punched) {
     Copy(m, QPoint(32, 24), punch, punch.rect());
 }
 
-QRegion Outline() {
+QRegion WindowOutline() {
     const int W = 649, H = 575;
     auto round = [](QRect r, int e) {
         QPainterPath path;
@@ -155,7 +155,7 @@ QImage ComposeMachine(const Sheets& s, bool open) {
     QImage framed(m.size(), QImage::Format_RGB32);
     framed.fill(QColor(235, 235, 240));
     QPainter p(&framed);
-    p.setClipRegion(Outline());
+    p.setClipRegion(WindowOutline());
     p.drawImage(0, 0, m);
     return framed;
 }
