@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "ui/hint_spot.h"
+
 class QPainter;
 class QRegion;
 
@@ -41,6 +43,9 @@ public:
     // Whether the element reacts to the mouse (the machine's enabled flag).
     void setMouseEnabled(bool enabled);
     bool mouseEnabled() const { return mouse_enabled_; }
+    // The part of the machine the element shows, for its hover hints.
+    void setHintSpot(HintSpot spot) { hint_spot_ = spot; }
+    HintSpot hintSpot() const { return hint_spot_; }
 
     ButtonHandler onMouseDown;
     ButtonHandler onMouseUp;
@@ -59,6 +64,7 @@ private:
     QRgb blank_ = 0xFFFFFFFF;
     bool mouse_enabled_ = true;
     bool press_taken_ = false;  // this element handles the press now under way
+    HintSpot hint_spot_ = HintSpot::None;
 };
 
 // Paints the picture (of the widget's size) over the region, a rectangle at a time.

@@ -346,7 +346,7 @@ bool GuideHints::eventFilter(QObject* watched, QEvent* event) {
     QString hint;
     if (element) {
         const QPoint at = element->mapFrom(&window_, help->pos());
-        hint = HintAt(element->objectName(), at.x(), at.y(), MachineClosed());
+        hint = HintAt(element->hintSpot(), at.x(), at.y(), MachineClosed());
     }
     if (hint.isEmpty())
         QToolTip::hideText();

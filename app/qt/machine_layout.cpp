@@ -10,6 +10,7 @@ namespace {
 PictureElement* Create(const ElementPlace& place, const QString& name, int x, QWidget& window) {
     const QRect rect(x, place.y, place.width, place.height);
     auto* element = new PictureElement(name, rect, place.enabled, &window);
+    element->setHintSpot(place.hint);
     // Fixed pieces cut from a larger strip show its top-left part, where it lies in the sheet:
     // an element drawn on later gets its own copy.
     if (place.artwork) element->showPart(Sprites::Get(name));

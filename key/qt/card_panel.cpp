@@ -144,6 +144,7 @@ CardPanel::CardPanel(QWidget& window, MachineSession& session)
     new TitleDrag(panel_, kCardTop);
     ks_ = new PictureElement(QStringLiteral("KS"), QRect(1, kCardTop, kCardWidth, kCardHeight),
                              true, panel_);
+    ks_->setHintSpot(HintSpot::Card);
     ks_->onMouseMove = [this](int x, int y) { TrackPointer(x, y); };
     ks_->onMouseUp = [this](int x, int y, Qt::MouseButton) { Release(x, y); };
     BuildButtons();

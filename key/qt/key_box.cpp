@@ -55,12 +55,15 @@ void KeyBox::BuildBox() {
         bodies_[n] =
             new PictureElement(QStringLiteral("B%1").arg(n),
                                QRect(8 + 40 * (n - 1), 3, kBodyWidth, kBodyHeight), true, box_);
+        bodies_[n]->setHintSpot(HintSpot::Body);
         bodies_[n]->onMouseUp = [this, n](int, int, Qt::MouseButton) { BodyMouseUp(n); };
     }
     dot_ = new PictureElement(QStringLiteral("DOT"), QRect(8, 3, kFaceSize, kFaceSize), true, box_);
+    dot_->setHintSpot(HintSpot::FaceView);
     dot_->onMouseUp = [this](int x, int y, Qt::MouseButton) { DotMouseUp(x, y); };
     dot_->hide();
     kt_image_ = new PictureElement(QStringLiteral("KTImage"), QRect(408, 32, 225, 130), true, box_);
+    kt_image_->setHintSpot(HintSpot::KeyTable);
     label2_ = new QLabel(QCoreApplication::translate("KeyBox", "Key table "), box_);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setGeometry(410, 8, 221, 20);
@@ -72,6 +75,7 @@ void KeyBox::BuildTray() {
     for (int n = 1; n <= 10; ++n) {
         const QRect place(2 + 90 * ((n - 1) % 5), n <= 5 ? 2 : 92, kCoreSize, kCoreSize);
         cores_[n] = new PictureElement(QStringLiteral("M%1").arg(n), place, true, tray_);
+        cores_[n]->setHintSpot(HintSpot::Core);
         cores_[n]->onMouseUp = [this, n](int, int, Qt::MouseButton) { CoreMouseUp(n); };
     }
 }

@@ -7,14 +7,14 @@
 #include <QLabel>
 #include <QToolButton>
 
-#include "ui/dialogs.h"
 #include "app/qt/hints.h"
-#include "ui/view_host.h"
 #include "io/file_access.h"
 #include "key/key_file.h"
 #include "key/qt/card_panel.h"
 #include "key/qt/key_box.h"
 #include "key/random_key.h"
+#include "ui/dialogs.h"
+#include "ui/view_host.h"
 
 namespace q417 {
 
@@ -26,24 +26,28 @@ QString KeyFilter() {
 
 struct KeyBoxButton {
     const char* name;
+    HintSpot spot;
     const char* hint;
     const char* text;
     int x, y;
 };
 // Two rows under the key table: the files and the card above, the whole-table actions below.
 constexpr KeyBoxButton kKeyBoxButtons[6] = {
-    {"LoadKeyButton", QT_TRANSLATE_NOOP("KeyBox", "load key"),
+    {"LoadKeyButton", HintSpot::LoadKeyButton, QT_TRANSLATE_NOOP("KeyBox", "load key"),
      QT_TRANSLATE_NOOP("KeyBox", "load key"), 408, 166},
-    {"SaveKeyButton", QT_TRANSLATE_NOOP("KeyBox", "save key"),
+    {"SaveKeyButton", HintSpot::SaveKeyButton, QT_TRANSLATE_NOOP("KeyBox", "save key"),
      QT_TRANSLATE_NOOP("KeyBox", "save key"), 484, 166},
-    {"SpeedButton4", QT_TRANSLATE_NOOP("KeyBox", "punch card"),
+    {"SpeedButton4", HintSpot::CardButton, QT_TRANSLATE_NOOP("KeyBox", "punch card"),
      QT_TRANSLATE_NOOP("KeyBox", "punch card"), 560, 166},
-    {"BasePositionButton", QT_TRANSLATE_NOOP("KeyBox", "set Base position"),
-     QT_TRANSLATE_NOOP("KeyBox", "Base position"), 408, 182},
-    {"ClearKeyTableButton", QT_TRANSLATE_NOOP("KeyBox", "clear key table"),
-     QT_TRANSLATE_NOOP("KeyBox", "clear table"), 484, 182},
-    {"RandomKeyButton", QT_TRANSLATE_NOOP("KeyBox", "generate random key"),
-     QT_TRANSLATE_NOOP("KeyBox", "random key"), 560, 182},
+    {"BasePositionButton", HintSpot::BasePositionButton,
+     QT_TRANSLATE_NOOP("KeyBox", "set Base position"), QT_TRANSLATE_NOOP("KeyBox", "Base position"),
+     408, 182},
+    {"ClearKeyTableButton", HintSpot::ClearKeyTableButton,
+     QT_TRANSLATE_NOOP("KeyBox", "clear key table"), QT_TRANSLATE_NOOP("KeyBox", "clear table"),
+     484, 182},
+    {"RandomKeyButton", HintSpot::RandomKeyButton,
+     QT_TRANSLATE_NOOP("KeyBox", "generate random key"), QT_TRANSLATE_NOOP("KeyBox", "random key"),
+     560, 182},
 };
 
 }  // namespace
@@ -55,7 +59,7 @@ void KeyBox::BuildButtons() {
         const KeyBoxButton& b = kKeyBoxButtons[i];
         auto* button = new QToolButton(box_);
         button->setObjectName(QString::fromLatin1(b.name));
-        button->setToolTip(ButtonHint(b.name));
+        button->setToolTip(ButtonHint(b.spot));
         button->setAccessibleName(QCoreApplication::translate("KeyBox", b.hint));
         button->setText(QCoreApplication::translate("KeyBox", b.text));
         // Some languages' captions run longer than the machine's buttons: a narrower face.

@@ -101,20 +101,28 @@ TEST_F(GuideTest, PicturesAreCutFromTheMachineAsItStands) {
 }
 
 TEST_F(GuideTest, ControlsHaveHoverHintsByZone) {
-    auto hintAt = [](const char* element, int x, int y) { return HintAt(element, x, y, true); };
-    const QString close = hintAt("Image6", 20, 18);
-    const QString settings = hintAt("Image6", 22, 40);
-    const QString texts = hintAt("Image6", 22, 64);
+    auto hintAt = [](HintSpot spot, int x, int y) { return HintAt(spot, x, y, true); };
+    const QString close = hintAt(HintSpot::ControlBox, 20, 18);
+    const QString settings = hintAt(HintSpot::ControlBox, 22, 40);
+    const QString texts = hintAt(HintSpot::ControlBox, 22, 64);
     EXPECT_TRUE(close.contains("Close"));
     EXPECT_TRUE(settings.contains("Settings"));
     EXPECT_TRUE(texts.contains("Text"));
-    EXPECT_TRUE(hintAt("Image6", 48, 67).contains("Signal path"));  // the path key
-    EXPECT_TRUE(hintAt("W", 37, 100).contains("Work lever"));
-    EXPECT_TRUE(hintAt("W", 76, 110).contains("Printing lever"));
-    EXPECT_TRUE(hintAt("Image17", 150, 20).contains("Load"));
-    EXPECT_TRUE(hintAt("Image17", 20, 57).contains("Step"));
-    for (const char* lever : {"Image3", "Image5", "Image11", "Image19", "Image24", "Image25"})
-        EXPECT_FALSE(hintAt(lever, 5, 5).isEmpty()) << lever;
+    EXPECT_TRUE(hintAt(HintSpot::ControlBox, 48, 67).contains("Signal path"));  // the path key
+    EXPECT_TRUE(hintAt(HintSpot::ModeWheel, 37, 100).contains("Work lever"));
+    EXPECT_TRUE(hintAt(HintSpot::ModeWheel, 76, 110).contains("Printing lever"));
+    EXPECT_TRUE(hintAt(HintSpot::TextLoader, 150, 20).contains("Load"));
+    EXPECT_TRUE(hintAt(HintSpot::TextLoader, 20, 57).contains("Step"));
+    // Every part has a hint somewhere in the state it is shown in, and only the parts do.
+    for (int i = 1; i <= static_cast<int>(HintSpot::RandomKeyButton); ++i) {
+        const auto spot = static_cast<HintSpot>(i);
+        bool found = false;
+        for (int y = 0; y < 191 && !found; y += 3)
+            for (int x = 0; x < 225 && !found; x += 3)
+                found = !HintAt(spot, x, y, true).isEmpty() || !HintAt(spot, x, y, false).isEmpty();
+        EXPECT_TRUE(found) << i;
+    }
+    EXPECT_TRUE(hintAt(HintSpot::None, 5, 5).isEmpty());
     // The control box shows its hint from the start, before the guide's pages are made.
     QHelpEvent help(QEvent::ToolTip, QPoint(22, 40),
                     E(Picture::ControlBox)->mapToGlobal(QPoint(22, 40)));
