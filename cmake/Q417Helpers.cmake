@@ -80,9 +80,14 @@ function(q417_precompile target)
 endfunction()
 
 # The tests' own code is compiled at -O1: GoogleTest's macros make large functions that -O2
-# takes a third longer over, and the code under test comes optimised from its libraries.
+# takes a third longer over, and the code under test comes optimised from its libraries. Under
+# the sanitizers, where instrumenting them costs as much again, at -O0, unless the tests'
+# own code does heavy work (DOES_HEAVY_WORK: the command-line tests compare long outputs).
 function(q417_test_options target)
-    if(CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo)$")
+    cmake_parse_arguments(O "DOES_HEAVY_WORK" "" "" ${ARGN})
+    if(Q417_SANITIZE AND NOT O_DOES_HEAVY_WORK)
+        target_compile_options(${target} PRIVATE -O0)
+    elseif(CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo)$")
         target_compile_options(${target} PRIVATE -O1)
     endif()
 endfunction()
