@@ -79,6 +79,25 @@ TEST(SessionState, OpenedStateGoesOnAsTheMachineWouldHave) {
 
 // Every key press taken back leaves the machine as it was before it, whether typed or fed, up
 // to the limit; brought back, as it was after; a new key press ends what can be brought back.
+// A state names the series whose wiring enciphers: the one the settings name once it is loaded
+// (4K has no tables of its own and runs on 6K's), the loaded one while a series chosen with
+// rotors standing in the open machine waits for them to come out.
+TEST(SessionState, TheStateNamesTheSeriesWhoseWiringEnciphers) {
+    for (const RotorSeries serie :
+         {RotorSeries::Series3K, RotorSeries::Series4K, RotorSeries::Series6K}) {
+        MachineSession s;
+        MachineSettings set;
+        set.Serie = serie;
+        s.StartUp(set);
+        EXPECT_EQ(s.CaptureState().Settings.Serie, serie) << static_cast<int>(serie);
+    }
+    MachineSession s;
+    s.StartUp(MachineSettings{});
+    s.OpenMachine();
+    s.SwitchSeries(RotorSeries::Series3K);
+    EXPECT_EQ(s.CaptureState().Settings.Serie, RotorSeries::Series6K);
+}
+
 TEST(SessionState, UndoAndRedoWalkThroughTheSameStates) {
     for (uint32_t seed = 1; seed <= 6; ++seed) {
         MachineSession s;

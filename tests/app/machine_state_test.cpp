@@ -156,6 +156,8 @@ TEST(MachineState, RefusesDamagedAndHostileFilesAndChangesNothing) {
         {"card short", Swap("\"Card\": [30,", "\"Card\": ["), "Card must be a list of 30"},
         {"card column twice", Swap("\"Card\": [30, 29,", "\"Card\": [30, 30,"),
          "Card: column 30 is punched in rows 1 and 2"},
+        {"first column twice", Swap("\"Card\": [30, 29,", "\"Card\": [1, 29,"),
+         "Card: column 1 is punched in rows 1 and 30"},
         {"key table", Swap("\"CoreSide\": [2,", "\"CoreSide\": [257,"),
          "KeyTable.CoreSide entry 1 is 257"},
         {"rotor ring", Swap("\"RingSetting\": 29,", "\"RingSetting\": 31,"),
