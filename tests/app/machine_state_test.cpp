@@ -9,6 +9,7 @@
 
 #include "io/cp1251.h"
 #include "io/feed.h"
+#include "tests/support/away_settings.h"
 
 namespace q417 {
 namespace {
@@ -22,19 +23,7 @@ std::string Cp(const char* utf8) {
 // A machine half-way through a message, every field away from its start-up value.
 MachineState HalfDone() {
     MachineState st;
-    st.Settings = {Model::Q417_3MR,
-                   AlphabetModule::Figures10,
-                   AlphabetPlug::Latin,
-                   Work::Encipher,
-                   false,
-                   KeyboardLayout::Czech,
-                   PrintMethod::AlsoPunchedTape,
-                   WheelHalf::Latin,
-                   RegisterMode::Figures,
-                   PrintWheel::German,
-                   true,
-                   RotorSeries::Series3K,
-                   9876};
+    st.Settings = AwaySettings(9876);
     for (int r = 1; r <= 30; ++r) st.Card[r] = r == 5 ? 0 : 31 - r;
     st.KeyNumber = 42;
     for (int k = 1; k <= 10; ++k) {

@@ -7,6 +7,7 @@
 
 #include "app/font_record.h"
 #include "app/interface_language.h"
+#include "tests/support/away_settings.h"
 #include "tests/support/record_bytes.h"
 #include "tests/support/temp_dir.h"
 
@@ -79,19 +80,7 @@ TEST(SettingsFile, FirstCloseWritesTheFourteenRecords) {
 TEST(SettingsFile, ReadsBackWhatWasSaved) {
     TempDir dir;
     const std::string path = dir.File("Q417.INI");
-    const MachineSettings saved{Model::Q417_3MR,
-                                AlphabetModule::Figures10,
-                                AlphabetPlug::Latin,
-                                Work::Encipher,
-                                false,
-                                KeyboardLayout::Czech,
-                                PrintMethod::AlsoPunchedTape,
-                                WheelHalf::Latin,
-                                RegisterMode::Figures,
-                                PrintWheel::German,
-                                true,
-                                RotorSeries::Series3K,
-                                9999};
+    const MachineSettings saved = AwaySettings(9999);
     FontRecord font{204, 0x00FF0000u, 2, 12, kFontBold | kFontItalic, "Courier New"};
     {
         ConfigStore store(path);
